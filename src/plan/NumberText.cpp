@@ -1,0 +1,49 @@
+#include "plan/NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace velmora {
+
+double Round(double value) { return std::nearbyint(value); }
+
+std::string IntText(std::int64_t value) { return std::to_string(value); }
+
+std::string WholeText(double value) { return RealText(Round(value)); }
+
+std::string RealText(double value) {
+    if (value == 0.0) {
+        return "0"; // also negative zero
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+std::int32_t LeadingDigits(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > limit) {
+            magnitude = limit;
+        }
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+} // namespace velmora

@@ -1,0 +1,28 @@
+#pragma once
+// Number helpers used everywhere a value is rounded, shown or read from a cell.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// Nearest whole number, an exact half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double Round(double value);
+
+// Plain decimal digits, "-" before a negative value.
+std::string IntText(std::int64_t value);
+
+// Whole-number double as integer text (used for whole-dollar results held as doubles).
+std::string WholeText(double value);
+
+// General form with at most 15 significant digits, no trailing zeros or point,
+// no thousands separator; negative zero prints as "0".
+std::string RealText(double value);
+
+// Cell text to integer: skip leading blanks, take an optional sign and the run of
+// digits after it, stop at the first other character; empty or non-numeric is 0.
+// Values beyond the 32-bit range saturate at its ends.
+std::int32_t LeadingDigits(std::string_view text);
+
+} // namespace velmora

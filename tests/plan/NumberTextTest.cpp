@@ -1,0 +1,61 @@
+#include "plan/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace velmora {
+namespace {
+
+TEST(Round, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(Round(2.5), 2.0);
+    EXPECT_EQ(Round(3.5), 4.0);
+    EXPECT_EQ(Round(-2.5), -2.0);
+    EXPECT_EQ(Round(5237.5), 5238.0);
+    EXPECT_EQ(Round(1234.5), 1234.0);
+    EXPECT_EQ(Round(1235.5), 1236.0);
+    EXPECT_EQ(Round(2.4999), 2.0);
+    EXPECT_EQ(Round(12.5), 12.0);
+    EXPECT_EQ(Round(37.5), 38.0);
+}
+
+TEST(RealText, GeneralFormWithFifteenDigits) {
+    EXPECT_EQ(RealText(25.0), "25");
+    EXPECT_EQ(RealText(100.25), "100.25");
+    EXPECT_EQ(RealText(2.00025), "2.00025");
+    EXPECT_EQ(RealText(-0.0), "0");
+    EXPECT_EQ(RealText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(RealText(100000.0 / 26.5), "3773.58490566038");
+    EXPECT_EQ(RealText(-1.5), "-1.5");
+    EXPECT_EQ(RealText(44450.0), "44450");
+}
+
+TEST(IntText, PlainDigitsWithMinus) {
+    EXPECT_EQ(IntText(0), "0");
+    EXPECT_EQ(IntText(-42), "-42");
+    EXPECT_EQ(IntText(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
+    EXPECT_EQ(WholeText(23917.5), "23918");
+    EXPECT_EQ(WholeText(-0.4), "0");
+}
+
+TEST(LeadingDigits, ReadsSignAndDigitsUpToTheFirstOtherCharacter) {
+    EXPECT_EQ(LeadingDigits(""), 0);
+    EXPECT_EQ(LeadingDigits("   "), 0);
+    EXPECT_EQ(LeadingDigits(" 12abc"), 12);
+    EXPECT_EQ(LeadingDigits("-7"), -7);
+    EXPECT_EQ(LeadingDigits("+7"), 7);
+    EXPECT_EQ(LeadingDigits("abc"), 0);
+    EXPECT_EQ(LeadingDigits("1 2"), 1);
+    EXPECT_EQ(LeadingDigits("- 5"), 0);
+    EXPECT_EQ(LeadingDigits("007"), 7);
+}
+
+TEST(LeadingDigits, SaturatesBeyondThe32BitRange) {
+    EXPECT_EQ(LeadingDigits("2147483647"), 2147483647);
+    EXPECT_EQ(LeadingDigits("-2147483648"), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(LeadingDigits("99999999999999999999"), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(LeadingDigits("-99999999999999999999"), std::numeric_limits<std::int32_t>::min());
+}
+
+} // namespace
+} // namespace velmora
