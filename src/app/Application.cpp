@@ -5,6 +5,7 @@
 #include "app/PlanStore.h"
 #include "app/QtDialogs.h"
 #include "app/ScreenWindow.h"
+#include "app/TfrmTitlepage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,7 +53,7 @@ template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widge
 void Application::CreateScreens() {
     // The one place where each screen is made; every screen class takes what it
     // needs of (Workspace&, Dialogs&, Shell&) and has a FormActivate().
-    Add(Screen::Title, std::make_unique<PlaceholderScreen>(*this, "Title Page"));
+    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
     WelcomeOnFirstStart();
     store_.Load(workspace_.plan);
     Add(Screen::Results, std::make_unique<PlaceholderScreen>(*this, "Calculation"));
@@ -95,7 +96,6 @@ void Application::Show(Screen screen) {
     current_ = screen;
     shown_ = true;
     if (!target.placed) {
-        target.widget->adjustSize();
         CentreOnScreen(*target.widget);
         target.placed = true;
     }
