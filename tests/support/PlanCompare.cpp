@@ -8,9 +8,10 @@ namespace {
 class Differences {
 public:
     template <typename Value>
-    void Compare(const std::string& field, const Value& expected, const Value& actual) {
+    void Compare(const std::string& prefix, const char* field, const Value& expected,
+                 const Value& actual) {
         if (!(expected == actual)) {
-            out_ << field << ": " << Show(expected) << " != " << Show(actual) << '\n';
+            out_ << prefix << field << ": " << Show(expected) << " != " << Show(actual) << '\n';
         }
     }
     std::string Text() const { return out_.str(); }
@@ -23,7 +24,7 @@ private:
     std::ostringstream out_;
 };
 
-#define VELMORA_FIELD(name) diff.Compare(prefix + #name, expected.name, actual.name)
+#define VELMORA_FIELD(name) diff.Compare(prefix, #name, expected.name, actual.name)
 
 void CompareRow(Differences& diff, const std::string& prefix, const IraHolding& expected,
                 const IraHolding& actual) {
