@@ -1,7 +1,7 @@
 #include "plan/AtomicReplace.h"
 
-#include <array>
 #include <fcntl.h>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -10,7 +10,7 @@ constexpr mode_t kNewFileMode = 0600;
 constexpr std::size_t kCopyBlock = 64 * 1024;
 constexpr const char* kTempSuffix = ".tmpXXXXXX";
 
-// A descriptor that may already be closed; a signal during close still closes it.
+// Closes a descriptor; a close that a signal interrupts has closed it all the same.
 int CloseFile(FileSystem& files, int fd) {
     const int result = files.Close(fd);
     return result == -EINTR ? 0 : result;
@@ -51,7 +51,7 @@ void CopyFile(FileSystem& files, const std::string& from, const std::string& to,
         CloseFile(files, source);
         return;
     }
-    std::array<char, kCopyBlock> block{};
+    std::vector<char> block(kCopyBlock);
     int error = 0;
     for (;;) {
         const ssize_t got =
@@ -128,8 +128,11 @@ int AtomicReplace(FileSystem& files, const std::string& path, std::string_view c
             return -writable;
         }
     }
-    std::string tempPath = path + kTempSuffix;
-    const int fd = RetryOnInterrupt([&] { return files.CreateTemp(tempPath); });
+    std::string tempPath;
+    const int fd = RetryOnInterrupt([&] {
+        tempPath = path + kTempSuffix; // a failed attempt may have changed the pattern
+        return files.CreateTemp(tempPath);
+    });
     if (fd < 0) {
         return -fd;
     }
