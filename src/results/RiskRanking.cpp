@@ -2,6 +2,7 @@
 
 #include "plan/NumberText.h"
 
+#include <array>
 #include <string_view>
 #include <utility>
 
@@ -19,11 +20,8 @@ void Place(Ranking& ranking, int category, std::string_view prefix, const std::s
            std::int32_t value, double err) {
     const int slot = ++ranking.CategoryCount[category];
     RankedHolding& entry = ranking.RankedHoldings[category][slot - 1];
-    entry.Name.assign(prefix);
-    entry.Name += name;
-    if (entry.Name.size() > kNameLength) {
-        entry.Name.resize(kNameLength);
-    }
+    entry.Name.assign(prefix); // then the name, cut to 15 characters in all
+    entry.Name.append(name, 0, kNameLength - prefix.size());
     entry.Err = err;
     entry.Value = value;
     ranking.CategoryTotal[category] += value;
@@ -38,8 +36,59 @@ void Gather(Ranking& ranking, int category, const Table& table, std::string_view
     }
 }
 
-RankedHolding& Slot(Ranking& ranking, int category, int slot) {
-    return ranking.RankedHoldings[category][slot - 1];
+// The partition sort runs on the Err values and the slot numbers the entries
+// come from, so that a swap moves two numbers instead of two whole entries; the
+// entries then move to their places once. The order that results is the one of
+// swapping the entries themselves.
+struct SortRun {
+    std::array<double, kCategorySlots + 1> err{}; // by slot number, 1 to 161
+    std::array<int, kCategorySlots + 1> from{};
+};
+
+void PartitionSort(SortRun& run, int low, int high) {
+    int i = low;
+    int j = high;
+    const double pivot = run.err[(low + high) / 2];
+    do {
+        while (run.err[i] < pivot) {
+            ++i;
+        }
+        while (pivot < run.err[j]) {
+            --j;
+        }
+        if (i <= j) { // also when i equals j
+            std::swap(run.err[i], run.err[j]);
+            std::swap(run.from[i], run.from[j]);
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    if (low < j) {
+        PartitionSort(run, low, j);
+    }
+    if (i < high) {
+        PartitionSort(run, i, high);
+    }
+}
+
+// Slot s receives the entry that stood in slot from[s], cycle by cycle.
+void MoveEntries(std::array<RankedHolding, kCategorySlots>& slots, SortRun& run, int low,
+                 int high) {
+    for (int start = low; start <= high; ++start) {
+        if (run.from[start] == start) {
+            continue;
+        }
+        RankedHolding held = std::move(slots[start - 1]);
+        int to = start;
+        while (run.from[to] != start) {
+            const int next = run.from[to];
+            slots[to - 1] = std::move(slots[next - 1]);
+            run.from[to] = to;
+            to = next;
+        }
+        slots[to - 1] = std::move(held);
+        run.from[to] = to;
+    }
 }
 
 } // namespace
@@ -78,31 +127,14 @@ void SortCategory(Workspace& ws, int category, int low, int high) {
         low >= high) {
         return;
     }
-    Ranking& ranking = ws.ranking;
-    int i = low;
-    int j = high;
-    const double pivot = Slot(ranking, category, (low + high) / 2).Err;
-    do {
-        while (Slot(ranking, category, i).Err < pivot) {
-            ++i;
-        }
-        while (pivot < Slot(ranking, category, j).Err) {
-            --j;
-        }
-        if (i <= j) {
-            if (i != j) { // swapping a slot with itself changes nothing
-                std::swap(Slot(ranking, category, i), Slot(ranking, category, j));
-            }
-            ++i;
-            --j;
-        }
-    } while (i <= j);
-    if (low < j) {
-        SortCategory(ws, category, low, j);
+    auto& slots = ws.ranking.RankedHoldings[category];
+    SortRun run;
+    for (int s = low; s <= high; ++s) {
+        run.err[s] = slots[s - 1].Err;
+        run.from[s] = s;
     }
-    if (i < high) {
-        SortCategory(ws, category, i, high);
-    }
+    PartitionSort(run, low, high);
+    MoveEntries(slots, run, low, high);
 }
 
 void ShowRanking(Workspace& ws) {

@@ -158,6 +158,57 @@ TEST_F(Ranked, SortOrderOfEqualErrs) {
               (std::vector<std::string>{"I:third", "I:fourth", "I:first", "I:second"}));
 }
 
+// The partition sort as it swaps whole entries, to hold SortCategory's order of
+// equal values against.
+void SwapWholeEntries(std::vector<RankedHolding>& a, int low, int high) {
+    int i = low;
+    int j = high;
+    const double x = a[(low + high) / 2].Err;
+    do {
+        while (a[i].Err < x) {
+            ++i;
+        }
+        while (x < a[j].Err) {
+            --j;
+        }
+        if (i <= j) {
+            std::swap(a[i], a[j]);
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    if (low < j) {
+        SwapWholeEntries(a, low, j);
+    }
+    if (i < high) {
+        SwapWholeEntries(a, i, high);
+    }
+}
+
+TEST_F(Ranked, EqualErrsEndWhereSwappingWholeEntriesPutsThem) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        const int count = 2 + round % 159;
+        std::uniform_int_distribution<int> errs(0, round % 5 + 1); // many ties
+        auto& slots = ws.ranking.RankedHoldings[1];
+        std::vector<RankedHolding> expected(1); // slot 0 unused
+        for (int s = 1; s <= count; ++s) {
+            slots[s - 1] = {"n" + std::to_string(s), s, static_cast<double>(errs(random))};
+            expected.push_back(slots[s - 1]);
+        }
+        const int low = 1 + round % 3;
+        if (low < count) {
+            SwapWholeEntries(expected, low, count);
+        }
+        results::SortCategory(ws, 1, low, count);
+        for (int s = 1; s <= count; ++s) {
+            ASSERT_EQ(slots[s - 1].Name, expected[s].Name) << "round " << round << " slot " << s;
+            ASSERT_EQ(slots[s - 1].Value, expected[s].Value);
+            ASSERT_EQ(slots[s - 1].Err, expected[s].Err);
+        }
+    }
+}
+
 TEST_F(Ranked, EveryEntryOfAFullCategoryIsListedInOrder) {
     // All 160 rows in category 2, with Err values that repeat.
     std::mt19937 random(20040415);
