@@ -6,6 +6,7 @@
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
+#include "app/StringGrid.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -127,6 +128,32 @@ TEST_F(ApplicationTest, ExactlyOneScreenIsShownAtATime) {
     QTest::mouseClick(done, Qt::LeftButton);
     EXPECT_EQ(app->Current(), Screen::DataInput);
     EXPECT_FALSE(title->isVisible());
+}
+
+TEST_F(ApplicationTest, EachShowingRefillsTheScreenFromThePlan) {
+    auto app = StartAgain();
+    QWidget* title = app->ScreenWidget(Screen::Title);
+    QTest::mouseClick(title->findChild<QPushButton*>("btnEnterData"), Qt::LeftButton);
+    ASSERT_EQ(app->Current(), Screen::DataInput);
+    QWidget* input = app->ScreenWidget(Screen::DataInput);
+    auto* budget = input->findChild<StringGrid*>("StringGridBudget");
+    ASSERT_NE(budget, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    EXPECT_TRUE(input->findChild<QPushButton*>("btnResults")->hasFocus());
+    budget->setFocus();
+    test::TypeKeys("25000");
+    EXPECT_EQ(app->Work().plan.AnnualBudget, 25000);
+
+    QTest::mouseClick(input->findChild<QPushButton*>("btnReturnToTiltleScreen"), Qt::LeftButton);
+    EXPECT_EQ(app->Current(), Screen::Title);
+    EXPECT_FALSE(input->isVisible());
+    QTest::mouseClick(title->findChild<QPushButton*>("btnEnterData"), Qt::LeftButton);
+    EXPECT_EQ(budget->Cells(0, 0), "25000") << "the values typed before";
+
+    app->Work().plan.AnnualBudget = 777; // e.g. changed by another screen
+    app->Show(Screen::Title);
+    app->Show(Screen::DataInput);
+    EXPECT_EQ(budget->Cells(0, 0), "777");
 }
 
 TEST_F(ApplicationTest, ScreensOpenCentredAndOnlyTheTitleHasACloseControl) {
