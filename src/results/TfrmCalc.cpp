@@ -253,23 +253,25 @@ QFont Bold(QFont font) {
     return font;
 }
 
-// The largest type size, from the base size down, at which every label fits its room.
+// The largest type size, from the base size down, at which every label fits
+// its room; at each size a semi-condensed face is tried after the normal one.
 QFont FittingFont(QFont font) {
     for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
-        font.setPixelSize(size);
-        const QFontMetrics plain(font);
-        const QFontMetrics bold(Bold(font));
-        bool fits = true;
-        for (const LabelPlace& place : kLabels) {
-            const QFontMetrics& metrics = place.bold ? bold : plain;
-            if (place.room > 0 &&
-                metrics.horizontalAdvance(QString::fromLatin1(place.text)) > place.room) {
-                fits = false;
-                break;
+        for (int stretch : {int{QFont::Unstretched}, int{QFont::SemiCondensed}}) {
+            font.setPixelSize(size);
+            font.setStretch(stretch);
+            const QFontMetrics plain(font);
+            const QFontMetrics bold(Bold(font));
+            bool fits = true;
+            for (const LabelPlace& place : kLabels) {
+                const QFontMetrics& metrics = place.bold ? bold : plain;
+                fits = fits &&
+                       (place.room == 0 ||
+                        metrics.horizontalAdvance(QString::fromLatin1(place.text)) <= place.room);
             }
-        }
-        if (fits) {
-            break;
+            if (fits) {
+                return font;
+            }
         }
     }
     return font;
@@ -339,6 +341,14 @@ void TfrmCalc::CreateLabels(QWidget* parent) {
         label->move(place.x, place.y);
         label->adjustSize();
     }
+    // "High" stands under the legend's second column: it ends before that column
+    // starts, so that the two lines do not touch.
+    auto* high = parent->findChild<QLabel*>(QStringLiteral("lblHigh"));
+    const auto* roth = parent->findChild<QLabel*>(QStringLiteral("lblRoth"));
+    if (high->geometry().right() >= roth->x()) {
+        high->move(roth->x() - 1 - high->width(), high->y());
+    }
+
     auto* title = new QLabel(QStringLiteral("Portfolio Risk Categories"), parent);
     NameControl(*title, "lblTitle", title->text());
     QFont large = Bold(title->font());
