@@ -98,7 +98,7 @@ void Calculate(Workspace& ws) {
     r.TaxOnIncome = tax.FederalTax +
                     Round(totals.TotalCapGainsDistributions * tax.CapitalGainTaxRate * 0.01) +
                     Round(r.StateIncomeTax);
-    boxes.editTaxOnIncome = WholeText(r.TaxOnIncome);
+    boxes.editTaxOnIncome = DollarText(r.TaxOnIncome);
 
     // 12. Withdrawal before its own tax; the state tax is added a second time here.
     r.WithdrawalNeeded = r.IncomeShortfall + r.TaxOnIncome + r.StateIncomeTax;
