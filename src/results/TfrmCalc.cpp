@@ -1,5 +1,6 @@
 #include "results/TfrmCalc.h"
 
+#include "app/PlanText.h"
 #include "app/ScreenNames.h"
 #include "app/Shell.h"
 #include "app/StringGrid.h"
@@ -8,7 +9,6 @@
 #include "results/ResultBoxList.h"
 #include "results/ResultsCalculation.h"
 #include "results/RiskRanking.h"
-#include "results/Windows1252.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -460,8 +460,7 @@ void TfrmCalc::ShowGrids() {
         for (int slot = 1; slot < kGridRows; ++slot) {
             const results::CategoryRow row =
                 results::SlotRow(workspace_.ranking, static_cast<int>(k), slot);
-            const QString texts[] = {Text(Windows1252ToUtf8(row.Name)), Text(row.Value),
-                                     Text(row.Err)};
+            const QString texts[] = {FromPlanText(row.Name), Text(row.Value), Text(row.Err)};
             for (int col = 0; col < 3; ++col) {
                 grid->SetCells(col, slot, texts[col]);
                 grid->item(slot, col)->setToolTip(slot <= count ? texts[col] : QString());
