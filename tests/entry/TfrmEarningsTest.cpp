@@ -143,11 +143,5 @@ TEST_F(TfrmEarningsTest, ClearingACellGivesZero) {
     EXPECT_EQ(Grid()->Cells(0, 1), "0");
 }
 
-TEST_F(TfrmEarningsTest, DoneReturnsToTheDataInputScreen) {
-    Open();
-    QTest::mouseClick(Find<QPushButton>("btnReturnToDataInput"), Qt::LeftButton);
-    EXPECT_EQ(shell.shown, std::vector<Screen>{Screen::DataInput});
-}
-
 } // namespace
 } // namespace velmora

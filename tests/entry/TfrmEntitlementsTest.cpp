@@ -156,11 +156,5 @@ TEST_F(TfrmEntitlementsTest, ClearingACellGivesZero) {
     EXPECT_EQ(grid->Cells(1, 2), "0");
 }
 
-TEST_F(TfrmEntitlementsTest, DoneReturnsToTheDataInputScreen) {
-    Open();
-    QTest::mouseClick(Find<QPushButton>("btnReturnToDataInput"), Qt::LeftButton);
-    EXPECT_EQ(shell.shown, std::vector<Screen>{Screen::DataInput});
-}
-
 } // namespace
 } // namespace velmora

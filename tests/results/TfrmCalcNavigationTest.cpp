@@ -106,9 +106,11 @@ TEST_F(TfrmCalcNavigationTest, ASpouseAmountHiddenForASingleHouseholdStillCounts
     Enter(Earnings(), 1, 1, "300");
     EXPECT_EQ(Plan().EarningsSpouse, 300);
     Click(Screen::Earnings, "btnReturnToDataInput");
+    ASSERT_EQ(app->Current(), Screen::DataInput);
     Click(Screen::DataInput, "btnEntitlements");
     Enter(Entitlements(), 2, 2, "250");
     Click(Screen::Entitlements, "btnReturnToDataInput");
+    ASSERT_EQ(app->Current(), Screen::DataInput);
 
     QRadioButton* single = Find<QRadioButton>(Screen::DataInput, "RadioButtonS");
     QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(8, single->height() / 2));
@@ -140,6 +142,10 @@ TEST_F(TfrmCalcNavigationTest, OpeningTheResultsAgainShowsTheNewResults) {
     ASSERT_EQ(app->Current(), Screen::Results);
     EXPECT_EQ(Box("editWithDrawalNeeded"), "44450");
     EXPECT_EQ(Box("editTaxOnWithdrawals"), "4450");
+    EXPECT_EQ(Box("editTaxOnIncome"), "0");
+    EXPECT_EQ(QStringList({Box("editTaxRate"), Box("editDivTaxRate"), Box("editCGTaxRate"),
+                           Box("editStateTaxRate")}),
+              QStringList({"25", "0", "15", "5"}));
     EXPECT_FALSE(app->ScreenWidget(Screen::Results)->windowFlags() & Qt::WindowCloseButtonHint);
 
     Click(Screen::Results, "btnReturn");

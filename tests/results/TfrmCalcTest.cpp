@@ -291,33 +291,6 @@ TEST_F(TfrmCalcTest, EachQuickHelpTextIsShownAsWritten) {
     }
 }
 
-TEST_F(TfrmCalcTest, ShowsTheResultsOfTheTwoHouseholds) {
-    SingleAt66();
-    Open();
-    EXPECT_EQ(Box("editBudget"), "40000");
-    EXPECT_EQ(Box("editEntitlements"), "0");
-    EXPECT_EQ(Box("editTaxOnIncome"), "0");
-    EXPECT_EQ(Box("editTaxOnWithdrawals"), "4450");
-    EXPECT_EQ(Box("editWithDrawalNeeded"), "44450");
-    EXPECT_EQ(QStringList({Box("editTaxRate"), Box("editDivTaxRate"), Box("editCGTaxRate"),
-                           Box("editStateTaxRate")}),
-              QStringList({"25", "0", "15", "5"}));
-    EXPECT_EQ(Box("editTotalInvestments"), "0");
-    EXPECT_EQ(Grid(0)->Cells(0, 1), "");
-    EXPECT_EQ(Grid(0)->Cells(1, 1), "0");
-    EXPECT_EQ(Grid(0)->Cells(2, 1), "0");
-
-    workspace.plan.PensionSelf = 2000;
-    form.FormActivate();
-    EXPECT_EQ(Box("editEntitlements"), "24000");
-    EXPECT_EQ(Box("editTaxOnIncome"), "3070");
-    EXPECT_EQ(Box("editTaxOnWithdrawals"), "3648");
-    EXPECT_EQ(Box("editWithDrawalNeeded"), "23918");
-    EXPECT_EQ(QStringList({Box("editTaxRate"), Box("editDivTaxRate"), Box("editCGTaxRate"),
-                           Box("editStateTaxRate")}),
-              QStringList({"25", "5", "15", "5"}));
-}
-
 TEST_F(TfrmCalcTest, EveryEntryOfACategoryIsListedInOrderOfErr) {
     SingleAt66();
     PlanData& plan = workspace.plan;
