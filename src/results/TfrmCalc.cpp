@@ -409,6 +409,7 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     memoHelp->setPalette(colours);
     QFont memoFont = memoHelp->font();
     memoFont.setPixelSize(memoFont.pixelSize() + 5);
+    memoFont.setStretch(QFont::Unstretched); // room enough for the text's own width
     memoHelp->setFont(memoFont);
     // One pixel shorter than the memo's nominal 313, so that it ends where the button starts.
     memoHelp->setGeometry(48, 32, 569, 312);
@@ -418,6 +419,7 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     NameControl(*btnExitMemoHelp, "btnExitMemoHelp", btnExitMemoHelp->text());
     QFont large = Bold(btnExitMemoHelp->font());
     large.setPixelSize(large.pixelSize() + 7);
+    large.setStretch(QFont::Unstretched);
     btnExitMemoHelp->setFont(large);
     btnExitMemoHelp->setGeometry(48, 344, 569, 57);
     btnExitMemoHelp->hide();
