@@ -5,8 +5,11 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace velmora {
+
+class FileSystem;
 
 inline constexpr const char* kPlanFileName = "UserData.dta";
 inline constexpr const char* kPlanBackupName = "UserData.bak";
@@ -20,8 +23,21 @@ struct SaveError {
 
 // Fills the plan from the file; a missing or unreadable file leaves it as it is.
 void LoadPlan(PlanData& plan, const std::string& path = kPlanFileName);
+void LoadPlan(PlanData& plan, const std::string& path, FileSystem& files);
+
+// Fills the plan from the bytes of a plan file, exactly as LoadPlan reads the file.
+void LoadPlanFromBytes(PlanData& plan, std::string_view bytes);
 
 // Writes the whole plan; on failure the file already on disk is left unchanged.
+// The file that a successful save replaces is kept as the backup (BackupPathFor).
 std::optional<SaveError> SavePlan(const PlanData& plan, const std::string& path = kPlanFileName);
+std::optional<SaveError> SavePlan(const PlanData& plan, const std::string& path, FileSystem& files);
+
+// Where a save keeps the previous plan: "UserData.dta" -> "UserData.bak"; a name
+// without ".dta" gets ".bak" appended.
+std::string BackupPathFor(const std::string& path);
+
+// The text shown for a failed save with system error number `code`.
+std::string SaveErrorText(int code);
 
 } // namespace velmora

@@ -1,0 +1,154 @@
+#include "plan/AtomicReplace.h"
+
+#include <fcntl.h>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+constexpr mode_t kNewFileMode = 0600;
+constexpr std::size_t kCopyBlock = 64 * 1024;
+constexpr const char* kTempSuffix = ".tmpXXXXXX";
+
+// Closes a descriptor; a close that a signal interrupts has closed it all the same.
+int CloseFile(FileSystem& files, int fd) {
+    const int result = files.Close(fd);
+    return result == -EINTR ? 0 : result;
+}
+
+int WriteAll(FileSystem& files, int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t written =
+            RetryOnInterrupt([&] { return files.Write(fd, data.data(), data.size()); });
+        if (written < 0) {
+            return static_cast<int>(-written);
+        }
+        if (written == 0) {
+            return EIO; // no progress: never spin
+        }
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Copies `from` into the new file `to`; a partial copy is removed.
+void CopyFile(FileSystem& files, const std::string& from, const std::string& to, mode_t mode) {
+    const int source = RetryOnInterrupt([&] { return files.Open(from, O_RDONLY | O_CLOEXEC, 0); });
+    if (source < 0) {
+        return;
+    }
+    const int target = RetryOnInterrupt(
+        [&] { return files.Open(to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
+    if (target < 0) {
+        CloseFile(files, source);
+        return;
+    }
+    std::vector<char> block(kCopyBlock);
+    int error = 0;
+    for (;;) {
+        const ssize_t got =
+            RetryOnInterrupt([&] { return files.Read(source, block.data(), block.size()); });
+        if (got <= 0) {
+            error = static_cast<int>(-got);
+            break;
+        }
+        error = WriteAll(files, target, {block.data(), static_cast<std::size_t>(got)});
+        if (error != 0) {
+            break;
+        }
+    }
+    if (error == 0) {
+        error = -RetryOnInterrupt([&] { return files.Fsync(target); });
+    }
+    const int closed = CloseFile(files, target);
+    CloseFile(files, source);
+    if (error != 0 || closed != 0) {
+        files.Unlink(to);
+    }
+}
+
+// Keeps the file about to be replaced as the backup, replacing an older backup.
+// Failing to do so does not stop the save.
+void KeepBackup(FileSystem& files, const std::string& path, const std::string& backupPath,
+                mode_t mode) {
+    const int removed = files.Unlink(backupPath);
+    if (removed != 0 && removed != -ENOENT) {
+        return;
+    }
+    if (files.Link(path, backupPath) != 0) {
+        CopyFile(files, path, backupPath, mode); // for file systems without hard links
+    }
+}
+
+// Makes the rename durable. The new file is in place already, so a failure here
+// cannot be undone and is not reported.
+void SyncFolder(FileSystem& files, const std::string& folder) {
+    const int fd =
+        RetryOnInterrupt([&] { return files.Open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0); });
+    if (fd < 0) {
+        return;
+    }
+    RetryOnInterrupt([&] { return files.Fsync(fd); });
+    CloseFile(files, fd);
+}
+
+// Writes the whole temporary file and closes it; returns 0 or the error number.
+int FillTemp(FileSystem& files, int fd, std::string_view contents, mode_t mode) {
+    int error = WriteAll(files, fd, contents);
+    if (error == 0) {
+        files.Fchmod(fd, mode); // on failure the file stays owner read/write only
+        error = -RetryOnInterrupt([&] { return files.Fsync(fd); });
+    }
+    const int closed = CloseFile(files, fd);
+    return error != 0 ? error : -closed;
+}
+
+} // namespace
+
+int AtomicReplace(FileSystem& files, const std::string& path, std::string_view contents,
+                  const std::string& backupPath) {
+    mode_t oldMode = 0;
+    const int found = files.Stat(path, oldMode);
+    const bool exists = found == 0;
+    if (!exists && found != -ENOENT) {
+        return -found;
+    }
+    const mode_t mode = exists ? oldMode : kNewFileMode;
+    if (exists) {
+        const int writable = files.CheckWritable(path);
+        if (writable != 0) {
+            return -writable;
+        }
+    }
+    std::string tempPath;
+    const int fd = RetryOnInterrupt([&] {
+        tempPath = path + kTempSuffix; // a failed attempt may have changed the pattern
+        return files.CreateTemp(tempPath);
+    });
+    if (fd < 0) {
+        return -fd;
+    }
+    int error = FillTemp(files, fd, contents, mode);
+    if (error == 0) {
+        if (exists) {
+            KeepBackup(files, path, backupPath, mode);
+        }
+        error = -files.Rename(tempPath, path);
+    }
+    if (error != 0) {
+        files.Unlink(tempPath);
+        return error;
+    }
+    SyncFolder(files, FolderOf(path));
+    return 0;
+}
+
+} // namespace velmora

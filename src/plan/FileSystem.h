@@ -1,0 +1,46 @@
+#pragma once
+// The few file operations that loading and saving the plan need, behind an
+// interface so that tests can make any one of them fail with any error.
+// Every operation returns a negative error number (-errno) on failure.
+
+#include <cerrno>
+#include <cstddef>
+#include <string>
+#include <sys/types.h>
+
+namespace velmora {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Opens a file or folder; returns the descriptor.
+    virtual int Open(const std::string& path, int flags, mode_t mode) = 0;
+    // Creates and opens a new file, owner read/write only, named after pathTemplate
+    // whose last six characters ("XXXXXX") are replaced to make the name unique.
+    virtual int CreateTemp(std::string& pathTemplate) = 0;
+    virtual ssize_t Read(int fd, void* buffer, std::size_t size) = 0;
+    virtual ssize_t Write(int fd, const void* data, std::size_t size) = 0;
+    virtual int Fsync(int fd) = 0;
+    virtual int Fchmod(int fd, mode_t mode) = 0;
+    virtual int Close(int fd) = 0;
+    // The permission bits (07777) of the file, like stat().
+    virtual int Stat(const std::string& path, mode_t& mode) = 0;
+    // Whether the process may write the file, like access(path, W_OK).
+    virtual int CheckWritable(const std::string& path) = 0;
+    virtual int Rename(const std::string& from, const std::string& to) = 0;
+    virtual int Link(const std::string& existing, const std::string& newPath) = 0;
+    virtual int Unlink(const std::string& path) = 0;
+};
+
+// Repeats an operation that a signal interrupted.
+template <typename Operation> auto RetryOnInterrupt(Operation operation) {
+    for (;;) {
+        const auto result = operation();
+        if (result != -EINTR) {
+            return result;
+        }
+    }
+}
+
+} // namespace velmora

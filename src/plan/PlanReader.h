@@ -1,0 +1,32 @@
+#pragma once
+// Reading the text of the plan file into the plan, from any source of bytes.
+
+#include "plan/PlanData.h"
+
+#include <string_view>
+
+namespace velmora {
+
+// The bytes of a plan file, piece by piece.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // The next piece of the file; empty at its end or when reading failed.
+    virtual std::string_view Next() = 0;
+    // Whether the pieces ended because reading failed rather than at the end of the file.
+    virtual bool Failed() const = 0;
+};
+
+// Fills the plan field by field in file order:
+// - a line ends at CR, CR LF or LF; a Ctrl-Z (code 26) ends the file;
+// - Married is the whole line, a name its first 15 characters, a flag its first;
+// - an integer skips every character up to code 32 (so empty lines too), takes the
+//   token up to the next such character (at most 32) as an optional sign and digits,
+//   and skips the rest of its line;
+// - at the end of the file an integer reads 0 and a text empty;
+// - a token that is not a number stops the load: the field gets the value of its
+//   leading digits (0 when they exceed the 32-bit range), later fields keep theirs;
+// - a read error stops the load before the field it hit.
+void ReadPlan(PlanData& plan, ByteSource& source);
+
+} // namespace velmora
