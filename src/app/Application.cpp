@@ -6,6 +6,9 @@
 #include "app/QtDialogs.h"
 #include "app/ScreenWindow.h"
 #include "app/TfrmTitlepage.h"
+#include "holdings/debt/TfrmDebt.h"
+#include "holdings/equity/TfrmEquity.h"
+#include "holdings/ira/TfrmIRAs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,11 +60,11 @@ void Application::CreateScreens() {
     WelcomeOnFirstStart();
     store_.Load(workspace_.plan);
     Add(Screen::Results, std::make_unique<PlaceholderScreen>(*this, "Calculation"));
-    Add(Screen::IRAs, std::make_unique<PlaceholderScreen>(*this, "IRAs"));
-    Add(Screen::Debt, std::make_unique<PlaceholderScreen>(*this, "Debt Investments"));
+    Add(Screen::IRAs, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this));
+    Add(Screen::Debt, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this));
     Add(Screen::Earnings, std::make_unique<PlaceholderScreen>(*this, "Continued Earnings"));
     Add(Screen::Entitlements, std::make_unique<PlaceholderScreen>(*this, "Entitlements"));
-    Add(Screen::Equity, std::make_unique<PlaceholderScreen>(*this, "Equity Investments"));
+    Add(Screen::Equity, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this));
     Add(Screen::DataInput, std::make_unique<PlaceholderScreen>(*this, "Data Input Screen"));
 }
 
