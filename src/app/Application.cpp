@@ -6,6 +6,7 @@
 #include "app/QtDialogs.h"
 #include "app/ScreenWindow.h"
 #include "app/TfrmTitlepage.h"
+#include "entry/TfrmDataInput.h"
 #include "holdings/debt/TfrmDebt.h"
 #include "holdings/equity/TfrmEquity.h"
 #include "holdings/ira/TfrmIRAs.h"
@@ -65,7 +66,7 @@ void Application::CreateScreens() {
     Add(Screen::Earnings, std::make_unique<PlaceholderScreen>(*this, "Continued Earnings"));
     Add(Screen::Entitlements, std::make_unique<PlaceholderScreen>(*this, "Entitlements"));
     Add(Screen::Equity, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this));
-    Add(Screen::DataInput, std::make_unique<PlaceholderScreen>(*this, "Data Input Screen"));
+    Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this));
 }
 
 void Application::Start() {

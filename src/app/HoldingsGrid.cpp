@@ -81,10 +81,7 @@ void SetUpTitleGrid(StringGrid& grid, std::span<const TitleLines> titles,
             grid.SetCells(col, row, QString::fromLatin1(titles[col][row]));
         }
     }
-    grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid.setFixedSize(TotalWidth(widths) + 2 * grid.frameWidth(),
-                      kTitleRows * kTitleRowHeight + 2 * grid.frameWidth());
+    grid.SizeToCells();
 }
 
 void SetUpTableGrid(StringGrid& grid, std::span<const int> widths, int visibleRows) {

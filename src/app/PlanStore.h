@@ -18,14 +18,25 @@ public:
     virtual std::optional<SaveError> Save(const PlanData& plan) = 0;
 };
 
+// The plan file, through the operating system's files or through `files`.
 class PlanFileStore : public PlanStore {
 public:
-    explicit PlanFileStore(std::string path = kPlanFileName) : path_(std::move(path)) {}
-    void Load(PlanData& plan) override { LoadPlan(plan, path_); }
-    std::optional<SaveError> Save(const PlanData& plan) override { return SavePlan(plan, path_); }
+    explicit PlanFileStore(std::string path = kPlanFileName, FileSystem* files = nullptr)
+        : path_(std::move(path)), files_(files) {}
+    void Load(PlanData& plan) override {
+        if (files_ != nullptr) {
+            LoadPlan(plan, path_, *files_);
+        } else {
+            LoadPlan(plan, path_);
+        }
+    }
+    std::optional<SaveError> Save(const PlanData& plan) override {
+        return files_ != nullptr ? SavePlan(plan, path_, *files_) : SavePlan(plan, path_);
+    }
 
 private:
     std::string path_;
+    FileSystem* files_;
 };
 
 } // namespace velmora

@@ -74,6 +74,20 @@ void StringGrid::SetDefaultRowHeight(int height) {
     }
 }
 
+void StringGrid::SizeToCells() {
+    int width = 2 * frameWidth();
+    for (int col = 0; col < columnCount(); ++col) {
+        width += isColumnHidden(col) ? 0 : columnWidth(col);
+    }
+    int height = 2 * frameWidth();
+    for (int row = 0; row < rowCount(); ++row) {
+        height += isRowHidden(row) ? 0 : rowHeight(row);
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFixedSize(width, height);
+}
+
 void StringGrid::SetEditable(bool editable) {
     editable_ = editable;
     if (!editable && editor_ != nullptr) {

@@ -54,6 +54,8 @@ public:
     void SetColWidth(int col, int width) { setColumnWidth(col, width); }
     void SetColWidths(std::initializer_list<int> widths);
     void SetDefaultRowHeight(int height);
+    // Makes the grid exactly as large as its visible cells, without scroll bars.
+    void SizeToCells();
     // Whether the user may edit the cells that are not titles.
     void SetEditable(bool editable);
     bool IsEditable() const { return editable_; }

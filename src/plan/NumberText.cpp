@@ -6,11 +6,27 @@
 
 namespace velmora {
 
-double Round(double value) { return std::nearbyint(value); }
+double Round(double value) {
+    return std::nearbyint(value);
+}
 
-std::string IntText(std::int64_t value) { return std::to_string(value); }
+std::string IntText(std::int64_t value) {
+    return std::to_string(value);
+}
 
-std::string WholeText(double value) { return RealText(Round(value)); }
+std::string WholeText(double value) {
+    return RealText(Round(value));
+}
+
+std::string DollarText(double value) {
+    const double whole = Round(value);
+    if (whole == 0.0 || !std::isfinite(whole)) {
+        return whole == 0.0 ? "0" : RealText(whole);
+    }
+    char buffer[400]; // the largest double has 309 digits
+    std::snprintf(buffer, sizeof buffer, "%.0f", whole);
+    return buffer;
+}
 
 std::string RealText(double value) {
     if (value == 0.0) {

@@ -13,8 +13,12 @@ double Round(double value);
 // Plain decimal digits, "-" before a negative value.
 std::string IntText(std::int64_t value);
 
-// Whole-number double as integer text (used for whole-dollar results held as doubles).
+// Real text of Round(value): the "real text of a whole number" of the result boxes.
 std::string WholeText(double value);
+
+// Integer text of a whole-dollar amount held as a double: all its digits, never
+// an exponent, "-" before a negative value (Round is applied first).
+std::string DollarText(double value);
 
 // General form with at most 15 significant digits, no trailing zeros or point,
 // no thousands separator; negative zero prints as "0".

@@ -6,12 +6,15 @@
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
+#include "app/StringGrid.h"
+#include "plan/PosixFileSystem.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 namespace velmora {
@@ -112,6 +115,81 @@ TEST_F(ApplicationTest, AMissingPlanFileLeavesTheDefaults) {
     EXPECT_FALSE(QFileInfo::exists(kPlanFileName));
 }
 
+// The system's files, except that no new file may be created: the saving
+// user has no right to write in the plan's folder.
+class DenyingFileSystem : public FileSystem {
+public:
+    int Open(const std::string& path, int flags, mode_t mode) override {
+        return (flags & O_CREAT) != 0 ? -EACCES : files_.Open(path, flags, mode);
+    }
+    int CreateTemp(std::string&) override { return -EACCES; }
+    ssize_t Read(int fd, void* buffer, std::size_t size) override {
+        return files_.Read(fd, buffer, size);
+    }
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        return files_.Write(fd, data, size);
+    }
+    int Fsync(int fd) override { return files_.Fsync(fd); }
+    int Fchmod(int fd, mode_t mode) override { return files_.Fchmod(fd, mode); }
+    int Close(int fd) override { return files_.Close(fd); }
+    int Stat(const std::string& path, mode_t& mode) override { return files_.Stat(path, mode); }
+    int CheckWritable(const std::string&) override { return -EACCES; }
+    int Rename(const std::string&, const std::string&) override { return -EACCES; }
+    int Link(const std::string&, const std::string&) override { return -EACCES; }
+    int Unlink(const std::string&) override { return -EACCES; }
+
+private:
+    PosixFileSystem files_;
+};
+
+TEST_F(ApplicationTest, TheExitSequenceWithThePlanFile) {
+    MarkStarted();
+    {
+        PlanFileStore files;
+        Application app(dialogs, files, Options());
+        app.Start();
+        app.Work().plan.AgeSelf = 66;
+        dialogs.ExpectConfirm(kAskSave, false).ExpectConfirm(kAskExit, true);
+        app.ExitSequence();
+        EXPECT_TRUE(app.Ended());
+        EXPECT_FALSE(QFileInfo::exists(kPlanFileName)) << "No writes nothing";
+    }
+    {
+        PlanFileStore files;
+        Application app(dialogs, files, Options());
+        app.Start();
+        app.Work().plan.AgeSelf = 66;
+        app.Work().plan.AnnualBudget = 40000;
+        dialogs.ExpectConfirm(kAskSave, true).ExpectConfirm(kAskExit, true);
+        app.ExitSequence();
+        EXPECT_TRUE(app.Ended());
+    }
+    PlanFileStore files;
+    Application next(dialogs, files, Options());
+    next.Start();
+    EXPECT_EQ(next.Work().plan.AgeSelf, 66) << "read back at the next start";
+    EXPECT_EQ(next.Work().plan.AnnualBudget, 40000);
+}
+
+TEST_F(ApplicationTest, APlanFileThatCannotBeWrittenKeepsTheProgramRunning) {
+    MarkStarted();
+    DenyingFileSystem denying;
+    PlanFileStore files(kPlanFileName, &denying);
+    Application app(dialogs, files, Options());
+    app.Start();
+    dialogs.ExpectConfirm(kAskSave, true).Expect(BoxKind::Error, "File access denied");
+    app.ExitSequence();
+    EXPECT_FALSE(app.Ended());
+    EXPECT_EQ(quits, 0);
+    EXPECT_FALSE(QFileInfo::exists(kPlanFileName));
+
+    PlanFileStore nowhere("no-such-folder/UserData.dta");
+    Application other(dialogs, nowhere, Options());
+    other.Start();
+    dialogs.Expect(BoxKind::Error, "File not found");
+    EXPECT_FALSE(other.Save());
+}
+
 TEST_F(ApplicationTest, ExactlyOneScreenIsShownAtATime) {
     auto app = StartAgain();
     QWidget* title = app->ScreenWidget(Screen::Title);
@@ -127,6 +205,32 @@ TEST_F(ApplicationTest, ExactlyOneScreenIsShownAtATime) {
     QTest::mouseClick(done, Qt::LeftButton);
     EXPECT_EQ(app->Current(), Screen::DataInput);
     EXPECT_FALSE(title->isVisible());
+}
+
+TEST_F(ApplicationTest, EachShowingRefillsTheScreenFromThePlan) {
+    auto app = StartAgain();
+    QWidget* title = app->ScreenWidget(Screen::Title);
+    QTest::mouseClick(title->findChild<QPushButton*>("btnEnterData"), Qt::LeftButton);
+    ASSERT_EQ(app->Current(), Screen::DataInput);
+    QWidget* input = app->ScreenWidget(Screen::DataInput);
+    auto* budget = input->findChild<StringGrid*>("StringGridBudget");
+    ASSERT_NE(budget, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    EXPECT_TRUE(input->findChild<QPushButton*>("btnResults")->hasFocus());
+    budget->setFocus();
+    test::TypeKeys("25000");
+    EXPECT_EQ(app->Work().plan.AnnualBudget, 25000);
+
+    QTest::mouseClick(input->findChild<QPushButton*>("btnReturnToTiltleScreen"), Qt::LeftButton);
+    EXPECT_EQ(app->Current(), Screen::Title);
+    EXPECT_FALSE(input->isVisible());
+    QTest::mouseClick(title->findChild<QPushButton*>("btnEnterData"), Qt::LeftButton);
+    EXPECT_EQ(budget->Cells(0, 0), "25000") << "the values typed before";
+
+    app->Work().plan.AnnualBudget = 777; // e.g. changed by another screen
+    app->Show(Screen::Title);
+    app->Show(Screen::DataInput);
+    EXPECT_EQ(budget->Cells(0, 0), "777");
 }
 
 TEST_F(ApplicationTest, ScreensOpenCentredAndOnlyTheTitleHasACloseControl) {

@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -81,6 +82,32 @@ TEST(HelpViewerTest, AMissingHelpFileIsReported) {
         << dialogs.Boxes()[0].text.toStdString();
     EXPECT_TRUE(dialogs.Boxes()[0].text.contains("/nonexistent"));
     EXPECT_FALSE(viewer.isVisible());
+}
+
+TEST(HelpViewerTest, TheProgramsHelpFileOpensAtBothContexts) {
+    test::ScriptedDialogs dialogs;
+    HelpViewer viewer(dialogs, {QFileInfo(VELMORA_HELP_FILE).absolutePath()});
+    ASSERT_TRUE(viewer.ShowContext(kHelpTutorial));
+    QTextBrowser* browser = viewer.Browser();
+    // The top line of the window is the tutorial's heading.
+    const QTextCursor top = browser->cursorForPosition(QPoint(4, 4));
+    EXPECT_EQ(top.block().text(), "Tutorial");
+    ASSERT_TRUE(viewer.ShowContext(kHelpContents));
+    EXPECT_EQ(browser->cursorForPosition(QPoint(4, 4)).block().text(),
+              "Velmora Help: Table of Contents");
+
+    // Every link of the file leads to a section of it.
+    QFile file(VELMORA_HELP_FILE);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const QRegularExpression link("href=\"#([^\"]+)\"");
+    int links = 0;
+    for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+        const QString target = it.next().captured(1);
+        EXPECT_TRUE(html.contains("name=\"" + target + "\"")) << target.toStdString();
+    }
+    EXPECT_GT(links, 20);
+    EXPECT_TRUE(html.contains("See Inst.")) << "explains the IRA basis column";
 }
 
 } // namespace

@@ -38,6 +38,17 @@ TEST(IntText, PlainDigitsWithMinus) {
     EXPECT_EQ(WholeText(-0.4), "0");
 }
 
+TEST(DollarText, AllDigitsWithoutExponent) {
+    EXPECT_EQ(DollarText(3070.0), "3070");
+    EXPECT_EQ(DollarText(-12.0), "-12");
+    EXPECT_EQ(DollarText(-0.3), "0");
+    EXPECT_EQ(DollarText(2.5), "2");
+    EXPECT_EQ(DollarText(1e15), "1000000000000000");
+    EXPECT_EQ(DollarText(36028797018963968.0), "36028797018963968");
+    EXPECT_EQ(DollarText(-9007199254740993.0), "-9007199254740992");
+    EXPECT_EQ(DollarText(1e300).size(), 301u);
+}
+
 TEST(LeadingDigits, ReadsSignAndDigitsUpToTheFirstOtherCharacter) {
     EXPECT_EQ(LeadingDigits(""), 0);
     EXPECT_EQ(LeadingDigits("   "), 0);

@@ -2,9 +2,9 @@
 
 #include "app/Dialogs.h"
 #include "app/HoldingsTableLayout.h"
+#include "app/PlanText.h"
 #include "app/Shell.h"
 #include "app/StringGrid.h"
-#include "app/Windows1252Text.h"
 #include "holdings/DeleteHoldingRow.h"
 #include "holdings/debt/DebtReturns.h"
 #include "plan/NumberText.h"
@@ -75,13 +75,13 @@ void TfrmDebt::FormActivate() {
     const DebtTable& table = ws_.plan.DebtHoldings;
     for (int row = 0; row < kTableRows; ++row) {
         const DebtHolding& holding = table[row];
-        grid.SetCells(kNameCol, row, FromWindows1252(holding.Name));
+        grid.SetCells(kNameCol, row, FromPlanText(holding.Name));
         for (int col = 1; col < kCols; ++col) {
             if (kFields[col] != nullptr) {
                 grid.SetCells(col, row, QString::fromStdString(IntText(holding.*kFields[col])));
             }
         }
-        grid.SetCells(kFedTaxFreeCol, row, FromWindows1252(holding.FedTaxFree));
+        grid.SetCells(kFedTaxFreeCol, row, FromPlanText(holding.FedTaxFree));
     }
     for (int row = 0; row < kTableRows; ++row) {
         if (table[row].Name.empty()) {
@@ -102,9 +102,9 @@ void TfrmDebt::StringGridTableSetEditText(int col, int row, const QString& text)
     }
     DebtHolding& holding = ws_.plan.DebtHoldings[row];
     if (col == kNameCol) {
-        holding.Name = ToWindows1252(text).substr(0, kNameLength);
+        holding.Name = ToPlanText(text).substr(0, kNameLength);
     } else if (col == kFedTaxFreeCol) {
-        holding.FedTaxFree = ToWindows1252(text).substr(0, 1);
+        holding.FedTaxFree = ToPlanText(text).substr(0, 1);
     } else {
         holding.*kFields[col] = LeadingDigits(text.toStdString());
     }

@@ -2,9 +2,9 @@
 
 #include "app/Dialogs.h"
 #include "app/HoldingsTableLayout.h"
+#include "app/PlanText.h"
 #include "app/Shell.h"
 #include "app/StringGrid.h"
-#include "app/Windows1252Text.h"
 #include "holdings/DeleteHoldingRow.h"
 #include "holdings/equity/EquityReturns.h"
 #include "plan/NumberText.h"
@@ -60,7 +60,7 @@ constexpr std::array<TitleLines, kCols> kTitles{{
 
 // A flag is the first character of its cell's text.
 std::string FlagOf(const QString& text) {
-    return ToWindows1252(text).substr(0, 1);
+    return ToPlanText(text).substr(0, 1);
 }
 
 bool IsYesOrNo(const std::string& flag) {
@@ -99,14 +99,14 @@ void TfrmEquity::FormActivate() {
     const EquityTable& table = ws_.plan.EquityHoldings;
     for (int row = 0; row < kTableRows; ++row) {
         const EquityHolding& holding = table[row];
-        grid.SetCells(kNameCol, row, FromWindows1252(holding.Name));
+        grid.SetCells(kNameCol, row, FromPlanText(holding.Name));
         for (int col = 1; col < kCols; ++col) {
             if (kFields[col] != nullptr) {
                 grid.SetCells(col, row, QString::fromStdString(IntText(holding.*kFields[col])));
             }
         }
-        grid.SetCells(kAutoReinvestCol, row, FromWindows1252(holding.AutoReinvest));
-        grid.SetCells(kFedTaxFreeCol, row, FromWindows1252(holding.FedTaxFree));
+        grid.SetCells(kAutoReinvestCol, row, FromPlanText(holding.AutoReinvest));
+        grid.SetCells(kFedTaxFreeCol, row, FromPlanText(holding.FedTaxFree));
     }
     for (int row = 0; row < kTableRows; ++row) {
         if (table[row].Name.empty()) {
@@ -127,7 +127,7 @@ void TfrmEquity::StringGridTableSetEditText(int col, int row, const QString& tex
     }
     EquityHolding& holding = ws_.plan.EquityHoldings[row];
     if (col == kNameCol) {
-        holding.Name = ToWindows1252(text).substr(0, kNameLength);
+        holding.Name = ToPlanText(text).substr(0, kNameLength);
     } else if (col == kAutoReinvestCol) {
         holding.AutoReinvest = FlagOf(text);
     } else if (col == kFedTaxFreeCol) {

@@ -2,11 +2,11 @@
 
 #include "app/Dialogs.h"
 #include "app/HoldingsGrid.h"
+#include "app/PlanText.h"
 #include "app/ScreenNames.h"
 #include "app/ScreenWindow.h"
 #include "app/Shell.h"
 #include "app/StringGrid.h"
-#include "app/Windows1252Text.h"
 #include "holdings/DeleteHoldingRow.h"
 #include "holdings/ira/IraReturns.h"
 #include "plan/NumberText.h"
@@ -71,7 +71,7 @@ QString MaskOf(int col) {
 void FillGrid(StringGrid& grid, const IraTable& table) {
     for (int row = 0; row < kTableRows; ++row) {
         const IraHolding& holding = table[row];
-        grid.SetCells(kNameCol, row, FromWindows1252(holding.Name));
+        grid.SetCells(kNameCol, row, FromPlanText(holding.Name));
         for (int col = 1; col < kCols; ++col) {
             grid.SetCells(col, row, QString::fromStdString(IntText(holding.*kFields[col])));
         }
@@ -211,7 +211,7 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
     }
     IraHolding& holding = table[row];
     if (col == kNameCol) {
-        holding.Name = ToWindows1252(text).substr(0, kNameLength);
+        holding.Name = ToPlanText(text).substr(0, kNameLength);
         return;
     }
     std::int32_t value = LeadingDigits(text.toStdString());

@@ -1,0 +1,158 @@
+#include "results/ResultsJson.h"
+
+#include "results/CategoryRows.h"
+#include "results/ResultBoxList.h"
+#include "results/Windows1252.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+namespace velmora::results {
+
+namespace {
+
+void AppendString(std::string& out, std::string_view utf8) {
+    out += '"';
+    for (const char c : utf8) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                out += escape;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
+void AppendKey(std::string& out, bool& first, std::string_view key) {
+    if (!first) {
+        out += ", ";
+    }
+    first = false;
+    AppendString(out, key);
+    out += ": ";
+}
+
+void AppendNumber(std::string& out, bool& first, std::string_view key, double value) {
+    AppendKey(out, first, key);
+    if (!std::isfinite(value)) {
+        out += "null"; // JSON has no text for these
+        return;
+    }
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    out += buffer;
+}
+
+void AppendInteger(std::string& out, bool& first, std::string_view key, std::int64_t value) {
+    AppendKey(out, first, key);
+    out += std::to_string(value);
+}
+
+void AppendBoxes(std::string& out, const ResultBoxes& boxes) {
+    out += '{';
+    bool first = true;
+    for (const BoxText& box : BoxList(boxes)) {
+        AppendKey(out, first, box.Name);
+        AppendString(out, *box.Text);
+    }
+    out += '}';
+}
+
+void AppendCategories(std::string& out, const Ranking& ranking) {
+    out += '[';
+    for (int k = 0; k < kCategories; ++k) {
+        if (k > 0) {
+            out += ", ";
+        }
+        out += '[';
+        bool firstRow = true;
+        for (const CategoryRow& row : CategoryRows(ranking, k)) {
+            if (!firstRow) {
+                out += ", ";
+            }
+            firstRow = false;
+            out += '{';
+            bool first = true;
+            AppendKey(out, first, "name");
+            AppendString(out, Windows1252ToUtf8(row.Name));
+            AppendKey(out, first, "value");
+            AppendString(out, row.Value);
+            AppendKey(out, first, "err");
+            AppendString(out, row.Err);
+            out += '}';
+        }
+        out += ']';
+    }
+    out += ']';
+}
+
+void AppendValues(std::string& out, const Workspace& ws) {
+    const TaxValues& tax = ws.tax;
+    const HoldingTotals& totals = ws.totals;
+    const ResultValues& r = ws.results;
+    out += '{';
+    bool first = true;
+    AppendNumber(out, first, "TaxableIncome", tax.TaxableIncome);
+    AppendNumber(out, first, "FederalTax", tax.FederalTax);
+    AppendNumber(out, first, "FederalBracketRate", tax.FederalBracketRate);
+    AppendNumber(out, first, "CombinedTaxRate", tax.CombinedTaxRate);
+    AppendNumber(out, first, "DividendTaxRate", tax.DividendTaxRate);
+    AppendNumber(out, first, "CapitalGainTaxRate", tax.CapitalGainTaxRate);
+    AppendNumber(out, first, "TaxableSocialSecurity", tax.TaxableSocialSecurity);
+    AppendNumber(out, first, "SocialSecurityTaxableFraction", tax.SocialSecurityTaxableFraction);
+    AppendNumber(out, first, "MinimumIraDistribution", tax.MinimumIraDistribution);
+    AppendInteger(out, first, "IraTotalValue", totals.IraTotalValue);
+    AppendInteger(out, first, "RothTotalValue", totals.RothTotalValue);
+    AppendInteger(out, first, "DebtTotalValue", totals.DebtTotalValue);
+    AppendInteger(out, first, "EquityTotalValue", totals.EquityTotalValue);
+    AppendInteger(out, first, "TotalInvestments", r.TotalInvestments);
+    AppendNumber(out, first, "TotalInterest", totals.TotalInterest);
+    AppendNumber(out, first, "TaxFreeInterest", totals.TaxFreeInterest);
+    AppendNumber(out, first, "TotalDividends", totals.TotalDividends);
+    AppendNumber(out, first, "CashDividends", totals.CashDividends);
+    AppendNumber(out, first, "TaxFreeDividends", totals.TaxFreeDividends);
+    AppendNumber(out, first, "TotalCapGainsDistributions", totals.TotalCapGainsDistributions);
+    AppendNumber(out, first, "IncomeShortfall", r.IncomeShortfall);
+    AppendNumber(out, first, "StateIncomeTax", r.StateIncomeTax);
+    AppendNumber(out, first, "TaxOnIncome", r.TaxOnIncome);
+    AppendNumber(out, first, "WithdrawalNeeded", r.WithdrawalNeeded);
+    AppendNumber(out, first, "TaxOnWithdrawals", r.TaxOnWithdrawals);
+    AppendInteger(out, first, "AppliedStateTaxRate", ws.AppliedStateTaxRate);
+    out += '}';
+}
+
+} // namespace
+
+std::string ResultsJson(const Workspace& ws) {
+    std::string out = "{\"boxes\": ";
+    AppendBoxes(out, ws.results.boxes);
+    out += ",\n \"categories\": ";
+    AppendCategories(out, ws.ranking);
+    out += ",\n \"values\": ";
+    AppendValues(out, ws);
+    out += "}\n";
+    return out;
+}
+
+} // namespace velmora::results

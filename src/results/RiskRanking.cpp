@@ -1,0 +1,154 @@
+#include "results/RiskRanking.h"
+
+#include "plan/NumberText.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace velmora::results {
+
+namespace {
+
+// Prefix of each table's entries: "B:" for debt ("B: " in the Low category),
+// "S:" for equities, "I:" for regular IRAs, "R:" for Roth IRAs.
+std::string_view DebtPrefix(int category) {
+    return category == 1 ? "B: " : "B:";
+}
+
+void Place(Ranking& ranking, int category, std::string_view prefix, const std::string& name,
+           std::int32_t value, double err) {
+    const int slot = ++ranking.CategoryCount[category];
+    RankedHolding& entry = ranking.RankedHoldings[category][slot - 1];
+    entry.Name.assign(prefix); // then the name, cut to 15 characters in all
+    entry.Name.append(name, 0, kNameLength - prefix.size());
+    entry.Err = err;
+    entry.Value = value;
+    ranking.CategoryTotal[category] += value;
+}
+
+template <typename Table>
+void Gather(Ranking& ranking, int category, const Table& table, std::string_view prefix) {
+    for (const auto& row : table) {
+        if (row.RiskCategory == category && !row.Name.empty()) {
+            Place(ranking, category, prefix, row.Name, row.CurrentValue, row.Err);
+        }
+    }
+}
+
+// The partition sort runs on the Err values and the slot numbers the entries
+// come from, so that a swap moves two numbers instead of two whole entries; the
+// entries then move to their places once. The order that results is the one of
+// swapping the entries themselves.
+struct SortRun {
+    std::array<double, kCategorySlots + 1> err{}; // by slot number, 1 to 161
+    std::array<int, kCategorySlots + 1> from{};
+};
+
+void PartitionSort(SortRun& run, int low, int high) {
+    int i = low;
+    int j = high;
+    const double pivot = run.err[(low + high) / 2];
+    do {
+        while (run.err[i] < pivot) {
+            ++i;
+        }
+        while (pivot < run.err[j]) {
+            --j;
+        }
+        if (i <= j) { // also when i equals j
+            std::swap(run.err[i], run.err[j]);
+            std::swap(run.from[i], run.from[j]);
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    if (low < j) {
+        PartitionSort(run, low, j);
+    }
+    if (i < high) {
+        PartitionSort(run, i, high);
+    }
+}
+
+// Slot s receives the entry that stood in slot from[s], cycle by cycle.
+void MoveEntries(std::array<RankedHolding, kCategorySlots>& slots, SortRun& run, int low,
+                 int high) {
+    for (int start = low; start <= high; ++start) {
+        if (run.from[start] == start) {
+            continue;
+        }
+        RankedHolding held = std::move(slots[start - 1]);
+        int to = start;
+        while (run.from[to] != start) {
+            const int next = run.from[to];
+            slots[to - 1] = std::move(slots[next - 1]);
+            run.from[to] = to;
+            to = next;
+        }
+        slots[to - 1] = std::move(held);
+        run.from[to] = to;
+    }
+}
+
+} // namespace
+
+void LoadArrays(Workspace& ws) {
+    Ranking& ranking = ws.ranking;
+    ranking.CategoryCount.fill(0);
+    for (auto& slots : ranking.RankedHoldings) {
+        for (RankedHolding& entry : slots) {
+            entry.Name.clear();
+            entry.Value = 0;
+            entry.Err = 0.0;
+        }
+    }
+
+    const PlanData& plan = ws.plan;
+    for (int k = 0; k < kCategories; ++k) {
+        ranking.CategoryTotal[k] = 0;
+        Gather(ranking, k, plan.DebtHoldings, DebtPrefix(k));
+        Gather(ranking, k, plan.EquityHoldings, "S:");
+        Gather(ranking, k, plan.IraHoldings, "I:");
+        Gather(ranking, k, plan.RothHoldings, "R:");
+    }
+
+    const std::int64_t all = ws.results.TotalInvestments;
+    for (int k = 0; k < kCategories; ++k) {
+        // Without a positive grand total there is no share to show.
+        ranking.CategoryPercent[k] = all > 0 ? Round(static_cast<double>(ranking.CategoryTotal[k]) *
+                                                     100 / static_cast<double>(all))
+                                             : 0.0;
+    }
+}
+
+void SortCategory(Workspace& ws, int category, int low, int high) {
+    if (category < 0 || category >= kCategories || low < 1 || high > kCategorySlots ||
+        low >= high) {
+        return;
+    }
+    auto& slots = ws.ranking.RankedHoldings[category];
+    SortRun run;
+    for (int s = low; s <= high; ++s) {
+        run.err[s] = slots[s - 1].Err;
+        run.from[s] = s;
+    }
+    PartitionSort(run, low, high);
+    MoveEntries(slots, run, low, high);
+}
+
+void ShowRanking(Workspace& ws) {
+    const Ranking& ranking = ws.ranking;
+    ResultBoxes& boxes = ws.results.boxes;
+    boxes.editTotalInvestments = IntText(ws.results.TotalInvestments);
+    boxes.editTotalZero = IntText(ranking.CategoryTotal[0]);
+    boxes.editTotalLow = IntText(ranking.CategoryTotal[1]);
+    boxes.editTotalMedium = IntText(ranking.CategoryTotal[2]);
+    boxes.editTotalHigh = IntText(ranking.CategoryTotal[3]);
+    boxes.editPerCent0 = RealText(ranking.CategoryPercent[0]);
+    boxes.editPerCent1 = RealText(ranking.CategoryPercent[1]);
+    boxes.editPerCent2 = RealText(ranking.CategoryPercent[2]);
+    boxes.editPerCent3 = RealText(ranking.CategoryPercent[3]);
+}
+
+} // namespace velmora::results

@@ -1,0 +1,159 @@
+#include "results/ResultsJson.h"
+
+#include "JsonReader.h"
+#include "results/CategoryRows.h"
+#include "results/ResultBoxList.h"
+#include "results/ResultsCalculation.h"
+#include "results/ResultsPage.h"
+#include "results/Windows1252.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using testing::JsonValue;
+using testing::ParseJson;
+
+TEST(Windows1252, ConvertsEveryByteToUtf8) {
+    EXPECT_EQ(Windows1252ToUtf8("City bond 7"), "City bond 7");
+    EXPECT_EQ(Windows1252ToUtf8("Caf\xE9"), "Caf\xC3\xA9");
+    EXPECT_EQ(Windows1252ToUtf8("\x80"), "\xE2\x82\xAC"); // euro sign
+    EXPECT_EQ(Windows1252ToUtf8("\x9F"), "\xC5\xB8");     // Y with diaeresis
+    EXPECT_EQ(Windows1252ToUtf8("\x96"), "\xE2\x80\x93"); // en dash
+    EXPECT_EQ(Windows1252ToUtf8("\x81"), "\xEF\xBF\xBD"); // undefined: replacement
+    EXPECT_EQ(Windows1252ToUtf8("\xA0\xFF"), "\xC2\xA0\xC3\xBF");
+    EXPECT_EQ(Windows1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
+}
+
+class ResultsJsonFixture : public ::testing::Test {
+protected:
+    Workspace ws;
+
+    void SetUp() override {
+        ws.plan.AgeSelf = 66;
+        ws.plan.AnnualBudget = 40000;
+        ws.plan.StateTaxRate = 5;
+        ws.plan.PensionSelf = 2000;
+        DebtHolding& bond = ws.plan.DebtHoldings[0];
+        bond.Name = "Say \"hi\" \\ \x01";
+        bond.Basis = 8000;
+        bond.CurrentValue = 10000;
+        bond.InterestRate = 5;
+        bond.FedTaxFree = "N";
+        bond.RiskCategory = 1;
+        EquityHolding& stock = ws.plan.EquityHoldings[0];
+        stock.Name = "Caf\xE9 \x80";
+        stock.CurrentBasis = 100;
+        stock.CurrentValue = 300;
+        stock.RiskCategory = 3;
+        results::Calculate(ws);
+    }
+};
+
+TEST_F(ResultsJsonFixture, IsOneObjectWithTheScreensContent) {
+    const std::string text = results::ResultsJson(ws);
+    ASSERT_EQ(text.back(), '\n');
+    const std::optional<JsonValue> json = ParseJson(text);
+    ASSERT_TRUE(json) << text;
+    EXPECT_EQ(json->keys, (std::vector<std::string>{"boxes", "categories", "values"}));
+
+    const JsonValue& boxes = (*json)["boxes"];
+    ASSERT_EQ(boxes.keys.size(), results::kResultBoxCount);
+    std::size_t i = 0;
+    for (const results::BoxText& box : results::BoxList(ws.results.boxes)) {
+        EXPECT_EQ(boxes.keys[i++], box.Name);
+        EXPECT_EQ(boxes[box.Name].kind, JsonValue::Kind::String);
+        EXPECT_EQ(boxes[box.Name].text, *box.Text) << box.Name;
+    }
+    EXPECT_EQ(boxes["editWithDrawalNeeded"].text, "23499");
+    EXPECT_EQ(boxes["editTotalInvestments"].text, "10300");
+
+    const JsonValue& categories = (*json)["categories"];
+    ASSERT_EQ(categories.items.size(), 4u);
+    EXPECT_TRUE(categories[0].items.empty());
+    ASSERT_EQ(categories[1].items.size(), 1u);
+    const JsonValue& bond = categories[1][0];
+    EXPECT_EQ(bond.keys, (std::vector<std::string>{"name", "value", "err"}));
+    EXPECT_EQ(bond["name"].text, "B: Say \"hi\" \\ \x01");
+    EXPECT_EQ(bond["value"].text, "10000");
+    EXPECT_EQ(bond["err"].text, results::SlotRow(ws.ranking, 1, 1).Err);
+    EXPECT_TRUE(categories[2].items.empty());
+    ASSERT_EQ(categories[3].items.size(), 1u);
+    EXPECT_EQ(categories[3][0]["name"].text, "S:Caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(text.find("\\u0001"), text.find("\\u")) << "control characters are escaped";
+}
+
+TEST_F(ResultsJsonFixture, ValuesAreTheCalculationValuesExactly) {
+    const std::optional<JsonValue> json = ParseJson(results::ResultsJson(ws));
+    ASSERT_TRUE(json);
+    const JsonValue& values = (*json)["values"];
+    const std::vector<std::string> names{"TaxableIncome",
+                                         "FederalTax",
+                                         "FederalBracketRate",
+                                         "CombinedTaxRate",
+                                         "DividendTaxRate",
+                                         "CapitalGainTaxRate",
+                                         "TaxableSocialSecurity",
+                                         "SocialSecurityTaxableFraction",
+                                         "MinimumIraDistribution",
+                                         "IraTotalValue",
+                                         "RothTotalValue",
+                                         "DebtTotalValue",
+                                         "EquityTotalValue",
+                                         "TotalInvestments",
+                                         "TotalInterest",
+                                         "TaxFreeInterest",
+                                         "TotalDividends",
+                                         "CashDividends",
+                                         "TaxFreeDividends",
+                                         "TotalCapGainsDistributions",
+                                         "IncomeShortfall",
+                                         "StateIncomeTax",
+                                         "TaxOnIncome",
+                                         "WithdrawalNeeded",
+                                         "TaxOnWithdrawals",
+                                         "AppliedStateTaxRate"};
+    EXPECT_EQ(values.keys, names);
+    for (const std::string& name : names) {
+        EXPECT_EQ(values[name].kind, JsonValue::Kind::Number) << name;
+    }
+    // Doubles are written with 17 digits, so they read back exactly.
+    EXPECT_EQ(values["TaxableIncome"].number, ws.tax.TaxableIncome);
+    EXPECT_EQ(values["WithdrawalNeeded"].number, ws.results.WithdrawalNeeded);
+    EXPECT_EQ(values["TotalInterest"].number, ws.totals.TotalInterest);
+    EXPECT_EQ(values["StateIncomeTax"].number, ws.results.StateIncomeTax);
+    EXPECT_EQ(values["StateIncomeTax"].text, "1225");
+    EXPECT_EQ(values["SocialSecurityTaxableFraction"].text, "0");
+    EXPECT_EQ(values["TotalInvestments"].text, "10300");
+    EXPECT_EQ(values["DebtTotalValue"].text, "10000");
+    EXPECT_EQ(values["AppliedStateTaxRate"].text, "5");
+    EXPECT_EQ(values["CombinedTaxRate"].text, "30");
+}
+
+TEST(ResultsJsonText, AwkwardDoublesStayValidJson) {
+    Workspace ws;
+    ws.totals.TotalInterest = 0.1;
+    ws.results.IncomeShortfall = -0.0;
+    ws.tax.MinimumIraDistribution = 1e300;
+    const std::optional<JsonValue> json = ParseJson(results::ResultsJson(ws));
+    ASSERT_TRUE(json);
+    EXPECT_EQ((*json)["values"]["TotalInterest"].text, "0.10000000000000001");
+    EXPECT_EQ((*json)["values"]["MinimumIraDistribution"].number, 1e300);
+    EXPECT_EQ((*json)["boxes"]["editBudget"].text, "");
+}
+
+TEST_F(ResultsJsonFixture, TextPageShowsBoxesAndGrids) {
+    const std::string page = results::ResultsPage(ws);
+    EXPECT_NE(page.find("WITHDRAWAL NEEDED         23499\n"), std::string::npos) << page;
+    EXPECT_NE(page.find("INVESTMENT TOTAL          10300\n"), std::string::npos);
+    EXPECT_NE(page.find("  Taxes on: - Income      3170\n"), std::string::npos);
+    EXPECT_NE(page.find("  S:Caf\xC3\xA9 \xE2\x82\xAC         300"), std::string::npos)
+        << "names are UTF-8 and padded by characters";
+    EXPECT_NE(page.find("  sub total        10000\n"), std::string::npos);
+    EXPECT_NE(page.find("  % of Total       97\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace velmora
