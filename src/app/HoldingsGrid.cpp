@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWidget>
 #include <algorithm>
 #include <numeric>
 
@@ -47,13 +48,14 @@ bool TitlesFit(const QFont& font, int margin, std::span<const TitleLines> titles
 
 } // namespace
 
-QFont FitTitleFont(const StringGrid& grid, QFont base, std::span<const TitleLines> titles,
+QFont FitTitleFont(const QWidget& widget, std::span<const TitleLines> titles,
                    std::span<const int> widths) {
-    // The item view leaves this margin on either side of a cell's text.
-    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    // An item view leaves this margin on either side of a cell's text.
+    const int margin =
+        widget.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &widget) + 1;
+    QFont font = widget.font();
     const int start =
-        base.pixelSize() > 0 ? std::min(base.pixelSize(), kLargestFont) : kLargestFont;
-    QFont font = base;
+        font.pixelSize() > 0 ? std::min(font.pixelSize(), kLargestFont) : kLargestFont;
     for (int size = start; size >= kSmallestFont; --size) {
         font.setPixelSize(size);
         for (const int stretch : {int(QFont::Unstretched), int(QFont::Condensed)}) {

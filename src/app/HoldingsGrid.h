@@ -7,6 +7,8 @@
 #include <array>
 #include <span>
 
+class QWidget;
+
 namespace velmora {
 
 class StringGrid;
@@ -16,10 +18,10 @@ using TitleLines = std::array<const char*, 3>; // one column's three title lines
 inline constexpr int kTitleRowHeight = 14;
 inline constexpr int kTableRowHeight = 20;
 
-// The largest font, at most `base`'s size, in which every title line fits its
-// column (inside the cell's text margins) and a title row; a condensed face is
-// tried at each size before a smaller one.
-QFont FitTitleFont(const StringGrid& grid, QFont base, std::span<const TitleLines> titles,
+// The largest font, at most the size of `widget`'s own, in which every title
+// line fits its column (inside the text margins of `widget`'s style) and a
+// title row; a condensed face is tried at each size before a smaller one.
+QFont FitTitleFont(const QWidget& widget, std::span<const TitleLines> titles,
                    std::span<const int> widths);
 
 // Three fixed title rows, not editable, never focused (Tab passes over it), as

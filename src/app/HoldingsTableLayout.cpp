@@ -35,8 +35,7 @@ HoldingsTableParts BuildHoldingsTableScreen(QWidget& screen, Dialogs& dialogs,
     NameControl(*parts.titles, "StringGridTitles", caption + QStringLiteral(" column titles"));
     parts.table = new StringGrid(dialogs, &screen);
     NameControl(*parts.table, "StringGridTable", caption);
-    const QFont font =
-        FitTitleFont(*parts.titles, parts.titles->font(), shape.titles, shape.titleWidths);
+    const QFont font = FitTitleFont(*parts.titles, shape.titles, shape.titleWidths);
     parts.titles->setFont(font);
     parts.table->setFont(font);
     SetUpTitleGrid(*parts.titles, shape.titles, shape.titleWidths);

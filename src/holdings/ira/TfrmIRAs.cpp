@@ -64,6 +64,24 @@ constexpr std::array<TitleLines, kCols> RothTitles() {
 }
 constexpr std::array<TitleLines, kCols> kRothTitles = RothTitles();
 
+// The titles of both tables side by side, with their widths: both tables get
+// the one font in which all of them fit.
+constexpr std::array<TitleLines, 2 * kCols> kAllTitles = [] {
+    std::array<TitleLines, 2 * kCols> all{};
+    for (int col = 0; col < kCols; ++col) {
+        all[col] = kRegularTitles[col];
+        all[kCols + col] = kRothTitles[col];
+    }
+    return all;
+}();
+constexpr std::array<int, 2 * kCols> kAllWidths = [] {
+    std::array<int, 2 * kCols> all{};
+    for (int col = 0; col < kCols; ++col) {
+        all[col] = all[kCols + col] = kWidths[col];
+    }
+    return all;
+}();
+
 QString MaskOf(int col) {
     return col >= 0 && col < kCols ? QString::fromLatin1(kMasks[col]) : QString();
 }
@@ -116,10 +134,11 @@ void TfrmIRAs::FormCreate() {
     layout->setSpacing(0);
     layout->setContentsMargins(12, 10, 12, 10);
 
+    const QFont gridFont = FitTitleFont(*this, kAllTitles, kAllWidths);
     layout->addWidget(BoldLabel("lblRegularIRAs", QStringLiteral("Regular IRAs"), this));
     layout->addSpacing(4);
     StringGridIRAs_ = AddTable(*layout, "StringGridIRATitles", "StringGridIRAs",
-                               QStringLiteral("Regular IRAs"), true);
+                               QStringLiteral("Regular IRAs"), true, gridFont);
     auto* btnDeleteRowIRA = Button("btnDeleteRowIRA", QStringLiteral("Delete IRA Row"), this);
     layout->addSpacing(6);
     layout->addWidget(btnDeleteRowIRA, 0, Qt::AlignLeft);
@@ -128,7 +147,7 @@ void TfrmIRAs::FormCreate() {
     layout->addWidget(BoldLabel("lblRothIRAs", QStringLiteral("Roth IRAs"), this));
     layout->addSpacing(4);
     StringGridRothIRAs_ = AddTable(*layout, "StringGridRothTitles", "StringGridRothIRAs",
-                                   QStringLiteral("Roth IRAs"), false);
+                                   QStringLiteral("Roth IRAs"), false, gridFont);
     auto* btnDeleteRowRoth = Button("btnDeleteRowRoth", QStringLiteral("Delete Roth Row"), this);
     layout->addSpacing(6);
     layout->addWidget(btnDeleteRowRoth, 0, Qt::AlignLeft);
@@ -167,13 +186,12 @@ void TfrmIRAs::FormCreate() {
 }
 
 StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const char* gridName,
-                               const QString& caption, bool regular) {
+                               const QString& caption, bool regular, const QFont& font) {
     auto* titles = new StringGrid(dialogs_, this);
     NameControl(*titles, titleName, caption + QStringLiteral(" column titles"));
     auto* grid = new StringGrid(dialogs_, this);
     NameControl(*grid, gridName, caption);
     const std::array<TitleLines, kCols>& lines = regular ? kRegularTitles : kRothTitles;
-    const QFont font = FitTitleFont(*titles, titles->font(), lines, kWidths);
     titles->setFont(font);
     grid->setFont(font);
     SetUpTitleGrid(*titles, lines, kWidths);

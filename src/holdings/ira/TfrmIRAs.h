@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+class QFont;
 class QVBoxLayout;
 
 namespace velmora {
@@ -61,7 +62,7 @@ private:
     void FormCreate();
     // A title grid and its table grid, added to `layout`.
     StringGrid* AddTable(QVBoxLayout& layout, const char* titleName, const char* gridName,
-                         const QString& caption, bool regular);
+                         const QString& caption, bool regular, const QFont& font);
     void StoreEdit(StringGrid& grid, IraTable& table, bool regular, int col, int row,
                    const QString& text);
     void CapRiskCategories(StringGrid& grid, IraTable& table);
