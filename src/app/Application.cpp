@@ -13,9 +13,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+#include <cstdio>
 
 namespace velmora {
 
@@ -172,6 +174,17 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+int PrintHelpFilePath(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    const QString path = HelpViewer::FindHelpFileIn(HelpViewer::DefaultFolders());
+    if (path.isEmpty()) {
+        std::fputs("velmora: the help file Velmora.hlp was not found\n", stderr);
+        return 1;
+    }
+    std::printf("%s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
+    return 0;
 }
 
 int RunApplication(int argc, char** argv) {
