@@ -323,6 +323,16 @@ void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
     QTableWidget::closeEditor(editor, hint);
 }
 
+bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A click on the selected cell edits it. Qt would wait a double click's
+    // time before opening that editor and drop every key typed meanwhile, so the
+    // editor opens at once, as for a double click.
+    if (trigger == SelectedClicked) {
+        return QTableWidget::edit(index, DoubleClicked, nullptr);
+    }
+    return QTableWidget::edit(index, trigger, event);
+}
+
 void StringGrid::hideEvent(QHideEvent* event) {
     // A screen that is left keeps what was typed; the editor closes.
     FinishEditing();

@@ -7,6 +7,8 @@
 //   select cell (col, row)        when a cell becomes the current one
 //   exit                          when the focus leaves the grid for another
 //                                 control of the same window
+// A key typed into the current cell, F2, a double click or a click on the
+// current cell opens its editor at once.
 // Tab moves to the next cell and, from the last cell, on to the next control.
 // Escape restores the text the cell had when editing began. A changed cell
 // whose text does not fill its mask cannot be left: the grid beeps, shows
@@ -84,6 +86,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     friend class CellDelegate;

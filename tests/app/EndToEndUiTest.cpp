@@ -187,8 +187,10 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     }
     EXPECT_EQ(RowTexts(age, 0), QStringList({"71", "68"}));
 
-    // Continued earnings and entitlements open with the focus in their first value cell.
+    // Continued earnings and entitlements open with the focus in their first value
+    // cell; a click on that cell, the current one, goes straight into it.
     Click(Screen::DataInput, "btnEarn", Screen::Earnings);
+    ClickCell(Grid(Screen::Earnings, "StringGridEarnings"), 0, 1);
     TypeKeys("800");
     PressKey(Qt::Key_Tab);
     TypeKeys("1200");

@@ -205,6 +205,31 @@ TEST_F(StringGridTest, SelectingACellIsReported) {
     EXPECT_EQ(selected[1], (Edit{1, 0, {}}));
 }
 
+TEST_F(StringGridTest, KeysTypedRightAfterAClickOnTheCurrentCellReachIt) {
+    grid->SetCells(0, 1, "5");
+    const QPoint cell = grid->visualRect(grid->model()->index(1, 0)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_FALSE(grid->IsEditing()) << "a click on another cell only selects it";
+    TypeKeys("42");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(0, 1), "42");
+
+    // The cell is the current one now: a click on it opens its editor at once,
+    // and the keys that follow within a double-click's time are not lost.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    TypeKeys("7");
+    EXPECT_EQ(grid->Cells(0, 1), "7");
+    EXPECT_EQ(edits.back(), (Edit{0, 1, "7"}));
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(grid->Cells(0, 1), "42");
+
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    ASSERT_TRUE(grid->IsEditing()) << "a double click edits too";
+    EXPECT_EQ(grid->Editor()->text(), "42");
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
 TEST_F(StringGridTest, TheGridIsLeftWhenAButtonIsPressed) {
     TypeInto(0, 0, "3");
     QTest::mouseClick(button, Qt::LeftButton);

@@ -8,6 +8,12 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Failure messages show texts as text (found by argument-dependent lookup).
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace velmora::test {
 
