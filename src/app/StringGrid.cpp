@@ -3,12 +3,14 @@
 #include "app/CellDelegate.h"
 #include "app/Dialogs.h"
 #include "app/EditMask.h"
+#include "app/FrozenTitleRows.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace velmora {
@@ -53,6 +55,12 @@ void StringGrid::SetSize(int cols, int rows) {
 void StringGrid::SetFixedRows(int count) {
     fixedRows_ = count;
     ShapeAllItems();
+    if (count > 0 && frozenRows_ == nullptr) {
+        frozenRows_ = new FrozenTitleRows(*this);
+    }
+    if (frozenRows_ != nullptr) {
+        frozenRows_->SetRows(count);
+    }
 }
 
 void StringGrid::SetFixedCols(int count) {
@@ -331,6 +339,19 @@ bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
         return QTableWidget::edit(index, DoubleClicked, nullptr);
     }
     return QTableWidget::edit(index, trigger, event);
+}
+
+void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableWidget::scrollTo(index, hint);
+    // A row scrolled up under the title rows comes down to just below them.
+    if (frozenRows_ == nullptr || frozenRows_->isHidden() || index.row() < fixedRows_) {
+        return;
+    }
+    QScrollBar* bar = verticalScrollBar();
+    while (bar->value() > bar->minimum() &&
+           rowViewportPosition(index.row()) < frozenRows_->height()) {
+        bar->setValue(bar->value() - 1);
+    }
 }
 
 void StringGrid::hideEvent(QHideEvent* event) {

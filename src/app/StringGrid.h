@@ -28,6 +28,7 @@ namespace velmora {
 
 class Dialogs;
 class CellDelegate;
+class FrozenTitleRows;
 
 class StringGrid : public QTableWidget {
     Q_OBJECT
@@ -48,7 +49,7 @@ public:
     int ColCount() const { return columnCount(); }
     int RowCount() const { return rowCount(); }
     // Title rows at the top and title columns at the left: shown shaded, never
-    // edited or selected.
+    // edited or selected. The title rows stay in view while the rows below scroll.
     void SetFixedRows(int count);
     void SetFixedCols(int count);
     int FixedRows() const { return fixedRows_; }
@@ -81,6 +82,9 @@ public:
     void OnSelectCell(SelectCellHandler handler) { selectCell_ = std::move(handler); }
     void OnExit(ExitHandler handler) { exit_ = std::move(handler); }
 
+    // Also keeps the row out from under the title rows.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,6 +116,7 @@ private:
 
     Dialogs& dialogs_;
     CellDelegate* delegate_;
+    FrozenTitleRows* frozenRows_ = nullptr; // made with the first title row
     int fixedRows_ = 0;
     int fixedCols_ = 0;
     bool editable_ = true;

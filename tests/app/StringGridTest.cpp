@@ -8,6 +8,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -281,6 +283,49 @@ TEST_F(StringGridTest, TitleCellsAreNeverEditedOrSelected) {
     TypeKeys("7");
     EXPECT_FALSE(grid->IsEditing());
     EXPECT_EQ(grid->Cells(1, 2), "");
+}
+
+TEST_F(StringGridTest, TitleRowsStayInViewWhileTheRowsScroll) {
+    grid->SetSize(3, 30);
+    grid->SetFixedRows(1);
+    grid->SetCells(0, 0, "Name");
+    grid->setFixedHeight(6 * 20 + 2 * grid->frameWidth());
+    QTRY_VERIFY(grid->verticalScrollBar()->maximum() > 0);
+    auto* titles = grid->findChild<QTableView*>("FrozenTitleRows");
+    ASSERT_NE(titles, nullptr);
+    EXPECT_TRUE(titles->isVisible());
+    EXPECT_EQ(titles->geometry(),
+              QRect(grid->viewport()->geometry().topLeft(), QSize(grid->viewport()->width(), 20)));
+
+    grid->setFocus();
+    grid->SetCurrentCell(0, 29);
+    EXPECT_LT(grid->visualItemRect(grid->item(0, 0)).bottom(), 0) << "the grid has scrolled";
+    EXPECT_TRUE(titles->isVisible());
+    EXPECT_EQ(titles->model()->index(0, 0).data().toString(), "Name");
+    EXPECT_EQ(titles->visualRect(titles->model()->index(0, 0)),
+              QRect(QPoint(0, 0), grid->visualRect(grid->model()->index(29, 0)).size()))
+        << "the title cell lies at the top, as wide and high as the grid's cells";
+
+    // Moving up through the rows never leaves the current one under the titles.
+    for (int row = 28; row >= 1; --row) {
+        PressKey(Qt::Key_Up);
+        ASSERT_EQ(grid->Row(), row);
+        EXPECT_GE(grid->rowViewportPosition(row), titles->height()) << "row " << row;
+    }
+
+    // The titles follow the grid's columns.
+    grid->SetColWidth(0, 80);
+    grid->setColumnHidden(1, true);
+    EXPECT_EQ(titles->columnWidth(0), 80);
+    EXPECT_TRUE(titles->isColumnHidden(1));
+    grid->setColumnHidden(1, false);
+    EXPECT_FALSE(titles->isColumnHidden(1));
+    EXPECT_EQ(titles->columnWidth(1), 60);
+
+    // A grid whose rows all fit needs no second view of its titles.
+    grid->SetSize(3, 4);
+    QTRY_COMPARE(grid->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(titles->isVisible());
 }
 
 } // namespace
