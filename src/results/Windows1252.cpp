@@ -7,6 +7,8 @@ namespace velmora {
 
 namespace {
 
+constexpr char32_t kUndefined = 0xFFFD;
+
 // Code points of the bytes 0x80 to 0x9F; every other byte is its own code point.
 constexpr std::array<char32_t, 32> kHighControls{
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -28,13 +30,30 @@ void AppendUtf8(std::string& out, char32_t code) {
 
 } // namespace
 
+char32_t Windows1252ToUnicode(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
+std::optional<unsigned char> UnicodeToWindows1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return static_cast<unsigned char>(c);
+    }
+    if (c == kUndefined) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c) {
+            return static_cast<unsigned char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
-        const auto byte = static_cast<std::uint8_t>(c);
-        const char32_t code = byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
-        AppendUtf8(out, code);
+        AppendUtf8(out, Windows1252ToUnicode(static_cast<std::uint8_t>(c)));
     }
     return out;
 }

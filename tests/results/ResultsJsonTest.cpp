@@ -27,6 +27,25 @@ TEST(Windows1252, ConvertsEveryByteToUtf8) {
     EXPECT_EQ(Windows1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(Windows1252, EveryDefinedByteHasOneCharacterAndBack) {
+    int undefined = 0;
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        const char32_t c = Windows1252ToUnicode(byte);
+        if (c == 0xFFFD) {
+            ++undefined;
+            continue;
+        }
+        EXPECT_EQ(UnicodeToWindows1252(c), byte) << "byte " << b;
+    }
+    EXPECT_EQ(undefined, 5);
+    EXPECT_EQ(Windows1252ToUnicode(0x8A), U'\u0160');
+    EXPECT_EQ(UnicodeToWindows1252(U'\u20AC'), 0x80);
+    EXPECT_EQ(UnicodeToWindows1252(0xFFFD), std::nullopt) << "no byte for the replacement";
+    EXPECT_EQ(UnicodeToWindows1252(U'\u4E2D'), std::nullopt);
+    EXPECT_EQ(UnicodeToWindows1252(0x0081), std::nullopt) << "a C1 control is no byte 0x81";
+}
+
 class ResultsJsonFixture : public ::testing::Test {
 protected:
     Workspace ws;
