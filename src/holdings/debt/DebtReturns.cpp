@@ -1,5 +1,6 @@
 #include "holdings/debt/DebtReturns.h"
 
+#include "holdings/TotalValue.h"
 #include "tax/FederalTax.h"
 
 namespace velmora::debt {
@@ -53,11 +54,7 @@ void Calculate(Workspace& ws) {
 }
 
 void BondTotalCalculate(Workspace& ws) {
-    std::int64_t sum = 0;
-    for (const DebtHolding& row : ws.plan.DebtHoldings) {
-        sum += row.CurrentValue;
-    }
-    ws.totals.DebtTotalValue = sum;
+    ws.totals.DebtTotalValue = TotalValue(ws.plan.DebtHoldings);
 }
 
 } // namespace velmora::debt

@@ -1,5 +1,6 @@
 #include "holdings/equity/EquityReturns.h"
 
+#include "holdings/TotalValue.h"
 #include "tax/FederalTax.h"
 
 namespace velmora::equity {
@@ -73,11 +74,7 @@ void Calculate(Workspace& ws) {
 }
 
 void EquityTotalCalculate(Workspace& ws) {
-    std::int64_t sum = 0;
-    for (const EquityHolding& row : ws.plan.EquityHoldings) {
-        sum += row.CurrentValue;
-    }
-    ws.totals.EquityTotalValue = sum;
+    ws.totals.EquityTotalValue = TotalValue(ws.plan.EquityHoldings);
 }
 
 } // namespace velmora::equity

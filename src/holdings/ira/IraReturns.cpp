@@ -1,18 +1,11 @@
 #include "holdings/ira/IraReturns.h"
 
+#include "holdings/TotalValue.h"
 #include "tax/FederalTax.h"
 
 namespace velmora::ira {
 
 namespace {
-
-std::int64_t SumOfValues(const IraTable& table) {
-    std::int64_t sum = 0;
-    for (const IraHolding& row : table) {
-        sum += row.CurrentValue;
-    }
-    return sum;
-}
 
 // Dividends as a percentage of the value; the product is formed in whole numbers.
 double DividendYield(const IraHolding& row) {
@@ -67,11 +60,11 @@ void Calculate(Workspace& ws) {
 }
 
 void IRAsTotalCalculate(Workspace& ws) {
-    ws.totals.IraTotalValue = SumOfValues(ws.plan.IraHoldings);
+    ws.totals.IraTotalValue = TotalValue(ws.plan.IraHoldings);
 }
 
 void RothTotalCalculate(Workspace& ws) {
-    ws.totals.RothTotalValue = SumOfValues(ws.plan.RothHoldings);
+    ws.totals.RothTotalValue = TotalValue(ws.plan.RothHoldings);
 }
 
 } // namespace velmora::ira
