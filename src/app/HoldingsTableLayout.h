@@ -5,7 +5,9 @@
 // "Done".
 
 #include "app/HoldingsGrid.h"
+#include "app/StringGrid.h"
 
+#include <QPushButton>
 #include <span>
 
 class QLabel;
@@ -37,5 +39,21 @@ struct HoldingsTableParts {
 // Builds the screen's controls and layout and sets its window caption and chrome.
 HoldingsTableParts BuildHoldingsTableScreen(QWidget& screen, Dialogs& dialogs,
                                             const HoldingsTableShape& shape);
+
+// Connects the controls to the screen's handlers of the same names.
+template <class Screen>
+void ConnectHoldingsTableScreen(Screen& screen, const HoldingsTableParts& parts) {
+    QObject::connect(parts.deleteLine, &QPushButton::clicked, &screen, &Screen::btnDeleteLineClick);
+    QObject::connect(parts.done, &QPushButton::clicked, &screen,
+                     &Screen::btnReturnToMiscInputClick);
+    StringGrid& table = *parts.table;
+    table.OnGetEditMask(
+        [&screen](int col, int row) { return screen.StringGridTableGetEditMask(col, row); });
+    table.OnSetEditText([&screen](int col, int row, const QString& text) {
+        screen.StringGridTableSetEditText(col, row, text);
+    });
+    table.OnSelectCell([&screen](int col, int row) { screen.StringGridTableSelectCell(col, row); });
+    table.OnExit([&screen] { screen.StringGridTableExit(); });
+}
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "holdings/debt/TfrmDebt.h"
 
 #include "app/Dialogs.h"
+#include "app/HoldingsTableChecks.h"
 #include "app/HoldingsTableLayout.h"
 #include "app/PlanText.h"
 #include "app/Shell.h"
@@ -10,7 +11,6 @@
 #include "plan/NumberText.h"
 #include "plan/Workspace.h"
 
-#include <QPushButton>
 #include <array>
 
 namespace velmora {
@@ -57,39 +57,12 @@ void TfrmDebt::FormCreate() {
                                  {"Debt Investments", kTitles, kTitleWidths, kTableWidths,
                                   "lblRiskCatValues", kRiskCategories});
     StringGridTable_ = parts.table;
-
-    connect(parts.deleteLine, &QPushButton::clicked, this, &TfrmDebt::btnDeleteLineClick);
-    connect(parts.done, &QPushButton::clicked, this, &TfrmDebt::btnReturnToMiscInputClick);
-    StringGridTable_->OnGetEditMask(
-        [this](int col, int row) { return StringGridTableGetEditMask(col, row); });
-    StringGridTable_->OnSetEditText([this](int col, int row, const QString& text) {
-        StringGridTableSetEditText(col, row, text);
-    });
-    StringGridTable_->OnSelectCell(
-        [this](int col, int row) { StringGridTableSelectCell(col, row); });
-    StringGridTable_->OnExit([this] { StringGridTableExit(); });
+    ConnectHoldingsTableScreen(*this, parts);
 }
 
 void TfrmDebt::FormActivate() {
-    StringGrid& grid = *StringGridTable_;
-    const DebtTable& table = ws_.plan.DebtHoldings;
-    for (int row = 0; row < kTableRows; ++row) {
-        const DebtHolding& holding = table[row];
-        grid.SetCells(kNameCol, row, FromPlanText(holding.Name));
-        for (int col = 1; col < kCols; ++col) {
-            if (kFields[col] != nullptr) {
-                grid.SetCells(col, row, QString::fromStdString(IntText(holding.*kFields[col])));
-            }
-        }
-        grid.SetCells(kFedTaxFreeCol, row, FromPlanText(holding.FedTaxFree));
-    }
-    for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].Name.empty()) {
-            for (int col = 0; col < kCols; ++col) {
-                grid.SetCells(col, row, QString());
-            }
-        }
-    }
+    FillTableGrid(*StringGridTable_, ws_.plan.DebtHoldings, kFields,
+                  {{kNameCol, &DebtHolding::Name}, {kFedTaxFreeCol, &DebtHolding::FedTaxFree}});
 }
 
 QString TfrmDebt::StringGridTableGetEditMask(int col, int /*row*/) const {
@@ -115,23 +88,10 @@ void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
 }
 
 void TfrmDebt::StringGridTableExit() {
-    StringGrid& grid = *StringGridTable_;
     DebtTable& table = ws_.plan.DebtHoldings;
-    for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].RiskCategory > 3) {
-            dialogs_.Warning(QString::fromLatin1(kCategoryWarning));
-            table[row].RiskCategory = 3;
-            grid.SetCells(kRiskCol, row, QStringLiteral("3"));
-        }
-    }
-    for (int row = 0; row < kTableRows; ++row) {
-        DebtHolding& holding = table[row];
-        if (!holding.Name.empty() && holding.FedTaxFree != "Y" && holding.FedTaxFree != "N") {
-            dialogs_.Warning(QString::fromLatin1(kFlagWarning));
-            holding.FedTaxFree.assign(1, 'N');
-            grid.SetCells(kFedTaxFreeCol, row, QStringLiteral("N"));
-        }
-    }
+    CapRiskCategories(table, *StringGridTable_, kRiskCol, dialogs_, kCategoryWarning);
+    CorrectYesNoFlags(table, &DebtHolding::FedTaxFree, *StringGridTable_, kFedTaxFreeCol, dialogs_,
+                      kFlagWarning);
 }
 
 void TfrmDebt::btnDeleteLineClick() {

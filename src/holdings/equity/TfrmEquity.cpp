@@ -1,6 +1,7 @@
 #include "holdings/equity/TfrmEquity.h"
 
 #include "app/Dialogs.h"
+#include "app/HoldingsTableChecks.h"
 #include "app/HoldingsTableLayout.h"
 #include "app/PlanText.h"
 #include "app/Shell.h"
@@ -10,7 +11,6 @@
 #include "plan/NumberText.h"
 #include "plan/Workspace.h"
 
-#include <QPushButton>
 #include <array>
 
 namespace velmora {
@@ -63,10 +63,6 @@ std::string FlagOf(const QString& text) {
     return ToPlanText(text).substr(0, 1);
 }
 
-bool IsYesOrNo(const std::string& flag) {
-    return flag == "Y" || flag == "N";
-}
-
 } // namespace
 
 TfrmEquity::TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell)
@@ -81,40 +77,14 @@ void TfrmEquity::FormCreate() {
                                  {"Equity Investments", kTitles, kWidths, kWidths,
                                   "lblProbabilityInstruction", kRiskCategories});
     StringGridTable_ = parts.table;
-
-    connect(parts.deleteLine, &QPushButton::clicked, this, &TfrmEquity::btnDeleteLineClick);
-    connect(parts.done, &QPushButton::clicked, this, &TfrmEquity::btnReturnToMiscInputClick);
-    StringGridTable_->OnGetEditMask(
-        [this](int col, int row) { return StringGridTableGetEditMask(col, row); });
-    StringGridTable_->OnSetEditText([this](int col, int row, const QString& text) {
-        StringGridTableSetEditText(col, row, text);
-    });
-    StringGridTable_->OnSelectCell(
-        [this](int col, int row) { StringGridTableSelectCell(col, row); });
-    StringGridTable_->OnExit([this] { StringGridTableExit(); });
+    ConnectHoldingsTableScreen(*this, parts);
 }
 
 void TfrmEquity::FormActivate() {
-    StringGrid& grid = *StringGridTable_;
-    const EquityTable& table = ws_.plan.EquityHoldings;
-    for (int row = 0; row < kTableRows; ++row) {
-        const EquityHolding& holding = table[row];
-        grid.SetCells(kNameCol, row, FromPlanText(holding.Name));
-        for (int col = 1; col < kCols; ++col) {
-            if (kFields[col] != nullptr) {
-                grid.SetCells(col, row, QString::fromStdString(IntText(holding.*kFields[col])));
-            }
-        }
-        grid.SetCells(kAutoReinvestCol, row, FromPlanText(holding.AutoReinvest));
-        grid.SetCells(kFedTaxFreeCol, row, FromPlanText(holding.FedTaxFree));
-    }
-    for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].Name.empty()) {
-            for (int col = 0; col < kCols; ++col) {
-                grid.SetCells(col, row, QString());
-            }
-        }
-    }
+    FillTableGrid(*StringGridTable_, ws_.plan.EquityHoldings, kFields,
+                  {{kNameCol, &EquityHolding::Name},
+                   {kAutoReinvestCol, &EquityHolding::AutoReinvest},
+                   {kFedTaxFreeCol, &EquityHolding::FedTaxFree}});
 }
 
 QString TfrmEquity::StringGridTableGetEditMask(int col, int /*row*/) const {
@@ -144,26 +114,11 @@ void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmEquity::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     EquityTable& table = ws_.plan.EquityHoldings;
-    for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].RiskCategory > 3) {
-            dialogs_.Warning(QString::fromLatin1(kCategoryWarning));
-            table[row].RiskCategory = 3;
-            grid.SetCells(kRiskCol, row, QStringLiteral("3"));
-        }
-    }
-    const std::pair<std::string EquityHolding::*, int> flags[] = {
-        {&EquityHolding::AutoReinvest, kAutoReinvestCol},
-        {&EquityHolding::FedTaxFree, kFedTaxFreeCol}};
-    for (const auto& [flag, col] : flags) {
-        for (int row = 0; row < kTableRows; ++row) {
-            EquityHolding& holding = table[row];
-            if (!holding.Name.empty() && !IsYesOrNo(holding.*flag)) {
-                dialogs_.Warning(QString::fromLatin1(kFlagWarning));
-                (holding.*flag).assign(1, 'N');
-                grid.SetCells(col, row, QStringLiteral("N"));
-            }
-        }
-    }
+    CapRiskCategories(table, grid, kRiskCol, dialogs_, kCategoryWarning);
+    CorrectYesNoFlags(table, &EquityHolding::AutoReinvest, grid, kAutoReinvestCol, dialogs_,
+                      kFlagWarning);
+    CorrectYesNoFlags(table, &EquityHolding::FedTaxFree, grid, kFedTaxFreeCol, dialogs_,
+                      kFlagWarning);
     for (int row = 0; row < kTableRows; ++row) {
         EquityHolding& holding = table[row];
         if (holding.RegularDividends > 0 && holding.QualifyingDividends > 0) {

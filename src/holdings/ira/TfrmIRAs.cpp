@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/HoldingsGrid.h"
+#include "app/HoldingsTableChecks.h"
 #include "app/PlanText.h"
 #include "app/ScreenNames.h"
 #include "app/ScreenWindow.h"
@@ -84,23 +85,6 @@ constexpr std::array<int, 2 * kCols> kAllWidths = [] {
 
 QString MaskOf(int col) {
     return col >= 0 && col < kCols ? QString::fromLatin1(kMasks[col]) : QString();
-}
-
-void FillGrid(StringGrid& grid, const IraTable& table) {
-    for (int row = 0; row < kTableRows; ++row) {
-        const IraHolding& holding = table[row];
-        grid.SetCells(kNameCol, row, FromPlanText(holding.Name));
-        for (int col = 1; col < kCols; ++col) {
-            grid.SetCells(col, row, QString::fromStdString(IntText(holding.*kFields[col])));
-        }
-    }
-    for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].Name.empty()) {
-            for (int col = 0; col < kCols; ++col) {
-                grid.SetCells(col, row, QString());
-            }
-        }
-    }
 }
 
 QLabel* BoldLabel(const char* name, const QString& text, QWidget* parent) {
@@ -202,8 +186,9 @@ StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const
 }
 
 void TfrmIRAs::FormActivate() {
-    FillGrid(*StringGridIRAs_, ws_.plan.IraHoldings);
-    FillGrid(*StringGridRothIRAs_, ws_.plan.RothHoldings);
+    FillTableGrid(*StringGridIRAs_, ws_.plan.IraHoldings, kFields, {{kNameCol, &IraHolding::Name}});
+    FillTableGrid(*StringGridRothIRAs_, ws_.plan.RothHoldings, kFields,
+                  {{kNameCol, &IraHolding::Name}});
 }
 
 QString TfrmIRAs::StringGridIRAsGetEditMask(int col, int /*row*/) const {
@@ -261,21 +246,12 @@ void TfrmIRAs::StringGridRothIRAsSelectCell(int /*col*/, int row) {
 }
 
 void TfrmIRAs::StringGridIRAsExit() {
-    CapRiskCategories(*StringGridIRAs_, ws_.plan.IraHoldings);
+    CapRiskCategories(ws_.plan.IraHoldings, *StringGridIRAs_, kRiskCol, dialogs_, kCategoryWarning);
 }
 
 void TfrmIRAs::StringGridRothIRAsExit() {
-    CapRiskCategories(*StringGridRothIRAs_, ws_.plan.RothHoldings);
-}
-
-void TfrmIRAs::CapRiskCategories(StringGrid& grid, IraTable& table) {
-    for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].RiskCategory > 3) {
-            dialogs_.Warning(QString::fromLatin1(kCategoryWarning));
-            table[row].RiskCategory = 3;
-            grid.SetCells(kRiskCol, row, QStringLiteral("3"));
-        }
-    }
+    CapRiskCategories(ws_.plan.RothHoldings, *StringGridRothIRAs_, kRiskCol, dialogs_,
+                      kCategoryWarning);
 }
 
 void TfrmIRAs::btnDeleteRowIRAClick() {

@@ -65,7 +65,6 @@ private:
                          const QString& caption, bool regular, const QFont& font);
     void StoreEdit(StringGrid& grid, IraTable& table, bool regular, int col, int row,
                    const QString& text);
-    void CapRiskCategories(StringGrid& grid, IraTable& table);
 
     Workspace& ws_;
     Dialogs& dialogs_;
