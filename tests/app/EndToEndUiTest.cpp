@@ -32,6 +32,7 @@ namespace {
 
 using test::BoxKind;
 using test::PressKey;
+using test::RowTexts;
 using test::TypeKeys;
 
 // What the user types, row by row; the expected plan below holds the same
@@ -110,9 +111,7 @@ PlanData WithoutErr(PlanData plan) {
 class EndToEndUiTest : public ::testing::Test {
 protected:
     template <class T> T* Find(Screen screen, const char* name) {
-        T* child = app->ScreenWidget(screen)->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return test::FindControl<T>(*app->ScreenWidget(screen), name);
     }
     StringGrid& Grid(Screen screen, const char* name) { return *Find<StringGrid>(screen, name); }
 
@@ -141,14 +140,6 @@ protected:
             }
         }
         EXPECT_FALSE(grid.IsEditing());
-    }
-
-    static QStringList RowTexts(const StringGrid& grid, int row) {
-        QStringList texts;
-        for (int col = 0; col < grid.ColCount(); ++col) {
-            texts << grid.Cells(col, row);
-        }
-        return texts;
     }
 
     test::TempWorkingDirectory work;

@@ -27,16 +27,8 @@ using test::TypeKeys;
 
 class TfrmDataInputTest : public ::testing::Test {
 protected:
-    void Open() {
-        ASSERT_TRUE(test::ShowAndActivate(form));
-        form.FormActivate();
-    }
-
-    template <class T> T* Find(const char* name) {
-        T* child = form.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    void Open() { ASSERT_TRUE(test::OpenScreen(form)); }
+    template <class T> T* Find(const char* name) { return test::FindControl<T>(form, name); }
     StringGrid* Grid(const char* name) { return Find<StringGrid>(name); }
     QRadioButton* Single() { return Find<QRadioButton>("RadioButtonS"); }
     QRadioButton* Married() { return Find<QRadioButton>("RadioButtonMarried"); }

@@ -21,16 +21,8 @@ using test::TypeKeys;
 
 class TfrmEarningsTest : public ::testing::Test {
 protected:
-    void Open() {
-        ASSERT_TRUE(test::ShowAndActivate(form));
-        form.FormActivate();
-    }
-
-    template <class T> T* Find(const char* name) {
-        T* child = form.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    void Open() { ASSERT_TRUE(test::OpenScreen(form)); }
+    template <class T> T* Find(const char* name) { return test::FindControl<T>(form, name); }
     StringGrid* Grid() { return Find<StringGrid>("StringGridEarnings"); }
     QLabel* Spouse() { return Find<QLabel>("lblSpouse"); }
 

@@ -1,6 +1,5 @@
 #pragma once
-// Driving the holdings screens in tests: finding their controls, typing into a
-// cell as a user does, and the shapes every title grid must have.
+// The shapes every title grid and table grid of the holdings screens must have.
 
 #include "UiTestSupport.h"
 #include "app/StringGrid.h"
@@ -15,29 +14,6 @@
 #include <vector>
 
 namespace velmora::test {
-
-template <class T> T* FindControl(const QWidget& screen, const char* name) {
-    T* child = screen.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
-
-// Selects a cell, types `text` into it and ends the edit with Return.
-inline void TypeIntoCell(StringGrid& grid, int col, int row, const QString& text) {
-    grid.setFocus(Qt::OtherFocusReason);
-    grid.SetCurrentCell(col, row);
-    TypeKeys(text);
-    PressKey(Qt::Key_Return);
-}
-
-// The texts of one grid row.
-inline QStringList RowTexts(const StringGrid& grid, int row) {
-    QStringList texts;
-    for (int col = 0; col < grid.ColCount(); ++col) {
-        texts << grid.Cells(col, row);
-    }
-    return texts;
-}
 
 // Column widths and the title lines, row by row; and that every title line fits
 // its cell as drawn (inside the item view's text margins, in the grid's font).

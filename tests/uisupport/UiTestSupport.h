@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers for driving real widgets in the screen tests.
 
+#include "app/StringGrid.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QString>
@@ -35,6 +37,39 @@ inline void TypeKeys(const QString& text) {
 
 inline void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
+
+// A control of a screen by its name; a missing one fails the test.
+template <class T> T* FindControl(const QWidget& screen, const char* name) {
+    T* child = screen.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// Selects a cell, types `text` into it and ends the edit with Return.
+inline void TypeIntoCell(StringGrid& grid, int col, int row, const QString& text) {
+    grid.setFocus(Qt::OtherFocusReason);
+    grid.SetCurrentCell(col, row);
+    TypeKeys(text);
+    PressKey(Qt::Key_Return);
+}
+
+// The texts of one grid row.
+inline QStringList RowTexts(const StringGrid& grid, int row) {
+    QStringList texts;
+    for (int col = 0; col < grid.ColCount(); ++col) {
+        texts << grid.Cells(col, row);
+    }
+    return texts;
+}
+
+// Shows a screen in front and runs its activation, as the program does.
+template <class Form> bool OpenScreen(Form& form) {
+    if (!ShowAndActivate(form)) {
+        return false;
+    }
+    form.FormActivate();
+    return true;
 }
 
 // Runs a test in a fresh empty working directory and goes back afterwards.
