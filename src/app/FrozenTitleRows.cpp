@@ -9,7 +9,8 @@
 
 namespace velmora {
 
-FrozenTitleRows::FrozenTitleRows(QTableView& grid) : QTableView(&grid), grid_(grid) {
+FrozenTitleRows::FrozenTitleRows(QTableView& grid)
+    : QTableView(&grid), grid_(grid), gridViewport_(grid.viewport()) {
     setObjectName(QStringLiteral("FrozenTitleRows"));
     setModel(grid.model());
     setFocusPolicy(Qt::NoFocus);
@@ -30,7 +31,7 @@ FrozenTitleRows::FrozenTitleRows(QTableView& grid) : QTableView(&grid), grid_(gr
     connect(grid.verticalScrollBar(), &QScrollBar::rangeChanged, this, &FrozenTitleRows::Follow);
     connect(grid.horizontalScrollBar(), &QScrollBar::valueChanged, horizontalScrollBar(),
             &QScrollBar::setValue);
-    grid.viewport()->installEventFilter(this);
+    gridViewport_->installEventFilter(this);
 }
 
 void FrozenTitleRows::SetRows(int rows) {
@@ -70,7 +71,7 @@ void FrozenTitleRows::Follow() {
 }
 
 bool FrozenTitleRows::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_.viewport() &&
+    if (watched == gridViewport_ &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         Follow();
     }

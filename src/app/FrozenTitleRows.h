@@ -27,6 +27,7 @@ protected:
 
 private:
     QTableView& grid_;
+    QWidget* gridViewport_;
     int rows_ = 0;
 };
 

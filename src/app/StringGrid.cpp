@@ -44,6 +44,7 @@ StringGrid::StringGrid(Dialogs& dialogs, QWidget* parent)
 
 StringGrid::~StringGrid() {
     qApp->removeEventFilter(this);
+    delete frozenRows_; // it watches this grid, which must still be whole
 }
 
 void StringGrid::SetSize(int cols, int rows) {
