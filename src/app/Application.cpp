@@ -1,16 +1,184 @@
 #include "app/Application.h"
 
+#include "app/Dialogs.h"
+#include "app/PlaceholderScreen.h"
+#include "app/PlanStore.h"
+#include "app/QtDialogs.h"
+#include "app/ScreenWindow.h"
+#include "app/TfrmTitlepage.h"
+#include "entry/TfrmDataInput.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
 
 namespace velmora {
 
+namespace {
+
+int Index(Screen screen) {
+    return static_cast<int>(screen);
+}
+
+} // namespace
+
+Application::Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions options)
+    : dialogs_(dialogs), store_(store), options_(std::move(options)),
+      help_(dialogs, options_.helpFolders) {
+    if (!options_.quit) {
+        options_.quit = [] { QCoreApplication::exit(0); };
+    }
+}
+
+Application::~Application() {
+    // Screens go in the reverse order of their creation.
+    for (auto it = screens_.rbegin(); it != screens_.rend(); ++it) {
+        if (it->widget) {
+            it->widget->removeEventFilter(this);
+        }
+        it->widget.reset();
+    }
+}
+
+template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widget) {
+    Entry& entry = screens_[Index(screen)];
+    T* raw = widget.get();
+    entry.activate = [raw] { raw->FormActivate(); };
+    entry.widget = std::move(widget);
+    SetUpScreenWindow(*entry.widget, screen == Screen::Title);
+    entry.widget->installEventFilter(this);
+}
+
+void Application::CreateScreens() {
+    // The one place where each screen is made; every screen class takes what it
+    // needs of (Workspace&, Dialogs&, Shell&) and has a FormActivate().
+    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
+    WelcomeOnFirstStart();
+    store_.Load(workspace_.plan);
+    Add(Screen::Results, std::make_unique<PlaceholderScreen>(*this, "Calculation"));
+    Add(Screen::IRAs, std::make_unique<PlaceholderScreen>(*this, "IRAs"));
+    Add(Screen::Debt, std::make_unique<PlaceholderScreen>(*this, "Debt Investments"));
+    Add(Screen::Earnings, std::make_unique<PlaceholderScreen>(*this, "Continued Earnings"));
+    Add(Screen::Entitlements, std::make_unique<PlaceholderScreen>(*this, "Entitlements"));
+    Add(Screen::Equity, std::make_unique<PlaceholderScreen>(*this, "Equity Investments"));
+    Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this));
+}
+
+void Application::Start() {
+    CreateScreens();
+    Show(Screen::Title);
+}
+
+void Application::WelcomeOnFirstStart() {
+    if (!QFileInfo::exists(options_.startMarker)) {
+        dialogs_.Message(QString::fromLatin1(kWelcome));
+    }
+}
+
+QWidget* Application::ScreenWidget(Screen screen) const {
+    return screens_[Index(screen)].widget.get();
+}
+
+void Application::Show(Screen screen) {
+    if (ended_) {
+        return;
+    }
+    Entry& target = screens_[Index(screen)];
+    if (!target.widget) {
+        return;
+    }
+    if (shown_ && current_ != screen) {
+        if (QWidget* old = ScreenWidget(current_)) {
+            old->hide();
+        }
+    }
+    current_ = screen;
+    shown_ = true;
+    if (!target.placed) {
+        CentreOnScreen(*target.widget);
+        target.placed = true;
+    }
+    target.widget->show();
+    target.activate();
+    target.widget->raise();
+    target.widget->activateWindow();
+}
+
+bool Application::Save() {
+    if (std::optional<SaveError> error = store_.Save(workspace_.plan)) {
+        dialogs_.Error(QString::fromStdString(error->text));
+        return false;
+    }
+    return true;
+}
+
+void Application::ExitSequence() {
+    if (dialogs_.Confirm(QString::fromLatin1(kAskSave)) && !Save()) {
+        return;
+    }
+    if (!dialogs_.Confirm(QString::fromLatin1(kAskExit))) {
+        return;
+    }
+    QFile marker(options_.startMarker);
+    if (marker.open(QIODevice::WriteOnly)) {
+        marker.write("Velmora has been ended through its exit sequence.\n");
+    }
+    EndProgram();
+}
+
+void Application::EndProgram() {
+    ended_ = true;
+    for (Entry& entry : screens_) {
+        if (entry.widget) {
+            entry.widget->hide();
+        }
+    }
+    help_.hide();
+    options_.quit();
+}
+
+bool Application::TitleCloseRequested() {
+    if (dialogs_.Confirm(QString::fromLatin1(kAskSave)) && !Save()) {
+        return false;
+    }
+    EndProgram();
+    return true;
+}
+
+void Application::PrintHint() {
+    dialogs_.Information(QString::fromLatin1(kPrintHint));
+}
+
+void Application::HelpContents() {
+    help_.ShowContext(kHelpContents);
+}
+
+void Application::HelpTutorial() {
+    help_.ShowContext(kHelpTutorial);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && !ended_) {
+        // Only the title screen can be closed by its window; the others are left
+        // through their own buttons.
+        if (watched != ScreenWidget(Screen::Title) || !TitleCloseRequested()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Velmora");
-    QMainWindow window;
-    window.setWindowTitle("Velmora");
-    window.show();
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtDialogs dialogs;
+    PlanFileStore store;
+    Application application(dialogs, store);
+    application.Start();
     return QApplication::exec();
 }
 

@@ -1,0 +1,129 @@
+#pragma once
+// A grid of text cells: optional fixed title rows and columns, fixed column
+// widths, in-place editing through a line edit that applies each cell's edit
+// mask, and the events the screens handle:
+//   get edit mask (col, row)      -> the mask for the cell that starts editing
+//   set edit text (col, row, text) on every change of the edited text
+//   select cell (col, row)        when a cell becomes the current one
+//   exit                          when the focus leaves the grid for another
+//                                 control of the same window
+// Tab moves to the next cell and, from the last cell, on to the next control.
+// Escape restores the text the cell had when editing began. A changed cell
+// whose text does not fill its mask cannot be left: the grid beeps, shows
+// "Invalid input value.  Use escape key to abandon changes" in an error box and
+// keeps the focus in the cell.
+// Cells are addressed (column, row) from 0, title cells included; each cell is
+// a QTableWidgetItem holding its text.
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QString>
+#include <QTableWidget>
+#include <functional>
+#include <initializer_list>
+
+namespace velmora {
+
+class Dialogs;
+class CellDelegate;
+
+class StringGrid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    using GetEditMaskHandler = std::function<QString(int col, int row)>;
+    using SetEditTextHandler = std::function<void(int col, int row, const QString& text)>;
+    using SelectCellHandler = std::function<void(int col, int row)>;
+    using ExitHandler = std::function<void()>;
+
+    static constexpr const char* kInvalidInput =
+        "Invalid input value.  Use escape key to abandon changes";
+
+    explicit StringGrid(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~StringGrid() override;
+
+    void SetSize(int cols, int rows);
+    int ColCount() const { return columnCount(); }
+    int RowCount() const { return rowCount(); }
+    // Title rows at the top and title columns at the left: shown shaded, never
+    // edited or selected.
+    void SetFixedRows(int count);
+    void SetFixedCols(int count);
+    int FixedRows() const { return fixedRows_; }
+    int FixedCols() const { return fixedCols_; }
+    void SetColWidth(int col, int width) { setColumnWidth(col, width); }
+    void SetColWidths(std::initializer_list<int> widths);
+    void SetDefaultRowHeight(int height);
+    // Makes the grid exactly as large as its visible cells, without scroll bars.
+    void SizeToCells();
+    // Whether the user may edit the cells that are not titles.
+    void SetEditable(bool editable);
+    bool IsEditable() const { return editable_; }
+
+    // The text of a cell; "" outside the grid.
+    QString Cells(int col, int row) const;
+    // Sets a cell's text (also in the open editor of that cell) without
+    // calling the set-edit-text handler.
+    void SetCells(int col, int row, const QString& text);
+
+    int Col() const { return currentColumn(); }
+    int Row() const { return currentRow(); }
+    void SetCurrentCell(int col, int row) { setCurrentCell(row, col); }
+
+    // The editor of the cell being edited, or null.
+    QLineEdit* Editor() const { return editor_; }
+    bool IsEditing() const { return editor_ != nullptr; }
+
+    void OnGetEditMask(GetEditMaskHandler handler) { getEditMask_ = std::move(handler); }
+    void OnSetEditText(SetEditTextHandler handler) { setEditText_ = std::move(handler); }
+    void OnSelectCell(SelectCellHandler handler) { selectCell_ = std::move(handler); }
+    void OnExit(ExitHandler handler) { exit_ = std::move(handler); }
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    friend class CellDelegate;
+
+    bool IsTitle(int col, int row) const { return row < fixedRows_ || col < fixedCols_; }
+    void ShapeItem(QTableWidgetItem* item, int col, int row) const;
+    void ShapeAllItems();
+    QModelIndex NeighbourCell(bool next) const;
+    void FocusChanged(QWidget* old, QWidget* now);
+    bool Contains(const QWidget* widget) const;
+
+    // Editing, driven by the delegate.
+    QString EditMaskFor(int col, int row) const;
+    void EditorOpened(QLineEdit* editor, int col, int row);
+    void EditorTextEdited(const QString& text);
+    // Whether the edited cell may be left; if not, refuses with the error box
+    // and keeps the focus in the editor.
+    bool MayLeaveEditor();
+    bool TookRefusedFocus(const QWidget* pressed) const;
+    void FinishEditing();
+    void CancelEditing();
+    void TabFromEditor(bool next);
+
+    Dialogs& dialogs_;
+    CellDelegate* delegate_;
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
+    bool editable_ = true;
+
+    QPointer<QLineEdit> editor_;
+    int editCol_ = -1;
+    int editRow_ = -1;
+    QString originalText_;
+    QString editMask_;
+    QPointer<QWidget> refusedFocus_;
+
+    GetEditMaskHandler getEditMask_;
+    SetEditTextHandler setEditText_;
+    SelectCellHandler selectCell_;
+    ExitHandler exit_;
+};
+
+} // namespace velmora
