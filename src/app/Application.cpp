@@ -7,6 +7,9 @@
 #include "app/ScreenWindow.h"
 #include "app/TfrmTitlepage.h"
 #include "entry/TfrmDataInput.h"
+#include "entry/TfrmEarnings.h"
+#include "entry/TfrmEntitlements.h"
+#include "results/TfrmCalc.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,11 +60,11 @@ void Application::CreateScreens() {
     Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
     WelcomeOnFirstStart();
     store_.Load(workspace_.plan);
-    Add(Screen::Results, std::make_unique<PlaceholderScreen>(*this, "Calculation"));
+    Add(Screen::Results, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this));
     Add(Screen::IRAs, std::make_unique<PlaceholderScreen>(*this, "IRAs"));
     Add(Screen::Debt, std::make_unique<PlaceholderScreen>(*this, "Debt Investments"));
-    Add(Screen::Earnings, std::make_unique<PlaceholderScreen>(*this, "Continued Earnings"));
-    Add(Screen::Entitlements, std::make_unique<PlaceholderScreen>(*this, "Entitlements"));
+    Add(Screen::Earnings, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this));
+    Add(Screen::Entitlements, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this));
     Add(Screen::Equity, std::make_unique<PlaceholderScreen>(*this, "Equity Investments"));
     Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this));
 }

@@ -1,0 +1,39 @@
+#pragma once
+// The continued earnings screen: earned income after retirement, per person
+// and per month, in a one-row grid under a "$/month" title row.
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace velmora {
+
+class Dialogs;
+class Shell;
+class StringGrid;
+struct Workspace;
+
+class TfrmEarnings : public QWidget {
+    Q_OBJECT
+
+public:
+    TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell);
+
+    void FormActivate();
+
+    QString StringGridEarningsGetEditMask(int ACol, int ARow);
+    void StringGridEarningsSetEditText(int ACol, int ARow, const QString& Value);
+    void btnReturnToDataInputClick();
+
+private:
+    // A single household sees only the "Self" column; the spouse's cell keeps its value.
+    void ShowSpouseColumn(bool shown);
+
+    Workspace& workspace_;
+    Shell& shell_;
+    StringGrid* StringGridEarnings = nullptr;
+    QLabel* lblSpouse = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,529 @@
+#include "results/TfrmCalc.h"
+
+#include "app/ScreenNames.h"
+#include "app/Shell.h"
+#include "app/StringGrid.h"
+#include "plan/Workspace.h"
+#include "results/CategoryRows.h"
+#include "results/ResultBoxList.h"
+#include "results/ResultsCalculation.h"
+#include "results/RiskRanking.h"
+#include "results/Windows1252.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+// Base type size of the screen; smaller where the machine's font is too wide
+// for a label to fit before the box beside it.
+constexpr int kLargestPixelSize = 11;
+constexpr int kSmallestPixelSize = 8;
+constexpr int kBoxHeight = 21;
+
+struct LabelPlace {
+    const char* name;
+    const char* text;
+    int x;
+    int y;
+    bool bold;
+    int room; // widest the text may be without reaching what stands to its right; 0: no limit
+};
+
+const LabelPlace kLabels[] = {
+    {"lblNote", "ERR = Effective Rate of Return (%)", 8, 12, false, 182},
+    {"lblBonds", "B: Bonds, CDs, Bank", 432, 8, false, 110},
+    {"lblStocks", "S: Stock, Equities", 432, 24, false, 110},
+    {"lblIRA", "I: IRA, standard", 544, 8, false, 94},
+    {"lblRoth", "R: IRA, Roth", 544, 24, false, 94},
+    {"lblZero", "Zero", 56, 32, true, 0},
+    {"lblLow", "Low", 208, 32, true, 0},
+    {"lblMedium", "Medium", 344, 32, true, 0},
+    {"lblHigh", "High", 528, 32, true, 0},
+    {"lblSubTotal", "sub total", 0, 232, true, 62},
+    {"lblPercentOfTotal", "% of Total", 8, 256, true, 70},
+    {"lblIncome", "INCOME", 8, 280, true, 150},
+    {"lblContinuedEarnings", "Continued Earnings", 8, 296, false, 94},
+    {"lblEntitlements", "Entitlements", 8, 320, false, 94},
+    {"lblIntAndDiv", "Interest + Dividends", 8, 344, false, 94},
+    {"lblMinimumIRA", "Minimum IRA", 8, 368, false, 94},
+    {"lblExpenses", "EXPENSES", 168, 280, true, 126},
+    {"lblAnnual", "Annual", 160, 296, false, 70},
+    {"lblBudget", "Budget", 160, 312, false, 70},
+    {"lblTaxesOn", "Taxes on:", 160, 328, false, 70},
+    {"lblTaxesOnIncome", " - Income", 160, 344, false, 70},
+    {"lblTaxesOnWithdrawals", " - Withdrawals", 160, 360, false, 70},
+    {"lblTaxInformation", "TAX INFORMATION", 296, 280, true, 158},
+    {"lblIncrementalTaxRates", "Incremental Tax Rates", 312, 296, false, 140},
+    {"lblQualified", "Qualified", 360, 312, false, 90},
+    {"lblRateColumns", " Ordinary   Div  CapGain", 320, 328, false, 126},
+    {"lblFederal", "Federal", 296, 344, false, 38},
+    {"lblStateAndLocal", "State + Local", 304, 368, false, 70},
+    {"lblInvestmentTotal", "INVESTMENT TOTAL", 456, 280, true, 182},
+    {"lblWithdrawalNeeded", "WITHDRAWAL NEEDED", 448, 320, true, 190},
+};
+
+struct BoxPlace {
+    const char* name;
+    const char* readable; // the words of the labels beside the box
+    int x;
+    int y;
+    int width;
+};
+
+const BoxPlace kBoxes[] = {
+    {"editTotalZero", "Zero sub total", 64, 232, 57},
+    {"editTotalLow", "Low sub total", 216, 232, 65},
+    {"editTotalMedium", "Medium sub total", 376, 232, 65},
+    {"editTotalHigh", "High sub total", 536, 232, 57},
+    {"editPerCent0", "Zero % of total", 80, 256, 25},
+    {"editPerCent1", "Low % of total", 232, 256, 25},
+    {"editPerCent2", "Medium % of total", 392, 256, 25},
+    {"editPerCent3", "High % of total", 552, 256, 25},
+    {"editContinuedEarnings", "Continued earnings", 104, 288, 49},
+    {"editEntitlements", "Entitlements", 104, 312, 49},
+    {"editIntAndDiv", "Interest + dividends", 104, 336, 49},
+    {"editIRA", "Minimum IRA", 104, 360, 49},
+    {"editBudget", "Annual budget", 232, 304, 49},
+    {"editTaxOnIncome", "Taxes on income", 232, 336, 49},
+    {"editTaxOnWithdrawals", "Taxes on withdrawals", 232, 360, 65},
+    {"editTaxRate", "Federal ordinary rate", 336, 344, 25},
+    {"editDivTaxRate", "Federal qualified dividend rate", 376, 344, 25},
+    {"editCGTaxRate", "Federal capital gain rate", 408, 344, 25},
+    {"editStateTaxRate", "State + local rate", 376, 368, 25},
+    {"editTotalInvestments", "Investment total", 504, 296, 65},
+    {"editWithDrawalNeeded", "Withdrawal needed", 504, 336, 65},
+};
+
+// Boxes that take typing; nothing reads what is typed, the next calculation overwrites it.
+bool AcceptsTyping(const QString& name) {
+    return name == QLatin1String("editStateTaxRate") || name == QLatin1String("editCGTaxRate");
+}
+
+struct GridPlace {
+    const char* name;
+    const char* readable;
+    int x;
+};
+
+// Category k is shown in grid k. The last grid stands two pixels right of its
+// nominal place so that it does not cover the border of the grid beside it.
+const GridPlace kGrids[] = {
+    {"StringGrid0", "Zero", 0},
+    {"StringGrid1", "Low", 158},
+    {"StringGrid2", "Medium", 317},
+    {"StringGrid3", "High", 472},
+};
+constexpr int kGridTop = 48;
+constexpr int kGridWidth = 155;
+constexpr int kGridHeight = 180;
+constexpr int kGridRowHeight = 15;
+
+// Quick help texts; a line of one blank separates paragraphs.
+const char* const kGeneral[] = {
+    "This screen shows the results of your data entries, including:",
+    " ",
+    " - A listing of your entries by Portfolio Risk Categories.",
+    " - The totals for each category and the fraction each is of the grand total.",
+    " - The grand Total of your investments.",
+    " - Your Income.",
+    " - Your Expenses.",
+    " - Your Tax Information",
+    " - The Withdrawal Needed",
+    " ",
+    "This is a results screen.  No entries are allowed.  To add, delete, or change any data "
+    "return to the Data Entry screen.",
+    " ",
+    "To exit this Quick Help screen, click on the \"Exit this Help Screen\" button below.",
+    " ",
+    "For more detailed help, click on the Help menu item at the top of this screen.",
+};
+
+const char* const kRiskCategories[] = {
+    "Most financial planners recommend that you diversify your retirement investments,so as to "
+    "not put all of your eggs in one basket, and to also maintain a balance between investments "
+    "having various degrees of risk.",
+    " ",
+    "This program allows you to categorize your investments into four Portfolio Risk Categories, "
+    "Zero, Low, Medium and High.",
+    " ",
+    "Category Examples:",
+    "(0) US Govt Bonds, Govt Insured CDs",
+    "(1) Municipal and Commercial Bonds",
+    "(2) Low Risk Stock",
+    "(3) Junk Bonds, High Risk Stock",
+    " ",
+    "These categories are completely arbitrary, and are only for your convenience in comparing "
+    "which investment(s) to sell next.",
+};
+
+const char* const kEquivalentRates[] = {
+    "Your investments are organized into your Risk Categories, and then displayed in order of "
+    "increasing Equivalent Rates of Return (ERR).",
+    " ",
+    "The Equivalent Rate of Return is a calculated value which includes the following factors:",
+    " ",
+    "- The interest/dividends and growth rate, as a percent of the investment",
+    "- Plus any Tax Free or Tax Deferred Benefit.",
+    "- Minus any Risk of Loss",
+    "- Minus Inflation.",
+    " ",
+    "NOTE: The ERR value is not the rate of return for any investment.  Rather, it is only a value "
+    "to be used in comparing which investment to sell first.",
+    " ",
+    "You would normally sell first the investment with the lowest ERR value, subject to retaining "
+    "the Portfolio Risk distribution of your choice.",
+};
+
+const char* const kIncome[] = {
+    "INCOME covers all income which is actually received, including:",
+    " ",
+    " - Continued Earnings (Salaries and Self-Employment only)",
+    " - Entitlements (Social Security, Pensions, and Tax Free items)",
+    " - Interest and Dividends (if not re-invested)",
+    " - Minimum IRA (Your Minimum IRA Withdrawal after you reach age 70 1/2)",
+    " ",
+    "The total of the above, plus your taxes, is subtracted from your annual Budget to determine "
+    "how much you will need to withdraw from your investments.",
+    " ",
+    "See Help on the Menu Bar for additional details.",
+};
+
+const char* const kExpenses[] = {
+    "EXPENSES includes:",
+    " ",
+    "- Your Annual Budget",
+    " ",
+    " - The Federal, State and Local Income taxes on your Taxable Income.",
+    "This includes any taxable Social Security and taxable reinvested dividends. ",
+    " ",
+    " - The Federal, State and Local Income taxes on your additional income due to withdrawing "
+    "from your investments to meet your budget needs.",
+    " ",
+    "Note that the income taxes on your Withdrawals is only an approximation since it will vary "
+    "depending upon what you decide to withdraw.",
+    " ",
+    "Do NOT rely on this calculation for your income tax filing purposes!",
+    "See Help / Description / Calculational Method for more details.",
+};
+
+const char* const kTaxInformation[] = {
+    "INCOME TAX INFORMATION includes:",
+    " ",
+    " - Your Federal Incremental Income Tax bracket is calculated from your taxable income, after "
+    "standard deductions and exemptions, as if it were ordinary income.",
+    " ",
+    "Your Tax Bracket, and taxes, will be less if you withdraw from stocks, varying from None (if "
+    "no capital gain) to the capital gains tax rates of 10 or 20 percent.",
+    " ",
+    " - The State and Local Incremental Income Tax rate is the data you entered on the Data Input "
+    "screen.  It should be the sum of these incremental tax rates.",
+    " ",
+    "Note: Every state has different tax rules. This program assumes that all income is taxed at "
+    "the rate you enter, with no separate rules for Dividends or Capital Gains.",
+};
+
+const char* const kWithdrawalNeeded[] = {
+    "WITHDRAWAL NEEDED:",
+    " ",
+    "This is simply your Budget plus Taxes less Income.",
+    " ",
+    "Your taxes cannot be determined accurately until you decide which investments to sell, ie/ "
+    "requiring use of ordinary income tax brackets or capital gains tax brackets.",
+    " ",
+    "To avoid iterative calculations, this program assumes that all of your withdrawals are "
+    "taxable as ordinary income.",
+    " ",
+    "As a result, your Withdrawal requirements are only an approximation.",
+    " ",
+    "Your actual Incremental Tax Bracket, Taxes, and Withdrawal Requirements, will be lower to the "
+    "extent that you sell stock with no capital gain, or are taxed only at the lower capital gain "
+    "tax rate.",
+};
+
+QFont Bold(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+// The largest type size, from the base size down, at which every label fits its room.
+QFont FittingFont(QFont font) {
+    for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics plain(font);
+        const QFontMetrics bold(Bold(font));
+        bool fits = true;
+        for (const LabelPlace& place : kLabels) {
+            const QFontMetrics& metrics = place.bold ? bold : plain;
+            if (place.room > 0 &&
+                metrics.horizontalAdvance(QString::fromLatin1(place.text)) > place.room) {
+                fits = false;
+                break;
+            }
+        }
+        if (fits) {
+            break;
+        }
+    }
+    return font;
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TfrmCalc::TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell)
+    : workspace_(workspace), shell_(shell) {
+    setObjectName("frmCalc");
+    setWindowTitle(QStringLiteral("Calculation"));
+    CreateMenus();
+
+    auto* central = new QWidget(this);
+    central->setObjectName("pnlResults");
+    central->setFont(FittingFont(font()));
+    setCentralWidget(central);
+    CreateLabels(central);
+    CreateGrids(central, dialogs);
+    CreateBoxes(central);
+    CreateButtons(central);
+
+    resize(640, 467);
+}
+
+void TfrmCalc::CreateMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action =
+            menu != nullptr ? menu->addAction(caption) : menuBar()->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName("mnuFile");
+    add(file, "hlpSave", QStringLiteral("&Save"), &TfrmCalc::hlpSaveClick);
+    add(file, "hlpPrint", QStringLiteral("&Print"), &TfrmCalc::hlpPrintClick);
+    add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmCalc::hlpExitClick);
+
+    QMenu* quick = menuBar()->addMenu(QStringLiteral("&Quick Help"));
+    quick->setObjectName("mnuQuickHelp");
+    add(quick, "mnuGenereal", QStringLiteral("&General - This screen only"),
+        &TfrmCalc::mnuGenerealClick);
+    add(quick, "hlpRiskCategories", QStringLiteral("&RiskCategories"),
+        &TfrmCalc::hlpRiskCategoriesClick);
+    add(quick, "hlpRetentionValues", QStringLiteral("&Equivalent retes of return "),
+        &TfrmCalc::hlpRetentionValuesClick);
+    add(quick, "hlpIncome", QStringLiteral("&Income"), &TfrmCalc::hlpIncomeClick);
+    add(quick, "hlpExpenses", QStringLiteral("Ex&penses"), &TfrmCalc::hlpExpensesClick);
+    add(quick, "hlpTaxInfo", QStringLiteral("Income &Tax Information"), &TfrmCalc::hlpTaxInfoClick);
+    add(quick, "hlpWithdrawalNeeded", QStringLiteral("&Withdrawal Needed"),
+        &TfrmCalc::hlpWithdrawalNeededClick);
+
+    add(nullptr, "hlpContent", QStringLiteral("&Help"), &TfrmCalc::hlpContentClick);
+}
+
+void TfrmCalc::CreateLabels(QWidget* parent) {
+    for (const LabelPlace& place : kLabels) {
+        auto* label = new QLabel(QString::fromLatin1(place.text), parent);
+        NameControl(*label, place.name, label->text().trimmed());
+        if (place.bold) {
+            label->setFont(Bold(label->font()));
+        }
+        label->move(place.x, place.y);
+        label->adjustSize();
+    }
+    auto* title = new QLabel(QStringLiteral("Portfolio Risk Categories"), parent);
+    NameControl(*title, "lblTitle", title->text());
+    QFont large = Bold(title->font());
+    large.setPixelSize(large.pixelSize() + 5);
+    title->setFont(large);
+    title->move(192, 8);
+    title->adjustSize();
+}
+
+void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
+    for (std::size_t k = 0; k < grids_.size(); ++k) {
+        auto* grid = new StringGrid(dialogs, parent);
+        NameControl(*grid, kGrids[k].name, QString::fromLatin1(kGrids[k].readable));
+        grid->SetSize(3, kGridRows);
+        grid->SetFixedRows(1);
+        grid->SetColWidths({65, 40, 27});
+        grid->SetDefaultRowHeight(kGridRowHeight);
+        grid->SetEditable(false);
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // Narrow columns cut long texts off rather than spend room on an ellipsis;
+        // a cell's tip shows its whole text.
+        grid->setTextElideMode(Qt::ElideNone);
+        grid->SetCells(0, 0, QStringLiteral("Name"));
+        grid->SetCells(1, 0, QStringLiteral("Value"));
+        grid->SetCells(2, 0, QStringLiteral("ERR"));
+        grid->setGeometry(kGrids[k].x, kGridTop, kGridWidth, kGridHeight);
+        grids_[k] = grid;
+    }
+}
+
+void TfrmCalc::CreateBoxes(QWidget* parent) {
+    for (const BoxPlace& place : kBoxes) {
+        auto* box = new QLineEdit(parent);
+        const QString name = QString::fromLatin1(place.name);
+        NameControl(*box, place.name, QString::fromLatin1(place.readable));
+        box->setReadOnly(!AcceptsTyping(name));
+        box->setGeometry(place.x, place.y, place.width, kBoxHeight);
+        boxes_.insert(name, box);
+    }
+}
+
+void TfrmCalc::CreateButtons(QWidget* parent) {
+    auto* btnReturn = new QPushButton(QStringLiteral("Return to Data Entry"), parent);
+    NameControl(*btnReturn, "btnReturn", btnReturn->text());
+    btnReturn->setFont(Bold(btnReturn->font()));
+    btnReturn->setGeometry(488, 368, 129, 25);
+    connect(btnReturn, &QPushButton::clicked, this, &TfrmCalc::btnReturnClick);
+
+    // The help memo and its button lie over the grids and boxes while shown.
+    memoHelp = new QPlainTextEdit(parent);
+    NameControl(*memoHelp, "memoHelp", QStringLiteral("Quick Help"));
+    memoHelp->setReadOnly(true);
+    memoHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memoHelp->setFocusPolicy(Qt::ClickFocus);
+    QPalette colours = memoHelp->palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    memoHelp->setPalette(colours);
+    QFont memoFont = memoHelp->font();
+    memoFont.setPixelSize(memoFont.pixelSize() + 5);
+    memoHelp->setFont(memoFont);
+    // One pixel shorter than the memo's nominal 313, so that it ends where the button starts.
+    memoHelp->setGeometry(48, 32, 569, 312);
+    memoHelp->hide();
+
+    btnExitMemoHelp = new QPushButton(QStringLiteral("Exit this Help Screen"), parent);
+    NameControl(*btnExitMemoHelp, "btnExitMemoHelp", btnExitMemoHelp->text());
+    QFont large = Bold(btnExitMemoHelp->font());
+    large.setPixelSize(large.pixelSize() + 7);
+    btnExitMemoHelp->setFont(large);
+    btnExitMemoHelp->setGeometry(48, 344, 569, 57);
+    btnExitMemoHelp->hide();
+    connect(btnExitMemoHelp, &QPushButton::clicked, this, &TfrmCalc::btnExitMemoHelpClick);
+}
+
+void TfrmCalc::FormActivate() {
+    Calculate();
+}
+
+void TfrmCalc::Calculate() {
+    results::Calculate(workspace_);
+    ShowBoxes();
+    ShowGrids();
+}
+
+void TfrmCalc::LoadArrays() {
+    results::LoadArrays(workspace_);
+}
+
+void TfrmCalc::SortCategory(int category, int low, int high) {
+    results::SortCategory(workspace_, category, low, high);
+}
+
+void TfrmCalc::ShowBoxes() {
+    for (const results::BoxText& box : results::BoxList(workspace_.results.boxes)) {
+        if (QLineEdit* edit = boxes_.value(QString::fromLatin1(box.Name))) {
+            edit->setText(Text(*box.Text));
+            edit->setCursorPosition(0);
+        }
+    }
+}
+
+void TfrmCalc::ShowGrids() {
+    // Every entry of a category is listed, so a category of more than a grid's
+    // visible rows scrolls; rows past the last entry show the cleared slots.
+    for (std::size_t k = 0; k < grids_.size(); ++k) {
+        StringGrid* grid = grids_[k];
+        const int count = workspace_.ranking.CategoryCount[k];
+        for (int slot = 1; slot < kGridRows; ++slot) {
+            const results::CategoryRow row =
+                results::SlotRow(workspace_.ranking, static_cast<int>(k), slot);
+            const QString texts[] = {Text(Windows1252ToUtf8(row.Name)), Text(row.Value),
+                                     Text(row.Err)};
+            for (int col = 0; col < 3; ++col) {
+                grid->SetCells(col, slot, texts[col]);
+                grid->item(slot, col)->setToolTip(slot <= count ? texts[col] : QString());
+            }
+        }
+        grid->scrollToTop();
+    }
+}
+
+void TfrmCalc::ShowQuickHelp(std::span<const char* const> lines) {
+    memoHelp->show();
+    btnExitMemoHelp->show();
+    memoHelp->raise();
+    btnExitMemoHelp->raise();
+    memoHelp->setPlainText(QString::fromLatin1(lines.front()));
+    for (const char* line : lines.subspan(1)) {
+        memoHelp->appendPlainText(QString::fromLatin1(line));
+    }
+    memoHelp->moveCursor(QTextCursor::Start);
+}
+
+void TfrmCalc::btnReturnClick() {
+    shell_.Show(Screen::DataInput);
+}
+
+void TfrmCalc::mnuGenerealClick() {
+    ShowQuickHelp(kGeneral);
+}
+
+void TfrmCalc::hlpRiskCategoriesClick() {
+    ShowQuickHelp(kRiskCategories);
+}
+
+void TfrmCalc::hlpRetentionValuesClick() {
+    ShowQuickHelp(kEquivalentRates);
+}
+
+void TfrmCalc::hlpIncomeClick() {
+    ShowQuickHelp(kIncome);
+}
+
+void TfrmCalc::hlpExpensesClick() {
+    ShowQuickHelp(kExpenses);
+}
+
+void TfrmCalc::hlpTaxInfoClick() {
+    ShowQuickHelp(kTaxInformation);
+}
+
+void TfrmCalc::hlpWithdrawalNeededClick() {
+    ShowQuickHelp(kWithdrawalNeeded);
+}
+
+void TfrmCalc::btnExitMemoHelpClick() {
+    memoHelp->hide();
+    btnExitMemoHelp->hide();
+}
+
+void TfrmCalc::hlpSaveClick() {
+    shell_.Save();
+}
+
+void TfrmCalc::hlpPrintClick() {
+    shell_.PrintHint();
+}
+
+void TfrmCalc::hlpExitClick() {
+    shell_.ExitSequence();
+}
+
+void TfrmCalc::hlpContentClick() {
+    shell_.HelpContents();
+}
+
+} // namespace velmora

@@ -1,0 +1,75 @@
+#pragma once
+// The results screen: the holdings ranked by Err in the four risk category
+// grids with their totals and shares, the total of all investments, income,
+// expenses, tax rates and the withdrawal needed, and the quick help texts.
+// Every activation runs the whole results calculation.
+
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <span>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velmora {
+
+class Dialogs;
+class Shell;
+class StringGrid;
+struct Workspace;
+
+class TfrmCalc : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Rows of a result grid: the title row and one row for each entry that a
+    // category can receive (four tables of 40 rows).
+    static constexpr int kGridRows = 161;
+
+    TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell);
+
+    void FormActivate();
+
+    // The results calculation; fills every box and grid.
+    void Calculate();
+    // The ranking steps of the calculation, as the results screen offers them.
+    void LoadArrays();
+    void SortCategory(int category, int low, int high);
+
+    void btnReturnClick();
+    void mnuGenerealClick();
+    void hlpRiskCategoriesClick();
+    void hlpRetentionValuesClick();
+    void hlpIncomeClick();
+    void hlpExpensesClick();
+    void hlpTaxInfoClick();
+    void hlpWithdrawalNeededClick();
+    void btnExitMemoHelpClick();
+    void hlpSaveClick();
+    void hlpPrintClick();
+    void hlpExitClick();
+    void hlpContentClick();
+
+private:
+    void CreateMenus();
+    void CreateLabels(QWidget* parent);
+    void CreateGrids(QWidget* parent, Dialogs& dialogs);
+    void CreateBoxes(QWidget* parent);
+    void CreateButtons(QWidget* parent);
+    void ShowBoxes();
+    void ShowGrids();
+    // Shows the help memo with the given lines, replacing whatever it held.
+    void ShowQuickHelp(std::span<const char* const> lines);
+
+    Workspace& workspace_;
+    Shell& shell_;
+    std::array<StringGrid*, 4> grids_{};
+    QHash<QString, QLineEdit*> boxes_;
+    QPlainTextEdit* memoHelp = nullptr;
+    QPushButton* btnExitMemoHelp = nullptr;
+};
+
+} // namespace velmora
