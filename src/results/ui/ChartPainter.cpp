@@ -25,6 +25,7 @@ QFont FontOfSize(const QPainter& painter, double size, bool bold = false) {
     QFont font = painter.font();
     font.setPixelSize(std::max(1, static_cast<int>(size)));
     font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferNoShaping); // no ligatures: PDF text reads back as typed
     return font;
 }
 
@@ -103,7 +104,12 @@ void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>&
     const QRectF inner = outer.adjusted(thickness, thickness, -thickness, -thickness);
     const QPointF centre = outer.center();
 
-    painter.setPen(QPen(Qt::white, std::max(0.5, outer.width() / 150)));
+    // Pieces are parted by white lines; a whole ring of one piece has no seam.
+    if (pieces.size() > 1) {
+        painter.setPen(QPen(Qt::white, std::max(0.5, outer.width() / 150)));
+    } else {
+        painter.setPen(Qt::NoPen);
+    }
     double start = 90.0; // twelve o'clock, then clockwise
     for (const Piece& piece : pieces) {
         const double span = -360.0 * piece.fraction;
@@ -416,11 +422,14 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
         nameWidth = std::min(nameWidth + textSize, area.width() * 0.28);
         errWidth = std::min(errWidth + textSize, area.width() * 0.26);
     }
-    const double plotLeft = area.left() + nameWidth;
-    const double plotRight = std::max(plotLeft, area.right() - errWidth);
+    // Lines are drawn a unit inside the area, so that not even their blended edge leaves it.
+    const double plotLeft = area.left() + nameWidth + 1;
+    const double plotRight = std::max(plotLeft, area.right() - errWidth - 1);
     const Scale scale = ScaleOf(data);
     const double rowsTop = area.top();
     const double rowsBottom = rowsTop + rowHeight * count;
+    const double lineTop = rowsTop + 1;
+    const double lineBottom = std::min(rowsBottom, area.bottom() - 1);
 
     // Grid lines at the scale's steps, the zero axis darker.
     painter.setPen(QPen(kGridColour, 0));
@@ -432,7 +441,7 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
                 break;
             }
             const double x = Place(scale, value, plotLeft, plotRight);
-            painter.drawLine(QPointF(x, rowsTop), QPointF(x, rowsBottom));
+            painter.drawLine(QPointF(x, lineTop), QPointF(x, lineBottom));
         }
     }
 
@@ -479,8 +488,8 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
     }
 
     painter.setPen(QPen(kTextColour, 0));
-    painter.drawLine(QPointF(zero, rowsTop), QPointF(zero, rowsBottom));
-    painter.drawLine(QPointF(plotLeft, rowsBottom), QPointF(plotRight, rowsBottom));
+    painter.drawLine(QPointF(zero, lineTop), QPointF(zero, lineBottom));
+    painter.drawLine(QPointF(plotLeft, lineBottom), QPointF(plotRight, lineBottom));
     DrawScaleLabels(painter, scale,
                     QRectF(area.left(), rowsBottom, area.width(),
                            std::min(scaleHeight, area.bottom() - rowsBottom)),

@@ -51,6 +51,8 @@ QFont Font(double size, bool bold = false) {
     QFont font;
     font.setPixelSize(static_cast<int>(size));
     font.setBold(bold);
+    // Without ligatures the PDF's text reads back and searches as typed ("fi", not one glyph).
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
