@@ -52,6 +52,7 @@ QStringList Entries(const QString& folder) {
 // A household with holdings in every category, names that need quoting in CSV.
 PlanData Household() {
     PlanData plan = testing::MarriedHousehold();
+    plan.AnnualBudget = 150000; // more than the income: a withdrawal is needed
     plan.DebtHoldings[1].Name = "Bank CD, 5 yr";
     plan.EquityHoldings[1].Name = "\"Blue\" Utils";
     plan.EquityHoldings[4].Name = "Caf\xE9 REIT";
@@ -208,9 +209,12 @@ TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     const QJsonObject report = test::ReportJson(cwd.File("UserData.dta"));
     ASSERT_FALSE(report.isEmpty());
     const QJsonObject boxes = report["boxes"].toObject();
+    // Each line is followed by more text, so a blank after it marks where it ends.
     auto expectLine = [&text](const QString& line) {
-        EXPECT_TRUE(text.contains(line)) << line.toStdString() << "\n in: " << text.toStdString();
+        EXPECT_TRUE(text.contains(line + ' '))
+            << line.toStdString() << "\n in: " << text.toStdString();
     };
+    ASSERT_NE(boxes["editWithDrawalNeeded"].toString(), "0");
     expectLine("WITHDRAWAL NEEDED, $/Yr " + boxes["editWithDrawalNeeded"].toString());
     expectLine("INVESTMENT TOTAL, $ " + boxes["editTotalInvestments"].toString());
     expectLine("Taxes on Income " + boxes["editTaxOnIncome"].toString());
