@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal build
 # and one with the address and undefined-behaviour sanitizers. Warnings are errors.
+# The normal build's Debian package is unpacked into a scratch root and checked.
 # With clang present, the fuzz targets then run for VELMORA_FUZZ_SECONDS each (60).
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -11,6 +12,9 @@ echo "== normal build"
 cmake -S "$top" -B "$top/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON >/dev/null
 cmake --build "$top/build/release" -j "$jobs"
 ctest --test-dir "$top/build/release" --output-on-failure -j "$jobs"
+
+echo "== Debian package"
+"$top/scripts/check-package.sh" "$top/build/release"
 
 echo "== sanitizer build"
 cmake -S "$top" -B "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON \

@@ -1,7 +1,6 @@
 #include "app/Application.h"
 
 #include "app/Dialogs.h"
-#include "app/PlaceholderScreen.h"
 #include "app/PlanStore.h"
 #include "app/QtDialogs.h"
 #include "app/ScreenWindow.h"
@@ -9,13 +8,18 @@
 #include "entry/TfrmDataInput.h"
 #include "entry/TfrmEarnings.h"
 #include "entry/TfrmEntitlements.h"
+#include "holdings/debt/TfrmDebt.h"
+#include "holdings/equity/TfrmEquity.h"
+#include "holdings/ira/TfrmIRAs.h"
 #include "results/TfrmCalc.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+#include <cstdio>
 
 namespace velmora {
 
@@ -61,11 +65,11 @@ void Application::CreateScreens() {
     WelcomeOnFirstStart();
     store_.Load(workspace_.plan);
     Add(Screen::Results, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this));
-    Add(Screen::IRAs, std::make_unique<PlaceholderScreen>(*this, "IRAs"));
-    Add(Screen::Debt, std::make_unique<PlaceholderScreen>(*this, "Debt Investments"));
+    Add(Screen::IRAs, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this));
+    Add(Screen::Debt, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this));
     Add(Screen::Earnings, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this));
     Add(Screen::Entitlements, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this));
-    Add(Screen::Equity, std::make_unique<PlaceholderScreen>(*this, "Equity Investments"));
+    Add(Screen::Equity, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this));
     Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this));
 }
 
@@ -172,6 +176,17 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+int PrintHelpFilePath(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    const QString path = HelpViewer::FindHelpFileIn(HelpViewer::DefaultFolders());
+    if (path.isEmpty()) {
+        std::fputs("velmora: the help file Velmora.hlp was not found\n", stderr);
+        return 1;
+    }
+    std::printf("%s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
+    return 0;
 }
 
 int RunApplication(int argc, char** argv) {

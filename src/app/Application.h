@@ -102,6 +102,10 @@ private:
     bool ended_ = false;
 };
 
+// Prints where the help file is found (for checking an installation) and
+// returns 0, or says that it is missing and returns 1. Needs no display.
+int PrintHelpFilePath(int argc, char** argv);
+
 // Starts the desktop program; returns its exit status.
 int RunApplication(int argc, char** argv);
 

@@ -30,11 +30,14 @@ HelpViewer::HelpViewer(Dialogs& dialogs, QStringList folders, QWidget* parent)
 }
 
 QStringList HelpViewer::DefaultFolders() {
-    return {QString(), QCoreApplication::applicationDirPath(), QStringLiteral(VELMORA_DATA_DIR)};
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {QString(), programFolder,
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/velmora")),
+            QStringLiteral(VELMORA_DATA_DIR)};
 }
 
-QString HelpViewer::FindHelpFile() const {
-    for (const QString& folder : folders_) {
+QString HelpViewer::FindHelpFileIn(const QStringList& folders) {
+    for (const QString& folder : folders) {
         const QDir dir(folder.isEmpty() ? QDir::currentPath() : folder);
         const QFileInfo file(dir.filePath(QString::fromLatin1(kHelpFileName)));
         if (file.isFile() && file.isReadable()) {
@@ -45,7 +48,7 @@ QString HelpViewer::FindHelpFile() const {
 }
 
 bool HelpViewer::ShowContext(int context) {
-    const QString path = FindHelpFile();
+    const QString path = FindHelpFileIn(folders_);
     if (path.isEmpty()) {
         QStringList places;
         for (const QString& folder : folders_) {

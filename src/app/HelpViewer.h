@@ -2,7 +2,9 @@
 // The help window: shows the help file "Velmora.hlp" (HTML, one section per
 // context number, each starting at an anchor named "context-N") scrolled to
 // the section asked for. The file is looked for in the working directory,
-// then beside the program, then in the installed data folder.
+// then beside the program, then in the data folder of the installation the
+// program runs from (<prefix>/share/velmora beside <prefix>/bin), then in the
+// data folder it was built for.
 
 #include <QStringList>
 #include <QWidget>
@@ -25,8 +27,12 @@ public:
     // directory at the time of the request.
     HelpViewer(Dialogs& dialogs, QStringList folders, QWidget* parent = nullptr);
 
-    // Working directory, the program's folder, the installed data folder.
+    // Working directory, the program's folder, the data folder of the
+    // installation it runs from, the data folder it was built for.
     static QStringList DefaultFolders();
+
+    // The first readable help file in `folders`, or "" when there is none.
+    static QString FindHelpFileIn(const QStringList& folders);
 
     // Opens the window at the section of the context number. Without a help
     // file it says so in a message box and returns false.
@@ -36,8 +42,6 @@ public:
     QTextBrowser* Browser() const { return browser_; }
 
 private:
-    QString FindHelpFile() const;
-
     Dialogs& dialogs_;
     QStringList folders_;
     QString filePath_;

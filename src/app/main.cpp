@@ -21,6 +21,9 @@ bool HasDisplay() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help-file") == 0) {
+        return velmora::PrintHelpFilePath(argc, argv);
+    }
     if (!HasDisplay()) {
         std::fputs("velmora: no graphical display found (DISPLAY is not set); start it from a "
                    "desktop session.\n",

@@ -1,5 +1,6 @@
 #include "results/TfrmCalc.h"
 
+#include "app/PlanText.h"
 #include "app/ScreenNames.h"
 #include "app/Shell.h"
 #include "app/StringGrid.h"
@@ -8,7 +9,6 @@
 #include "results/ResultBoxList.h"
 #include "results/ResultsCalculation.h"
 #include "results/RiskRanking.h"
-#include "results/Windows1252.h"
 #include "results/ui/ResultsExport.h"
 
 #include <QAction>
@@ -254,23 +254,25 @@ QFont Bold(QFont font) {
     return font;
 }
 
-// The largest type size, from the base size down, at which every label fits its room.
+// The largest type size, from the base size down, at which every label fits
+// its room; at each size a semi-condensed face is tried after the normal one.
 QFont FittingFont(QFont font) {
     for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
-        font.setPixelSize(size);
-        const QFontMetrics plain(font);
-        const QFontMetrics bold(Bold(font));
-        bool fits = true;
-        for (const LabelPlace& place : kLabels) {
-            const QFontMetrics& metrics = place.bold ? bold : plain;
-            if (place.room > 0 &&
-                metrics.horizontalAdvance(QString::fromLatin1(place.text)) > place.room) {
-                fits = false;
-                break;
+        for (int stretch : {int{QFont::Unstretched}, int{QFont::SemiCondensed}}) {
+            font.setPixelSize(size);
+            font.setStretch(stretch);
+            const QFontMetrics plain(font);
+            const QFontMetrics bold(Bold(font));
+            bool fits = true;
+            for (const LabelPlace& place : kLabels) {
+                const QFontMetrics& metrics = place.bold ? bold : plain;
+                fits = fits &&
+                       (place.room == 0 ||
+                        metrics.horizontalAdvance(QString::fromLatin1(place.text)) <= place.room);
             }
-        }
-        if (fits) {
-            break;
+            if (fits) {
+                return font;
+            }
         }
     }
     return font;
@@ -349,6 +351,14 @@ void TfrmCalc::CreateLabels(QWidget* parent) {
         label->move(place.x, place.y);
         label->adjustSize();
     }
+    // "High" stands under the legend's second column: it ends before that column
+    // starts, so that the two lines do not touch.
+    auto* high = parent->findChild<QLabel*>(QStringLiteral("lblHigh"));
+    const auto* roth = parent->findChild<QLabel*>(QStringLiteral("lblRoth"));
+    if (high->geometry().right() >= roth->x()) {
+        high->move(roth->x() - 1 - high->width(), high->y());
+    }
+
     auto* title = new QLabel(QStringLiteral("Portfolio Risk Categories"), parent);
     NameControl(*title, "lblTitle", title->text());
     QFont large = Bold(title->font());
@@ -409,6 +419,7 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     memoHelp->setPalette(colours);
     QFont memoFont = memoHelp->font();
     memoFont.setPixelSize(memoFont.pixelSize() + 5);
+    memoFont.setStretch(QFont::Unstretched); // room enough for the text's own width
     memoHelp->setFont(memoFont);
     // One pixel shorter than the memo's nominal 313, so that it ends where the button starts.
     memoHelp->setGeometry(48, 32, 569, 312);
@@ -418,6 +429,7 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     NameControl(*btnExitMemoHelp, "btnExitMemoHelp", btnExitMemoHelp->text());
     QFont large = Bold(btnExitMemoHelp->font());
     large.setPixelSize(large.pixelSize() + 7);
+    large.setStretch(QFont::Unstretched);
     btnExitMemoHelp->setFont(large);
     btnExitMemoHelp->setGeometry(48, 344, 569, 57);
     btnExitMemoHelp->hide();
@@ -460,8 +472,7 @@ void TfrmCalc::ShowGrids() {
         for (int slot = 1; slot < kGridRows; ++slot) {
             const results::CategoryRow row =
                 results::SlotRow(workspace_.ranking, static_cast<int>(k), slot);
-            const QString texts[] = {Text(Windows1252ToUtf8(row.Name)), Text(row.Value),
-                                     Text(row.Err)};
+            const QString texts[] = {FromPlanText(row.Name), Text(row.Value), Text(row.Err)};
             for (int col = 0; col < 3; ++col) {
                 grid->SetCells(col, slot, texts[col]);
                 grid->item(slot, col)->setToolTip(slot <= count ? texts[col] : QString());

@@ -200,7 +200,7 @@ TEST_F(ApplicationTest, ExactlyOneScreenIsShownAtATime) {
         EXPECT_EQ(VisibleScreens(*app), 1);
     }
     app->Show(Screen::Equity);
-    auto* done = app->ScreenWidget(Screen::Equity)->findChild<QPushButton*>("btnDone");
+    auto* done = app->ScreenWidget(Screen::Equity)->findChild<QPushButton*>("btnReturnToMiscInput");
     ASSERT_NE(done, nullptr);
     QTest::mouseClick(done, Qt::LeftButton);
     EXPECT_EQ(app->Current(), Screen::DataInput);

@@ -1,9 +1,9 @@
 #include "results/ui/ChartData.h"
 
+#include "app/PlanText.h"
 #include "plan/Workspace.h"
 #include "results/CategoryRows.h"
 #include "results/ResultsCsv.h"
-#include "results/Windows1252.h"
 
 namespace velmora::charts {
 
@@ -42,7 +42,7 @@ ChartData ChartDataFrom(const Workspace& ws) {
         const std::vector<results::CategoryRow> rows = results::CategoryRows(ws.ranking, k);
         category.Holdings.reserve(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            category.Holdings.push_back({Text(Windows1252ToUtf8(rows[i].Name)), Text(rows[i].Value),
+            category.Holdings.push_back({FromPlanText(rows[i].Name), Text(rows[i].Value),
                                          Text(rows[i].Err), ws.ranking.RankedHoldings[k][i].Err});
         }
     }

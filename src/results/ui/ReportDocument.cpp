@@ -1,9 +1,9 @@
 #include "results/ui/ReportDocument.h"
 
+#include "app/PlanText.h"
 #include "plan/NumberText.h"
 #include "plan/Workspace.h"
 #include "results/CategoryRows.h"
-#include "results/Windows1252.h"
 #include "results/ui/ChartData.h"
 #include "results/ui/ChartPainter.h"
 #include "tax/TaxValues.h"
@@ -346,7 +346,7 @@ void Layout::AddCategory(int category) {
         Block line;
         line.height = kLine + (i + 1 == rows.size() ? kGap / 2 : 0);
         line.repeat = repeat;
-        const QString name = Text(Windows1252ToUtf8(rows[i].Name));
+        const QString name = FromPlanText(rows[i].Name);
         const QString value = Text(rows[i].Value);
         const QString err = Text(rows[i].Err);
         const bool striped = i % 2 == 1;

@@ -1,0 +1,41 @@
+#pragma once
+// The layout that the equity and debt screens share: the title grid
+// StringGridTitles over the table grid StringGridTable, the risk category
+// label, and the buttons btnDeleteLine "Delete Line" and btnReturnToMiscInput
+// "Done".
+
+#include "app/HoldingsGrid.h"
+
+#include <span>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace velmora {
+
+class Dialogs;
+class StringGrid;
+
+struct HoldingsTableShape {
+    const char* caption; // the window's caption, also what the grids are called
+    std::span<const TitleLines> titles;
+    std::span<const int> titleWidths;
+    std::span<const int> tableWidths;
+    const char* labelName;
+    const char* labelText;
+};
+
+struct HoldingsTableParts {
+    StringGrid* titles = nullptr;
+    StringGrid* table = nullptr;
+    QLabel* label = nullptr;
+    QPushButton* deleteLine = nullptr;
+    QPushButton* done = nullptr;
+};
+
+// Builds the screen's controls and layout and sets its window caption and chrome.
+HoldingsTableParts BuildHoldingsTableScreen(QWidget& screen, Dialogs& dialogs,
+                                            const HoldingsTableShape& shape);
+
+} // namespace velmora

@@ -1,0 +1,79 @@
+#pragma once
+// The IRA screen: the regular and the Roth IRA tables, 40 rows each, edited in
+// place. Every edit goes into the plan at once; a few combinations are
+// corrected with a warning as they are typed, and risk categories above 3 when
+// a table loses the focus.
+
+#include "plan/PlanData.h"
+
+#include <QString>
+#include <QWidget>
+
+class QFont;
+class QVBoxLayout;
+
+namespace velmora {
+
+class Dialogs;
+class Shell;
+class StringGrid;
+struct Workspace;
+
+class TfrmIRAs : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kBasisWarning = "If BASIS of IRA is not zero, see Help.";
+    static constexpr const char* kInterestWarning =
+        "Can not show both Interest and Dividends/Growth.";
+    static constexpr const char* kCategoryWarning =
+        "The maximum Portfolio Risk Category is 3. The program will automatically insert 3 for "
+        "any entries exceeding this value.  ";
+    static constexpr const char* kRiskCategories =
+        "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2)) and  High (30)";
+
+    TfrmIRAs(Workspace& ws, Dialogs& dialogs, Shell& shell);
+
+    // Fills both grids from the tables; rows without a name show empty.
+    void FormActivate();
+
+    QString StringGridIRAsGetEditMask(int col, int row) const;
+    QString StringGridRothIRAsGetEditMask(int col, int row) const;
+    void StringGridIRAsSetEditText(int col, int row, const QString& text);
+    void StringGridRothIRAsSetEditText(int col, int row, const QString& text);
+    void StringGridIRAsSelectCell(int col, int row);
+    void StringGridRothIRAsSelectCell(int col, int row);
+    void StringGridIRAsExit();
+    void StringGridRothIRAsExit();
+    void btnDeleteRowIRAClick();
+    void btnDeleteRowRothClick();
+    void btnReturnToMiscInputClick();
+
+    // The rates of return and totals of both tables.
+    void Calculate();
+    void IRAsTotalCalculate();
+    void RothTotalCalculate();
+
+    // The grid row of the last cell selected in each grid; 0 until one is.
+    int IraSelectedRow() const { return iraSelectedRow_; }
+    int RothSelectedRow() const { return rothSelectedRow_; }
+
+private:
+    void FormCreate();
+    // A title grid and its table grid, added to `layout`.
+    StringGrid* AddTable(QVBoxLayout& layout, const char* titleName, const char* gridName,
+                         const QString& caption, bool regular, const QFont& font);
+    void StoreEdit(StringGrid& grid, IraTable& table, bool regular, int col, int row,
+                   const QString& text);
+    void CapRiskCategories(StringGrid& grid, IraTable& table);
+
+    Workspace& ws_;
+    Dialogs& dialogs_;
+    Shell& shell_;
+    StringGrid* StringGridIRAs_ = nullptr;
+    StringGrid* StringGridRothIRAs_ = nullptr;
+    int iraSelectedRow_ = 0;
+    int rothSelectedRow_ = 0;
+};
+
+} // namespace velmora
