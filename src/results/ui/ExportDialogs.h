@@ -23,12 +23,4 @@ public:
     virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
-// The real dialogs: QFileDialog and QPrintDialog.
-class QtExportDialogs : public ExportDialogs {
-public:
-    QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
-                         const QString& filter, const QString& suffix) override;
-    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
-};
-
 } // namespace velmora

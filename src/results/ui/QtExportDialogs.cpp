@@ -1,4 +1,4 @@
-#include "results/ui/ExportDialogs.h"
+#include "results/ui/QtExportDialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 // written is reported in an error box with the reason.
 
 #include "plan/PosixFileSystem.h"
-#include "results/ui/ExportDialogs.h"
+#include "results/ui/QtExportDialogs.h"
 
 #include <QObject>
 #include <QString>
