@@ -138,7 +138,7 @@ int AtomicReplace(FileSystem& files, const std::string& path, std::string_view c
     }
     int error = FillTemp(files, fd, contents, mode);
     if (error == 0) {
-        if (exists) {
+        if (exists && !backupPath.empty()) {
             KeepBackup(files, path, backupPath, mode);
         }
         error = -files.Rename(tempPath, path);

@@ -1,10 +1,11 @@
-// velmora-report [--json] [PLANFILE]: the results screen's content for a plan file.
+// velmora-report [--json | --csv] [PLANFILE]: the results screen's content for a plan file.
 // Loads the plan as the program does at start-up, runs the results calculation and
 // prints the result; the plan file is only read.
 
 #include "plan/PlanFile.h"
 #include "plan/Workspace.h"
 #include "results/ResultsCalculation.h"
+#include "results/ResultsCsv.h"
 #include "results/ResultsJson.h"
 #include "results/ResultsPage.h"
 
@@ -20,7 +21,9 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: velmora-report [--json] [PLANFILE]\n";
+constexpr const char* kUsage = "usage: velmora-report [--json | --csv] [PLANFILE]\n";
+
+enum class Format { Page, Json, Csv };
 
 // The loader passes over a file it cannot read, so the report checks first.
 bool CanOpen(const std::string& path, std::string& why) {
@@ -42,13 +45,18 @@ bool CanOpen(const std::string& path, std::string& why) {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool json = false;
+    Format format = Format::Page;
     std::string path = velmora::kPlanFileName;
     bool havePath = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--json") {
-            json = true;
+        if (arg == "--json" || arg == "--csv") {
+            const Format wanted = arg == "--json" ? Format::Json : Format::Csv;
+            if (format != Format::Page && format != wanted) {
+                std::fputs(kUsage, stderr);
+                return 2;
+            }
+            format = wanted;
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
@@ -73,8 +81,9 @@ int main(int argc, char** argv) {
     velmora::LoadPlan(ws->plan, path);
     velmora::results::Calculate(*ws);
 
-    const std::string text =
-        json ? velmora::results::ResultsJson(*ws) : velmora::results::ResultsPage(*ws);
+    const std::string text = format == Format::Json  ? velmora::results::ResultsJson(*ws)
+                             : format == Format::Csv ? velmora::results::ResultsCsv(*ws)
+                                                     : velmora::results::ResultsPage(*ws);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
         std::fprintf(stderr, "velmora-report: cannot write the report: %s\n", std::strerror(errno));

@@ -9,6 +9,7 @@
 #include "results/ResultBoxList.h"
 #include "results/ResultsCalculation.h"
 #include "results/RiskRanking.h"
+#include "results/ui/ResultsExport.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -287,6 +288,7 @@ TfrmCalc::TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell)
     : workspace_(workspace), shell_(shell) {
     setObjectName("frmCalc");
     setWindowTitle(QStringLiteral("Calculation"));
+    export_ = new ResultsExport(workspace_, dialogs, *this);
     CreateMenus();
 
     auto* central = new QWidget(this);
@@ -312,6 +314,13 @@ void TfrmCalc::CreateMenus() {
     file->setObjectName("mnuFile");
     add(file, "hlpSave", QStringLiteral("&Save"), &TfrmCalc::hlpSaveClick);
     add(file, "hlpPrint", QStringLiteral("&Print"), &TfrmCalc::hlpPrintClick);
+    file->addSeparator();
+    add(file, "mnuExportCsv", QStringLiteral("Export Results as &CSV..."),
+        &TfrmCalc::mnuExportCsvClick);
+    add(file, "mnuSaveReportPdf", QStringLiteral("Save Report as &PDF..."),
+        &TfrmCalc::mnuSaveReportPdfClick);
+    add(file, "mnuPrintReport", QStringLiteral("Print &Report..."), &TfrmCalc::mnuPrintReportClick);
+    file->addSeparator();
     add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmCalc::hlpExitClick);
 
     QMenu* quick = menuBar()->addMenu(QStringLiteral("&Quick Help"));
@@ -329,6 +338,7 @@ void TfrmCalc::CreateMenus() {
         &TfrmCalc::hlpWithdrawalNeededClick);
 
     add(nullptr, "hlpContent", QStringLiteral("&Help"), &TfrmCalc::hlpContentClick);
+    add(nullptr, "mnuCharts", QStringLiteral("&Charts"), &TfrmCalc::mnuChartsClick);
 }
 
 void TfrmCalc::CreateLabels(QWidget* parent) {
@@ -535,6 +545,22 @@ void TfrmCalc::hlpExitClick() {
 
 void TfrmCalc::hlpContentClick() {
     shell_.HelpContents();
+}
+
+void TfrmCalc::mnuExportCsvClick() {
+    export_->ExportCsv();
+}
+
+void TfrmCalc::mnuSaveReportPdfClick() {
+    export_->SaveReportPdf();
+}
+
+void TfrmCalc::mnuPrintReportClick() {
+    export_->PrintReport();
+}
+
+void TfrmCalc::mnuChartsClick() {
+    export_->ShowCharts();
 }
 
 } // namespace velmora

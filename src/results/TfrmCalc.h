@@ -17,6 +17,7 @@ class QPushButton;
 namespace velmora {
 
 class Dialogs;
+class ResultsExport;
 class Shell;
 class StringGrid;
 struct Workspace;
@@ -52,6 +53,11 @@ public:
     void hlpPrintClick();
     void hlpExitClick();
     void hlpContentClick();
+    // The results as a file, a report and charts.
+    void mnuExportCsvClick();
+    void mnuSaveReportPdfClick();
+    void mnuPrintReportClick();
+    void mnuChartsClick();
 
 private:
     void CreateMenus();
@@ -66,6 +72,7 @@ private:
 
     Workspace& workspace_;
     Shell& shell_;
+    ResultsExport* export_ = nullptr;
     std::array<StringGrid*, 4> grids_{};
     QHash<QString, QLineEdit*> boxes_;
     QPlainTextEdit* memoHelp = nullptr;

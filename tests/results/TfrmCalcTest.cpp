@@ -173,13 +173,14 @@ TEST_F(TfrmCalcTest, MenusCarryTheirCaptionsAndCommands) {
     for (QAction* top : form.menuBar()->actions()) {
         bar << top->text();
     }
-    EXPECT_EQ(bar, QStringList({"&File", "&Quick Help", "&Help"}));
-    EXPECT_EQ(form.menuBar()->actions().last()->menu(), nullptr) << "Help is a command itself";
+    EXPECT_EQ(bar, QStringList({"&File", "&Quick Help", "&Help", "&Charts"}));
+    EXPECT_EQ(Find<QAction>("hlpContent")->menu(), nullptr) << "Help is a command itself";
     QStringList file;
     for (QAction* item : Find<QMenu>("mnuFile")->actions()) {
         file << item->text();
     }
-    EXPECT_EQ(file, QStringList({"&Save", "&Print", "E&xit"}));
+    EXPECT_EQ(file, QStringList({"&Save", "&Print", "", "Export Results as &CSV...",
+                                 "Save Report as &PDF...", "Print &Report...", "", "E&xit"}));
     QStringList quick;
     for (QAction* item : Find<QMenu>("mnuQuickHelp")->actions()) {
         quick << item->text();

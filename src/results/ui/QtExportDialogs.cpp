@@ -1,0 +1,33 @@
+#include "results/ui/QtExportDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace velmora {
+
+QString QtExportDialogs::SaveFileName(QWidget* parent, const QString& caption,
+                                      const QString& suggested, const QString& filter,
+                                      const QString& suffix) {
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    const QFileInfo offered(suggested);
+    dialog.setDirectory(offered.absolutePath());
+    dialog.selectFile(offered.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtExportDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace velmora

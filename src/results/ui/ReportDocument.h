@@ -1,0 +1,33 @@
+#pragma once
+// The results as a printed report: the household, income, expenses, taxes and
+// rates, the withdrawal needed, the investment total, each risk category with
+// its sub total, share and every holding in ERR order, what the ERR is, and the
+// two charts. Every figure is a text the results screen shows (its boxes and
+// grid rows) or a value the user entered; nothing is worked out again here.
+//
+// The same painting serves a PDF file (QPdfWriter) and a printer (QPrinter).
+// Long holding lists and the ERR chart continue on further pages, their
+// headings repeated.
+
+#include <QDate>
+
+class QPagedPaintDevice;
+
+namespace velmora {
+
+struct Workspace;
+
+class ReportDocument {
+public:
+    // `date` is the date printed on the report.
+    ReportDocument(const Workspace& workspace, QDate date);
+
+    // Paints every page onto the device; false when the device cannot be painted on.
+    bool Paint(QPagedPaintDevice& device) const;
+
+private:
+    const Workspace& workspace_;
+    QDate date_;
+};
+
+} // namespace velmora

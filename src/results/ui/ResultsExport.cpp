@@ -1,0 +1,112 @@
+#include "results/ui/ResultsExport.h"
+
+#include "app/Dialogs.h"
+#include "plan/AtomicReplace.h"
+#include "results/ResultsCsv.h"
+#include "results/ui/ChartWindow.h"
+#include "results/ui/ReportDocument.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QWidget>
+#include <cstring>
+
+namespace velmora {
+
+namespace {
+
+const QString kReportTitle = QStringLiteral("Velmora Report");
+
+QString Offered(const char* name) {
+    return QDir::current().filePath(QString::fromLatin1(name));
+}
+
+} // namespace
+
+ResultsExport::ResultsExport(const Workspace& workspace, Dialogs& dialogs, QWidget& resultsScreen)
+    : QObject(&resultsScreen), workspace_(workspace), dialogs_(dialogs),
+      resultsScreen_(resultsScreen) {
+    setObjectName("resultsExport");
+}
+
+ResultsExport::~ResultsExport() = default;
+
+void ResultsExport::ExportCsv() {
+    const QString path = exportDialogs_->SaveFileName(
+        &resultsScreen_, QStringLiteral("Export Results as CSV"), Offered(kCsvName),
+        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty()) {
+        WriteWhole(path, results::ResultsCsv(workspace_));
+    }
+}
+
+void ResultsExport::SaveReportPdf() {
+    const QString path = exportDialogs_->SaveFileName(
+        &resultsScreen_, QStringLiteral("Save Report as PDF"), Offered(kPdfName),
+        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    // The whole document is made in memory first, so that nothing reaches the
+    // disk unless it is complete.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(kReportTitle);
+        writer.setCreator(QStringLiteral("Velmora"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(54, 54, 54, 54), QPageLayout::Point));
+        painted = ReportDocument(workspace_, QDate::currentDate()).Paint(writer);
+    }
+    if (!painted || bytes.isEmpty()) {
+        dialogs_.Error(QStringLiteral("Could not make the report"));
+        return;
+    }
+    WriteWhole(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void ResultsExport::PrintReport() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kReportTitle);
+    printer.setCreator(QStringLiteral("Velmora"));
+    if (!exportDialogs_->SetUpPrinter(&resultsScreen_, printer)) {
+        return;
+    }
+    if (!ReportDocument(workspace_, QDate::currentDate()).Paint(printer)) {
+        dialogs_.Error(QStringLiteral("Could not print the report"));
+    }
+}
+
+void ResultsExport::ShowCharts() {
+    if (charts_ == nullptr) {
+        charts_ = new ChartWindow(workspace_, resultsScreen_);
+    } else {
+        charts_->Refresh();
+    }
+    charts_->show();
+    charts_->raise();
+    charts_->activateWindow();
+}
+
+bool ResultsExport::WriteWhole(const QString& path, std::string_view contents) {
+    const std::string target = QFile::encodeName(path).toStdString();
+    const int error = AtomicReplace(*files_, target, contents, std::string());
+    if (error == 0) {
+        return true;
+    }
+    dialogs_.Error(
+        QStringLiteral("Could not save \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
+    return false;
+}
+
+} // namespace velmora

@@ -1,0 +1,61 @@
+#pragma once
+// What the results screen offers beyond the screen itself: the results as a
+// comma-separated file, the report as a PDF file or on a printer, and the
+// chart window. Files are written whole or not at all (a temporary file beside
+// the chosen one, renamed over it once complete); a file that cannot be
+// written is reported in an error box with the reason.
+
+#include "plan/PosixFileSystem.h"
+#include "results/ui/QtExportDialogs.h"
+
+#include <QObject>
+#include <QString>
+#include <string_view>
+
+class QWidget;
+
+namespace velmora {
+
+class ChartWindow;
+class Dialogs;
+class FileSystem;
+struct Workspace;
+
+class ResultsExport : public QObject {
+    Q_OBJECT
+
+public:
+    // Offered names, in the working directory.
+    static constexpr const char* kCsvName = "Velmora Results.csv";
+    static constexpr const char* kPdfName = "Velmora Report.pdf";
+
+    ResultsExport(const Workspace& workspace, Dialogs& dialogs, QWidget& resultsScreen);
+    ~ResultsExport() override;
+
+    void ExportCsv();
+    void SaveReportPdf();
+    void PrintReport();
+    void ShowCharts();
+
+    // The chart window once it has been opened, else null.
+    ChartWindow* Charts() const { return charts_; }
+
+    // Seams for tests: the file and printer dialogs, and the file operations.
+    void UseExportDialogs(ExportDialogs& exportDialogs) { exportDialogs_ = &exportDialogs; }
+    void UseFileSystem(FileSystem& files) { files_ = &files; }
+
+private:
+    // Writes the whole file or nothing; shows an error box and gives false on failure.
+    bool WriteWhole(const QString& path, std::string_view contents);
+
+    const Workspace& workspace_;
+    Dialogs& dialogs_;
+    QWidget& resultsScreen_;
+    QtExportDialogs qtExportDialogs_;
+    ExportDialogs* exportDialogs_ = &qtExportDialogs_;
+    PosixFileSystem posixFiles_;
+    FileSystem* files_ = &posixFiles_;
+    ChartWindow* charts_ = nullptr;
+};
+
+} // namespace velmora
