@@ -1,7 +1,7 @@
 #include "plan/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace velmora {
@@ -18,23 +18,31 @@ std::string WholeText(double value) {
     return RealText(Round(value));
 }
 
+// Number texts never depend on the C library's locale, which the desktop sets
+// from the user's environment (a decimal comma, for one).
 std::string DollarText(double value) {
     const double whole = Round(value);
     if (whole == 0.0 || !std::isfinite(whole)) {
         return whole == 0.0 ? "0" : RealText(whole);
     }
     char buffer[400]; // the largest double has 309 digits
-    std::snprintf(buffer, sizeof buffer, "%.0f", whole);
-    return buffer;
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0);
+    return {buffer, result.ptr};
 }
 
 std::string RealText(double value) {
     if (value == 0.0) {
         return "0"; // also negative zero
     }
+    return GeneralText(value, 15);
+}
+
+std::string GeneralText(double value, int significantDigits) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, significantDigits);
+    return {buffer, result.ptr};
 }
 
 std::int32_t LeadingDigits(std::string_view text) {

@@ -24,6 +24,10 @@ std::string DollarText(double value);
 // no thousands separator; negative zero prints as "0".
 std::string RealText(double value);
 
+// Like printf's "%.<significantDigits>g" in the "C" locale, whatever the
+// process's locale: always a point, never a comma.
+std::string GeneralText(double value, int significantDigits);
+
 // Cell text to integer: skip leading blanks, take an optional sign and the run of
 // digits after it, stop at the first other character; empty or non-numeric is 0.
 // Values beyond the 32-bit range saturate at its ends.

@@ -1,5 +1,6 @@
 #include "results/ResultsJson.h"
 
+#include "plan/NumberText.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBoxList.h"
 #include "results/Windows1252.h"
@@ -59,9 +60,7 @@ void AppendNumber(std::string& out, bool& first, std::string_view key, double va
         out += "null"; // JSON has no text for these
         return;
     }
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    out += buffer;
+    out += GeneralText(value, 17);
 }
 
 void AppendInteger(std::string& out, bool& first, std::string_view key, std::int64_t value) {

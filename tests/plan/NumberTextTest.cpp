@@ -1,7 +1,8 @@
 #include "plan/NumberText.h"
 
-#include <gtest/gtest.h>
+#include "DecimalCommaLocale.h"
 
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace velmora {
@@ -28,6 +29,21 @@ TEST(RealText, GeneralFormWithFifteenDigits) {
     EXPECT_EQ(RealText(100000.0 / 26.5), "3773.58490566038");
     EXPECT_EQ(RealText(-1.5), "-1.5");
     EXPECT_EQ(RealText(44450.0), "44450");
+}
+
+// The desktop applies the user's locale to the C library at start-up; the texts
+// keep their point whatever number format that locale has.
+TEST(RealText, SameUnderALocaleWithADecimalComma) {
+    const testing::DecimalCommaLocale comma;
+    if (!comma.Active()) {
+        GTEST_SKIP() << "no locale with a decimal comma can be set up on this machine";
+    }
+    EXPECT_EQ(RealText(100.25), "100.25");
+    EXPECT_EQ(RealText(100000.0 / 26.5), "3773.58490566038");
+    EXPECT_EQ(RealText(-1.5e20), "-1.5e+20");
+    EXPECT_EQ(RealText(2.0 / 3.0), "0.666666666666667");
+    EXPECT_EQ(WholeText(23917.5), "23918");
+    EXPECT_EQ(DollarText(1234567.0), "1234567");
 }
 
 TEST(IntText, PlainDigitsWithMinus) {

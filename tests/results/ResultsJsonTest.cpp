@@ -1,5 +1,6 @@
 #include "results/ResultsJson.h"
 
+#include "DecimalCommaLocale.h"
 #include "JsonReader.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBoxList.h"
@@ -161,6 +162,25 @@ TEST(ResultsJsonText, AwkwardDoublesStayValidJson) {
     EXPECT_EQ((*json)["values"]["TotalInterest"].text, "0.10000000000000001");
     EXPECT_EQ((*json)["values"]["MinimumIraDistribution"].number, 1e300);
     EXPECT_EQ((*json)["boxes"]["editBudget"].text, "");
+}
+
+// JSON numbers always have a decimal point, whatever locale the process runs in.
+TEST(ResultsJsonText, NumbersKeepTheirPointUnderALocaleWithADecimalComma) {
+    Workspace ws;
+    ws.totals.TotalInterest = 100.25;
+    ws.tax.MinimumIraDistribution = 100000.0 / 26.5;
+    std::string text;
+    {
+        const testing::DecimalCommaLocale comma;
+        if (!comma.Active()) {
+            GTEST_SKIP() << "no locale with a decimal comma can be set up on this machine";
+        }
+        text = results::ResultsJson(ws);
+    }
+    const std::optional<JsonValue> json = ParseJson(text); // read back in the "C" locale
+    ASSERT_TRUE(json) << text;
+    EXPECT_EQ((*json)["values"]["TotalInterest"].text, "100.25");
+    EXPECT_EQ((*json)["values"]["MinimumIraDistribution"].number, 100000.0 / 26.5);
 }
 
 TEST_F(ResultsJsonFixture, TextPageShowsBoxesAndGrids) {
