@@ -44,6 +44,12 @@ StringGrid::StringGrid(Dialogs& dialogs, QWidget* parent)
 }
 
 StringGrid::~StringGrid() {
+    // The grid's parts go after this body: none of them, and no change of the
+    // focus that their going causes, may still call into the grid.
+    disconnect(qApp, nullptr, this, nullptr);
+    for (QLineEdit* editor : viewport()->findChildren<QLineEdit*>()) {
+        disconnect(editor, nullptr, this, nullptr);
+    }
     qApp->removeEventFilter(this);
     delete frozenRows_; // it watches this grid, which must still be whole
 }
