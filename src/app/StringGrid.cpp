@@ -6,6 +6,7 @@
 #include "app/FrozenTitleRows.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -43,6 +44,12 @@ StringGrid::StringGrid(Dialogs& dialogs, QWidget* parent)
 }
 
 StringGrid::~StringGrid() {
+    // The grid's parts go after this body: none of them, and no change of the
+    // focus that their going causes, may still call into the grid.
+    disconnect(qApp, nullptr, this, nullptr);
+    for (QLineEdit* editor : viewport()->findChildren<QLineEdit*>()) {
+        disconnect(editor, nullptr, this, nullptr);
+    }
     qApp->removeEventFilter(this);
     delete frozenRows_; // it watches this grid, which must still be whole
 }
@@ -201,8 +208,47 @@ bool StringGrid::Contains(const QWidget* widget) const {
 
 void StringGrid::FocusChanged(QWidget* old, QWidget* now) {
     if (exit_ && Contains(old) && now != nullptr && !Contains(now) && now->window() == window()) {
+        const Qt::MouseButtons held = QGuiApplication::mouseButtons();
         exit_();
+        // A mouse press moves the focus before it reaches the pressed control. When
+        // the boxes of the exit handler took the release, the press gets its
+        // release after all (GiveReleaseAfterExit): a button pressed to leave the
+        // grid clicks once the boxes are closed instead of staying down.
+        const Qt::MouseButtons released = held & ~QGuiApplication::mouseButtons();
+        if (released != Qt::NoButton) {
+            releaseTakenByExit_ = released;
+            qApp->installEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                releaseTakenByExit_ = Qt::NoButton;
+                StopWatchingApplication();
+            });
+        }
     }
+}
+
+void StringGrid::StopWatchingApplication() {
+    if (editor_ == nullptr && releaseTakenByExit_ == Qt::NoButton) {
+        qApp->removeEventFilter(this);
+    }
+}
+
+void StringGrid::GiveReleaseAfterExit(QWidget& pressed, const QMouseEvent& press) {
+    const Qt::MouseButton button = press.button();
+    if (!(releaseTakenByExit_ & button)) {
+        return;
+    }
+    releaseTakenByExit_ = Qt::NoButton;
+    const QPointF position = press.position();
+    const QPointF global = press.globalPosition();
+    QPointer<QWidget> target(&pressed);
+    // Queued: the press itself is still on its way to the control.
+    QTimer::singleShot(0, &pressed, [target, position, global, button] {
+        if (target != nullptr) {
+            QMouseEvent release(QEvent::MouseButtonRelease, position, global, button, Qt::NoButton,
+                                Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &release);
+        }
+    });
 }
 
 QString StringGrid::EditMaskFor(int col, int row) const {
@@ -218,11 +264,7 @@ void StringGrid::EditorOpened(QLineEdit* editor, int col, int row) {
     // Watch presses elsewhere in the window: a cell that may not be left must
     // keep them from moving the focus or clicking a button.
     qApp->installEventFilter(this);
-    connect(editor, &QObject::destroyed, this, [this] {
-        if (editor_ == nullptr) {
-            qApp->removeEventFilter(this);
-        }
-    });
+    connect(editor, &QObject::destroyed, this, [this] { StopWatchingApplication(); });
 }
 
 void StringGrid::EditorTextEdited(const QString& text) {
@@ -247,10 +289,12 @@ bool StringGrid::MayLeaveEditor() {
     }
     // A mouse press gives the focus before it reaches the pressed widget:
     // remember where the focus went, so that the press is refused silently.
+    // Forgotten only after the box: the box's own event loop runs while the
+    // press is still on its way.
     refusedFocus_ = QApplication::focusWidget();
-    QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
     QApplication::beep();
     dialogs_.Error(QString::fromLatin1(kInvalidInput));
+    QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
     if (editor_ != nullptr) {
         editor_->setFocus(Qt::OtherFocusReason);
     }
@@ -308,6 +352,11 @@ void StringGrid::TabFromEditor(bool next) {
 }
 
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (releaseTakenByExit_ != Qt::NoButton && event->type() == QEvent::MouseButtonPress) {
+        if (auto* widget = qobject_cast<QWidget*>(watched)) {
+            GiveReleaseAfterExit(*widget, *static_cast<QMouseEvent*>(event));
+        }
+    }
     if (editor_ != nullptr && (event->type() == QEvent::MouseButtonPress ||
                                event->type() == QEvent::MouseButtonDblClick)) {
         auto* widget = qobject_cast<QWidget*>(watched);

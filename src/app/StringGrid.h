@@ -18,6 +18,7 @@
 // a QTableWidgetItem holding its text.
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QString>
 #include <QTableWidget>
@@ -100,6 +101,8 @@ private:
     void ShapeAllItems();
     QModelIndex NeighbourCell(bool next) const;
     void FocusChanged(QWidget* old, QWidget* now);
+    void StopWatchingApplication();
+    void GiveReleaseAfterExit(QWidget& pressed, const QMouseEvent& press);
     bool Contains(const QWidget* widget) const;
 
     // Editing, driven by the delegate.
@@ -127,6 +130,7 @@ private:
     QString originalText_;
     QString editMask_;
     QPointer<QWidget> refusedFocus_;
+    Qt::MouseButtons releaseTakenByExit_ = Qt::NoButton;
 
     GetEditMaskHandler getEditMask_;
     SetEditTextHandler setEditText_;

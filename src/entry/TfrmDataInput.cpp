@@ -7,6 +7,7 @@
 #include "plan/Workspace.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -92,7 +93,8 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    auto* content = new QWidget(central);
+    content_ = new QWidget(central);
+    QWidget* content = content_;
 
     auto* blocks = new QHBoxLayout();
     blocks->setSpacing(28);
@@ -155,8 +157,7 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
     QFont memoFont = memoHelp->font();
     memoFont.setPointSize(memoFont.pointSize() + 2);
     memoHelp->setFont(memoFont);
-    auto* btnExitMemoHelp =
-        Button(pnlHelp, "btnExitMemoHelp", QStringLiteral("Exit this help screen"));
+    btnExitMemoHelp = Button(pnlHelp, "btnExitMemoHelp", QStringLiteral("Exit this help screen"));
     btnExitMemoHelp->setMinimumHeight(40);
     auto* helpLayout = new QVBoxLayout(pnlHelp);
     helpLayout->setContentsMargins(0, 0, 0, 0);
@@ -371,12 +372,21 @@ void TfrmDataInput::FormActivate() {
     StringGridAge->SetCells(0, 0, Text(plan.AgeSelf));
     StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
     if (plan.Married == "No") {
-        StringGridAge->SetCells(1, 0, QStringLiteral("NA"));
+        ShowSpouseAgeNA();
     }
     StringGridBudget->SetCells(0, 0, Text(plan.AnnualBudget));
     StringGridInflation->SetCells(0, 0, Text(plan.InflationRate));
     StringGridStateTaxRate->SetCells(0, 0, Text(plan.StateTaxRate));
-    btnResults->setFocus();
+    if (pnlHelp->isVisible()) {
+        btnExitMemoHelp->setFocus();
+    } else {
+        btnResults->setFocus();
+    }
+}
+
+void TfrmDataInput::ShowSpouseAgeNA() {
+    spouseAgeBehindNA_ = workspace_.plan.AgeSpouse;
+    StringGridAge->SetCells(1, 0, QString::fromLatin1(kNA));
 }
 
 void TfrmDataInput::RadioButtonSClick() {
@@ -386,7 +396,7 @@ void TfrmDataInput::RadioButtonSClick() {
     }
     if (plan.Married == "No") {
         RadioButtonS->setChecked(true);
-        StringGridAge->SetCells(1, 0, QStringLiteral("NA"));
+        ShowSpouseAgeNA();
     }
 }
 
@@ -412,7 +422,10 @@ void TfrmDataInput::StringGridAgeSetEditText(int ACol, int ARow, const QString& 
     if (ACol == 0) {
         workspace_.plan.AgeSelf = Value(Value_);
     } else if (ACol == 1) {
-        workspace_.plan.AgeSpouse = Value(Value_);
+        // "NA" cannot be typed (the cell takes digits only): it is the text that
+        // Escape brings back, and stands for the spouse age kept behind it.
+        workspace_.plan.AgeSpouse =
+            Value_ == QLatin1String(kNA) ? spouseAgeBehindNA_ : Value(Value_);
     }
 }
 
@@ -496,8 +509,17 @@ void TfrmDataInput::hlpHelpClick() {
 }
 
 void TfrmDataInput::DataEntryInstructions1Click() {
+    // The instructions cover the screen and take the keyboard, so that nothing
+    // is typed into a cell that cannot be seen. A cell that may not be left yet
+    // keeps the focus (and says so); the instructions then stay closed.
     pnlHelp->show();
     pnlHelp->raise();
+    btnExitMemoHelp->setFocus();
+    if (content_->isAncestorOf(QApplication::focusWidget())) {
+        pnlHelp->hide();
+        return;
+    }
+    content_->setEnabled(false);
     memoHelp->setPlainText(QStringLiteral("Data Entry Procedure:"));
     for (const char* line : kInstructions) {
         memoHelp->appendPlainText(QStringLiteral(" "));
@@ -508,6 +530,8 @@ void TfrmDataInput::DataEntryInstructions1Click() {
 
 void TfrmDataInput::btnExitMemoHelpClick() {
     pnlHelp->hide();
+    content_->setEnabled(true);
+    btnResults->setFocus();
 }
 
 } // namespace velmora

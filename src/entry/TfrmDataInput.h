@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -21,6 +22,9 @@ class TfrmDataInput : public QMainWindow {
     Q_OBJECT
 
 public:
+    // What the spouse age cell shows for a single household.
+    static constexpr const char* kNA = "NA";
+
     TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell);
 
     void FormActivate();
@@ -57,6 +61,8 @@ private:
     void CreateMenus();
     StringGrid* CreateCellGrid(Dialogs& dialogs, const char* name, const QString& readable,
                                int cols);
+    // Shows "NA" in the spouse age cell; the spouse age stays as it is.
+    void ShowSpouseAgeNA();
 
     Workspace& workspace_;
     Shell& shell_;
@@ -67,8 +73,12 @@ private:
     StringGrid* StringGridInflation = nullptr;
     StringGrid* StringGridStateTaxRate = nullptr;
     QPushButton* btnResults = nullptr;
+    QWidget* content_ = nullptr; // everything that the instructions cover
     QWidget* pnlHelp = nullptr;
     QPlainTextEdit* memoHelp = nullptr;
+    QPushButton* btnExitMemoHelp = nullptr;
+    // The spouse age when "NA" was last shown in its place.
+    std::int32_t spouseAgeBehindNA_ = 0;
 };
 
 } // namespace velmora

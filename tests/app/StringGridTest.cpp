@@ -165,6 +165,21 @@ TEST_F(StringGridTest, AChangedCellMissingARequiredLetterIsRefused) {
     EXPECT_EQ(exits, 1);
 }
 
+TEST_F(StringGridTest, APressRefusedWhileTheBoxRunsItsEventsGivesOneBox) {
+    // A real box runs an event loop of its own while the press that it refuses
+    // is still on its way to the button.
+    dialogs.OnBox([](const test::Box&) { QCoreApplication::processEvents(); });
+    grid->SetCells(1, 1, "N");
+    TypeInto(1, 1, "y");
+    PressKey(Qt::Key_Backspace);
+    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.Count(BoxKind::Error), 1);
+    EXPECT_EQ(clicks, 0);
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_TRUE(grid->Editor()->hasFocus());
+}
+
 TEST_F(StringGridTest, UnchangedOrCompleteCellsMayBeLeft) {
     TypeInto(0, 0, "5");
     PressKey(Qt::Key_Backspace); // emptied number cell: complete, gives 0

@@ -84,6 +84,25 @@ TEST_F(TfrmDataInputTest, MaritalStatusSwitchesKeepTheSpouseAge) {
     EXPECT_EQ(workspace.plan.Married, "No");
 }
 
+TEST_F(TfrmDataInputTest, EscapeInTheSpouseCellOfASingleHouseholdKeepsTheSpouseAge) {
+    workspace.plan.AgeSpouse = 58;
+    Open();
+    TypeInto("StringGridAge", 1, "7");
+    EXPECT_EQ(workspace.plan.AgeSpouse, 7);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "NA");
+    EXPECT_EQ(workspace.plan.AgeSpouse, 58) << "the change is abandoned, not the age";
+    Click(Married());
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "58");
+
+    TypeInto("StringGridAge", 1, "63");
+    PressKey(Qt::Key_Return);
+    Click(Single());
+    TypeInto("StringGridAge", 1, "1");
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(workspace.plan.AgeSpouse, 63) << "the age typed last stands behind \"NA\"";
+}
+
 TEST_F(TfrmDataInputTest, AMarriedPlanShowsTheSpouseAge) {
     workspace.plan.Married = "Yes";
     workspace.plan.AgeSelf = 70;
@@ -268,6 +287,28 @@ TEST_F(TfrmDataInputTest, InstructionsAreRebuiltEachTime) {
     QTest::mouseClick(Find<QPushButton>("btnExitMemoHelp"), Qt::LeftButton);
     EXPECT_FALSE(memo->isVisible());
     EXPECT_FALSE(Find<QPushButton>("btnExitMemoHelp")->isVisible());
+}
+
+TEST_F(TfrmDataInputTest, KeysTypedWhileTheInstructionsAreOpenReachNoCoveredCell) {
+    workspace.plan.AnnualBudget = 40000;
+    Open();
+    Grid("StringGridBudget")->setFocus();
+    Find<QAction>("DataEntryInstructions1")->trigger();
+    TypeKeys("77");
+    PressKey(Qt::Key_Tab);
+    TypeKeys("5");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 40000);
+    EXPECT_EQ(Grid("StringGridBudget")->Cells(0, 0), "40000");
+    EXPECT_EQ(workspace.plan.InflationRate, 3);
+    EXPECT_TRUE(shell.shown.empty());
+
+    form.FormActivate();
+    ASSERT_TRUE(Find<QPushButton>("btnExitMemoHelp")->hasFocus());
+    PressKey(Qt::Key_Space); // the focused "Exit this help screen"
+    EXPECT_FALSE(Find<QPlainTextEdit>("memoHelp")->isVisible());
+    EXPECT_TRUE(Find<QPushButton>("btnResults")->hasFocus());
+    TypeInto("StringGridBudget", 0, "5");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 5) << "the cells take keys again";
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace velmora {
@@ -141,6 +142,25 @@ TEST_F(TfrmEquityTest, ACategoryAboveThreeBecomesThreeOnLeavingTheTable) {
     EXPECT_EQ(Table().Cells(10, 0), "3");
     EXPECT_EQ(dialogs.Boxes().size(), 1u);
     EXPECT_EQ(dialogs.Boxes()[0].caption, "Warning");
+}
+
+TEST_F(TfrmEquityTest, DonePressedWhileTheChecksWarnStillLeavesAfterThem) {
+    Rows()[0] = Stock("ACME");
+    Activate();
+    TypeIntoCell(Table(), 10, 0, "7");
+    Table().setFocus(Qt::OtherFocusReason);
+    // The user lets go of the mouse while the warning is up: the box takes the release.
+    QPushButton& done = Button("btnReturnToMiscInput");
+    QWindow* window = form.windowHandle();
+    const QPoint at = done.mapTo(&form, done.rect().center());
+    dialogs.Expect(BoxKind::Warning, kCategoryWarning);
+    dialogs.OnBox([&](const test::Box&) { QTest::mouseRelease(window, Qt::LeftButton, {}, at); });
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Rows()[0].RiskCategory, 3);
+    EXPECT_FALSE(done.isDown()) << "the button does not stay down";
+    ASSERT_EQ(shell.shown.size(), 1u) << "the press still counts";
+    EXPECT_EQ(shell.shown[0], Screen::DataInput);
 }
 
 TEST_F(TfrmEquityTest, OnlyNamedRowsMustSayYesOrNo) {
