@@ -4,6 +4,7 @@
 #include "plan/NumberText.h"
 #include "plan/Workspace.h"
 #include "results/CategoryRows.h"
+#include "results/QuickHelpTexts.h"
 #include "results/ui/ChartData.h"
 #include "results/ui/ChartPainter.h"
 #include "tax/TaxValues.h"
@@ -12,7 +13,9 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <cstddef>
 #include <functional>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -34,18 +37,9 @@ const QColor kFaint(0x70, 0x70, 0x70);
 const QColor kStripe(0xF3, 0xF3, 0xF3);
 const QColor kEmphasis(0xE8, 0xEE, 0xF6);
 
-// Lines of the results screen's quick help on the Equivalent Rate of Return.
-const char* const kErrNote[] = {
-    "The Equivalent Rate of Return is a calculated value which includes the following factors:",
-    "- The interest/dividends and growth rate, as a percent of the investment",
-    "- Plus any Tax Free or Tax Deferred Benefit.",
-    "- Minus any Risk of Loss",
-    "- Minus Inflation.",
-    "NOTE: The ERR value is not the rate of return for any investment.  Rather, it is only a value "
-    "to be used in comparing which investment to sell first.",
-    "You would normally sell first the investment with the lowest ERR value, subject to retaining "
-    "the Portfolio Risk distribution of your choice.",
-};
+// The note on the ERR quotes the results screen's quick help from its third
+// line on (what the figure includes and how to use it), without the empty lines.
+constexpr std::size_t kErrNoteFirstLine = 2;
 
 QFont Font(double size, bool bold = false) {
     QFont font;
@@ -259,7 +253,11 @@ void Layout::AddShares() {
 
 void Layout::AddErrNote() {
     QString text;
-    for (const char* line : kErrNote) {
+    for (std::size_t i = kErrNoteFirstLine; i < std::size(kQuickHelpEquivalentRates); ++i) {
+        const char* line = kQuickHelpEquivalentRates[i];
+        if (line[0] == ' ' && line[1] == '\0') {
+            continue;
+        }
         if (!text.isEmpty()) {
             text += '\n';
         }
