@@ -4,6 +4,8 @@
 // the rows are checked when the table loses the focus, and "Done" clears what
 // was typed into rows without a name.
 
+#include "app/HoldingsMessages.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -18,12 +20,8 @@ class TfrmDebt : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr const char* kCategoryWarning =
-        "The maximum Portfolio Risk Category is 3. The program will automatically insert 3 for "
-        "any entries exceeding this value.";
-    static constexpr const char* kFlagWarning =
-        "You must enter either a Y for Yes or an N for No. Entry of any other letter will be "
-        "interpreted as a No.";
+    static constexpr const char* kCategoryWarning = kRiskCategoryWarning;
+    static constexpr const char* kFlagWarning = kYesNoFlagWarning;
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2), High (3)";
 

@@ -3,6 +3,8 @@
 // dividends and grow, edited in place. Every edit goes into the plan at once;
 // the rows are checked when the table loses the focus.
 
+#include "app/HoldingsMessages.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -17,12 +19,8 @@ class TfrmEquity : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr const char* kCategoryWarning =
-        "The maximum Portfolio Risk Category is 3. The program will automatically insert 3 for "
-        "any entries exceeding this value.";
-    static constexpr const char* kFlagWarning =
-        "You must enter either a Y for Yes or an N for No. Entry of any other letter will be "
-        "interpreted as a No.";
+    static constexpr const char* kCategoryWarning = kRiskCategoryWarning;
+    static constexpr const char* kFlagWarning = kYesNoFlagWarning;
     static constexpr const char* kDividendsWarning =
         "Entering values for both Regular and Qualifying Dividends on a single item is not "
         "allowed.  Re-enter your dividend data.";
