@@ -18,8 +18,12 @@ using test::BoxKind;
 using test::FindControl;
 using test::TypeIntoCell;
 
-const QString kCategoryWarning = TfrmDebt::kCategoryWarning;
-const QString kFlagWarning = TfrmDebt::kFlagWarning;
+// The exact texts the user sees (the equity screen shows the same two).
+const QString kCategoryWarning =
+    "The maximum Portfolio Risk Category is 3. The program will automatically insert 3 for any "
+    "entries exceeding this value.";
+const QString kFlagWarning = "You must enter either a Y for Yes or an N for No. Entry of any other "
+                             "letter will be interpreted as a No.";
 
 DebtHolding Bond(const std::string& name, std::int32_t value = 1000) {
     DebtHolding row;
