@@ -3,7 +3,7 @@
 // prints the result; the plan file is only read.
 
 #include "plan/PlanFile.h"
-#include "plan/Workspace.h"
+#include "Workspace.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsJson.h"

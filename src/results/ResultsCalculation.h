@@ -2,7 +2,7 @@
 // The whole results calculation: totals, income, taxes, withdrawal needed, every
 // holding's final Err and the ranking, with the texts of the results boxes.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 namespace velmora::results {
 

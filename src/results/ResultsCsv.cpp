@@ -3,7 +3,7 @@
 #include "results/CategoryRows.h"
 #include "results/ResultBoxLabels.h"
 #include "results/ResultBoxList.h"
-#include "results/Windows1252.h"
+#include "plan/Windows1252.h"
 
 #include <array>
 #include <initializer_list>

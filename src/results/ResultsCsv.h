@@ -11,7 +11,7 @@
 // Fields holding a comma, a quotation mark, CR or LF are quoted, quotation
 // marks doubled; every line ends in CR LF.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 #include "plan/NumberText.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBoxList.h"
-#include "results/Windows1252.h"
+#include "plan/Windows1252.h"
 
 #include <cmath>
 #include <cstdio>

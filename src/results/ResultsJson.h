@@ -1,7 +1,7 @@
 #pragma once
 // The results screen's content as one JSON object (boxes, ranked grids, values).
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 #include <string>
 

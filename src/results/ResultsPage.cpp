@@ -1,7 +1,7 @@
 #include "results/ResultsPage.h"
 
 #include "results/CategoryRows.h"
-#include "results/Windows1252.h"
+#include "plan/Windows1252.h"
 
 #include <array>
 #include <string_view>

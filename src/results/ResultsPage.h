@@ -1,7 +1,7 @@
 #pragma once
 // The results screen's content as a readable text page (UTF-8).
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 #include <string>
 

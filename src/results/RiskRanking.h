@@ -1,7 +1,7 @@
 #pragma once
 // Holdings gathered by risk category and ordered by increasing Err.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 namespace velmora::results {
 

@@ -2,7 +2,7 @@
 // Federal income tax of 2004 for the household in the workspace. Each operation
 // reads its inputs from the workspace and writes its outputs back there.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 namespace velmora {
 

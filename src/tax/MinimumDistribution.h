@@ -1,7 +1,7 @@
 #pragma once
 // Required minimum withdrawal from the regular IRAs.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 namespace velmora {
 

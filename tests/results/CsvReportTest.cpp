@@ -4,7 +4,7 @@
 #include "PlanSamples.h"
 #include "ScratchFolder.h"
 #include "plan/PlanFile.h"
-#include "plan/Workspace.h"
+#include "Workspace.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsCsv.h"
 

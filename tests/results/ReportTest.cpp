@@ -1,7 +1,7 @@
 // velmora-report run on plan files written line by line in the plan file format.
 
 #include "JsonReader.h"
-#include "plan/Workspace.h"
+#include "Workspace.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsJson.h"
 

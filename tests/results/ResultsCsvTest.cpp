@@ -9,7 +9,7 @@
 #include "results/ResultBoxLabels.h"
 #include "results/ResultBoxList.h"
 #include "results/ResultsCalculation.h"
-#include "results/Windows1252.h"
+#include "plan/Windows1252.h"
 
 #include <gtest/gtest.h>
 #include <memory>

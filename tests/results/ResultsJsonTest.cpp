@@ -6,7 +6,7 @@
 #include "results/ResultBoxList.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsPage.h"
-#include "results/Windows1252.h"
+#include "plan/Windows1252.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Households for the tax tests: a workspace whose only income is a pension, so
 // that the taxable income is whatever the test asks for.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Rates of return (Err) and interest totals of the debt table.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 #include <cstdint>
 

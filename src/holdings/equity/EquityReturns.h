@@ -1,7 +1,7 @@
 #pragma once
 // Rates of return (Err) and income totals of the equity table.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Rates of return (Err) and totals of the regular and Roth IRA tables.
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 
 #include <cstdint>
 

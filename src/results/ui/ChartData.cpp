@@ -1,7 +1,7 @@
 #include "results/ui/ChartData.h"
 
-#include "app/PlanText.h"
-#include "plan/Workspace.h"
+#include "app/ui/PlanText.h"
+#include "Workspace.h"
 #include "results/CategoryRows.h"
 #include "results/ResultsCsv.h"
 

@@ -1,6 +1,6 @@
 #include "results/ui/ChartWindow.h"
 
-#include "plan/Workspace.h"
+#include "Workspace.h"
 #include "results/ui/ChartPainter.h"
 
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "results/ui/ReportDocument.h"
 
-#include "app/PlanText.h"
+#include "app/ui/PlanText.h"
 #include "plan/NumberText.h"
-#include "plan/Workspace.h"
+#include "Workspace.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
 #include "results/ui/ChartData.h"

@@ -1,6 +1,6 @@
 #include "results/ui/ResultsExport.h"
 
-#include "app/Dialogs.h"
+#include "app/ui/Dialogs.h"
 #include "plan/AtomicReplace.h"
 #include "results/ResultsCsv.h"
 #include "results/ui/ChartWindow.h"

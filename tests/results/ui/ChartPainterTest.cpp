@@ -5,7 +5,7 @@
 #include "results/ui/ChartPainter.h"
 
 #include "PlanSamples.h"
-#include "plan/Workspace.h"
+#include "Workspace.h"
 #include "results/ResultsCalculation.h"
 #include "results/ui/ChartData.h"
 

@@ -11,10 +11,10 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/StringGrid.h"
+#include "app/ui/widgets/StringGrid.h"
 #include "plan/PlanFile.h"
-#include "plan/Workspace.h"
-#include "results/TfrmCalc.h"
+#include "Workspace.h"
+#include "results/ui/TfrmCalc.h"
 #include "results/ui/ChartWindow.h"
 
 #include <QAction>

@@ -1,0 +1,203 @@
+#include "app/ui/Application.h"
+
+#include "app/ui/Dialogs.h"
+#include "app/ui/PlanStore.h"
+#include "app/ui/QtDialogs.h"
+#include "app/ui/ScreenWindow.h"
+#include "app/ui/TfrmTitlepage.h"
+#include "entry/ui/TfrmDataInput.h"
+#include "entry/ui/TfrmEarnings.h"
+#include "entry/ui/TfrmEntitlements.h"
+#include "holdings/debt/ui/TfrmDebt.h"
+#include "holdings/equity/ui/TfrmEquity.h"
+#include "holdings/ira/ui/TfrmIRAs.h"
+#include "results/ui/TfrmCalc.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+#include <cstdio>
+
+namespace velmora {
+
+namespace {
+
+int Index(Screen screen) {
+    return static_cast<int>(screen);
+}
+
+} // namespace
+
+Application::Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions options)
+    : dialogs_(dialogs), store_(store), options_(std::move(options)),
+      help_(dialogs, options_.helpFolders) {
+    if (!options_.quit) {
+        options_.quit = [] { QCoreApplication::exit(0); };
+    }
+}
+
+Application::~Application() {
+    // Screens go in the reverse order of their creation.
+    for (auto it = screens_.rbegin(); it != screens_.rend(); ++it) {
+        if (it->widget) {
+            it->widget->removeEventFilter(this);
+        }
+        it->widget.reset();
+    }
+}
+
+template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widget) {
+    Entry& entry = screens_[Index(screen)];
+    T* raw = widget.get();
+    entry.activate = [raw] { raw->FormActivate(); };
+    entry.widget = std::move(widget);
+    SetUpScreenWindow(*entry.widget, screen == Screen::Title);
+    entry.widget->installEventFilter(this);
+}
+
+void Application::CreateScreens() {
+    // The one place where each screen is made; every screen class takes what it
+    // needs of (Workspace&, Dialogs&, Shell&) and has a FormActivate().
+    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
+    WelcomeOnFirstStart();
+    store_.Load(workspace_.plan);
+    Add(Screen::Results, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this));
+    Add(Screen::IRAs, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this));
+    Add(Screen::Debt, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this));
+    Add(Screen::Earnings, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this));
+    Add(Screen::Entitlements, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this));
+    Add(Screen::Equity, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this));
+    Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this));
+}
+
+void Application::Start() {
+    CreateScreens();
+    Show(Screen::Title);
+}
+
+void Application::WelcomeOnFirstStart() {
+    if (!QFileInfo::exists(options_.startMarker)) {
+        dialogs_.Message(QString::fromLatin1(kWelcome));
+    }
+}
+
+QWidget* Application::ScreenWidget(Screen screen) const {
+    return screens_[Index(screen)].widget.get();
+}
+
+void Application::Show(Screen screen) {
+    if (ended_) {
+        return;
+    }
+    Entry& target = screens_[Index(screen)];
+    if (!target.widget) {
+        return;
+    }
+    if (shown_ && current_ != screen) {
+        if (QWidget* old = ScreenWidget(current_)) {
+            old->hide();
+        }
+    }
+    current_ = screen;
+    shown_ = true;
+    if (!target.placed) {
+        CentreOnScreen(*target.widget);
+        target.placed = true;
+    }
+    target.widget->show();
+    target.activate();
+    target.widget->raise();
+    target.widget->activateWindow();
+}
+
+bool Application::Save() {
+    if (std::optional<SaveError> error = store_.Save(workspace_.plan)) {
+        dialogs_.Error(QString::fromStdString(error->text));
+        return false;
+    }
+    return true;
+}
+
+void Application::ExitSequence() {
+    if (dialogs_.Confirm(QString::fromLatin1(kAskSave)) && !Save()) {
+        return;
+    }
+    if (!dialogs_.Confirm(QString::fromLatin1(kAskExit))) {
+        return;
+    }
+    QFile marker(options_.startMarker);
+    if (marker.open(QIODevice::WriteOnly)) {
+        marker.write("Velmora has been ended through its exit sequence.\n");
+    }
+    EndProgram();
+}
+
+void Application::EndProgram() {
+    ended_ = true;
+    for (Entry& entry : screens_) {
+        if (entry.widget) {
+            entry.widget->hide();
+        }
+    }
+    help_.hide();
+    options_.quit();
+}
+
+bool Application::TitleCloseRequested() {
+    if (dialogs_.Confirm(QString::fromLatin1(kAskSave)) && !Save()) {
+        return false;
+    }
+    EndProgram();
+    return true;
+}
+
+void Application::PrintHint() {
+    dialogs_.Information(QString::fromLatin1(kPrintHint));
+}
+
+void Application::HelpContents() {
+    help_.ShowContext(kHelpContents);
+}
+
+void Application::HelpTutorial() {
+    help_.ShowContext(kHelpTutorial);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && !ended_) {
+        // Only the title screen can be closed by its window; the others are left
+        // through their own buttons.
+        if (watched != ScreenWidget(Screen::Title) || !TitleCloseRequested()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int PrintHelpFilePath(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    const QString path = HelpViewer::FindHelpFileIn(HelpViewer::DefaultFolders());
+    if (path.isEmpty()) {
+        std::fputs("velmora: the help file Velmora.hlp was not found\n", stderr);
+        return 1;
+    }
+    std::printf("%s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
+    return 0;
+}
+
+int RunApplication(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtDialogs dialogs;
+    PlanFileStore store;
+    Application application(dialogs, store);
+    application.Start();
+    return QApplication::exec();
+}
+
+} // namespace velmora

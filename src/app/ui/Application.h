@@ -1,0 +1,112 @@
+#pragma once
+// The program: the one Workspace, the eight screens (exactly one shown at a
+// time), moving between them, and the commands they share: save, the exit
+// sequence, the print hint and the help file.
+
+#include "app/ui/HelpViewer.h"
+#include "app/ui/Screen.h"
+#include "app/ui/Shell.h"
+#include "Workspace.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace velmora {
+
+class Dialogs;
+class PlanStore;
+
+inline constexpr const char* kStartMarkerName = ".velmora-started";
+
+struct ApplicationOptions {
+    // Written when the exit sequence ends the program; while it is missing,
+    // every start is a first start and shows the welcome message.
+    QString startMarker = QString::fromLatin1(kStartMarkerName);
+    QStringList helpFolders = HelpViewer::DefaultFolders();
+    // Ends the event loop once the current event has been handled.
+    std::function<void()> quit;
+};
+
+class Application : public QObject, public Shell {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kWelcome =
+        "Welcome to the Velmora program. New Users may wish to pull down the Quick Start "
+        "Instructions on the Title Page. Click on OK to continue.";
+    static constexpr const char* kAskSave = "Do you want to save your data?";
+    static constexpr const char* kAskExit = "Exit now?";
+    static constexpr const char* kPrintHint =
+        "Select any screen, Press the PrintScreen key to copy that screen image to the Windows "
+        "Clipboard memory, and then open a Windows Word Processor and Edit / Paste the image to a "
+        "new document. Then print the page from your Word Processor.";
+
+    Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions options = {});
+    ~Application() override;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Start-up: creates the screens in order (the title screen first, then the
+    // welcome message on a first start, then the plan is loaded, then the other
+    // seven), and shows the title screen.
+    void Start();
+
+    Workspace& Work() { return workspace_; }
+    QWidget* ScreenWidget(Screen screen) const;
+    template <class T> T* ScreenAs(Screen screen) const {
+        return qobject_cast<T*>(ScreenWidget(screen));
+    }
+    Screen Current() const { return current_; }
+    bool Ended() const { return ended_; }
+    HelpViewer& Help() { return help_; }
+
+    void Show(Screen screen) override;
+    bool Save() override;
+    void ExitSequence() override;
+    void PrintHint() override;
+    void HelpContents() override;
+    void HelpTutorial() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <class T> void Add(Screen screen, std::unique_ptr<T> widget);
+    void CreateScreens();
+    void WelcomeOnFirstStart();
+    // The title screen's close control: asks whether to save, then ends the
+    // program without asking "Exit now?"; false when the close is cancelled.
+    bool TitleCloseRequested();
+    void EndProgram();
+
+    struct Entry {
+        std::unique_ptr<QWidget> widget;
+        std::function<void()> activate;
+        bool placed = false; // centred on its first showing
+    };
+
+    Dialogs& dialogs_;
+    PlanStore& store_;
+    ApplicationOptions options_;
+    Workspace workspace_;
+    HelpViewer help_;
+    std::array<Entry, kScreenCount> screens_;
+    Screen current_ = Screen::Title;
+    bool shown_ = false;
+    bool ended_ = false;
+};
+
+// Prints where the help file is found (for checking an installation) and
+// returns 0, or says that it is missing and returns 1. Needs no display.
+int PrintHelpFilePath(int argc, char** argv);
+
+// Starts the desktop program; returns its exit status.
+int RunApplication(int argc, char** argv);
+
+} // namespace velmora

@@ -1,0 +1,199 @@
+#include "app/ui/TfrmTitlepage.h"
+
+#include "app/ui/ScreenNames.h"
+#include "app/ui/Shell.h"
+#include "tax/TaxValues.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+const char* const kDescription[] = {
+    "Determine the Effective Rate of Return for each of your investments, after each is "
+    "modified for:",
+    "     1 - Tax Savings due to Tax Free Earnings.",
+    "     2-  Value of Deferral of Tax on Capital Gains on Stock.",
+    "     3 - Value of Tax Deferral on regular IRA's.",
+    "     4 - Value of Tax Free (but not tax deductible) Roth IRAs.",
+    "     5 - The Effects of Inflation.",
+    "     6- The Effects of Possible Loss due to Risk.",
+    "",
+    "Also, retain a balance in your Portfolio for varying degrees of investment risk.",
+    "",
+    "Click on Help above for program Purpose, Description, Tutorial and Detailed Instructions.",
+};
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
+
+TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
+    setObjectName("frmTitlepage");
+    setWindowTitle(QStringLiteral("Title Page"));
+    CreateMenus();
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    // Heading, tax year and description; the quick start panel lies over them.
+    auto* content = new QWidget(central);
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    lblHeading_ = new QLabel(QStringLiteral("Velmora RATES OF RETURN"), content);
+    NameControl(*lblHeading_, "lblHeading", lblHeading_->text());
+    QFont headingFont = lblHeading_->font();
+    headingFont.setPointSize(24);
+    headingFont.setBold(true);
+    lblHeading_->setFont(headingFont);
+    lblHeading_->setAlignment(Qt::AlignCenter);
+
+    lblTaxYear_ = new QLabel(content);
+    lblTaxYear_->setText(QStringLiteral("Uses tax year ") + QString::number(TaxYear) +
+                         QStringLiteral(" Income Tax Rules and Rates"));
+    NameControl(*lblTaxYear_, "lblTaxYear", lblTaxYear_->text());
+    lblTaxYear_->setAlignment(Qt::AlignCenter);
+
+    memoDescription_ = new QPlainTextEdit(content);
+    QStringList lines;
+    for (const char* line : kDescription) {
+        lines << QString::fromLatin1(line);
+    }
+    memoDescription_->setPlainText(lines.join(QLatin1Char('\n')));
+    NameControl(*memoDescription_, "memoDescription", QStringLiteral("Description"));
+    memoDescription_->setReadOnly(true);
+    memoDescription_->setFrameShape(QFrame::NoFrame);
+    memoDescription_->setFocusPolicy(Qt::NoFocus);
+    memoDescription_->setTextInteractionFlags(Qt::NoTextInteraction);
+    memoDescription_->viewport()->setAutoFillBackground(false);
+    memoDescription_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memoDescription_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memoDescription_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    contentLayout->addWidget(lblHeading_);
+    contentLayout->addSpacing(4);
+    contentLayout->addWidget(lblTaxYear_);
+    contentLayout->addSpacing(12);
+    contentLayout->addWidget(memoDescription_, 1);
+
+    auto* panel = new QWidget(central);
+    panel->setObjectName("pnlQuickStart");
+    panel->setAutoFillBackground(true);
+    pnlQuickStart_ = panel;
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    memoQuickStart_ = new QPlainTextEdit(panel);
+    memoQuickStart_->setPlainText(QString::fromLatin1(kQuickStart));
+    NameControl(*memoQuickStart_, "memoQuickStart", QStringLiteral("Quick Start Instructions"));
+    memoQuickStart_->setReadOnly(true);
+    QFont bold = memoQuickStart_->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    memoQuickStart_->setFont(bold);
+    btnExitQuickStart_ =
+        new QPushButton(QStringLiteral("Exit the above Quick Start Instructions"), panel);
+    NameControl(*btnExitQuickStart_, "btnExitQuickStart", btnExitQuickStart_->text());
+    btnExitQuickStart_->setMinimumHeight(36);
+    panelLayout->addWidget(memoQuickStart_, 1);
+    panelLayout->addWidget(btnExitQuickStart_);
+    panel->hide();
+
+    auto* btnEnterData = new QPushButton(QStringLiteral("Enter Data"), central);
+    NameControl(*btnEnterData, "btnEnterData", btnEnterData->text());
+    btnEnterData->setToolTip(QStringLiteral("Enter data, then see results."));
+    btnEnterData->setMinimumSize(120, 32);
+    auto* btnExit = new QPushButton(QStringLiteral(" E&xit Program"), central);
+    NameControl(*btnExit, "btnExit", PlainCaption(btnExit->text()));
+    btnExit->setMinimumSize(120, 32);
+
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(16, 12, 16, 12);
+    grid->addWidget(content, 0, 0, 1, 3);
+    grid->addWidget(panel, 0, 0, 1, 3); // in the same cell: over the heading and description
+    grid->setRowStretch(0, 1);
+    grid->addWidget(btnEnterData, 1, 1, Qt::AlignCenter);
+    grid->addWidget(btnExit, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    panel->raise();
+
+    connect(btnEnterData, &QPushButton::clicked, this, &TfrmTitlepage::btnEnterDataClick);
+    connect(btnExit, &QPushButton::clicked, this, &TfrmTitlepage::btnExitClick);
+    connect(btnExitQuickStart_, &QPushButton::clicked, this,
+            &TfrmTitlepage::btnExitQuickStartClick);
+
+    resize(640, 440);
+}
+
+void TfrmTitlepage::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName("mnuFile");
+    connect(AddItem(file, "hlpSave", QStringLiteral("&Save")), &QAction::triggered, this,
+            &TfrmTitlepage::hlpSaveClick);
+    connect(AddItem(file, "hlpPrint", QStringLiteral("&Print")), &QAction::triggered, this,
+            &TfrmTitlepage::hlpPrintClick);
+    connect(AddItem(file, "hlpExit", QStringLiteral("&Exit")), &QAction::triggered, this,
+            &TfrmTitlepage::hlpExitClick);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName("mnuHelp");
+    connect(AddItem(help, "hlpContents", QStringLiteral("&Table of Contents")), &QAction::triggered,
+            this, &TfrmTitlepage::hlpContentsClick);
+    connect(AddItem(help, "hlpTutorial", QStringLiteral("&Tutorial")), &QAction::triggered, this,
+            &TfrmTitlepage::hlpTutorialClick);
+
+    QAction* quickStart = menuBar()->addAction(QStringLiteral("&Quick Start Instructions"));
+    quickStart->setObjectName("QuickStartInstructions1");
+    connect(quickStart, &QAction::triggered, this, &TfrmTitlepage::QuickStartInstructions1Click);
+}
+
+void TfrmTitlepage::btnEnterDataClick() {
+    shell_.Show(Screen::DataInput);
+}
+
+void TfrmTitlepage::btnExitClick() {
+    shell_.ExitSequence();
+}
+
+void TfrmTitlepage::hlpSaveClick() {
+    shell_.Save();
+}
+
+void TfrmTitlepage::hlpPrintClick() {
+    shell_.PrintHint();
+}
+
+void TfrmTitlepage::hlpExitClick() {
+    shell_.ExitSequence();
+}
+
+void TfrmTitlepage::hlpContentsClick() {
+    shell_.HelpContents();
+}
+
+void TfrmTitlepage::hlpTutorialClick() {
+    shell_.HelpTutorial();
+}
+
+void TfrmTitlepage::QuickStartInstructions1Click() {
+    pnlQuickStart_->show();
+    pnlQuickStart_->raise();
+}
+
+void TfrmTitlepage::btnExitQuickStartClick() {
+    pnlQuickStart_->hide();
+}
+
+} // namespace velmora

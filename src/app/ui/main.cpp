@@ -1,0 +1,34 @@
+#include "app/ui/Application.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Without a display Qt aborts with a long message; say it in one line instead.
+bool HasDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0' && std::strncmp(platform, "xcb", 3) != 0 &&
+        std::strncmp(platform, "wayland", 7) != 0) {
+        return true; // offscreen, vnc, ...: the platform plugin needs no display
+    }
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help-file") == 0) {
+        return velmora::PrintHelpFilePath(argc, argv);
+    }
+    if (!HasDisplay()) {
+        std::fputs("velmora: no graphical display found (DISPLAY is not set); start it from a "
+                   "desktop session.\n",
+                   stderr);
+        return 1;
+    }
+    return velmora::RunApplication(argc, argv);
+}

@@ -1,0 +1,537 @@
+#include "entry/ui/TfrmDataInput.h"
+
+#include "app/ui/ScreenNames.h"
+#include "app/ui/Shell.h"
+#include "app/ui/widgets/StringGrid.h"
+#include "plan/NumberText.h"
+#include "Workspace.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kCellWidth = 64;
+constexpr int kCellHeight = 22;
+
+const char* const kInstructions[] = {
+    "STEP 1: Enter your PERSONAL DATA - Married or Single and current age(s).",
+    "Enter FINANCIAL ASSUMPTIONS as follows:",
+    "- ANNUAL BUDGET (Optional)  Used only to assist in determining your tax brackets if you are "
+    "retired and/or will be withdrawing from your investments.",
+    "- ANNUAL INFLATION RATE. All of your investment rates of return will be decreased by this "
+    "value.",
+    "- STATE and LOCAL INCREMENTAL TAX RATE.  Reduces your Effective Rate of Return as well as "
+    "determining if you have to withdraw additional funds to pay these taxes.",
+    "STEP 2: Enter your RESOURCES DATA for ALL applicable items.",
+    "NOTE: FAILURE TO ENTER ALL OF YOUR INCOME AND RESOURCES WILL RESULT IN CALCULATION OF THE "
+    "WRONG TAX BRACKETS, AND WRONG RESULTS.",
+    "STEP 3: Press SHOW RESULTS to see your investments listed in the Risk Categories of your "
+    "choice and their ERR (EFFECTIVE RATE OF RETURN) values. ",
+};
+
+const char* const kBottomNotes[] = {
+    "Note: While you may lump similar items together, you must enter ALL of your income data in "
+    "order for the",
+    "program to determine the proper marginal tax rate for your income, dividends and capital "
+    "gains.  You must",
+    "also enter your age and marital status to determine any minimum required withdrawal form your "
+    "IRAs.",
+    "Data on Annual Budget is only necessary if you will need to withdraw from an IRA to meet your "
+    "budget.",
+    "Data for Annual Inflation and State / Local Incremental Tax Rates are Optional, but real for "
+    "most cases.",
+};
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    NameControl(*label, name, text);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& hint = QString()) {
+    auto* button = new QPushButton(caption, parent);
+    NameControl(*button, name, PlainCaption(caption));
+    if (!hint.isEmpty()) {
+        button->setToolTip(hint);
+    }
+    return button;
+}
+
+QString Text(std::int32_t value) {
+    return QString::fromStdString(IntText(value));
+}
+
+std::int32_t Value(const QString& text) {
+    return LeadingDigits(text.toStdString());
+}
+
+} // namespace
+
+TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell)
+    : workspace_(workspace), shell_(shell) {
+    setObjectName("frmDataInput");
+    setWindowTitle(QStringLiteral("Data Input Screen"));
+    CreateMenus();
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    content_ = new QWidget(central);
+    QWidget* content = content_;
+
+    auto* blocks = new QHBoxLayout();
+    blocks->setSpacing(28);
+    blocks->addWidget(CreatePersonalBlock(dialogs), 0, Qt::AlignTop);
+    blocks->addWidget(CreateFinancialBlock(dialogs), 0, Qt::AlignTop);
+    blocks->addWidget(CreateResourcesBlock(), 0, Qt::AlignTop);
+
+    auto* note = Label(content, "lblNote",
+                       QStringLiteral("(NOTE:  This program only provides data on the equivalent "
+                                      "rates of return.\nIt does not help evaluate the stability "
+                                      "or future value of any investment.)"));
+    note->setAlignment(Qt::AlignCenter);
+
+    auto* btnReturn =
+        Button(content, "btnReturnToTiltleScreen", QStringLiteral("Return To Title Screen"));
+    btnResults = Button(content, "btnResults", QStringLiteral("Show Results"),
+                        QStringLiteral("Enter Resources Data first, then Show Results"));
+    QFont large = btnResults->font();
+    large.setPointSize(large.pointSize() + 4);
+    large.setBold(true);
+    btnResults->setFont(large);
+    btnResults->setMinimumSize(180, 44);
+    auto* btnExit = Button(content, "btnExit", QStringLiteral("Exit Program"));
+    btnReturn->setMinimumSize(160, 32);
+    btnExit->setMinimumSize(120, 32);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    buttons->addWidget(btnReturn);
+    buttons->addSpacing(40);
+    buttons->addWidget(btnResults);
+    buttons->addSpacing(40);
+    buttons->addWidget(btnExit);
+    buttons->addStretch(1);
+
+    QStringList noteLines;
+    for (const char* line : kBottomNotes) {
+        noteLines << QString::fromLatin1(line);
+    }
+    auto* notes = Label(content, "lblNotes", noteLines.join(QLatin1Char('\n')));
+
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(blocks);
+    layout->addSpacing(10);
+    layout->addWidget(note);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
+    layout->addSpacing(12);
+    layout->addWidget(notes);
+    layout->addStretch(1);
+
+    // The instructions: a text box over nearly the whole screen, with its button.
+    pnlHelp = new QWidget(central);
+    pnlHelp->setObjectName("pnlHelp");
+    pnlHelp->setAutoFillBackground(true);
+    memoHelp = new QPlainTextEdit(pnlHelp);
+    NameControl(*memoHelp, "memoHelp", QStringLiteral("Data Entry Instructions"));
+    memoHelp->setReadOnly(true);
+    memoHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont memoFont = memoHelp->font();
+    memoFont.setPointSize(memoFont.pointSize() + 2);
+    memoHelp->setFont(memoFont);
+    btnExitMemoHelp = Button(pnlHelp, "btnExitMemoHelp", QStringLiteral("Exit this help screen"));
+    btnExitMemoHelp->setMinimumHeight(40);
+    auto* helpLayout = new QVBoxLayout(pnlHelp);
+    helpLayout->setContentsMargins(0, 0, 0, 0);
+    helpLayout->addWidget(memoHelp, 1);
+    helpLayout->addWidget(btnExitMemoHelp);
+    pnlHelp->hide();
+
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(18, 12, 18, 12);
+    grid->addWidget(content, 0, 0);
+    grid->addWidget(pnlHelp, 0, 0);
+
+    connect(btnReturn, &QPushButton::clicked, this, &TfrmDataInput::btnReturnToTiltleScreenClick);
+    connect(btnResults, &QPushButton::clicked, this, &TfrmDataInput::btnResultsClick);
+    connect(btnExit, &QPushButton::clicked, this, &TfrmDataInput::btnExitClick);
+    connect(btnExitMemoHelp, &QPushButton::clicked, this, &TfrmDataInput::btnExitMemoHelpClick);
+
+    resize(860, 500);
+}
+
+void TfrmDataInput::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName("mnuFile");
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action =
+            menu != nullptr ? menu->addAction(caption) : menuBar()->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add(file, "hlpSave", QStringLiteral("&Save"), &TfrmDataInput::hlpSaveClick);
+    add(file, "hlpPrint", QStringLiteral("&Print..."), &TfrmDataInput::hlpPrintClick);
+    add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmDataInput::hlpExitClick);
+    add(nullptr, "hlpHelp", QStringLiteral("&Help"), &TfrmDataInput::hlpHelpClick);
+    add(nullptr, "DataEntryInstructions1", QStringLiteral("Data Entry Instructions"),
+        &TfrmDataInput::DataEntryInstructions1Click);
+}
+
+StringGrid* TfrmDataInput::CreateCellGrid(Dialogs& dialogs, const char* name,
+                                          const QString& readable, int cols) {
+    auto* grid = new StringGrid(dialogs);
+    NameControl(*grid, name, readable);
+    grid->SetSize(cols, 1);
+    for (int col = 0; col < cols; ++col) {
+        grid->SetColWidth(col, kCellWidth);
+    }
+    grid->SetDefaultRowHeight(kCellHeight);
+    grid->setTabKeyNavigation(true);
+    grid->SizeToCells();
+    return grid;
+}
+
+QWidget* TfrmDataInput::CreatePersonalBlock(Dialogs& dialogs) {
+    auto* block = new QWidget();
+    auto* layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Label(block, "lblPersonalData", QStringLiteral("Personal Data"), true));
+
+    auto* group = new QGroupBox(QStringLiteral("Marital Status"), block);
+    NameControl(*group, "grpMaritalStatus", group->title());
+    RadioButtonS = new QRadioButton(QStringLiteral("Single"), group);
+    NameControl(*RadioButtonS, "RadioButtonS", RadioButtonS->text());
+    RadioButtonMarried = new QRadioButton(QStringLiteral("Married"), group);
+    NameControl(*RadioButtonMarried, "RadioButtonMarried", RadioButtonMarried->text());
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(RadioButtonS);
+    groupLayout->addWidget(RadioButtonMarried);
+    layout->addWidget(group);
+    layout->addSpacing(12);
+
+    layout->addWidget(Label(block, "lblAge", QStringLiteral("Age")));
+    auto* heads = new QHBoxLayout();
+    heads->setSpacing(0);
+    QLabel* self = Label(block, "lblSelf", QStringLiteral("Self"));
+    QLabel* spouse = Label(block, "lblSpouse", QStringLiteral("Spouse"));
+    self->setFixedWidth(kCellWidth);
+    spouse->setFixedWidth(kCellWidth);
+    self->setAlignment(Qt::AlignCenter);
+    spouse->setAlignment(Qt::AlignCenter);
+    heads->addWidget(self);
+    heads->addWidget(spouse);
+    heads->addStretch(1);
+    layout->addLayout(heads);
+    StringGridAge = CreateCellGrid(dialogs, "StringGridAge", QStringLiteral("Age"), 2);
+    layout->addWidget(StringGridAge);
+
+    connect(RadioButtonS, &QRadioButton::clicked, this, &TfrmDataInput::RadioButtonSClick);
+    connect(RadioButtonMarried, &QRadioButton::clicked, this,
+            &TfrmDataInput::RadioButtonMarriedClick);
+    StringGridAge->OnGetEditMask(
+        [this](int col, int row) { return StringGridAgeGetEditMask(col, row); });
+    StringGridAge->OnSetEditText([this](int col, int row, const QString& text) {
+        StringGridAgeSetEditText(col, row, text);
+    });
+    return block;
+}
+
+QWidget* TfrmDataInput::CreateFinancialBlock(Dialogs& dialogs) {
+    auto* block = new QWidget();
+    auto* layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(
+        Label(block, "lblFinancialAssumptions", QStringLiteral("Financial Assumptions"), true));
+    layout->addWidget(
+        Label(block, "lblFinancialNote",
+              QStringLiteral("(Data on this screen is also used to calculate your tax rates and "
+                             "inflation)")));
+    layout->addSpacing(8);
+
+    auto* rows = new QGridLayout();
+    rows->setHorizontalSpacing(12);
+    rows->setVerticalSpacing(2);
+    rows->addWidget(Label(block, "lblBudget", QStringLiteral("Annual Budget, $/Yr")), 0, 0);
+    rows->addWidget(Label(block, "lblLessFederalTaxes", QStringLiteral("(Less Federal Taxes)")), 1,
+                    0);
+    StringGridBudget =
+        CreateCellGrid(dialogs, "StringGridBudget", QStringLiteral("Annual Budget, $/Yr"), 1);
+    StringGridBudget->setToolTip(
+        QStringLiteral("Federal income taxes will be calculated separately."));
+    rows->addWidget(StringGridBudget, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    rows->addWidget(Label(block, "lblBudgetNote",
+                          QStringLiteral("(Used to calculate the amount you need to withdraw.  "
+                                         "Your\ntotal withdrawal will include this plus an amount "
+                                         "to pay taxes.)")),
+                    2, 0, 1, 2);
+    rows->setRowMinimumHeight(3, 10);
+
+    rows->addWidget(Label(block, "lblInflation", QStringLiteral("Annual Inflation, %/Yr")), 4, 0);
+    StringGridInflation =
+        CreateCellGrid(dialogs, "StringGridInflation", QStringLiteral("Annual Inflation, %/Yr"), 1);
+    StringGridInflation->setToolTip(
+        QStringLiteral("Subtracts from interest/growth rates to give inflation free rate."));
+    rows->addWidget(StringGridInflation, 4, 1, Qt::AlignLeft);
+    rows->addWidget(
+        Label(block, "lblInflationNote",
+              QStringLiteral("(Subtracts from the actual earnings to give real earnings.)")),
+        5, 0, 1, 2);
+    rows->setRowMinimumHeight(6, 10);
+
+    rows->addWidget(Label(block, "lblStateTaxRate",
+                          QStringLiteral("State and Local Incremental Tax Rate, %/Yr")),
+                    7, 0);
+    StringGridStateTaxRate =
+        CreateCellGrid(dialogs, "StringGridStateTaxRate",
+                       QStringLiteral("State and Local Incremental Tax Rate, %/Yr"), 1);
+    rows->addWidget(StringGridStateTaxRate, 7, 1, Qt::AlignLeft);
+    rows->addWidget(Label(block, "lblStateTaxNote",
+                          QStringLiteral("(State taxes vary and are NOT used to modify Rates of "
+                                         "Return\nUsed only to calculate IRA withdrawals needed "
+                                         "for budget.)")),
+                    8, 0, 1, 2);
+    layout->addLayout(rows);
+
+    StringGridBudget->OnGetEditMask(
+        [this](int col, int row) { return StringGridBudgetGetEditMask(col, row); });
+    StringGridBudget->OnSetEditText([this](int col, int row, const QString& text) {
+        StringGridBudgetSetEditText(col, row, text);
+    });
+    StringGridInflation->OnGetEditMask(
+        [this](int col, int row) { return StringGridInflationGetEditMask(col, row); });
+    StringGridInflation->OnSetEditText([this](int col, int row, const QString& text) {
+        StringGridInflationSetEditText(col, row, text);
+    });
+    StringGridStateTaxRate->OnGetEditMask(
+        [this](int col, int row) { return StringGridStateTaxRateGetEditMask(col, row); });
+    StringGridStateTaxRate->OnSetEditText([this](int col, int row, const QString& text) {
+        StringGridStateTaxRateSetEditText(col, row, text);
+    });
+    return block;
+}
+
+QWidget* TfrmDataInput::CreateResourcesBlock() {
+    auto* block = new QWidget();
+    auto* layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Label(block, "lblResourcesData", QStringLiteral("Resources Data"), true));
+    struct Entry {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        void (TfrmDataInput::*handler)();
+    };
+    const Entry entries[] = {
+        {"btnEarn", "Continued Earnings", "Annual post-retirement earned income.",
+         &TfrmDataInput::btnEarnClick},
+        {"btnEntitlements", "Entitlements", "Social Security, Pensions, Tax Free",
+         &TfrmDataInput::btnEntitlementsClick},
+        {"btnIRAs", "IRA's", "Normal IRA and Roth IRA", &TfrmDataInput::btnIRAsClick},
+        {"btnDebt", "Bonds, CDs, etc.", "Interest only items.", &TfrmDataInput::btnDebtClick},
+        {"btnStocks", "Stocks, Equities", "Stocks and other growth items.",
+         &TfrmDataInput::btnStocksClick},
+    };
+    for (const Entry& entry : entries) {
+        QPushButton* button = Button(block, entry.name, QString::fromLatin1(entry.caption),
+                                     QString::fromLatin1(entry.hint));
+        button->setMinimumSize(150, 30);
+        connect(button, &QPushButton::clicked, this, entry.handler);
+        layout->addWidget(button);
+    }
+    return block;
+}
+
+void TfrmDataInput::FormActivate() {
+    PlanData& plan = workspace_.plan;
+    if (plan.Married == "No") {
+        RadioButtonS->setChecked(true);
+        RadioButtonSClick();
+    }
+    if (plan.Married == "Yes") {
+        RadioButtonMarried->setChecked(true);
+        RadioButtonMarriedClick();
+    }
+    StringGridAge->SetCells(0, 0, Text(plan.AgeSelf));
+    StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
+    if (plan.Married == "No") {
+        ShowSpouseAgeNA();
+    }
+    StringGridBudget->SetCells(0, 0, Text(plan.AnnualBudget));
+    StringGridInflation->SetCells(0, 0, Text(plan.InflationRate));
+    StringGridStateTaxRate->SetCells(0, 0, Text(plan.StateTaxRate));
+    if (pnlHelp->isVisible()) {
+        btnExitMemoHelp->setFocus();
+    } else {
+        btnResults->setFocus();
+    }
+}
+
+void TfrmDataInput::ShowSpouseAgeNA() {
+    spouseAgeBehindNA_ = workspace_.plan.AgeSpouse;
+    StringGridAge->SetCells(1, 0, QString::fromLatin1(kNA));
+}
+
+void TfrmDataInput::RadioButtonSClick() {
+    PlanData& plan = workspace_.plan;
+    if (RadioButtonS->isChecked()) {
+        plan.Married = "No";
+    }
+    if (plan.Married == "No") {
+        RadioButtonS->setChecked(true);
+        ShowSpouseAgeNA();
+    }
+}
+
+void TfrmDataInput::RadioButtonMarriedClick() {
+    PlanData& plan = workspace_.plan;
+    if (RadioButtonMarried->isChecked()) {
+        plan.Married = "Yes";
+    }
+    if (plan.Married == "Yes") {
+        RadioButtonMarried->setChecked(true);
+        StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
+    }
+}
+
+QString TfrmDataInput::StringGridAgeGetEditMask(int ACol, int /*ARow*/) {
+    return ACol == 0 || ACol == 1 ? QStringLiteral("000") : QString();
+}
+
+void TfrmDataInput::StringGridAgeSetEditText(int ACol, int ARow, const QString& Value_) {
+    if (ARow != 0) {
+        return;
+    }
+    if (ACol == 0) {
+        workspace_.plan.AgeSelf = Value(Value_);
+    } else if (ACol == 1) {
+        // "NA" cannot be typed (the cell takes digits only): it is the text that
+        // Escape brings back, and stands for the spouse age kept behind it.
+        workspace_.plan.AgeSpouse =
+            Value_ == QLatin1String(kNA) ? spouseAgeBehindNA_ : Value(Value_);
+    }
+}
+
+QString TfrmDataInput::StringGridBudgetGetEditMask(int /*ACol*/, int /*ARow*/) {
+    return QStringLiteral("000000");
+}
+
+void TfrmDataInput::StringGridBudgetSetEditText(int ACol, int ARow, const QString& Value_) {
+    if (ACol == 0 && ARow == 0) {
+        workspace_.plan.AnnualBudget = Value(Value_);
+    }
+}
+
+QString TfrmDataInput::StringGridInflationGetEditMask(int /*ACol*/, int /*ARow*/) {
+    return QStringLiteral("00");
+}
+
+void TfrmDataInput::StringGridInflationSetEditText(int ACol, int ARow, const QString& Value_) {
+    if (ACol == 0 && ARow == 0) {
+        workspace_.plan.InflationRate = Value(Value_);
+    }
+}
+
+QString TfrmDataInput::StringGridStateTaxRateGetEditMask(int /*ACol*/, int /*ARow*/) {
+    return QStringLiteral("00");
+}
+
+void TfrmDataInput::StringGridStateTaxRateSetEditText(int ACol, int ARow, const QString& Value_) {
+    if (ACol == 0 && ARow == 0) {
+        workspace_.plan.StateTaxRate = Value(Value_);
+        workspace_.AppliedStateTaxRate = workspace_.plan.StateTaxRate;
+    }
+}
+
+void TfrmDataInput::btnEarnClick() {
+    shell_.Show(Screen::Earnings);
+}
+
+void TfrmDataInput::btnEntitlementsClick() {
+    shell_.Show(Screen::Entitlements);
+}
+
+void TfrmDataInput::btnIRAsClick() {
+    shell_.Show(Screen::IRAs);
+}
+
+void TfrmDataInput::btnDebtClick() {
+    shell_.Show(Screen::Debt);
+}
+
+void TfrmDataInput::btnStocksClick() {
+    shell_.Show(Screen::Equity);
+}
+
+void TfrmDataInput::btnResultsClick() {
+    shell_.Show(Screen::Results);
+}
+
+void TfrmDataInput::btnReturnToTiltleScreenClick() {
+    shell_.Show(Screen::Title);
+}
+
+void TfrmDataInput::btnExitClick() {
+    shell_.ExitSequence();
+}
+
+void TfrmDataInput::hlpExitClick() {
+    shell_.ExitSequence();
+}
+
+void TfrmDataInput::hlpSaveClick() {
+    shell_.Save();
+}
+
+void TfrmDataInput::hlpPrintClick() {
+    shell_.PrintHint();
+}
+
+void TfrmDataInput::hlpHelpClick() {
+    shell_.HelpContents();
+}
+
+void TfrmDataInput::DataEntryInstructions1Click() {
+    // The instructions cover the screen and take the keyboard, so that nothing
+    // is typed into a cell that cannot be seen. A cell that may not be left yet
+    // keeps the focus (and says so); the instructions then stay closed.
+    pnlHelp->show();
+    pnlHelp->raise();
+    btnExitMemoHelp->setFocus();
+    if (content_->isAncestorOf(QApplication::focusWidget())) {
+        pnlHelp->hide();
+        return;
+    }
+    content_->setEnabled(false);
+    memoHelp->setPlainText(QStringLiteral("Data Entry Procedure:"));
+    for (const char* line : kInstructions) {
+        memoHelp->appendPlainText(QStringLiteral(" "));
+        memoHelp->appendPlainText(QString::fromLatin1(line));
+    }
+    memoHelp->moveCursor(QTextCursor::Start);
+}
+
+void TfrmDataInput::btnExitMemoHelpClick() {
+    pnlHelp->hide();
+    content_->setEnabled(true);
+    btnResults->setFocus();
+}
+
+} // namespace velmora

@@ -1,0 +1,125 @@
+#include "entry/ui/TfrmEarnings.h"
+
+#include "app/ui/ScreenNames.h"
+#include "app/ui/Shell.h"
+#include "app/ui/widgets/StringGrid.h"
+#include "plan/NumberText.h"
+#include "Workspace.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kGridLeft = 40;
+constexpr int kGridTop = 84;
+constexpr int kSelfWidth = 63;   // with the frame: 65 for a single household
+constexpr int kSpouseWidth = 69; // with the frame: 134 for a married one
+constexpr int kRowHeight = 22;
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    NameControl(*label, name, text);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell)
+    : workspace_(workspace), shell_(shell) {
+    setObjectName("frmEarnings");
+    setWindowTitle(QStringLiteral("Continued Earnings"));
+
+    QLabel* heading = Label(this, "lblHeading", QStringLiteral("Continued Earnings"), 0, 16);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 3);
+    heading->setFont(bold);
+    heading->adjustSize();
+    QLabel* perMonth = Label(this, "lblPerMonth", QStringLiteral("$/Month"), 0, 42);
+
+    QLabel* lblSelf = Label(this, "lblSelf", QStringLiteral("Self"), 0, kGridTop - 18);
+    lblSelf->setFixedWidth(kSelfWidth);
+    lblSelf->setAlignment(Qt::AlignCenter);
+    lblSelf->move(kGridLeft + 1, kGridTop - 18);
+    lblSpouse = Label(this, "lblSpouse", QStringLiteral("Spouse"), 0, kGridTop - 18);
+    lblSpouse->setFixedWidth(kSpouseWidth);
+    lblSpouse->setAlignment(Qt::AlignCenter);
+    lblSpouse->move(kGridLeft + 1 + kSelfWidth, kGridTop - 18);
+
+    StringGridEarnings = new StringGrid(dialogs, this);
+    NameControl(*StringGridEarnings, "StringGridEarnings",
+                QStringLiteral("Continued Earnings, $/month"));
+    StringGridEarnings->SetSize(2, 2);
+    StringGridEarnings->SetFixedRows(1);
+    StringGridEarnings->SetColWidths({kSelfWidth, kSpouseWidth});
+    StringGridEarnings->SetDefaultRowHeight(kRowHeight);
+    StringGridEarnings->SetCells(0, 0, QStringLiteral("$/month"));
+    StringGridEarnings->SetCells(1, 0, QStringLiteral("$/month"));
+    StringGridEarnings->move(kGridLeft, kGridTop);
+    StringGridEarnings->SetCurrentCell(0, 1);
+    StringGridEarnings->OnGetEditMask(
+        [this](int col, int row) { return StringGridEarningsGetEditMask(col, row); });
+    StringGridEarnings->OnSetEditText([this](int col, int row, const QString& text) {
+        StringGridEarningsSetEditText(col, row, text);
+    });
+    ShowSpouseColumn(true);
+
+    auto* btnReturnToDataInput = new QPushButton(QStringLiteral("Done"), this);
+    NameControl(*btnReturnToDataInput, "btnReturnToDataInput", btnReturnToDataInput->text());
+    btnReturnToDataInput->setGeometry(kGridLeft + 30, kGridTop + 2 * kRowHeight + 30, 75, 28);
+    connect(btnReturnToDataInput, &QPushButton::clicked, this,
+            &TfrmEarnings::btnReturnToDataInputClick);
+
+    // The heading and its unit line stand centred over the grid of a married household.
+    const int centre = kGridLeft + (kSelfWidth + kSpouseWidth + 2) / 2;
+    heading->move(centre - heading->width() / 2, heading->y());
+    perMonth->move(centre - perMonth->width() / 2, perMonth->y());
+
+    resize(kGridLeft * 2 + kSelfWidth + kSpouseWidth + 2 + 40, 230);
+}
+
+void TfrmEarnings::ShowSpouseColumn(bool shown) {
+    StringGridEarnings->setColumnHidden(1, !shown);
+    StringGridEarnings->SizeToCells();
+    lblSpouse->setVisible(shown);
+}
+
+void TfrmEarnings::FormActivate() {
+    const PlanData& plan = workspace_.plan;
+    if (plan.Married == "No") {
+        ShowSpouseColumn(false);
+    }
+    if (plan.Married == "Yes") {
+        ShowSpouseColumn(true);
+    }
+    StringGridEarnings->SetCells(0, 1, QString::fromStdString(IntText(plan.EarningsSelf)));
+    StringGridEarnings->SetCells(1, 1, QString::fromStdString(IntText(plan.EarningsSpouse)));
+    StringGridEarnings->SetCurrentCell(0, 1);
+    StringGridEarnings->setFocus();
+}
+
+QString TfrmEarnings::StringGridEarningsGetEditMask(int /*ACol*/, int /*ARow*/) {
+    return QStringLiteral("0000");
+}
+
+void TfrmEarnings::StringGridEarningsSetEditText(int ACol, int ARow, const QString& Value) {
+    if (ARow != 1) {
+        return;
+    }
+    if (ACol == 0) {
+        workspace_.plan.EarningsSelf = LeadingDigits(Value.toStdString());
+    } else if (ACol == 1) {
+        workspace_.plan.EarningsSpouse = LeadingDigits(Value.toStdString());
+    }
+}
+
+void TfrmEarnings::btnReturnToDataInputClick() {
+    shell_.Show(Screen::DataInput);
+}
+
+} // namespace velmora

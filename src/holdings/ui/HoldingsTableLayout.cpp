@@ -1,0 +1,67 @@
+#include "holdings/ui/HoldingsTableLayout.h"
+
+#include "app/ui/ScreenNames.h"
+#include "app/ui/ScreenWindow.h"
+#include "app/ui/widgets/StringGrid.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kVisibleRows = 16;
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    NameControl(*button, name, PlainCaption(caption));
+    button->setMinimumWidth(100);
+    return button;
+}
+
+} // namespace
+
+HoldingsTableParts BuildHoldingsTableScreen(QWidget& screen, Dialogs& dialogs,
+                                            const HoldingsTableShape& shape) {
+    const QString caption = QString::fromLatin1(shape.caption);
+    screen.setWindowTitle(caption);
+    SetUpScreenWindow(screen, false);
+
+    HoldingsTableParts parts;
+    parts.titles = new StringGrid(dialogs, &screen);
+    NameControl(*parts.titles, "StringGridTitles", caption + QStringLiteral(" column titles"));
+    parts.table = new StringGrid(dialogs, &screen);
+    NameControl(*parts.table, "StringGridTable", caption);
+    const QFont font = FitTitleFont(*parts.titles, shape.titles, shape.titleWidths);
+    parts.titles->setFont(font);
+    parts.table->setFont(font);
+    SetUpTitleGrid(*parts.titles, shape.titles, shape.titleWidths);
+    SetUpTableGrid(*parts.table, shape.tableWidths, kVisibleRows);
+
+    const QString labelText = QString::fromLatin1(shape.labelText);
+    parts.label = new QLabel(labelText, &screen);
+    NameControl(*parts.label, shape.labelName, labelText);
+    parts.deleteLine = Button("btnDeleteLine", QStringLiteral("Delete Line"), &screen);
+    parts.done = Button("btnReturnToMiscInput", QStringLiteral("Done"), &screen);
+
+    auto* layout = new QVBoxLayout(&screen);
+    layout->setSpacing(0);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(parts.titles, 0, Qt::AlignLeft);
+    layout->addWidget(parts.table, 1, Qt::AlignLeft);
+    layout->addSpacing(10);
+    layout->addWidget(parts.label, 0, Qt::AlignLeft);
+    layout->addSpacing(10);
+    auto* buttons = new QHBoxLayout();
+    buttons->addWidget(parts.deleteLine);
+    buttons->addStretch(1);
+    buttons->addWidget(parts.done);
+    layout->addLayout(buttons);
+    screen.resize(screen.sizeHint()); // known before the first showing, for centring
+    return parts;
+}
+
+} // namespace velmora

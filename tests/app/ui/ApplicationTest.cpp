@@ -1,0 +1,374 @@
+// Start-up, moving between screens, and the shared commands: save, the exit
+// sequence, the title screen's close control, the print hint and help.
+
+#include "app/ui/Application.h"
+
+#include "FakePlanStore.h"
+#include "ScriptedDialogs.h"
+#include "UiTestSupport.h"
+#include "app/ui/widgets/StringGrid.h"
+#include "plan/PosixFileSystem.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::BoxKind;
+
+const QString kWelcome = Application::kWelcome;
+const QString kAskSave = Application::kAskSave;
+const QString kAskExit = Application::kAskExit;
+
+constexpr Screen kAllScreens[] = {Screen::Title,  Screen::Results,  Screen::IRAs,
+                                  Screen::Debt,   Screen::Earnings, Screen::Entitlements,
+                                  Screen::Equity, Screen::DataInput};
+
+class ApplicationTest : public ::testing::Test {
+protected:
+    ApplicationOptions Options() {
+        ApplicationOptions options;
+        options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
+        options.quit = [this] { ++quits; };
+        return options;
+    }
+
+    // Starts a program whose start is not the first one (no welcome).
+    std::unique_ptr<Application> StartAgain() {
+        MarkStarted();
+        auto app = std::make_unique<Application>(dialogs, store, Options());
+        app->Start();
+        return app;
+    }
+
+    void MarkStarted() {
+        QFile marker(kStartMarkerName);
+        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    }
+
+    int VisibleScreens(const Application& app) const {
+        int visible = 0;
+        for (Screen screen : kAllScreens) {
+            visible += app.ScreenWidget(screen)->isVisible() ? 1 : 0;
+        }
+        return visible;
+    }
+
+    test::TempWorkingDirectory work;
+    test::ScriptedDialogs dialogs;
+    test::FakePlanStore store;
+    int quits = 0;
+};
+
+TEST_F(ApplicationTest, FirstStartWelcomesBeforeLoadingThenShowsTheTitleScreen) {
+    store.loadedAgeSelf = 71;
+    int loadsAtWelcome = -1;
+    bool screenVisibleAtWelcome = false;
+    dialogs.Expect(BoxKind::Message, kWelcome);
+    dialogs.OnBox([&](const test::Box&) {
+        loadsAtWelcome = store.loads;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            screenVisibleAtWelcome |= widget->isVisible();
+        }
+    });
+    Application app(dialogs, store, Options());
+    app.Start();
+
+    EXPECT_EQ(dialogs.Boxes()[0].caption, "Velmora");
+    EXPECT_EQ(loadsAtWelcome, 0) << "the welcome comes before the plan is read";
+    EXPECT_FALSE(screenVisibleAtWelcome);
+    EXPECT_EQ(store.loads, 1);
+    EXPECT_EQ(app.Work().plan.AgeSelf, 71);
+    EXPECT_EQ(app.Current(), Screen::Title);
+    EXPECT_TRUE(app.ScreenWidget(Screen::Title)->isVisible());
+    EXPECT_EQ(VisibleScreens(app), 1);
+    EXPECT_EQ(app.ScreenWidget(Screen::Title)->windowTitle(), "Title Page");
+    EXPECT_EQ(app.ScreenWidget(Screen::Results)->windowTitle(), "Calculation");
+    EXPECT_EQ(app.ScreenWidget(Screen::DataInput)->windowTitle(), "Data Input Screen");
+}
+
+TEST_F(ApplicationTest, LaterStartsGoStraightToTheTitleScreen) {
+    auto app = StartAgain();
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_EQ(store.loads, 1);
+    EXPECT_EQ(app->Current(), Screen::Title);
+}
+
+TEST_F(ApplicationTest, AMissingPlanFileLeavesTheDefaults) {
+    MarkStarted();
+    PlanFileStore files;
+    Application app(dialogs, files, Options());
+    app.Start();
+    const PlanData& plan = app.Work().plan;
+    EXPECT_EQ(plan.Married, "No");
+    EXPECT_EQ(plan.AgeSelf, 60);
+    EXPECT_EQ(plan.AgeSpouse, 60);
+    EXPECT_EQ(plan.InflationRate, 3);
+    EXPECT_EQ(app.Work().AppliedStateTaxRate, 0);
+    EXPECT_TRUE(dialogs.Boxes().empty()) << "nothing is said about the missing file";
+    EXPECT_FALSE(QFileInfo::exists(kPlanFileName));
+}
+
+// The system's files, except that no new file may be created: the saving
+// user has no right to write in the plan's folder.
+class DenyingFileSystem : public FileSystem {
+public:
+    int Open(const std::string& path, int flags, mode_t mode) override {
+        return (flags & O_CREAT) != 0 ? -EACCES : files_.Open(path, flags, mode);
+    }
+    int CreateTemp(std::string&) override { return -EACCES; }
+    ssize_t Read(int fd, void* buffer, std::size_t size) override {
+        return files_.Read(fd, buffer, size);
+    }
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        return files_.Write(fd, data, size);
+    }
+    int Fsync(int fd) override { return files_.Fsync(fd); }
+    int Fchmod(int fd, mode_t mode) override { return files_.Fchmod(fd, mode); }
+    int Close(int fd) override { return files_.Close(fd); }
+    int Stat(const std::string& path, mode_t& mode) override { return files_.Stat(path, mode); }
+    int CheckWritable(const std::string&) override { return -EACCES; }
+    int Rename(const std::string&, const std::string&) override { return -EACCES; }
+    int Link(const std::string&, const std::string&) override { return -EACCES; }
+    int Unlink(const std::string&) override { return -EACCES; }
+
+private:
+    PosixFileSystem files_;
+};
+
+TEST_F(ApplicationTest, TheExitSequenceWithThePlanFile) {
+    MarkStarted();
+    {
+        PlanFileStore files;
+        Application app(dialogs, files, Options());
+        app.Start();
+        app.Work().plan.AgeSelf = 66;
+        dialogs.ExpectConfirm(kAskSave, false).ExpectConfirm(kAskExit, true);
+        app.ExitSequence();
+        EXPECT_TRUE(app.Ended());
+        EXPECT_FALSE(QFileInfo::exists(kPlanFileName)) << "No writes nothing";
+    }
+    {
+        PlanFileStore files;
+        Application app(dialogs, files, Options());
+        app.Start();
+        app.Work().plan.AgeSelf = 66;
+        app.Work().plan.AnnualBudget = 40000;
+        dialogs.ExpectConfirm(kAskSave, true).ExpectConfirm(kAskExit, true);
+        app.ExitSequence();
+        EXPECT_TRUE(app.Ended());
+    }
+    PlanFileStore files;
+    Application next(dialogs, files, Options());
+    next.Start();
+    EXPECT_EQ(next.Work().plan.AgeSelf, 66) << "read back at the next start";
+    EXPECT_EQ(next.Work().plan.AnnualBudget, 40000);
+}
+
+TEST_F(ApplicationTest, APlanFileThatCannotBeWrittenKeepsTheProgramRunning) {
+    MarkStarted();
+    DenyingFileSystem denying;
+    PlanFileStore files(kPlanFileName, &denying);
+    Application app(dialogs, files, Options());
+    app.Start();
+    dialogs.ExpectConfirm(kAskSave, true).Expect(BoxKind::Error, "File access denied");
+    app.ExitSequence();
+    EXPECT_FALSE(app.Ended());
+    EXPECT_EQ(quits, 0);
+    EXPECT_FALSE(QFileInfo::exists(kPlanFileName));
+
+    PlanFileStore nowhere("no-such-folder/UserData.dta");
+    Application other(dialogs, nowhere, Options());
+    other.Start();
+    dialogs.Expect(BoxKind::Error, "File not found");
+    EXPECT_FALSE(other.Save());
+}
+
+TEST_F(ApplicationTest, ExactlyOneScreenIsShownAtATime) {
+    auto app = StartAgain();
+    QWidget* title = app->ScreenWidget(Screen::Title);
+    for (Screen screen : kAllScreens) {
+        app->Show(screen);
+        EXPECT_EQ(app->Current(), screen);
+        EXPECT_TRUE(app->ScreenWidget(screen)->isVisible());
+        EXPECT_EQ(VisibleScreens(*app), 1);
+    }
+    app->Show(Screen::Equity);
+    auto* done = app->ScreenWidget(Screen::Equity)->findChild<QPushButton*>("btnReturnToMiscInput");
+    ASSERT_NE(done, nullptr);
+    QTest::mouseClick(done, Qt::LeftButton);
+    EXPECT_EQ(app->Current(), Screen::DataInput);
+    EXPECT_FALSE(title->isVisible());
+}
+
+TEST_F(ApplicationTest, EachShowingRefillsTheScreenFromThePlan) {
+    auto app = StartAgain();
+    QWidget* title = app->ScreenWidget(Screen::Title);
+    QTest::mouseClick(title->findChild<QPushButton*>("btnEnterData"), Qt::LeftButton);
+    ASSERT_EQ(app->Current(), Screen::DataInput);
+    QWidget* input = app->ScreenWidget(Screen::DataInput);
+    auto* budget = input->findChild<StringGrid*>("StringGridBudget");
+    ASSERT_NE(budget, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    EXPECT_TRUE(input->findChild<QPushButton*>("btnResults")->hasFocus());
+    budget->setFocus();
+    test::TypeKeys("25000");
+    EXPECT_EQ(app->Work().plan.AnnualBudget, 25000);
+
+    QTest::mouseClick(input->findChild<QPushButton*>("btnReturnToTiltleScreen"), Qt::LeftButton);
+    EXPECT_EQ(app->Current(), Screen::Title);
+    EXPECT_FALSE(input->isVisible());
+    QTest::mouseClick(title->findChild<QPushButton*>("btnEnterData"), Qt::LeftButton);
+    EXPECT_EQ(budget->Cells(0, 0), "25000") << "the values typed before";
+
+    app->Work().plan.AnnualBudget = 777; // e.g. changed by another screen
+    app->Show(Screen::Title);
+    app->Show(Screen::DataInput);
+    EXPECT_EQ(budget->Cells(0, 0), "777");
+}
+
+TEST_F(ApplicationTest, ScreensOpenCentredAndOnlyTheTitleHasACloseControl) {
+    auto app = StartAgain();
+    const QRect area = app->ScreenWidget(Screen::Title)->screen()->availableGeometry();
+    for (Screen screen : kAllScreens) {
+        app->Show(screen);
+        QWidget* widget = app->ScreenWidget(screen);
+        // within the window frame's thickness, which is unknown before the first showing
+        const QPoint offset = widget->frameGeometry().center() - area.center();
+        EXPECT_LE(offset.manhattanLength(), 10) << widget->windowTitle().toStdString();
+        EXPECT_EQ(bool(widget->windowFlags() & Qt::WindowCloseButtonHint), screen == Screen::Title)
+            << widget->windowTitle().toStdString();
+        EXPECT_TRUE(widget->windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_TRUE(widget->windowFlags() & Qt::WindowMaximizeButtonHint);
+    }
+    QWidget* input = app->ScreenWidget(Screen::DataInput);
+    EXPECT_FALSE(input->close()) << "a screen without close control cannot be closed";
+    EXPECT_TRUE(input->isVisible());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(ApplicationTest, ExitSequenceNoAndNoChangesNothing) {
+    auto app = StartAgain();
+    app->Show(Screen::DataInput);
+    app->Work().plan.AgeSelf = 66;
+    dialogs.ExpectConfirm(kAskSave, false).ExpectConfirm(kAskExit, false);
+    app->ExitSequence();
+    EXPECT_EQ(store.saves, 0);
+    EXPECT_EQ(quits, 0);
+    EXPECT_FALSE(app->Ended());
+    EXPECT_EQ(app->Current(), Screen::DataInput);
+    EXPECT_TRUE(app->ScreenWidget(Screen::DataInput)->isVisible());
+    EXPECT_EQ(app->Work().plan.AgeSelf, 66);
+}
+
+TEST_F(ApplicationTest, ExitSequenceNoThenYesEndsWithoutSaving) {
+    dialogs.Expect(BoxKind::Message, kWelcome);
+    auto app = std::make_unique<Application>(dialogs, store, Options());
+    app->Start();
+    dialogs.ExpectConfirm(kAskSave, false).ExpectConfirm(kAskExit, true);
+    app->ExitSequence();
+    EXPECT_EQ(store.saves, 0);
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(app->Ended());
+    EXPECT_EQ(VisibleScreens(*app), 0);
+    EXPECT_TRUE(QFileInfo::exists(kStartMarkerName)) << "the next start is no first start";
+    app.reset();
+
+    test::FakePlanStore again;
+    Application next(dialogs, again, Options());
+    next.Start();
+    EXPECT_EQ(dialogs.Count(BoxKind::Message), 1) << "no second welcome";
+}
+
+TEST_F(ApplicationTest, ExitSequenceSavesOnYes) {
+    auto app = StartAgain();
+    app->Work().plan.AgeSpouse = 58;
+    dialogs.ExpectConfirm(kAskSave, true).ExpectConfirm(kAskExit, false);
+    app->ExitSequence();
+    EXPECT_EQ(store.saves, 1);
+    EXPECT_EQ(store.savedPlan.AgeSpouse, 58);
+    EXPECT_FALSE(app->Ended()) << "a save made before No to \"Exit now?\" stands";
+}
+
+TEST_F(ApplicationTest, AFailedSaveStopsTheExitSequence) {
+    auto app = StartAgain();
+    QFile::remove(kStartMarkerName);
+    store.failure = SaveError{13, "File access denied"};
+    dialogs.ExpectConfirm(kAskSave, true);
+    dialogs.Expect(BoxKind::Error, "File access denied");
+    app->ExitSequence();
+    EXPECT_EQ(dialogs.Boxes().back().text, "File access denied.");
+    EXPECT_EQ(dialogs.Boxes().back().caption, "Velmora");
+    EXPECT_EQ(dialogs.Count(BoxKind::Confirm), 1) << "\"Exit now?\" is not asked";
+    EXPECT_FALSE(app->Ended());
+    EXPECT_EQ(quits, 0);
+    EXPECT_TRUE(app->ScreenWidget(Screen::Title)->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(kStartMarkerName));
+}
+
+TEST_F(ApplicationTest, SaveReportsOnlyFailures) {
+    auto app = StartAgain();
+    EXPECT_TRUE(app->Save());
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    store.failure = SaveError{28, "Disk full"};
+    dialogs.Expect(BoxKind::Error, "Disk full");
+    EXPECT_FALSE(app->Save());
+    EXPECT_EQ(store.saves, 2);
+}
+
+TEST_F(ApplicationTest, ClosingTheTitleScreenAsksToSaveThenEnds) {
+    auto app = StartAgain();
+    QFile::remove(kStartMarkerName);
+    dialogs.ExpectConfirm(kAskSave, false);
+    EXPECT_TRUE(app->ScreenWidget(Screen::Title)->close());
+    EXPECT_EQ(store.saves, 0);
+    EXPECT_TRUE(app->Ended());
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(VisibleScreens(*app), 0);
+    EXPECT_FALSE(QFileInfo::exists(kStartMarkerName)) << "the next start still welcomes";
+}
+
+TEST_F(ApplicationTest, ClosingTheTitleScreenWithYesSaves) {
+    auto app = StartAgain();
+    dialogs.ExpectConfirm(kAskSave, true);
+    EXPECT_TRUE(app->ScreenWidget(Screen::Title)->close());
+    EXPECT_EQ(store.saves, 1);
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(ApplicationTest, AFailedSaveCancelsTheClose) {
+    auto app = StartAgain();
+    store.failure = SaveError{13, "File access denied"};
+    dialogs.ExpectConfirm(kAskSave, true).Expect(BoxKind::Error, "File access denied");
+    EXPECT_FALSE(app->ScreenWidget(Screen::Title)->close());
+    EXPECT_TRUE(app->ScreenWidget(Screen::Title)->isVisible());
+    EXPECT_FALSE(app->Ended());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(ApplicationTest, PrintHintIsAnInformationBox) {
+    auto app = StartAgain();
+    dialogs.Expect(BoxKind::Information, Application::kPrintHint);
+    app->PrintHint();
+    EXPECT_EQ(dialogs.Boxes().back().caption, "Information");
+}
+
+TEST_F(ApplicationTest, HelpOpensAtContentsAndTutorial) {
+    auto app = StartAgain();
+    app->HelpContents();
+    EXPECT_TRUE(app->Help().isVisible());
+    EXPECT_EQ(app->Help().Browser()->source().fragment(), "context-0");
+    app->HelpTutorial();
+    EXPECT_EQ(app->Help().Browser()->source().fragment(), "context-1");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_EQ(app->Current(), Screen::Title) << "help is no screen";
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,275 @@
+// One household entered the way a user enters it: the real program with the
+// real plan file in an empty working directory, every entry screen filled by
+// mouse clicks and keys, then the results checked against the engine and the
+// saved plan file read back.
+
+#include "PlanCompare.h"
+#include "ScriptedDialogs.h"
+#include "UiTestSupport.h"
+#include "app/ui/Application.h"
+#include "app/ui/PlanStore.h"
+#include "app/ui/widgets/StringGrid.h"
+#include "holdings/debt/ui/TfrmDebt.h"
+#include "holdings/equity/ui/TfrmEquity.h"
+#include "plan/PlanFile.h"
+#include "Workspace.h"
+#include "results/CategoryRows.h"
+#include "results/ResultBoxList.h"
+#include "results/ResultsCalculation.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+#include <span>
+#include <utility>
+
+namespace velmora {
+namespace {
+
+using test::BoxKind;
+using test::PressKey;
+using test::RowTexts;
+using test::TypeKeys;
+
+// What the user types, row by row; the expected plan below holds the same
+// values. An empty cell is passed over with Tab, as a user skips a column.
+const QStringList kIras[] = {
+    {"Fidelity", "0", "185000", "0", "3200", "6", "2", "2"},
+    {"Schwab CD", "0", "92000", "4", "", "", "0", "0"},
+    {"Spouse IRA", "0", "41000", "0", "900", "5", "3", "3"},
+};
+const QStringList kRoths[] = {
+    {"Roth Vangd", "30000", "52000", "0", "800", "7", "2", "2"},
+    {"Roth bond", "12000", "15500", "3", "", "", "1", "1"},
+};
+const QStringList kEquities[] = {
+    {"Acme Corp", "20000", "35000", "0", "700", "300", "5", "y", "n", "3", "3"},
+    {"Index Fund", "40000", "62000", "0", "1100", "900", "6", "Y", "N", "2", "2"},
+    {"Muni Fund", "25000", "24000", "900", "0", "0", "1", "n", "y", "1", "1"},
+    {"Utility Co", "8000", "11000", "450", "0", "0", "2", "N", "N", "4", "3"},
+};
+// The treasury's tax flag is forgotten: leaving the table makes it "N".
+const QStringList kDebts[] = {
+    {"City bond", "10000", "10250", "5", "Y", "1", "0"},
+    {"Bank CD", "25000", "25000", "3", "N", "0", "0"},
+    {"Treasury", "20000", "19800", "4", "", "0", "0"},
+    {"Corp XYZ", "15000", "14100", "7", "N", "3", "4"},
+};
+
+PlanData ExpectedPlan() {
+    PlanData plan;
+    plan.Married = "Yes";
+    plan.AgeSelf = 71;
+    plan.AgeSpouse = 68;
+    plan.AnnualBudget = 100000;
+    plan.InflationRate = 3;
+    plan.StateTaxRate = 5;
+    plan.EarningsSelf = 800;
+    plan.EarningsSpouse = 1200;
+    plan.SocialSecuritySelf = 1900;
+    plan.SocialSecuritySpouse = 1100;
+    plan.PensionSelf = 1500;
+    plan.PensionSpouse = 400;
+    plan.TaxFreeSelf = 0;
+    plan.TaxFreeSpouse = 150;
+    plan.IraHoldings[0] = {"Fidelity", 0, 185000, 0, 3200, 6, 2, 2, 0.0};
+    plan.IraHoldings[1] = {"Schwab CD", 0, 92000, 4, 0, 0, 0, 0, 0.0};
+    plan.IraHoldings[2] = {"Spouse IRA", 0, 41000, 0, 900, 5, 3, 3, 0.0};
+    plan.RothHoldings[0] = {"Roth Vangd", 30000, 52000, 0, 800, 7, 2, 2, 0.0};
+    plan.RothHoldings[1] = {"Roth bond", 12000, 15500, 3, 0, 0, 1, 1, 0.0};
+    plan.EquityHoldings[0] = {"Acme Corp", 20000, 35000, 0, 700, 300, 5, 3, 3, "Y", "N", 0.0};
+    plan.EquityHoldings[1] = {"Index Fund", 40000, 62000, 0, 1100, 900, 6, 2, 2, "Y", "N", 0.0};
+    plan.EquityHoldings[2] = {"Muni Fund", 25000, 24000, 900, 0, 0, 1, 1, 1, "N", "Y", 0.0};
+    plan.EquityHoldings[3] = {"Utility Co", 8000, 11000, 450, 0, 0, 2, 3, 4, "N", "N", 0.0};
+    plan.DebtHoldings[0] = {"City bond", 10000, 10250, 5, 1, 0, "Y", 0.0};
+    plan.DebtHoldings[1] = {"Bank CD", 25000, 25000, 3, 0, 0, "N", 0.0};
+    plan.DebtHoldings[2] = {"Treasury", 20000, 19800, 4, 0, 0, "N", 0.0};
+    plan.DebtHoldings[3] = {"Corp XYZ", 15000, 14100, 7, 3, 4, "N", 0.0};
+    return plan;
+}
+
+// The plan as the file holds it: the rates of return are never stored.
+PlanData WithoutErr(PlanData plan) {
+    for (auto* table : {&plan.IraHoldings, &plan.RothHoldings}) {
+        for (IraHolding& row : *table) {
+            row.Err = 0.0;
+        }
+    }
+    for (DebtHolding& row : plan.DebtHoldings) {
+        row.Err = 0.0;
+    }
+    for (EquityHolding& row : plan.EquityHoldings) {
+        row.Err = 0.0;
+    }
+    return plan;
+}
+
+class EndToEndUiTest : public ::testing::Test {
+protected:
+    template <class T> T* Find(Screen screen, const char* name) {
+        return test::FindControl<T>(*app->ScreenWidget(screen), name);
+    }
+    StringGrid& Grid(Screen screen, const char* name) { return *Find<StringGrid>(screen, name); }
+
+    // Clicks a button of the shown screen and waits until the next screen is in front.
+    void Click(Screen screen, const char* button, Screen next) {
+        QTest::mouseClick(Find<QPushButton>(screen, button), Qt::LeftButton);
+        ASSERT_EQ(app->Current(), next) << "after " << button;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(next)));
+    }
+
+    static void ClickCell(StringGrid& grid, int col, int row) {
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.visualRect(grid.model()->index(row, col)).center());
+    }
+
+    // Types the rows from the first column of grid row 0 on, moving with Tab;
+    // the last cell is closed with Return.
+    static void TypeRows(StringGrid& grid, std::span<const QStringList> rows) {
+        ClickCell(grid, 0, 0);
+        ASSERT_TRUE(grid.hasFocus());
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            for (qsizetype col = 0; col < rows[row].size(); ++col) {
+                TypeKeys(rows[row][col]);
+                const bool last = row + 1 == rows.size() && col + 1 == rows[row].size();
+                PressKey(last ? Qt::Key_Return : Qt::Key_Tab);
+            }
+        }
+        EXPECT_FALSE(grid.IsEditing());
+    }
+
+    test::TempWorkingDirectory work;
+    test::ScriptedDialogs dialogs;
+    PlanFileStore files; // UserData.dta in the working directory
+    std::unique_ptr<Application> app;
+};
+
+TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndItsPlanFile) {
+    ApplicationOptions options;
+    options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
+    options.quit = [] {};
+    dialogs.Expect(BoxKind::Message, Application::kWelcome); // a first start
+    app = std::make_unique<Application>(dialogs, files, options);
+    app->Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(Screen::Title)));
+    Click(Screen::Title, "btnEnterData", Screen::DataInput);
+
+    // Personal data and financial assumptions.
+    auto* married = Find<QRadioButton>(Screen::DataInput, "RadioButtonMarried");
+    QTest::mouseClick(married, Qt::LeftButton, {}, QPoint(8, married->height() / 2));
+    StringGrid& age = Grid(Screen::DataInput, "StringGridAge");
+    ClickCell(age, 0, 0);
+    TypeKeys("71");
+    PressKey(Qt::Key_Tab);
+    TypeKeys("68");
+    PressKey(Qt::Key_Return);
+    for (const auto& [name, keys] :
+         {std::pair{"StringGridBudget", "100000"}, std::pair{"StringGridInflation", "3"},
+          std::pair{"StringGridStateTaxRate", "5"}}) {
+        StringGrid& grid = Grid(Screen::DataInput, name);
+        ClickCell(grid, 0, 0);
+        TypeKeys(keys);
+        PressKey(Qt::Key_Return);
+        EXPECT_EQ(grid.Cells(0, 0), keys) << name;
+    }
+    EXPECT_EQ(RowTexts(age, 0), QStringList({"71", "68"}));
+
+    // Continued earnings and entitlements open with the focus in their first value
+    // cell; a click on that cell, the current one, goes straight into it.
+    Click(Screen::DataInput, "btnEarn", Screen::Earnings);
+    ClickCell(Grid(Screen::Earnings, "StringGridEarnings"), 0, 1);
+    TypeKeys("800");
+    PressKey(Qt::Key_Tab);
+    TypeKeys("1200");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(RowTexts(Grid(Screen::Earnings, "StringGridEarnings"), 1),
+              QStringList({"800", "1200"}));
+    Click(Screen::Earnings, "btnReturnToDataInput", Screen::DataInput);
+
+    Click(Screen::DataInput, "btnEntitlements", Screen::Entitlements);
+    for (const char* keys : {"1900", "1100", "1500", "400", "0", "150"}) {
+        TypeKeys(keys);
+        PressKey(Qt::Key_Tab); // across the row, then over the title column to the next one
+    }
+    StringGrid& entitlements = Grid(Screen::Entitlements, "StringGridEntitlements");
+    EXPECT_EQ(RowTexts(entitlements, 3), QStringList({"Tax Free Benefits", "0", "150"}));
+    Click(Screen::Entitlements, "btnReturnToDataInput", Screen::DataInput);
+
+    // Both IRA tables; going from one to the other leaves the first.
+    Click(Screen::DataInput, "btnIRAs", Screen::IRAs);
+    TypeRows(Grid(Screen::IRAs, "StringGridIRAs"), kIras);
+    TypeRows(Grid(Screen::IRAs, "StringGridRothIRAs"), kRoths);
+    EXPECT_EQ(RowTexts(Grid(Screen::IRAs, "StringGridRothIRAs"), 1),
+              QStringList({"Roth bond", "12000", "15500", "3", "", "", "1", "1"}));
+    Click(Screen::IRAs, "btnReturnToMiscInput", Screen::DataInput);
+
+    // Leaving the equity table shows that the fund bought above its value has a
+    // capital loss, which the rates do not count.
+    Click(Screen::DataInput, "btnStocks", Screen::Equity);
+    TypeRows(Grid(Screen::Equity, "StringGridTable"), kEquities);
+    dialogs.Expect(BoxKind::Information, TfrmEquity::kCapitalLoss);
+    Click(Screen::Equity, "btnReturnToMiscInput", Screen::DataInput);
+
+    Click(Screen::DataInput, "btnDebt", Screen::Debt);
+    StringGrid& debts = Grid(Screen::Debt, "StringGridTable");
+    TypeRows(debts, kDebts);
+    dialogs.Expect(BoxKind::Warning, TfrmDebt::kFlagWarning);
+    Click(Screen::Debt, "btnReturnToMiscInput", Screen::DataInput);
+    dialogs.VerifyAllShown();
+    EXPECT_EQ(dialogs.Boxes().size(), 3u) << "the welcome and the two expected boxes";
+
+    // What was typed is the plan.
+    const PlanData typed = ExpectedPlan();
+    EXPECT_EQ(testing::PlanDifference(typed, app->Work().plan), "");
+
+    // The results screen shows what the engine computes for the same plan.
+    Click(Screen::DataInput, "btnResults", Screen::Results);
+    Workspace expected;
+    expected.plan = typed;
+    results::Calculate(expected);
+    for (const results::BoxText& box : results::BoxList(expected.results.boxes)) {
+        EXPECT_EQ(Find<QLineEdit>(Screen::Results, box.Name)->text().toStdString(), *box.Text)
+            << box.Name;
+    }
+    EXPECT_EQ(Find<QLineEdit>(Screen::Results, "editTotalInvestments")->text(), "586650")
+        << "every holding counts";
+    for (int category = 0; category < kCategories; ++category) {
+        const std::string name = "StringGrid" + std::to_string(category);
+        const StringGrid& grid = Grid(Screen::Results, name.c_str());
+        const std::vector<results::CategoryRow> rows =
+            results::CategoryRows(expected.ranking, category);
+        EXPECT_GE(rows.size(), 3u) << "realistic holdings in category " << category;
+        for (int slot = 1; slot < grid.RowCount(); ++slot) {
+            const results::CategoryRow row = results::SlotRow(expected.ranking, category, slot);
+            EXPECT_EQ(RowTexts(grid, slot), QStringList({QString::fromStdString(row.Name),
+                                                         QString::fromStdString(row.Value),
+                                                         QString::fromStdString(row.Err)}))
+                << name << " row " << slot;
+        }
+    }
+    EXPECT_EQ(testing::PlanDifference(expected.plan, app->Work().plan), "")
+        << "the same rates of return in the program's plan";
+
+    // Saving from the results screen writes the plan file.
+    Find<QAction>(Screen::Results, "hlpSave")->trigger();
+    EXPECT_EQ(dialogs.Boxes().size(), 3u) << "a save that works says nothing";
+    PlanData saved;
+    saved.AgeSelf = -1; // a field the file must overwrite
+    LoadPlan(saved, work.File(kPlanFileName).toStdString());
+    EXPECT_EQ(testing::PlanDifference(WithoutErr(expected.plan), saved), "");
+
+    QFile file(work.File(kPlanFileName));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("\r\n"), 1376);
+    EXPECT_EQ(bytes.count('\n'), 1376) << "every line ends in CR LF";
+    EXPECT_EQ(bytes.count('\r'), 1376);
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+}
+
+} // namespace
+} // namespace velmora

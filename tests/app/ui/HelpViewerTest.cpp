@@ -1,0 +1,114 @@
+// The help window: finding the help file, opening it at a context number, and
+// a missing file.
+
+#include "app/ui/HelpViewer.h"
+
+#include "ScriptedDialogs.h"
+#include "UiTestSupport.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// A help file whose second section starts far down.
+QByteArray TwoSections(const char* marker) {
+    QByteArray html = "<html><body><h1><a name=\"context-0\"></a>Contents ";
+    html += marker;
+    html += "</h1>";
+    for (int i = 0; i < 200; ++i) {
+        html += "<p>line</p>";
+    }
+    html += "<h1><a name=\"context-1\"></a>Tutorial</h1>";
+    for (int i = 0; i < 200; ++i) {
+        html += "<p>more</p>";
+    }
+    return html + "</body></html>";
+}
+
+TEST(HelpViewerTest, OpensAtTheSectionOfTheContextNumber) {
+    test::TempWorkingDirectory work;
+    WriteFile(work.File("Velmora.hlp"), TwoSections("here"));
+    test::ScriptedDialogs dialogs;
+    HelpViewer viewer(dialogs, {QString(), "/nonexistent"});
+
+    ASSERT_TRUE(viewer.ShowContext(kHelpTutorial));
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_EQ(viewer.FilePath(), QFileInfo(work.File("Velmora.hlp")).absoluteFilePath());
+    QTextBrowser* browser = viewer.Browser();
+    EXPECT_TRUE(browser->toPlainText().contains("Tutorial"));
+    QScrollBar* bar = browser->verticalScrollBar();
+    EXPECT_GT(bar->value(), bar->maximum() / 4) << "scrolled down to the tutorial";
+
+    ASSERT_TRUE(viewer.ShowContext(kHelpContents));
+    EXPECT_LT(bar->value(), 2 * browser->fontMetrics().height()) << "contents at the top";
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST(HelpViewerTest, TheWorkingDirectoryComesBeforeTheOtherFolders) {
+    test::TempWorkingDirectory work;
+    QTemporaryDir other;
+    WriteFile(other.filePath("Velmora.hlp"), TwoSections("beside the program"));
+    test::ScriptedDialogs dialogs;
+    HelpViewer viewer(dialogs, {QString(), other.path()});
+    ASSERT_TRUE(viewer.ShowContext(kHelpContents));
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("beside the program"));
+
+    WriteFile(work.File("Velmora.hlp"), TwoSections("in the working directory"));
+    HelpViewer second(dialogs, {QString(), other.path()});
+    ASSERT_TRUE(second.ShowContext(kHelpContents));
+    EXPECT_TRUE(second.Browser()->toPlainText().contains("in the working directory"));
+}
+
+TEST(HelpViewerTest, AMissingHelpFileIsReported) {
+    test::TempWorkingDirectory work;
+    test::ScriptedDialogs dialogs;
+    HelpViewer viewer(dialogs, {QString(), "/nonexistent"});
+    dialogs.Tolerate(test::BoxKind::Error);
+    EXPECT_FALSE(viewer.ShowContext(kHelpContents));
+    ASSERT_EQ(dialogs.Boxes().size(), 1u);
+    EXPECT_TRUE(dialogs.Boxes()[0].text.startsWith("The help file Velmora.hlp cannot be found."))
+        << dialogs.Boxes()[0].text.toStdString();
+    EXPECT_TRUE(dialogs.Boxes()[0].text.contains("/nonexistent"));
+    EXPECT_FALSE(viewer.isVisible());
+}
+
+TEST(HelpViewerTest, TheProgramsHelpFileOpensAtBothContexts) {
+    test::ScriptedDialogs dialogs;
+    HelpViewer viewer(dialogs, {QFileInfo(VELMORA_HELP_FILE).absolutePath()});
+    ASSERT_TRUE(viewer.ShowContext(kHelpTutorial));
+    QTextBrowser* browser = viewer.Browser();
+    // The top line of the window is the tutorial's heading.
+    const QTextCursor top = browser->cursorForPosition(QPoint(4, 4));
+    EXPECT_EQ(top.block().text(), "Tutorial");
+    ASSERT_TRUE(viewer.ShowContext(kHelpContents));
+    EXPECT_EQ(browser->cursorForPosition(QPoint(4, 4)).block().text(),
+              "Velmora Help: Table of Contents");
+
+    // Every link of the file leads to a section of it.
+    QFile file(VELMORA_HELP_FILE);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const QRegularExpression link("href=\"#([^\"]+)\"");
+    int links = 0;
+    for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+        const QString target = it.next().captured(1);
+        EXPECT_TRUE(html.contains("name=\"" + target + "\"")) << target.toStdString();
+    }
+    EXPECT_GT(links, 20);
+    EXPECT_TRUE(html.contains("See Inst.")) << "explains the IRA basis column";
+}
+
+} // namespace
+} // namespace velmora

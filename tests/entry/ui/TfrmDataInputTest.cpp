@@ -1,0 +1,315 @@
+// The data input screen: filling from the plan, the marital status buttons,
+// storing every keystroke, masks, navigation and the instructions.
+
+#include "entry/ui/TfrmDataInput.h"
+
+#include "RecordingShell.h"
+#include "ScriptedDialogs.h"
+#include "UiTestSupport.h"
+#include "app/ui/widgets/StringGrid.h"
+#include "Workspace.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::BoxKind;
+using test::PressKey;
+using test::TypeKeys;
+
+class TfrmDataInputTest : public ::testing::Test {
+protected:
+    void Open() { ASSERT_TRUE(test::OpenScreen(form)); }
+    template <class T> T* Find(const char* name) { return test::FindControl<T>(form, name); }
+    StringGrid* Grid(const char* name) { return Find<StringGrid>(name); }
+    QRadioButton* Single() { return Find<QRadioButton>("RadioButtonS"); }
+    QRadioButton* Married() { return Find<QRadioButton>("RadioButtonMarried"); }
+    // Radio buttons take clicks on their circle and caption, at the left.
+    void Click(QRadioButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    // Clicks into a cell and types, as a user would.
+    void TypeInto(const char* grid, int col, const QString& keys) {
+        StringGrid* target = Grid(grid);
+        QTest::mouseClick(target->viewport(), Qt::LeftButton, {},
+                          target->visualRect(target->model()->index(0, col)).center());
+        TypeKeys(keys);
+    }
+
+    Workspace workspace;
+    test::ScriptedDialogs dialogs;
+    test::RecordingShell shell;
+    TfrmDataInput form{workspace, dialogs, shell};
+};
+
+TEST_F(TfrmDataInputTest, AFreshPlanOpensSingleWithTheDefaults) {
+    Open();
+    EXPECT_EQ(form.windowTitle(), "Data Input Screen");
+    EXPECT_TRUE(Single()->isChecked());
+    EXPECT_FALSE(Married()->isChecked());
+    EXPECT_EQ(Grid("StringGridAge")->Cells(0, 0), "60");
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "NA");
+    EXPECT_EQ(Grid("StringGridBudget")->Cells(0, 0), "0");
+    EXPECT_EQ(Grid("StringGridInflation")->Cells(0, 0), "3");
+    EXPECT_EQ(Grid("StringGridStateTaxRate")->Cells(0, 0), "0");
+    EXPECT_TRUE(Find<QPushButton>("btnResults")->hasFocus()) << "Show Results holds the focus";
+    EXPECT_FALSE(Find<QPlainTextEdit>("memoHelp")->isVisible());
+    EXPECT_FALSE(Find<QPushButton>("btnExitMemoHelp")->isVisible());
+}
+
+TEST_F(TfrmDataInputTest, MaritalStatusSwitchesKeepTheSpouseAge) {
+    workspace.plan.AgeSpouse = 58;
+    Open();
+    Click(Married());
+    EXPECT_EQ(workspace.plan.Married, "Yes");
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "58");
+    Click(Single());
+    EXPECT_EQ(workspace.plan.Married, "No");
+    EXPECT_TRUE(Single()->isChecked());
+    EXPECT_FALSE(Married()->isChecked());
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "NA");
+    EXPECT_EQ(workspace.plan.AgeSpouse, 58) << "choosing Single keeps the spouse age";
+
+    TypeInto("StringGridAge", 1, "61");
+    EXPECT_EQ(workspace.plan.AgeSpouse, 61) << "the spouse cell stays editable";
+    EXPECT_EQ(workspace.plan.Married, "No");
+}
+
+TEST_F(TfrmDataInputTest, EscapeInTheSpouseCellOfASingleHouseholdKeepsTheSpouseAge) {
+    workspace.plan.AgeSpouse = 58;
+    Open();
+    TypeInto("StringGridAge", 1, "7");
+    EXPECT_EQ(workspace.plan.AgeSpouse, 7);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "NA");
+    EXPECT_EQ(workspace.plan.AgeSpouse, 58) << "the change is abandoned, not the age";
+    Click(Married());
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "58");
+
+    TypeInto("StringGridAge", 1, "63");
+    PressKey(Qt::Key_Return);
+    Click(Single());
+    TypeInto("StringGridAge", 1, "1");
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(workspace.plan.AgeSpouse, 63) << "the age typed last stands behind \"NA\"";
+}
+
+TEST_F(TfrmDataInputTest, AMarriedPlanShowsTheSpouseAge) {
+    workspace.plan.Married = "Yes";
+    workspace.plan.AgeSelf = 70;
+    workspace.plan.AgeSpouse = 67;
+    Open();
+    EXPECT_TRUE(Married()->isChecked());
+    EXPECT_EQ(Grid("StringGridAge")->Cells(0, 0), "70");
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "67");
+}
+
+TEST_F(TfrmDataInputTest, AnUnknownMaritalStatusSelectsNeither) {
+    workspace.plan.Married = "maybe";
+    Open();
+    EXPECT_FALSE(Single()->isChecked());
+    EXPECT_FALSE(Married()->isChecked());
+    EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "60");
+    EXPECT_EQ(workspace.plan.Married, "maybe") << "activation alone changes nothing";
+}
+
+TEST_F(TfrmDataInputTest, EveryKeystrokeIsStored) {
+    Open();
+    TypeInto("StringGridBudget", 0, "4");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 4);
+    TypeKeys("0000");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 40000);
+    PressKey(Qt::Key_Return);
+
+    TypeInto("StringGridAge", 0, "66");
+    EXPECT_EQ(workspace.plan.AgeSelf, 66);
+    PressKey(Qt::Key_Tab);
+    TypeKeys("64");
+    EXPECT_EQ(workspace.plan.AgeSpouse, 64) << "Tab moved on to the spouse cell";
+
+    TypeInto("StringGridInflation", 0, "2");
+    EXPECT_EQ(workspace.plan.InflationRate, 2);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(TfrmDataInputTest, TheStateRateAlsoSetsTheAppliedRate) {
+    Open();
+    TypeInto("StringGridStateTaxRate", 0, "7");
+    EXPECT_EQ(workspace.plan.StateTaxRate, 7);
+    EXPECT_EQ(workspace.AppliedStateTaxRate, 7);
+    TypeKeys("5");
+    EXPECT_EQ(workspace.AppliedStateTaxRate, 75);
+    TypeKeys("9");
+    EXPECT_EQ(workspace.plan.StateTaxRate, 75) << "two digit positions only";
+}
+
+TEST_F(TfrmDataInputTest, ClearingTheBudgetGivesZeroAndMayBeLeft) {
+    workspace.plan.AnnualBudget = 40000;
+    Open();
+    StringGrid* budget = Grid("StringGridBudget");
+    TypeInto("StringGridBudget", 0, "5");
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(budget->Cells(0, 0), "");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 0);
+    QTest::mouseClick(Find<QPushButton>("btnResults"), Qt::LeftButton);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_FALSE(budget->IsEditing());
+    ASSERT_EQ(shell.shown.size(), 1u);
+    EXPECT_EQ(shell.shown[0], Screen::Results);
+}
+
+TEST_F(TfrmDataInputTest, EscapeBringsBackTheOldValue) {
+    workspace.plan.InflationRate = 4;
+    Open();
+    TypeInto("StringGridInflation", 0, "9");
+    EXPECT_EQ(workspace.plan.InflationRate, 9);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Grid("StringGridInflation")->Cells(0, 0), "4");
+    EXPECT_EQ(workspace.plan.InflationRate, 4);
+}
+
+TEST_F(TfrmDataInputTest, AValueThatDoesNotFitMayOnlyBeShortened) {
+    workspace.plan.AnnualBudget = 1234567; // from an edited plan file
+    Open();
+    StringGrid* budget = Grid("StringGridBudget");
+    budget->setFocus();
+    PressKey(Qt::Key_F2);
+    ASSERT_TRUE(budget->IsEditing());
+    PressKey(Qt::Key_End);
+    TypeKeys("8");
+    EXPECT_EQ(budget->Editor()->text(), "1234567") << "no longer than before";
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(workspace.plan.AnnualBudget, 123456);
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(budget->IsEditing());
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(TfrmDataInputTest, AChangedValueThatStillDoesNotFitCannotBeLeft) {
+    workspace.plan.AnnualBudget = 12345678;
+    Open();
+    StringGrid* budget = Grid("StringGridBudget");
+    budget->setFocus();
+    PressKey(Qt::Key_F2);
+    PressKey(Qt::Key_End);
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(workspace.plan.AnnualBudget, 1234567);
+    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    QTest::mouseClick(Find<QPushButton>("btnResults"), Qt::LeftButton);
+    EXPECT_TRUE(shell.shown.empty()) << "the button press is refused";
+    ASSERT_TRUE(budget->IsEditing());
+    EXPECT_TRUE(budget->Editor()->hasFocus());
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(budget->Cells(0, 0), "12345678");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 12345678);
+}
+
+TEST_F(TfrmDataInputTest, ButtonsLeadToTheirScreens) {
+    Open();
+    const std::pair<const char*, Screen> moves[] = {
+        {"btnEarn", Screen::Earnings},
+        {"btnEntitlements", Screen::Entitlements},
+        {"btnIRAs", Screen::IRAs},
+        {"btnDebt", Screen::Debt},
+        {"btnStocks", Screen::Equity},
+        {"btnResults", Screen::Results},
+        {"btnReturnToTiltleScreen", Screen::Title},
+    };
+    for (const auto& [name, screen] : moves) {
+        shell.shown.clear();
+        QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton);
+        ASSERT_EQ(shell.shown.size(), 1u) << name;
+        EXPECT_EQ(shell.shown[0], screen) << name;
+    }
+    EXPECT_EQ(Find<QPushButton>("btnEarn")->toolTip(), "Annual post-retirement earned income.");
+    EXPECT_EQ(Find<QPushButton>("btnIRAs")->text(), "IRA's");
+    EXPECT_EQ(Find<QPushButton>("btnResults")->toolTip(),
+              "Enter Resources Data first, then Show Results");
+    EXPECT_EQ(Grid("StringGridBudget")->toolTip(),
+              "Federal income taxes will be calculated separately.");
+    EXPECT_EQ(Grid("StringGridBudget")->accessibleName(), "Annual Budget, $/Yr");
+    EXPECT_EQ(Grid("StringGridBudget")->accessibleDescription(), "StringGridBudget");
+}
+
+TEST_F(TfrmDataInputTest, MenuItemsGiveTheSharedCommands) {
+    Open();
+    QStringList bar;
+    for (QAction* top : form.menuBar()->actions()) {
+        bar << top->text();
+    }
+    EXPECT_EQ(bar, QStringList({"&File", "&Help", "Data Entry Instructions"}));
+    QStringList file;
+    for (QAction* item : Find<QMenu>("mnuFile")->actions()) {
+        file << item->text();
+    }
+    EXPECT_EQ(file, QStringList({"&Save", "&Print...", "E&xit"}));
+    Find<QAction>("hlpSave")->trigger();
+    Find<QAction>("hlpPrint")->trigger();
+    Find<QAction>("hlpExit")->trigger();
+    Find<QAction>("hlpHelp")->trigger();
+    QTest::mouseClick(Find<QPushButton>("btnExit"), Qt::LeftButton);
+    EXPECT_EQ(shell.saves, 1);
+    EXPECT_EQ(shell.printHints, 1);
+    EXPECT_EQ(shell.exitSequences, 2);
+    EXPECT_EQ(shell.helpContents, 1);
+}
+
+TEST_F(TfrmDataInputTest, InstructionsAreRebuiltEachTime) {
+    Open();
+    auto* memo = Find<QPlainTextEdit>("memoHelp");
+    Find<QAction>("DataEntryInstructions1")->trigger();
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_TRUE(Find<QPushButton>("btnExitMemoHelp")->isVisible());
+    const QStringList lines = memo->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_EQ(lines[0], "Data Entry Procedure:");
+    EXPECT_EQ(lines[1], " ");
+    EXPECT_EQ(lines[2], "STEP 1: Enter your PERSONAL DATA - Married or Single and current age(s).");
+    EXPECT_EQ(lines[15], " ");
+    EXPECT_EQ(lines[16], "STEP 3: Press SHOW RESULTS to see your investments listed in the Risk "
+                         "Categories of your choice and their ERR (EFFECTIVE RATE OF RETURN) "
+                         "values. ");
+    const QString first = memo->toPlainText();
+    Find<QAction>("DataEntryInstructions1")->trigger();
+    EXPECT_EQ(memo->toPlainText(), first) << "never accumulates";
+
+    form.FormActivate(); // still open after the screen is shown again
+    EXPECT_TRUE(memo->isVisible());
+    QTest::mouseClick(Find<QPushButton>("btnExitMemoHelp"), Qt::LeftButton);
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_FALSE(Find<QPushButton>("btnExitMemoHelp")->isVisible());
+}
+
+TEST_F(TfrmDataInputTest, KeysTypedWhileTheInstructionsAreOpenReachNoCoveredCell) {
+    workspace.plan.AnnualBudget = 40000;
+    Open();
+    Grid("StringGridBudget")->setFocus();
+    Find<QAction>("DataEntryInstructions1")->trigger();
+    TypeKeys("77");
+    PressKey(Qt::Key_Tab);
+    TypeKeys("5");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 40000);
+    EXPECT_EQ(Grid("StringGridBudget")->Cells(0, 0), "40000");
+    EXPECT_EQ(workspace.plan.InflationRate, 3);
+    EXPECT_TRUE(shell.shown.empty());
+
+    form.FormActivate();
+    ASSERT_TRUE(Find<QPushButton>("btnExitMemoHelp")->hasFocus());
+    PressKey(Qt::Key_Space); // the focused "Exit this help screen"
+    EXPECT_FALSE(Find<QPlainTextEdit>("memoHelp")->isVisible());
+    EXPECT_TRUE(Find<QPushButton>("btnResults")->hasFocus());
+    TypeInto("StringGridBudget", 0, "5");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 5) << "the cells take keys again";
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,324 @@
+// The IRA screen, driven through its real grids and buttons.
+
+#include "holdings/ira/ui/TfrmIRAs.h"
+
+#include "HoldingsScreenTesting.h"
+#include "RecordingShell.h"
+#include "ScriptedDialogs.h"
+#include "holdings/ira/IraReturns.h"
+#include "Workspace.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::BoxKind;
+using test::FindControl;
+using test::PressKey;
+using test::TypeIntoCell;
+
+const QString kBasisWarning = TfrmIRAs::kBasisWarning;
+const QString kInterestWarning = TfrmIRAs::kInterestWarning;
+const QString kCategoryWarning = TfrmIRAs::kCategoryWarning;
+
+IraHolding Named(const std::string& name, std::int32_t value = 0) {
+    IraHolding row;
+    row.Name = name;
+    row.CurrentValue = value;
+    return row;
+}
+
+class TfrmIRAsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(test::ShowAndActivate(form)); }
+
+    // Shows the screen's current tables, as the program does on activation.
+    void Activate() { form.FormActivate(); }
+    StringGrid& Iras() { return *FindControl<StringGrid>(form, "StringGridIRAs"); }
+    StringGrid& Roths() { return *FindControl<StringGrid>(form, "StringGridRothIRAs"); }
+    QPushButton& Button(const char* name) { return *FindControl<QPushButton>(form, name); }
+    IraTable& IraRows() { return ws.plan.IraHoldings; }
+    IraTable& RothRows() { return ws.plan.RothHoldings; }
+
+    Workspace ws;
+    test::ScriptedDialogs dialogs;
+    test::RecordingShell shell;
+    TfrmIRAs form{ws, dialogs, shell};
+};
+
+TEST_F(TfrmIRAsTest, LayoutTitlesWidthsAndNames) {
+    EXPECT_EQ(form.windowTitle(), "IRAs");
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    const std::array<int, 8> widths{100, 60, 45, 55, 65, 70, 65, 55};
+    test::ExpectTitleGrid(*FindControl<StringGrid>(form, "StringGridIRATitles"), widths,
+                          {{"Name or", " Basis", " Current", " Interest", " Dividends",
+                            " Growth Rate", " Probability", " Portfolio"},
+                           {"Short", " = Zero", "  Value", "Stock = 0", " Bonds = 0", "  Bonds = 0",
+                            "  of Loss", "  Risk"},
+                           {"Description", "(See Inst.)", "    ($)", " (%/Year)", "   ($/Year)",
+                            "    (%/Year)", "  (%/Year)", "Category"}});
+    test::ExpectTitleGrid(*FindControl<StringGrid>(form, "StringGridRothTitles"), widths,
+                          {{"Name or", " Basis", " Current", " Interest", " Dividends",
+                            " Growth Rate", " Probability", " Portfolio"},
+                           {"Short", "Original", "  Value", "Stock = 0", " Bonds = 0",
+                            "  Bonds = 0", "  of Loss", "  Risk"},
+                           {"Description", "Investment", "    ($)", " (%/Year)", "   ($/Year)",
+                            "    (%/Year)", "  (%/Year)", "Category"}});
+    test::ExpectTableGrid(Iras(), widths);
+    test::ExpectTableGrid(Roths(), widths);
+
+    const QStringList masks{"cccccccccc", "000000", "000000", "00", "00000", "00", "00", "0"};
+    for (int col = 0; col < 8; ++col) {
+        EXPECT_EQ(form.StringGridIRAsGetEditMask(col, 5), masks[col]);
+        EXPECT_EQ(form.StringGridRothIRAsGetEditMask(col, 39), masks[col]);
+    }
+
+    EXPECT_EQ(FindControl<QLabel>(form, "lblRegularIRAs")->text(), "Regular IRAs");
+    EXPECT_TRUE(FindControl<QLabel>(form, "lblRegularIRAs")->font().bold());
+    EXPECT_EQ(FindControl<QLabel>(form, "lblRothIRAs")->text(), "Roth IRAs");
+    auto* categories = FindControl<QLabel>(form, "lblRiskCategories");
+    EXPECT_EQ(categories->text(),
+              "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2)) and  High (30)");
+    EXPECT_TRUE(categories->font().bold());
+    EXPECT_EQ(Button("btnDeleteRowIRA").text(), "Delete IRA Row");
+    EXPECT_EQ(Button("btnDeleteRowRoth").text(), "Delete Roth Row");
+    EXPECT_EQ(Button("btnReturnToMiscInput").text(), "Done");
+    EXPECT_EQ(Button("btnReturnToMiscInput").accessibleName(), "Done");
+    EXPECT_EQ(Button("btnReturnToMiscInput").accessibleDescription(), "btnReturnToMiscInput");
+    EXPECT_EQ(Iras().accessibleName(), "Regular IRAs");
+    EXPECT_EQ(Roths().accessibleName(), "Roth IRAs");
+    EXPECT_EQ(Roths().accessibleDescription(), "StringGridRothIRAs");
+
+    // The title grids lie right over their data grids.
+    auto* titles = FindControl<StringGrid>(form, "StringGridIRATitles");
+    EXPECT_EQ(titles->mapTo(&form, QPoint()).x(), Iras().mapTo(&form, QPoint()).x());
+    EXPECT_LT(titles->geometry().bottom(), Iras().geometry().top());
+}
+
+TEST_F(TfrmIRAsTest, ActivationShowsTheTablesAndBlanksRowsWithoutAName) {
+    IraRows()[0] = Named("Broker IRA", 25000);
+    IraRows()[0].InterestRate = 4;
+    IraRows()[0].RiskCategory = 2;
+    IraRows()[1].CurrentValue = 7000; // no name
+    IraRows()[2] = Named("Caf\xE9 \x80", -5);
+    RothRows()[39] = Named("A fifteen char.", 1);
+    Activate();
+    EXPECT_EQ(test::RowTexts(Iras(), 0),
+              QStringList({"Broker IRA", "0", "25000", "4", "0", "0", "0", "2"}));
+    EXPECT_EQ(test::RowTexts(Iras(), 1), QStringList({"", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(IraRows()[1].CurrentValue, 7000) << "the numbers stay in the table";
+    EXPECT_EQ(Iras().Cells(0, 2), QString::fromUtf8("Caf\u00E9 \u20AC"));
+    EXPECT_EQ(Iras().Cells(2, 2), "-5");
+    EXPECT_EQ(Roths().Cells(0, 39), "A fifteen char.");
+    EXPECT_EQ(Roths().Cells(2, 39), "1");
+
+    form.IRAsTotalCalculate();
+    EXPECT_EQ(ws.totals.IraTotalValue, 25000 + 7000 - 5) << "the blank row still counts";
+}
+
+TEST_F(TfrmIRAsTest, EditsAreStoredAsTyped) {
+    TypeIntoCell(Iras(), 0, 3, "Fund A");
+    TypeIntoCell(Iras(), 2, 3, "12500");
+    TypeIntoCell(Iras(), 6, 3, "2");
+    TypeIntoCell(Roths(), 1, 0, "4000");
+    TypeIntoCell(Roths(), 7, 0, "3");
+    EXPECT_EQ(IraRows()[3].Name, "Fund A");
+    EXPECT_EQ(IraRows()[3].CurrentValue, 12500);
+    EXPECT_EQ(IraRows()[3].ProbabilityOfLoss, 2);
+    EXPECT_EQ(RothRows()[0].Basis, 4000) << "a Roth basis is stored as typed";
+    EXPECT_EQ(RothRows()[0].RiskCategory, 3);
+    TypeIntoCell(Iras(), 2, 3, "7");
+    PressKey(Qt::Key_F2); // open the cell again and empty it
+    PressKey(Qt::Key_Backspace);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(IraRows()[3].CurrentValue, 0) << "an empty cell reads as 0";
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(TfrmIRAsTest, NamesAreCutTo15CharactersOfWindows1252) {
+    form.StringGridIRAsSetEditText(0, 4, "A name that is longer than fifteen");
+    EXPECT_EQ(IraRows()[4].Name, "A name that is ");
+    form.StringGridRothIRAsSetEditText(0, 4, QString::fromUtf8("\u20ACuro caf\u00E9 \u2713"));
+    EXPECT_EQ(RothRows()[4].Name, "\x80uro caf\xE9 ?") << "what Windows-1252 lacks is \"?\"";
+    form.StringGridIRAsSetEditText(0, 40, "No row"); // beyond the table: nothing stored
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(TfrmIRAsTest, ARegularIraBasisIsAlwaysZero) {
+    IraRows()[2] = Named("Other", 900);
+    Activate();
+    dialogs.Expect(BoxKind::Warning, kBasisWarning);
+    dialogs.OnBox([this](const test::Box&) {
+        EXPECT_EQ(Iras().Cells(1, 1), "1") << "the warning comes before the correction";
+    });
+    TypeIntoCell(Iras(), 1, 1, "1");
+    dialogs.OnBox(nullptr);
+    EXPECT_EQ(IraRows()[1].Basis, 0);
+    EXPECT_EQ(Iras().Cells(1, 1), "0");
+    EXPECT_EQ(dialogs.Boxes().size(), 1u);
+    EXPECT_EQ(dialogs.Boxes()[0].caption, "Warning");
+    EXPECT_EQ(IraRows()[2].CurrentValue, 900) << "no other row changes";
+    EXPECT_EQ(IraRows()[2].Basis, 0);
+    TypeIntoCell(Iras(), 1, 1, "0");
+    EXPECT_EQ(dialogs.Boxes().size(), 1u) << "typing 0 is no basis";
+}
+
+TEST_F(TfrmIRAsTest, InterestAndDividendsOrGrowthExcludeEachOther) {
+    // A row with interest: typing dividends clears the interest, with one warning.
+    IraRows()[0] = Named("Interest", 10000);
+    IraRows()[0].InterestRate = 6;
+    // A row with dividends and growth: typing interest clears both.
+    IraRows()[1] = Named("Growth", 10000);
+    IraRows()[1].Dividends = 300;
+    IraRows()[1].GrowthRate = 4;
+    RothRows()[0] = Named("Roth", 5000);
+    RothRows()[0].InterestRate = 3;
+    Activate();
+
+    dialogs.Expect(BoxKind::Warning, kInterestWarning);
+    TypeIntoCell(Iras(), 4, 0, "250");
+    EXPECT_EQ(IraRows()[0].InterestRate, 0);
+    EXPECT_EQ(Iras().Cells(3, 0), "0");
+    EXPECT_EQ(IraRows()[0].Dividends, 250);
+    EXPECT_EQ(dialogs.Boxes().size(), 1u) << "once: the later keys find the interest 0";
+
+    dialogs.Expect(BoxKind::Warning, kInterestWarning);
+    TypeIntoCell(Iras(), 3, 1, "5");
+    EXPECT_EQ(IraRows()[1].Dividends, 0);
+    EXPECT_EQ(IraRows()[1].GrowthRate, 0);
+    EXPECT_EQ(Iras().Cells(4, 1), "0");
+    EXPECT_EQ(Iras().Cells(5, 1), "0");
+    EXPECT_EQ(IraRows()[1].InterestRate, 5);
+
+    // Typing 0 counts too: the test looks at the other side only.
+    dialogs.Expect(BoxKind::Warning, kInterestWarning);
+    TypeIntoCell(Roths(), 5, 0, "0");
+    EXPECT_EQ(RothRows()[0].InterestRate, 0);
+    EXPECT_EQ(Roths().Cells(3, 0), "0");
+    EXPECT_EQ(RothRows()[0].GrowthRate, 0);
+    EXPECT_EQ(dialogs.Boxes().size(), 3u);
+}
+
+TEST_F(TfrmIRAsTest, LeavingAGridCapsEachRiskCategoryAboveThreeWithAWarning) {
+    IraRows()[4] = Named("Five", 100);
+    Activate();
+    TypeIntoCell(Iras(), 7, 4, "7");
+    TypeIntoCell(Iras(), 7, 9, "7"); // a row without a name is capped too
+    TypeIntoCell(Iras(), 7, 10, "3");
+    EXPECT_EQ(IraRows()[4].RiskCategory, 7) << "nothing is checked while typing";
+    EXPECT_TRUE(dialogs.Boxes().empty());
+
+    dialogs.Expect(BoxKind::Warning, kCategoryWarning).Expect(BoxKind::Warning, kCategoryWarning);
+    Roths().setFocus(Qt::TabFocusReason); // the regular grid loses the focus
+    EXPECT_EQ(dialogs.Pending(), 0);
+    EXPECT_TRUE(kCategoryWarning.endsWith("value.  "));
+    EXPECT_EQ(IraRows()[4].RiskCategory, 3);
+    EXPECT_EQ(IraRows()[9].RiskCategory, 3);
+    EXPECT_EQ(IraRows()[10].RiskCategory, 3);
+    EXPECT_EQ(Iras().Cells(7, 4), "3");
+    EXPECT_EQ(Iras().Cells(7, 9), "3");
+
+    RothRows()[20].RiskCategory = 9; // e.g. from the plan file
+    dialogs.Expect(BoxKind::Warning, kCategoryWarning);
+    Button("btnDeleteRowIRA").setFocus(Qt::TabFocusReason); // now the Roth grid loses it
+    EXPECT_EQ(RothRows()[20].RiskCategory, 3);
+    EXPECT_EQ(dialogs.Boxes().size(), 3u) << "the corrected rows give no second warning";
+}
+
+TEST_F(TfrmIRAsTest, DeletingARowMovesTheRowsBelowUpAndComputesTheRates) {
+    for (int i = 0; i < 5; ++i) {
+        IraRows()[i] = Named("IRA " + std::to_string(i + 1), 10000);
+        IraRows()[i].InterestRate = 5;
+    }
+    IraRows()[2].RiskCategory = 2;
+    Activate();
+    Iras().setFocus();
+    Iras().SetCurrentCell(3, 1);
+    EXPECT_EQ(form.IraSelectedRow(), 1);
+    QTest::mouseClick(&Button("btnDeleteRowIRA"), Qt::LeftButton);
+
+    EXPECT_EQ(IraRows()[0].Name, "IRA 1");
+    EXPECT_EQ(IraRows()[1].Name, "IRA 3");
+    EXPECT_EQ(IraRows()[1].RiskCategory, 2);
+    EXPECT_EQ(IraRows()[2].Name, "IRA 4");
+    EXPECT_EQ(IraRows()[3].Name, "IRA 5");
+    EXPECT_EQ(IraRows()[4].Name, "") << "row 5 took the empty row 6";
+    EXPECT_EQ(IraRows()[4].CurrentValue, 0);
+    EXPECT_EQ(form.IraSelectedRow(), 1) << "the selection stays";
+    EXPECT_EQ(test::RowTexts(Iras(), 1),
+              QStringList({"IRA 3", "0", "10000", "5", "0", "0", "0", "2"}));
+    EXPECT_EQ(Iras().Cells(0, 4), "");
+    // The rates ran: with no income there is no tax, so the rate is the yield,
+    // interest 5 less inflation 3.
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_DOUBLE_EQ(IraRows()[i].Err, 2.0) << "row " << i + 1;
+    }
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(TfrmIRAsTest, DeletingBeforeAnySelectionDeletesTheFirstRow) {
+    RothRows()[0] = Named("First");
+    RothRows()[1] = Named("Second");
+    Activate();
+    EXPECT_EQ(form.RothSelectedRow(), 0);
+    QTest::mouseClick(&Button("btnDeleteRowRoth"), Qt::LeftButton);
+    EXPECT_EQ(RothRows()[0].Name, "Second");
+    EXPECT_EQ(RothRows()[1].Name, "");
+    EXPECT_EQ(Roths().Cells(0, 0), "Second");
+    EXPECT_EQ(Roths().Cells(0, 1), "");
+}
+
+class TfrmIRAsFullTableTest : public TfrmIRAsTest {
+protected:
+    void SetUp() override {
+        TfrmIRAsTest::SetUp();
+        for (int i = 0; i < 40; ++i) {
+            RothRows()[i] = Named("Roth " + std::to_string(i + 1), 1000 + i);
+            RothRows()[i].RiskCategory = 1;
+            RothRows()[i].Basis = 10 + i;
+            RothRows()[i].Err = 0.5;
+        }
+        Activate();
+        Roths().setFocus();
+    }
+    void ExpectEmptyLastRow() {
+        const IraHolding& last = RothRows()[39];
+        EXPECT_EQ(last.Name, "");
+        EXPECT_EQ(last.Basis, 0);
+        EXPECT_EQ(last.CurrentValue, 0);
+        EXPECT_EQ(last.RiskCategory, 0);
+        EXPECT_EQ(last.Err, 0.0);
+        EXPECT_EQ(test::RowTexts(Roths(), 39), QStringList({"", "", "", "", "", "", "", ""}));
+    }
+};
+
+TEST_F(TfrmIRAsFullTableTest, DeletingARowEmptiesTheLastRow) {
+    Roths().SetCurrentCell(0, 10);
+    QTest::mouseClick(&Button("btnDeleteRowRoth"), Qt::LeftButton);
+    EXPECT_EQ(RothRows()[9].Name, "Roth 10");
+    EXPECT_EQ(RothRows()[10].Name, "Roth 12");
+    EXPECT_EQ(RothRows()[38].Name, "Roth 40");
+    EXPECT_EQ(RothRows()[38].Basis, 49);
+    ExpectEmptyLastRow();
+}
+
+TEST_F(TfrmIRAsFullTableTest, DeletingTheFortiethRowEmptiesIt) {
+    Roths().SetCurrentCell(2, 39);
+    QTest::mouseClick(&Button("btnDeleteRowRoth"), Qt::LeftButton);
+    EXPECT_EQ(RothRows()[38].Name, "Roth 39");
+    EXPECT_EQ(RothRows()[38].Basis, 48);
+    ExpectEmptyLastRow();
+}
+
+TEST_F(TfrmIRAsTest, DoneGoesBackToTheDataInputScreen) {
+    QTest::mouseClick(&Button("btnReturnToMiscInput"), Qt::LeftButton);
+    ASSERT_EQ(shell.shown.size(), 1u);
+    EXPECT_EQ(shell.shown[0], Screen::DataInput);
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,32 @@
+#pragma once
+// A shell for screen tests: records where a screen asked to go and which
+// shared commands it used, without any other screen behind it.
+
+#include "app/ui/Shell.h"
+
+#include <vector>
+
+namespace velmora::test {
+
+class RecordingShell : public Shell {
+public:
+    void Show(Screen screen) override { shown.push_back(screen); }
+    bool Save() override {
+        ++saves;
+        return saveResult;
+    }
+    void ExitSequence() override { ++exitSequences; }
+    void PrintHint() override { ++printHints; }
+    void HelpContents() override { ++helpContents; }
+    void HelpTutorial() override { ++helpTutorials; }
+
+    std::vector<Screen> shown;
+    int saves = 0;
+    bool saveResult = true;
+    int exitSequences = 0;
+    int printHints = 0;
+    int helpContents = 0;
+    int helpTutorials = 0;
+};
+
+} // namespace velmora::test
