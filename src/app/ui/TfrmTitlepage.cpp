@@ -2,7 +2,7 @@
 
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
-#include "tax/TaxValues.h"
+#include "tax/TaxTables2004.h"
 
 #include <QAction>
 #include <QGridLayout>
