@@ -1,10 +1,11 @@
 #include "entry/ui/TfrmDataInput.h"
 
+#include "Workspace.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
+#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
-#include "Workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -361,17 +362,19 @@ QWidget* TfrmDataInput::CreateResourcesBlock() {
 
 void TfrmDataInput::FormActivate() {
     PlanData& plan = workspace_.plan;
-    if (plan.Married == "No") {
+    // Neither status leaves the buttons as they are and shows the spouse's age.
+    const FilingStatus status = FilingStatusOf(plan.Married);
+    if (status == FilingStatus::Single) {
         RadioButtonS->setChecked(true);
         RadioButtonSClick();
     }
-    if (plan.Married == "Yes") {
+    if (status == FilingStatus::Married) {
         RadioButtonMarried->setChecked(true);
         RadioButtonMarriedClick();
     }
     StringGridAge->SetCells(0, 0, Text(plan.AgeSelf));
     StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
-    if (plan.Married == "No") {
+    if (status == FilingStatus::Single) {
         ShowSpouseAgeNA();
     }
     StringGridBudget->SetCells(0, 0, Text(plan.AnnualBudget));
@@ -392,9 +395,9 @@ void TfrmDataInput::ShowSpouseAgeNA() {
 void TfrmDataInput::RadioButtonSClick() {
     PlanData& plan = workspace_.plan;
     if (RadioButtonS->isChecked()) {
-        plan.Married = "No";
+        plan.Married = kSingleText;
     }
-    if (plan.Married == "No") {
+    if (FilingStatusOf(plan.Married) == FilingStatus::Single) {
         RadioButtonS->setChecked(true);
         ShowSpouseAgeNA();
     }
@@ -403,9 +406,9 @@ void TfrmDataInput::RadioButtonSClick() {
 void TfrmDataInput::RadioButtonMarriedClick() {
     PlanData& plan = workspace_.plan;
     if (RadioButtonMarried->isChecked()) {
-        plan.Married = "Yes";
+        plan.Married = kMarriedText;
     }
-    if (plan.Married == "Yes") {
+    if (FilingStatusOf(plan.Married) == FilingStatus::Married) {
         RadioButtonMarried->setChecked(true);
         StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
     }

@@ -1,10 +1,11 @@
 #include "entry/ui/TfrmEarnings.h"
 
+#include "Workspace.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
+#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
-#include "Workspace.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -91,11 +92,15 @@ void TfrmEarnings::ShowSpouseColumn(bool shown) {
 
 void TfrmEarnings::FormActivate() {
     const PlanData& plan = workspace_.plan;
-    if (plan.Married == "No") {
+    switch (FilingStatusOf(plan.Married)) {
+    case FilingStatus::Single:
         ShowSpouseColumn(false);
-    }
-    if (plan.Married == "Yes") {
+        break;
+    case FilingStatus::Married:
         ShowSpouseColumn(true);
+        break;
+    case FilingStatus::Neither: // the layout stays as it was
+        break;
     }
     StringGridEarnings->SetCells(0, 1, QString::fromStdString(IntText(plan.EarningsSelf)));
     StringGridEarnings->SetCells(1, 1, QString::fromStdString(IntText(plan.EarningsSpouse)));
