@@ -26,6 +26,8 @@ namespace {
 constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 22;
 
+// The texts of this screen are kept exactly as written, on purpose: the double
+// blanks, the last line's trailing blank, "form your IRAs" and "IRA's" included.
 const char* const kInstructions[] = {
     "STEP 1: Enter your PERSONAL DATA - Married or Single and current age(s).",
     "Enter FINANCIAL ASSUMPTIONS as follows:",
@@ -109,6 +111,7 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
                                       "or future value of any investment.)"));
     note->setAlignment(Qt::AlignCenter);
 
+    // "Tiltle" is the control's documented name, kept as it is on purpose.
     auto* btnReturn =
         Button(content, "btnReturnToTiltleScreen", QStringLiteral("Return To Title Screen"));
     btnResults = Button(content, "btnResults", QStringLiteral("Show Results"),
@@ -189,6 +192,7 @@ void TfrmDataInput::CreateMenus() {
         connect(action, &QAction::triggered, this, handler);
     };
     add(file, "hlpSave", QStringLiteral("&Save"), &TfrmDataInput::hlpSaveClick);
+    // "&Print..." and "E&xit" here, "&Print" and "&Exit" on the title screen: on purpose.
     add(file, "hlpPrint", QStringLiteral("&Print..."), &TfrmDataInput::hlpPrintClick);
     add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmDataInput::hlpExitClick);
     add(nullptr, "hlpHelp", QStringLiteral("&Help"), &TfrmDataInput::hlpHelpClick);

@@ -59,6 +59,7 @@ TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell)
     StringGridEarnings->SetFixedRows(1);
     StringGridEarnings->SetColWidths({kSelfWidth, kSpouseWidth});
     StringGridEarnings->SetDefaultRowHeight(kRowHeight);
+    // "$/month" in the grid under the heading's "$/Month": both kept as they are on purpose.
     StringGridEarnings->SetCells(0, 0, QStringLiteral("$/month"));
     StringGridEarnings->SetCells(1, 0, QStringLiteral("$/month"));
     StringGridEarnings->move(kGridLeft, kGridTop);

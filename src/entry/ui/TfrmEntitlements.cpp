@@ -126,6 +126,7 @@ TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell
     StringGridEntitlements->SetDefaultRowHeight(kRowHeight);
     StringGridEntitlements->setFrameShape(QFrame::NoFrame);
     StringGridEntitlements->setShowGrid(false);
+    // The titles start with a blank on purpose.
     StringGridEntitlements->SetCells(1, 0, QStringLiteral(" ($/mo)"));
     StringGridEntitlements->SetCells(2, 0, QStringLiteral(" ($/mo)"));
     const QStringList titles = {QStringLiteral("Social Security"), QStringLiteral("Pensions"),
