@@ -2,6 +2,8 @@
 // The household's complete input: personal data, assumptions, monthly income
 // and the four holdings tables. Plain record; behaviour lives elsewhere.
 
+#include "plan/FilingStatus.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -56,7 +58,7 @@ using DebtTable = std::array<DebtHolding, kTableRows>;
 using EquityTable = std::array<EquityHolding, kTableRows>;
 
 struct PlanData {
-    std::string Married = "No"; // "Yes" married filing jointly, "No" single
+    std::string Married{kSingleText}; // the filing status as text: see FilingStatusOf
     std::int32_t AgeSelf = 60;
     std::int32_t AgeSpouse = 60;
     std::int32_t AnnualBudget = 0;

@@ -3,6 +3,7 @@
 #include "holdings/debt/DebtReturns.h"
 #include "holdings/equity/EquityReturns.h"
 #include "holdings/ira/IraReturns.h"
+#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
 #include "results/RiskRanking.h"
 #include "tax/FederalTax.h"
@@ -19,7 +20,7 @@ std::int64_t Yearly(std::int32_t self, std::int32_t spouse) {
 
 // Only Social Security is cleared; the cleared amounts stay in the plan.
 void ApplySocialSecurityRules(PlanData& plan) {
-    if (plan.Married == "No") {
+    if (FilingStatusOf(plan.Married) == FilingStatus::Single) {
         plan.SocialSecuritySpouse = 0;
     }
     if (plan.AgeSelf < 62) {

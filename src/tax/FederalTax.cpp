@@ -1,6 +1,8 @@
 #include "tax/FederalTax.h"
 
+#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
+#include "tax/TaxTables2004.h"
 
 #include <algorithm>
 #include <array>
@@ -10,19 +12,10 @@
 namespace velmora {
 namespace {
 
-// The household files either jointly ("Yes") or single ("No"). Any other text
-// selects neither, and every value that depends on the filing status then keeps
-// the value of the last run.
-enum class FilingStatus { Single, Married, Neither };
-
+// Without a filing status ("Married" neither "Yes" nor "No") every value that
+// depends on the status keeps the value of the last run.
 FilingStatus StatusOf(const Workspace& ws) {
-    if (ws.plan.Married == "No") {
-        return FilingStatus::Single;
-    }
-    if (ws.plan.Married == "Yes") {
-        return FilingStatus::Married;
-    }
-    return FilingStatus::Neither;
+    return FilingStatusOf(ws.plan.Married);
 }
 
 // Ages are whole years: older than 64 means 65 and over.
@@ -30,12 +23,12 @@ bool OlderThan64(std::int32_t age) {
     return age > 64;
 }
 
-const std::array<std::int64_t, 5>& FixedTops(FilingStatus status) {
+const BracketTopTable& FixedTops(FilingStatus status) {
     return status == FilingStatus::Married ? TaxTables::MarriedBracketTops
                                            : TaxTables::SingleBracketTops;
 }
 
-const std::array<double, 6>& FixedRates(FilingStatus status) {
+const BracketRateTable& FixedRates(FilingStatus status) {
     return status == FilingStatus::Married ? TaxTables::MarriedBracketRates
                                            : TaxTables::SingleBracketRates;
 }

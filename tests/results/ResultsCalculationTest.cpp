@@ -132,6 +132,14 @@ TEST_F(Results, SocialSecurityRulesChangeThePlan) {
     EXPECT_EQ(ws.plan.SocialSecuritySpouse, 0);
     EXPECT_EQ(ws.plan.SocialSecuritySelf, 700);
     EXPECT_EQ(ws.results.AnnualSocialSecurity, 8400.0);
+
+    // A text that is neither "Yes" nor "No" is no single household either.
+    ws.plan.Married = "no";
+    ws.plan.AgeSpouse = 62;
+    ws.plan.SocialSecuritySpouse = 400;
+    results::Calculate(ws);
+    EXPECT_EQ(ws.plan.SocialSecuritySpouse, 400);
+    EXPECT_EQ(ws.results.AnnualSocialSecurity, 13200.0);
 }
 
 TEST_F(Results, InterestIsShownUnroundedAndSubtractedRounded) {

@@ -236,7 +236,7 @@ TEST(FilingStatus, OtherTextKeepsEveryStatusDependentValue) {
         EXPECT_EQ(next.tax.TaxableSocialSecurity, 6000);
         EXPECT_EQ(next.tax.SocialSecurityTaxableFraction, 0.5);
         EXPECT_EQ(next.tax.TaxableIncome, 22200);
-        EXPECT_EQ(next.tax.BracketTops, TaxTables::MarriedBracketTops);
+        EXPECT_EQ(next.tax.BracketTops, (BracketTopTable{14300, 58100, 117250, 178650, 319100}));
         EXPECT_EQ(next.tax.FederalTax, 2615);
         EXPECT_EQ(next.tax.FederalBracketRate, 28);
         EXPECT_EQ(next.tax.CombinedTaxRate, 28 + 7) << "the kept rate plus today's state rate";

@@ -2,7 +2,7 @@
 
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
-#include "tax/TaxValues.h"
+#include "tax/TaxTables2004.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -16,6 +16,7 @@ namespace velmora {
 
 namespace {
 
+// Kept exactly as written, on purpose: the uneven "2-  " and "6- " and "IRA's".
 const char* const kDescription[] = {
     "Determine the Effective Rate of Return for each of your investments, after each is "
     "modified for:",
@@ -113,6 +114,7 @@ TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
     NameControl(*btnEnterData, "btnEnterData", btnEnterData->text());
     btnEnterData->setToolTip(QStringLiteral("Enter data, then see results."));
     btnEnterData->setMinimumSize(120, 32);
+    // The caption's leading blank is kept on purpose.
     auto* btnExit = new QPushButton(QStringLiteral(" E&xit Program"), central);
     NameControl(*btnExit, "btnExit", PlainCaption(btnExit->text()));
     btnExit->setMinimumSize(120, 32);

@@ -17,6 +17,7 @@ class TfrmTitlepage : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Kept as written on purpose, step 1 without its full stop.
     static constexpr const char* kQuickStart = "Quick Start Instructions\n"
                                                "\n"
                                                "1 - Select ENTER DATA\n"

@@ -1,10 +1,11 @@
 #include "entry/ui/TfrmDataInput.h"
 
+#include "Workspace.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
+#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
-#include "Workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +26,8 @@ namespace {
 constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 22;
 
+// The texts of this screen are kept exactly as written, on purpose: the double
+// blanks, the last line's trailing blank, "form your IRAs" and "IRA's" included.
 const char* const kInstructions[] = {
     "STEP 1: Enter your PERSONAL DATA - Married or Single and current age(s).",
     "Enter FINANCIAL ASSUMPTIONS as follows:",
@@ -108,6 +111,7 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
                                       "or future value of any investment.)"));
     note->setAlignment(Qt::AlignCenter);
 
+    // "Tiltle" is the control's documented name, kept as it is on purpose.
     auto* btnReturn =
         Button(content, "btnReturnToTiltleScreen", QStringLiteral("Return To Title Screen"));
     btnResults = Button(content, "btnResults", QStringLiteral("Show Results"),
@@ -188,6 +192,7 @@ void TfrmDataInput::CreateMenus() {
         connect(action, &QAction::triggered, this, handler);
     };
     add(file, "hlpSave", QStringLiteral("&Save"), &TfrmDataInput::hlpSaveClick);
+    // "&Print..." and "E&xit" here, "&Print" and "&Exit" on the title screen: on purpose.
     add(file, "hlpPrint", QStringLiteral("&Print..."), &TfrmDataInput::hlpPrintClick);
     add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmDataInput::hlpExitClick);
     add(nullptr, "hlpHelp", QStringLiteral("&Help"), &TfrmDataInput::hlpHelpClick);
@@ -361,17 +366,19 @@ QWidget* TfrmDataInput::CreateResourcesBlock() {
 
 void TfrmDataInput::FormActivate() {
     PlanData& plan = workspace_.plan;
-    if (plan.Married == "No") {
+    // Neither status leaves the buttons as they are and shows the spouse's age.
+    const FilingStatus status = FilingStatusOf(plan.Married);
+    if (status == FilingStatus::Single) {
         RadioButtonS->setChecked(true);
         RadioButtonSClick();
     }
-    if (plan.Married == "Yes") {
+    if (status == FilingStatus::Married) {
         RadioButtonMarried->setChecked(true);
         RadioButtonMarriedClick();
     }
     StringGridAge->SetCells(0, 0, Text(plan.AgeSelf));
     StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
-    if (plan.Married == "No") {
+    if (status == FilingStatus::Single) {
         ShowSpouseAgeNA();
     }
     StringGridBudget->SetCells(0, 0, Text(plan.AnnualBudget));
@@ -392,9 +399,9 @@ void TfrmDataInput::ShowSpouseAgeNA() {
 void TfrmDataInput::RadioButtonSClick() {
     PlanData& plan = workspace_.plan;
     if (RadioButtonS->isChecked()) {
-        plan.Married = "No";
+        plan.Married = kSingleText;
     }
-    if (plan.Married == "No") {
+    if (FilingStatusOf(plan.Married) == FilingStatus::Single) {
         RadioButtonS->setChecked(true);
         ShowSpouseAgeNA();
     }
@@ -403,9 +410,9 @@ void TfrmDataInput::RadioButtonSClick() {
 void TfrmDataInput::RadioButtonMarriedClick() {
     PlanData& plan = workspace_.plan;
     if (RadioButtonMarried->isChecked()) {
-        plan.Married = "Yes";
+        plan.Married = kMarriedText;
     }
-    if (plan.Married == "Yes") {
+    if (FilingStatusOf(plan.Married) == FilingStatus::Married) {
         RadioButtonMarried->setChecked(true);
         StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
     }

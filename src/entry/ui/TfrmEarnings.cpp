@@ -1,10 +1,11 @@
 #include "entry/ui/TfrmEarnings.h"
 
+#include "Workspace.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
+#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
-#include "Workspace.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -58,6 +59,7 @@ TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell)
     StringGridEarnings->SetFixedRows(1);
     StringGridEarnings->SetColWidths({kSelfWidth, kSpouseWidth});
     StringGridEarnings->SetDefaultRowHeight(kRowHeight);
+    // "$/month" in the grid under the heading's "$/Month": both kept as they are on purpose.
     StringGridEarnings->SetCells(0, 0, QStringLiteral("$/month"));
     StringGridEarnings->SetCells(1, 0, QStringLiteral("$/month"));
     StringGridEarnings->move(kGridLeft, kGridTop);
@@ -91,11 +93,15 @@ void TfrmEarnings::ShowSpouseColumn(bool shown) {
 
 void TfrmEarnings::FormActivate() {
     const PlanData& plan = workspace_.plan;
-    if (plan.Married == "No") {
+    switch (FilingStatusOf(plan.Married)) {
+    case FilingStatus::Single:
         ShowSpouseColumn(false);
-    }
-    if (plan.Married == "Yes") {
+        break;
+    case FilingStatus::Married:
         ShowSpouseColumn(true);
+        break;
+    case FilingStatus::Neither: // the layout stays as it was
+        break;
     }
     StringGridEarnings->SetCells(0, 1, QString::fromStdString(IntText(plan.EarningsSelf)));
     StringGridEarnings->SetCells(1, 1, QString::fromStdString(IntText(plan.EarningsSpouse)));

@@ -1,10 +1,11 @@
 #include "entry/ui/TfrmEntitlements.h"
 
+#include "Workspace.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
+#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
-#include "Workspace.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -125,6 +126,7 @@ TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell
     StringGridEntitlements->SetDefaultRowHeight(kRowHeight);
     StringGridEntitlements->setFrameShape(QFrame::NoFrame);
     StringGridEntitlements->setShowGrid(false);
+    // The titles start with a blank on purpose.
     StringGridEntitlements->SetCells(1, 0, QStringLiteral(" ($/mo)"));
     StringGridEntitlements->SetCells(2, 0, QStringLiteral(" ($/mo)"));
     const QStringList titles = {QStringLiteral("Social Security"), QStringLiteral("Pensions"),
@@ -160,11 +162,15 @@ void TfrmEntitlements::ShowSpouseColumn(bool shown) {
 
 void TfrmEntitlements::FormActivate() {
     PlanData& plan = workspace_.plan;
-    if (plan.Married == "No") {
+    switch (FilingStatusOf(plan.Married)) {
+    case FilingStatus::Single:
         ShowSpouseColumn(false);
-    }
-    if (plan.Married == "Yes") {
+        break;
+    case FilingStatus::Married:
         ShowSpouseColumn(true);
+        break;
+    case FilingStatus::Neither: // the layout stays as it was
+        break;
     }
     for (int row = 1; row <= 3; ++row) {
         for (int col = 1; col <= 2; ++col) {

@@ -173,7 +173,7 @@ void Layout::PaintPairs(QPainter& painter, const QRectF& box, const QString& tit
 void Layout::AddFigures() {
     const PlanData& plan = ws_.plan;
     const ResultBoxes& boxes = ws_.results.boxes;
-    const bool married = plan.Married == "Yes";
+    const bool married = FilingStatusOf(plan.Married) == FilingStatus::Married;
     const QString ages = married ? Text(IntText(plan.AgeSelf)) + QStringLiteral(" (self), ") +
                                        Text(IntText(plan.AgeSpouse)) + QStringLiteral(" (spouse)")
                                  : Text(IntText(plan.AgeSelf));

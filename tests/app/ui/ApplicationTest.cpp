@@ -22,9 +22,11 @@ namespace {
 
 using test::BoxKind;
 
-const QString kWelcome = Application::kWelcome;
-const QString kAskSave = Application::kAskSave;
-const QString kAskExit = Application::kAskExit;
+const QString kWelcome = "Welcome to the Velmora program. New Users may wish to pull down the "
+                         "Quick Start Instructions on the Title Page. Click on OK to continue.";
+const QString kAskSave = "Do you want to save your data?";
+const QString kAskExit = "Exit now?";
+const QString kPlanFile = "UserData.dta";
 
 constexpr Screen kAllScreens[] = {Screen::Title,  Screen::Results,  Screen::IRAs,
                                   Screen::Debt,   Screen::Earnings, Screen::Entitlements,
@@ -112,7 +114,7 @@ TEST_F(ApplicationTest, AMissingPlanFileLeavesTheDefaults) {
     EXPECT_EQ(plan.InflationRate, 3);
     EXPECT_EQ(app.Work().AppliedStateTaxRate, 0);
     EXPECT_TRUE(dialogs.Boxes().empty()) << "nothing is said about the missing file";
-    EXPECT_FALSE(QFileInfo::exists(kPlanFileName));
+    EXPECT_FALSE(QFileInfo::exists(kPlanFile));
 }
 
 // The system's files, except that no new file may be created: the saving
@@ -152,7 +154,7 @@ TEST_F(ApplicationTest, TheExitSequenceWithThePlanFile) {
         dialogs.ExpectConfirm(kAskSave, false).ExpectConfirm(kAskExit, true);
         app.ExitSequence();
         EXPECT_TRUE(app.Ended());
-        EXPECT_FALSE(QFileInfo::exists(kPlanFileName)) << "No writes nothing";
+        EXPECT_FALSE(QFileInfo::exists(kPlanFile)) << "No writes nothing";
     }
     {
         PlanFileStore files;
@@ -163,6 +165,7 @@ TEST_F(ApplicationTest, TheExitSequenceWithThePlanFile) {
         dialogs.ExpectConfirm(kAskSave, true).ExpectConfirm(kAskExit, true);
         app.ExitSequence();
         EXPECT_TRUE(app.Ended());
+        EXPECT_TRUE(QFileInfo::exists(kPlanFile));
     }
     PlanFileStore files;
     Application next(dialogs, files, Options());
@@ -174,14 +177,14 @@ TEST_F(ApplicationTest, TheExitSequenceWithThePlanFile) {
 TEST_F(ApplicationTest, APlanFileThatCannotBeWrittenKeepsTheProgramRunning) {
     MarkStarted();
     DenyingFileSystem denying;
-    PlanFileStore files(kPlanFileName, &denying);
+    PlanFileStore files("UserData.dta", &denying);
     Application app(dialogs, files, Options());
     app.Start();
     dialogs.ExpectConfirm(kAskSave, true).Expect(BoxKind::Error, "File access denied");
     app.ExitSequence();
     EXPECT_FALSE(app.Ended());
     EXPECT_EQ(quits, 0);
-    EXPECT_FALSE(QFileInfo::exists(kPlanFileName));
+    EXPECT_FALSE(QFileInfo::exists(kPlanFile));
 
     PlanFileStore nowhere("no-such-folder/UserData.dta");
     Application other(dialogs, nowhere, Options());
@@ -354,7 +357,11 @@ TEST_F(ApplicationTest, AFailedSaveCancelsTheClose) {
 
 TEST_F(ApplicationTest, PrintHintIsAnInformationBox) {
     auto app = StartAgain();
-    dialogs.Expect(BoxKind::Information, Application::kPrintHint);
+    dialogs.Expect(BoxKind::Information,
+                   "Select any screen, Press the PrintScreen key to copy that screen image to the "
+                   "Windows Clipboard memory, and then open a Windows Word Processor and Edit / "
+                   "Paste the image to a new document. Then print the page from your Word "
+                   "Processor.");
     app->PrintHint();
     EXPECT_EQ(dialogs.Boxes().back().caption, "Information");
 }

@@ -6,13 +6,11 @@
 #include "PlanCompare.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
+#include "Workspace.h"
 #include "app/ui/Application.h"
 #include "app/ui/PlanStore.h"
 #include "app/ui/widgets/StringGrid.h"
-#include "holdings/debt/ui/TfrmDebt.h"
-#include "holdings/equity/ui/TfrmEquity.h"
 #include "plan/PlanFile.h"
-#include "Workspace.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBoxList.h"
 #include "results/ResultsCalculation.h"
@@ -152,7 +150,9 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     ApplicationOptions options;
     options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
     options.quit = [] {};
-    dialogs.Expect(BoxKind::Message, Application::kWelcome); // a first start
+    dialogs.Expect(BoxKind::Message, // a first start
+                   "Welcome to the Velmora program. New Users may wish to pull down the Quick "
+                   "Start Instructions on the Title Page. Click on OK to continue.");
     app = std::make_unique<Application>(dialogs, files, options);
     app->Start();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(Screen::Title)));
@@ -211,13 +211,16 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     // capital loss, which the rates do not count.
     Click(Screen::DataInput, "btnStocks", Screen::Equity);
     TypeRows(Grid(Screen::Equity, "StringGridTable"), kEquities);
-    dialogs.Expect(BoxKind::Information, TfrmEquity::kCapitalLoss);
+    dialogs.Expect(BoxKind::Information,
+                   "The tax benefit from a Capital Loss occurs only when you sell the item.  "
+                   "Thus, Capital Loss tax benefits are not included.");
     Click(Screen::Equity, "btnReturnToMiscInput", Screen::DataInput);
 
     Click(Screen::DataInput, "btnDebt", Screen::Debt);
     StringGrid& debts = Grid(Screen::Debt, "StringGridTable");
     TypeRows(debts, kDebts);
-    dialogs.Expect(BoxKind::Warning, TfrmDebt::kFlagWarning);
+    dialogs.Expect(BoxKind::Warning, "You must enter either a Y for Yes or an N for No. Entry "
+                                     "of any other letter will be interpreted as a No.");
     Click(Screen::Debt, "btnReturnToMiscInput", Screen::DataInput);
     dialogs.VerifyAllShown();
     EXPECT_EQ(dialogs.Boxes().size(), 3u) << "the welcome and the two expected boxes";
@@ -259,10 +262,10 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     EXPECT_EQ(dialogs.Boxes().size(), 3u) << "a save that works says nothing";
     PlanData saved;
     saved.AgeSelf = -1; // a field the file must overwrite
-    LoadPlan(saved, work.File(kPlanFileName).toStdString());
+    LoadPlan(saved, work.File("UserData.dta").toStdString());
     EXPECT_EQ(testing::PlanDifference(WithoutErr(expected.plan), saved), "");
 
-    QFile file(work.File(kPlanFileName));
+    QFile file(work.File("UserData.dta"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_EQ(bytes.count("\r\n"), 1376);

@@ -22,6 +22,8 @@ using test::BoxKind;
 using test::PressKey;
 using test::TypeKeys;
 
+const QString kInvalidInput = "Invalid input value.  Use escape key to abandon changes";
+
 struct Edit {
     int col;
     int row;
@@ -135,23 +137,23 @@ TEST_F(StringGridTest, AChangedCellMissingARequiredLetterIsRefused) {
     PressKey(Qt::Key_Backspace);
     EXPECT_EQ(grid->Cells(1, 1), "");
 
-    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     PressKey(Qt::Key_Tab);
     EXPECT_TRUE(grid->IsEditing()) << "Tab does not leave the cell";
     EXPECT_EQ(grid->Col(), 1);
 
-    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     PressKey(Qt::Key_Return);
     EXPECT_TRUE(grid->IsEditing());
 
-    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks, 0) << "the button is not pressed";
     EXPECT_EQ(exits, 0);
     ASSERT_TRUE(grid->IsEditing());
     EXPECT_TRUE(grid->Editor()->hasFocus()) << "the focus stays in the cell";
 
-    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     button->setFocus(Qt::ShortcutFocusReason); // e.g. a mnemonic
     EXPECT_TRUE(grid->Editor()->hasFocus());
     EXPECT_EQ(exits, 0);
@@ -172,7 +174,7 @@ TEST_F(StringGridTest, APressRefusedWhileTheBoxRunsItsEventsGivesOneBox) {
     grid->SetCells(1, 1, "N");
     TypeInto(1, 1, "y");
     PressKey(Qt::Key_Backspace);
-    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(dialogs.Count(BoxKind::Error), 1);
     EXPECT_EQ(clicks, 0);

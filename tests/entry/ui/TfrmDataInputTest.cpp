@@ -6,8 +6,8 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
+#include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -24,6 +24,8 @@ namespace {
 using test::BoxKind;
 using test::PressKey;
 using test::TypeKeys;
+
+const QString kInvalidInput = "Invalid input value.  Use escape key to abandon changes";
 
 class TfrmDataInputTest : public ::testing::Test {
 protected:
@@ -203,7 +205,7 @@ TEST_F(TfrmDataInputTest, AChangedValueThatStillDoesNotFitCannotBeLeft) {
     PressKey(Qt::Key_End);
     PressKey(Qt::Key_Backspace);
     EXPECT_EQ(workspace.plan.AnnualBudget, 1234567);
-    dialogs.Expect(BoxKind::Error, StringGrid::kInvalidInput);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     QTest::mouseClick(Find<QPushButton>("btnResults"), Qt::LeftButton);
     EXPECT_TRUE(shell.shown.empty()) << "the button press is refused";
     ASSERT_TRUE(budget->IsEditing());
