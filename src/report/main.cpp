@@ -23,6 +23,31 @@ namespace {
 
 constexpr const char* kUsage = "usage: velmora-report [--json | --csv] [PLANFILE]\n";
 
+constexpr const char* kHelp =
+    "Prints the results of a Velmora plan file (by default UserData.dta in the\n"
+    "current folder) as a text page, without changing the file.\n"
+    "\n"
+    "Options:\n"
+    "  --json      print one JSON object instead of the text page\n"
+    "  --csv       print comma-separated values, as the results screen's CSV export\n"
+    "  -h, --help  print this help and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0  report printed\n"
+    "  1  plan file cannot be opened, or the report cannot be written\n"
+    "  2  wrong usage\n"
+    "  3  plan file not fully read: report printed from what could be read,\n"
+    "     with a warning on standard error\n"
+    "\n"
+    "See velmora-report(1) for more.\n";
+
+// A usage error: what was wrong, then the usage line; status 2.
+int UsageError(const std::string& what) {
+    std::fprintf(stderr, "velmora-report: %s\n%sTry 'velmora-report --help' for more.\n",
+                 what.c_str(), kUsage);
+    return 2;
+}
+
 enum class Format { Page, Json, Csv };
 
 // The loader passes over a file it cannot read, so the report checks first.
@@ -53,16 +78,18 @@ int main(int argc, char** argv) {
         if (arg == "--json" || arg == "--csv") {
             const Format wanted = arg == "--json" ? Format::Json : Format::Csv;
             if (format != Format::Page && format != wanted) {
-                std::fputs(kUsage, stderr);
-                return 2;
+                return UsageError("--json and --csv cannot be used together");
             }
             format = wanted;
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
+            std::fputs(kHelp, stdout);
             return 0;
-        } else if ((arg.size() > 1 && arg.front() == '-') || havePath) {
-            std::fputs(kUsage, stderr);
-            return 2;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else if (havePath) {
+            return UsageError("only one plan file can be given, not also '" + std::string(arg) +
+                              "'");
         } else {
             path = arg;
             havePath = true;
