@@ -3,6 +3,7 @@
 #include "app/ui/PlanText.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
+#include "app/ui/widgets/FontFit.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
 #include "results/CategoryRows.h"
@@ -13,12 +14,12 @@
 #include "results/ui/ResultsExport.h"
 
 #include <QAction>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <vector>
 
 namespace velmora {
 
@@ -135,26 +136,15 @@ QFont Bold(QFont font) {
 
 // The largest type size, from the base size down, at which every label fits
 // its room; at each size a semi-condensed face is tried after the normal one.
-QFont FittingFont(QFont font) {
-    for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
-        for (int stretch : {int{QFont::Unstretched}, int{QFont::SemiCondensed}}) {
-            font.setPixelSize(size);
-            font.setStretch(stretch);
-            const QFontMetrics plain(font);
-            const QFontMetrics bold(Bold(font));
-            bool fits = true;
-            for (const LabelPlace& place : kLabels) {
-                const QFontMetrics& metrics = place.bold ? bold : plain;
-                fits = fits &&
-                       (place.room == 0 ||
-                        metrics.horizontalAdvance(QString::fromLatin1(place.text)) <= place.room);
-            }
-            if (fits) {
-                return font;
-            }
+QFont FittingFont(const QFont& font) {
+    std::vector<TextRoom> labels;
+    for (const LabelPlace& place : kLabels) {
+        if (place.room != 0) {
+            labels.push_back({QString::fromLatin1(place.text), place.room, place.bold});
         }
     }
-    return font;
+    return LargestFittingFont(font, {kLargestPixelSize, kSmallestPixelSize, QFont::SemiCondensed},
+                              labels);
 }
 
 QString Text(const std::string& text) {
