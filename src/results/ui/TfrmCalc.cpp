@@ -196,6 +196,7 @@ void TfrmCalc::CreateMenus() {
 
     QMenu* quick = menuBar()->addMenu(QStringLiteral("&Quick Help"));
     quick->setObjectName("mnuQuickHelp");
+    // "mnuGenereal" is the item's documented control name, spelling and all; kept on purpose.
     add(quick, "mnuGenereal", QStringLiteral("&General - This screen only"),
         &TfrmCalc::mnuGenerealClick);
     add(quick, "hlpRiskCategories", QStringLiteral("&RiskCategories"),
