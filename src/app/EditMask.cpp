@@ -2,6 +2,28 @@
 
 namespace velmora {
 
+namespace {
+
+bool IsDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
+
+std::string Count(std::size_t n, const char* word) {
+    return std::to_string(n) + ' ' + word + (n == 1 ? "" : "s");
+}
+
+// The form of a cell of n digit positions: "3 digits, for example 065".
+std::string DigitsForm(std::size_t n) {
+    if (n == 1) {
+        return "1 digit, 0 to 9";
+    }
+    std::string example = "065";
+    example.resize(n, '0');
+    return Count(n, "digit") + ", for example " + example;
+}
+
+} // namespace
+
 EditMask::EditMask(std::string_view mask) {
     bool upper = false;
     for (char m : mask) {
@@ -9,18 +31,8 @@ EditMask::EditMask(std::string_view mask) {
             upper = true;
             continue;
         }
-        ++positions_;
-        if (m == '0') {
-            if (!slots_.empty() && slots_.back().kind == Kind::Digits) {
-                ++slots_.back().width;
-            } else {
-                slots_.push_back({Kind::Digits, 1, upper});
-            }
-        } else if (m == 'L') {
-            slots_.push_back({Kind::Letter, 1, upper});
-        } else {
-            slots_.push_back({Kind::Any, 1, upper});
-        }
+        const Kind kind = m == '0' ? Kind::Digit : m == 'L' ? Kind::Letter : Kind::Any;
+        slots_.push_back({kind, upper});
     }
 }
 
@@ -72,46 +84,33 @@ char32_t EditMask::ToUpper(char32_t c) {
 }
 
 std::optional<EditMask::Match> EditMask::Fit(std::u32string_view text) const {
-    Match match;
-    match.text.reserve(text.size());
     for (char32_t c : text) {
         if (IsControl(c)) {
             return std::nullopt;
         }
     }
+    Match match;
     if (slots_.empty()) {
         match.text.assign(text.begin(), text.end());
         return match;
     }
-    std::size_t i = 0;
-    for (const Slot& slot : slots_) {
-        switch (slot.kind) {
-        case Kind::Digits:
-            for (std::size_t k = 0;
-                 k < slot.width && i < text.size() && text[i] >= U'0' && text[i] <= U'9'; ++k) {
-                match.text.push_back(text[i++]);
-            }
-            break;
-        case Kind::Letter:
-            if (i == text.size()) {
-                match.complete = false;
-            } else if (IsLetter(text[i])) {
-                match.text.push_back(slot.upper ? ToUpper(text[i]) : text[i]);
-                ++i;
-            } else {
-                return std::nullopt;
-            }
-            break;
-        case Kind::Any:
-            if (i < text.size()) {
-                match.text.push_back(slot.upper ? ToUpper(text[i]) : text[i]);
-                ++i;
-            }
-            break;
-        }
-    }
-    if (i != text.size()) {
+    if (text.size() > slots_.size()) {
         return std::nullopt;
+    }
+    match.text.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const Slot& slot = slots_[i];
+        const char32_t c = text[i];
+        if ((slot.kind == Kind::Digit && !IsDigit(c)) ||
+            (slot.kind == Kind::Letter && !IsLetter(c))) {
+            return std::nullopt;
+        }
+        match.text.push_back(slot.upper ? ToUpper(c) : c);
+    }
+    for (std::size_t i = text.size(); i < slots_.size(); ++i) {
+        if (slots_[i].kind != Kind::Any) {
+            match.complete = false;
+        }
     }
     return match;
 }
@@ -143,6 +142,65 @@ std::optional<std::u32string> EditMask::Admit(std::u32string_view before,
 bool EditMask::IsComplete(std::u32string_view text) const {
     std::optional<Match> match = Fit(text);
     return match && match->complete;
+}
+
+std::size_t EditMask::RunLength(std::size_t first) const {
+    std::size_t last = first;
+    while (last < slots_.size() && slots_[last].kind == slots_[first].kind) {
+        ++last;
+    }
+    return last - first;
+}
+
+std::string EditMask::Hint(std::u32string_view text) const {
+    for (char32_t c : text) {
+        if (IsControl(c)) {
+            return "No tabs or line breaks";
+        }
+    }
+    const std::size_t n = slots_.size();
+    if (n == 0) {
+        return {};
+    }
+    if (RunLength(0) == n) {
+        switch (slots_[0].kind) {
+        case Kind::Digit:
+            for (char32_t c : text) {
+                if (!IsDigit(c)) {
+                    return "Whole numbers only";
+                }
+            }
+            return DigitsForm(n);
+        case Kind::Letter:
+            // The program's one-letter cells are its yes/no flags.
+            return n == 1 ? "Y or N" : Count(n, "letter");
+        case Kind::Any:
+            return "Up to " + Count(n, "character");
+        }
+    }
+    std::string hint;
+    for (std::size_t i = 0; i < n;) {
+        const std::size_t run = RunLength(i);
+        if (!hint.empty()) {
+            hint += ", then ";
+        }
+        switch (slots_[i].kind) {
+        case Kind::Digit:
+            hint += Count(run, "digit");
+            break;
+        case Kind::Letter:
+            hint += Count(run, "letter");
+            break;
+        case Kind::Any:
+            hint += "up to " + Count(run, "character");
+            break;
+        }
+        i += run;
+    }
+    if (hint[0] == 'u') {
+        hint[0] = 'U';
+    }
+    return hint;
 }
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 // The input mask of a grid cell. A mask is a string of position letters:
-//   "0"  one digit position
+//   "0"  one required digit
 //   "c"  one optional position for any character
 //   "L"  one required letter
 //   ">"  not a position: the letters in the positions after it are upper case
@@ -8,17 +8,16 @@
 // nothing but control characters.
 //
 // How the rules apply to what a user types:
-// - Characters fill the positions from the left; a cell holds at most as many
-//   characters as its mask has positions, each of the kind its position takes.
-//   No position takes a control character.
-// - A run of "0" positions is one number field: the digits stand right-aligned
-//   in it, and its unfilled leading positions count as blanks. So a cell with
-//   mask "000000" takes "40000" and a cell with "00" takes "7", and an emptied
-//   number cell is complete too (the screens read an empty cell as 0). No sign
-//   and no blank can be typed into a number field.
-// - An "L" position must hold a letter for the cell to be complete: a ">L"
-//   flag cell that the user emptied cannot be left (the grid refuses it and
-//   Escape brings back the old text).
+// - Characters fill the positions from the left, each of the kind its position
+//   takes; a cell holds at most as many characters as its mask has positions.
+//   No position takes a control character, and no digit position a sign, a
+//   blank, a decimal point or a comma.
+// - A text is complete when every required position holds its character. So a
+//   cell with mask "000" is complete with "065" but not with "65", and an
+//   emptied cell with mask "000000" is not complete either. A changed cell
+//   that is not complete cannot be left (the grid refuses it and Escape brings
+//   back the old text); while it is typed, any beginning of a complete text
+//   stands in the cell.
 // - A cell may show a text that does not fit its mask (a value read from the
 //   plan file, such as "-5" or a long name). Such a text may be shortened while
 //   it is edited, but it is only complete once it fits.
@@ -38,7 +37,7 @@ public:
 
     bool IsEmpty() const { return slots_.empty(); }
     // The number of character positions, the longest text that fits.
-    std::size_t Positions() const { return positions_; }
+    std::size_t Positions() const { return slots_.size(); }
 
     // The text as it stands in the mask (letters after ">" upper case), or
     // nothing when it cannot stand there.
@@ -53,15 +52,20 @@ public:
     // Whether the text fits and fills every required position.
     bool IsComplete(std::u32string_view text) const;
 
+    // What the cell takes, in a few plain words, for a text that the mask
+    // refused or that does not complete it ("Whole numbers only", "3 digits,
+    // for example 065", "Up to 10 characters", "Y or N"). Empty for a mask
+    // that restricts nothing.
+    std::string Hint(std::u32string_view text) const;
+
     static bool IsLetter(char32_t c);
     static bool IsControl(char32_t c);
     static char32_t ToUpper(char32_t c);
 
 private:
-    enum class Kind { Digits, Letter, Any };
+    enum class Kind { Digit, Letter, Any };
     struct Slot {
         Kind kind;
-        std::size_t width; // digit positions of a number field, else 1
         bool upper;
     };
     struct Match {
@@ -69,9 +73,10 @@ private:
         bool complete = true;
     };
     std::optional<Match> Fit(std::u32string_view text) const;
+    // The number of positions of the run of one kind that begins at `first`.
+    std::size_t RunLength(std::size_t first) const;
 
     std::vector<Slot> slots_;
-    std::size_t positions_ = 0;
 };
 
 } // namespace velmora

@@ -13,27 +13,30 @@ std::optional<std::u32string> Conform(const char* mask, std::u32string_view text
     return EditMask(mask).Conform(text);
 }
 
-TEST(EditMaskTest, NumberFieldsTakeUpToTheirWidthInDigits) {
+TEST(EditMaskTest, DigitPositionsTakeOneDigitEach) {
     EXPECT_EQ(EditMask("000000").Positions(), 6u);
-    EXPECT_EQ(Conform("000000", U"40000"), U"40000");
+    EXPECT_EQ(Conform("000000", U"040000"), U"040000");
     EXPECT_EQ(Conform("000000", U"999999"), U"999999");
+    EXPECT_EQ(Conform("000000", U"4000"), U"4000") << "while it is typed";
     EXPECT_EQ(Conform("000000", U"1000000"), std::nullopt) << "seven digits in six positions";
-    EXPECT_EQ(Conform("00", U"7"), U"7");
     EXPECT_EQ(Conform("0", U"12"), std::nullopt);
-    for (const char32_t* refused : {U"-5", U"+5", U" 5", U"5 ", U"1a", U"x", U"1.5"}) {
+    for (const char32_t* refused : {U"-5", U"+5", U" 5", U"5 ", U"1a", U"x", U"4.5", U"4,5"}) {
         EXPECT_EQ(Conform("000000", refused), std::nullopt)
             << "accepted \""
             << std::string(refused, refused + std::char_traits<char32_t>::length(refused)) << "\"";
     }
 }
 
-TEST(EditMaskTest, ShortAndEmptyNumbersAreComplete) {
-    const EditMask budget("000000");
-    EXPECT_TRUE(budget.IsComplete(U"40000"));
-    EXPECT_TRUE(budget.IsComplete(U"7"));
-    EXPECT_TRUE(budget.IsComplete(U"")) << "an emptied number cell gives 0";
-    EXPECT_FALSE(budget.IsComplete(U"1234567"));
-    EXPECT_FALSE(budget.IsComplete(U"-5")) << "a plan-file value that does not fit";
+TEST(EditMaskTest, EveryDigitPositionIsRequired) {
+    const EditMask age("000");
+    EXPECT_TRUE(age.IsComplete(U"065"));
+    EXPECT_TRUE(age.IsComplete(U"000"));
+    EXPECT_FALSE(age.IsComplete(U"65"));
+    EXPECT_FALSE(age.IsComplete(U"")) << "an emptied cell fills no position";
+    EXPECT_FALSE(age.IsComplete(U"0650"));
+    EXPECT_FALSE(age.IsComplete(U"-65")) << "a plan-file value that does not fit";
+    EXPECT_TRUE(EditMask("0").IsComplete(U"3"));
+    EXPECT_FALSE(EditMask("00").IsComplete(U"7"));
 }
 
 TEST(EditMaskTest, OptionalCharacterPositionsTakeAnythingButControls) {
@@ -75,12 +78,14 @@ TEST(EditMaskTest, UpperCaseAppliesOnlyAfterTheMarker) {
 }
 
 TEST(EditMaskTest, MixedMasksFillFromTheLeft) {
-    const EditMask mask("00L");
-    EXPECT_EQ(mask.Conform(U"12A"), U"12A");
-    EXPECT_EQ(mask.Conform(U"1A"), U"1A") << "the number field may be short";
-    EXPECT_EQ(mask.Conform(U"A"), U"A") << "or empty";
-    EXPECT_EQ(mask.Conform(U"123"), std::nullopt);
-    EXPECT_TRUE(mask.IsComplete(U"A"));
+    const EditMask mask("00Lc");
+    EXPECT_EQ(mask.Conform(U"12a"), U"12a");
+    EXPECT_EQ(mask.Conform(U"1"), U"1");
+    EXPECT_EQ(mask.Conform(U"1A"), std::nullopt) << "the letter position is the third";
+    EXPECT_EQ(mask.Conform(U"A"), std::nullopt);
+    EXPECT_EQ(mask.Conform(U"12A?!"), std::nullopt);
+    EXPECT_TRUE(mask.IsComplete(U"12A")) << "the last position is optional";
+    EXPECT_TRUE(mask.IsComplete(U"12A?"));
     EXPECT_FALSE(mask.IsComplete(U"12"));
 }
 
@@ -100,8 +105,27 @@ TEST(EditMaskTest, TextsThatDoNotFitMayOnlyBeShortened) {
     EXPECT_EQ(budget.Admit(U"1234567", U"12345678"), std::nullopt);
     EXPECT_EQ(budget.Admit(U"-5", U"-55"), std::nullopt);
     EXPECT_EQ(budget.Admit(U"12", U"123"), U"123");
+    EXPECT_EQ(budget.Admit(U"12", U"12.5"), std::nullopt);
     EXPECT_EQ(EditMask(">L").Admit(U"", U"n"), U"N");
     EXPECT_EQ(EditMask("ccc").Admit(U"abcdef", U"ab\n"), std::nullopt);
+}
+
+TEST(EditMaskTest, HintsSayWhatTheCellTakes) {
+    EXPECT_EQ(EditMask("00").Hint(U"4."), "Whole numbers only");
+    EXPECT_EQ(EditMask("000000").Hint(U"12,"), "Whole numbers only");
+    EXPECT_EQ(EditMask("000").Hint(U"-"), "Whole numbers only");
+    EXPECT_EQ(EditMask("000").Hint(U"0655"), "3 digits, for example 065");
+    EXPECT_EQ(EditMask("000").Hint(U"65"), "3 digits, for example 065") << "left incomplete";
+    EXPECT_EQ(EditMask("00").Hint(U""), "2 digits, for example 06");
+    EXPECT_EQ(EditMask("000000").Hint(U"1234567"), "6 digits, for example 065000");
+    EXPECT_EQ(EditMask("0").Hint(U"12"), "1 digit, 0 to 9");
+    EXPECT_EQ(EditMask("cccccccccc").Hint(U"Treasury 2010"), "Up to 10 characters");
+    EXPECT_EQ(EditMask(">L").Hint(U"5"), "Y or N");
+    EXPECT_EQ(EditMask(">L").Hint(U"YN"), "Y or N");
+    EXPECT_EQ(EditMask("00Lc").Hint(U"1A"), "2 digits, then 1 letter, then up to 1 character");
+    EXPECT_EQ(EditMask("ccc").Hint(U"a\tb"), "No tabs or line breaks");
+    EXPECT_EQ(EditMask("").Hint(U"a\nb"), "No tabs or line breaks");
+    EXPECT_EQ(EditMask("").Hint(U"x"), "");
 }
 
 } // namespace
