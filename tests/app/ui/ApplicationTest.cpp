@@ -221,14 +221,14 @@ TEST_F(ApplicationTest, EachShowingRefillsTheScreenFromThePlan) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(input));
     EXPECT_TRUE(input->findChild<QPushButton*>("btnResults")->hasFocus());
     budget->setFocus();
-    test::TypeKeys("25000");
+    test::TypeKeys("025000");
     EXPECT_EQ(app->Work().plan.AnnualBudget, 25000);
 
     QTest::mouseClick(input->findChild<QPushButton*>("btnReturnToTiltleScreen"), Qt::LeftButton);
     EXPECT_EQ(app->Current(), Screen::Title);
     EXPECT_FALSE(input->isVisible());
     QTest::mouseClick(title->findChild<QPushButton*>("btnEnterData"), Qt::LeftButton);
-    EXPECT_EQ(budget->Cells(0, 0), "25000") << "the values typed before";
+    EXPECT_EQ(budget->Cells(0, 0), "25000") << "the values typed before, from the plan";
 
     app->Work().plan.AnnualBudget = 777; // e.g. changed by another screen
     app->Show(Screen::Title);

@@ -33,29 +33,30 @@ using test::PressKey;
 using test::RowTexts;
 using test::TypeKeys;
 
-// What the user types, row by row; the expected plan below holds the same
-// values. An empty cell is passed over with Tab, as a user skips a column.
+// What the user types, row by row, every digit position of a cell filled; the
+// expected plan below holds the same values. An empty cell is passed over with
+// Tab, as a user skips a column.
 const QStringList kIras[] = {
-    {"Fidelity", "0", "185000", "0", "3200", "6", "2", "2"},
-    {"Schwab CD", "0", "92000", "4", "", "", "0", "0"},
-    {"Spouse IRA", "0", "41000", "0", "900", "5", "3", "3"},
+    {"Fidelity", "000000", "185000", "00", "03200", "06", "02", "2"},
+    {"Schwab CD", "000000", "092000", "04", "", "", "00", "0"},
+    {"Spouse IRA", "000000", "041000", "00", "00900", "05", "03", "3"},
 };
 const QStringList kRoths[] = {
-    {"Roth Vangd", "30000", "52000", "0", "800", "7", "2", "2"},
-    {"Roth bond", "12000", "15500", "3", "", "", "1", "1"},
+    {"Roth Vangd", "030000", "052000", "00", "00800", "07", "02", "2"},
+    {"Roth bond", "012000", "015500", "03", "", "", "01", "1"},
 };
 const QStringList kEquities[] = {
-    {"Acme Corp", "20000", "35000", "0", "700", "300", "5", "y", "n", "3", "3"},
-    {"Index Fund", "40000", "62000", "0", "1100", "900", "6", "Y", "N", "2", "2"},
-    {"Muni Fund", "25000", "24000", "900", "0", "0", "1", "n", "y", "1", "1"},
-    {"Utility Co", "8000", "11000", "450", "0", "0", "2", "N", "N", "4", "3"},
+    {"Acme Corp", "020000", "035000", "000000", "000700", "000300", "05", "y", "n", "03", "3"},
+    {"Index Fund", "040000", "062000", "000000", "001100", "000900", "06", "Y", "N", "02", "2"},
+    {"Muni Fund", "025000", "024000", "000900", "000000", "000000", "01", "n", "y", "01", "1"},
+    {"Utility Co", "008000", "011000", "000450", "000000", "000000", "02", "N", "N", "04", "3"},
 };
 // The treasury's tax flag is forgotten: leaving the table makes it "N".
 const QStringList kDebts[] = {
-    {"City bond", "10000", "10250", "5", "Y", "1", "0"},
-    {"Bank CD", "25000", "25000", "3", "N", "0", "0"},
-    {"Treasury", "20000", "19800", "4", "", "0", "0"},
-    {"Corp XYZ", "15000", "14100", "7", "N", "3", "4"},
+    {"City bond", "010000", "010250", "05", "Y", "1", "00"},
+    {"Bank CD", "025000", "025000", "03", "N", "0", "00"},
+    {"Treasury", "020000", "019800", "04", "", "0", "00"},
+    {"Corp XYZ", "015000", "014100", "07", "N", "3", "04"},
 };
 
 PlanData ExpectedPlan() {
@@ -163,40 +164,40 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     QTest::mouseClick(married, Qt::LeftButton, {}, QPoint(8, married->height() / 2));
     StringGrid& age = Grid(Screen::DataInput, "StringGridAge");
     ClickCell(age, 0, 0);
-    TypeKeys("71");
+    TypeKeys("071");
     PressKey(Qt::Key_Tab);
-    TypeKeys("68");
+    TypeKeys("068");
     PressKey(Qt::Key_Return);
     for (const auto& [name, keys] :
-         {std::pair{"StringGridBudget", "100000"}, std::pair{"StringGridInflation", "3"},
-          std::pair{"StringGridStateTaxRate", "5"}}) {
+         {std::pair{"StringGridBudget", "100000"}, std::pair{"StringGridInflation", "03"},
+          std::pair{"StringGridStateTaxRate", "05"}}) {
         StringGrid& grid = Grid(Screen::DataInput, name);
         ClickCell(grid, 0, 0);
         TypeKeys(keys);
         PressKey(Qt::Key_Return);
         EXPECT_EQ(grid.Cells(0, 0), keys) << name;
     }
-    EXPECT_EQ(RowTexts(age, 0), QStringList({"71", "68"}));
+    EXPECT_EQ(RowTexts(age, 0), QStringList({"071", "068"}));
 
     // Continued earnings and entitlements open with the focus in their first value
     // cell; a click on that cell, the current one, goes straight into it.
     Click(Screen::DataInput, "btnEarn", Screen::Earnings);
     ClickCell(Grid(Screen::Earnings, "StringGridEarnings"), 0, 1);
-    TypeKeys("800");
+    TypeKeys("0800");
     PressKey(Qt::Key_Tab);
     TypeKeys("1200");
     PressKey(Qt::Key_Return);
     EXPECT_EQ(RowTexts(Grid(Screen::Earnings, "StringGridEarnings"), 1),
-              QStringList({"800", "1200"}));
+              QStringList({"0800", "1200"}));
     Click(Screen::Earnings, "btnReturnToDataInput", Screen::DataInput);
 
     Click(Screen::DataInput, "btnEntitlements", Screen::Entitlements);
-    for (const char* keys : {"1900", "1100", "1500", "400", "0", "150"}) {
+    for (const char* keys : {"1900", "1100", "01500", "00400", "00000", "00150"}) {
         TypeKeys(keys);
         PressKey(Qt::Key_Tab); // across the row, then over the title column to the next one
     }
     StringGrid& entitlements = Grid(Screen::Entitlements, "StringGridEntitlements");
-    EXPECT_EQ(RowTexts(entitlements, 3), QStringList({"Tax Free Benefits", "0", "150"}));
+    EXPECT_EQ(RowTexts(entitlements, 3), QStringList({"Tax Free Benefits", "00000", "00150"}));
     Click(Screen::Entitlements, "btnReturnToDataInput", Screen::DataInput);
 
     // Both IRA tables; going from one to the other leaves the first.
@@ -204,7 +205,7 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     TypeRows(Grid(Screen::IRAs, "StringGridIRAs"), kIras);
     TypeRows(Grid(Screen::IRAs, "StringGridRothIRAs"), kRoths);
     EXPECT_EQ(RowTexts(Grid(Screen::IRAs, "StringGridRothIRAs"), 1),
-              QStringList({"Roth bond", "12000", "15500", "3", "", "", "1", "1"}));
+              QStringList({"Roth bond", "012000", "015500", "03", "", "", "01", "1"}));
     Click(Screen::IRAs, "btnReturnToMiscInput", Screen::DataInput);
 
     // Leaving the equity table shows that the fund bought above its value has a

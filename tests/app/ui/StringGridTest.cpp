@@ -5,7 +5,9 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/QtDialogs.h"
+#include "app/ui/widgets/CellHint.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -89,9 +91,10 @@ TEST_F(StringGridTest, EveryChangeOfTheTextReachesTheHandler) {
     EXPECT_EQ(grid->Cells(0, 1), "42") << "the cell follows the editor";
     PressKey(Qt::Key_Backspace);
     EXPECT_EQ(edits.back(), (Edit{0, 1, "4"}));
+    TypeKeys("3");
     PressKey(Qt::Key_Return);
     EXPECT_FALSE(grid->IsEditing());
-    EXPECT_EQ(grid->Cells(0, 1), "4");
+    EXPECT_EQ(grid->Cells(0, 1), "43");
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
@@ -105,6 +108,34 @@ TEST_F(StringGridTest, TheMaskFiltersWhatCanBeTyped) {
     TypeInto(2, 0, "Any text, 12");
     EXPECT_EQ(grid->Cells(2, 0), "Any text, 12") << "no mask, no limit";
     PressKey(Qt::Key_Return);
+}
+
+TEST_F(StringGridTest, ARefusedKeyShowsWhatTheCellTakes) {
+    TypeInto(0, 0, "4.");
+    ASSERT_TRUE(grid->IsEditing());
+    QLabel* hint = CellHint::Of(*grid->Editor());
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "Whole numbers only");
+    TypeKeys("5");
+    EXPECT_EQ(grid->Cells(0, 0), "45") << "the point is refused, the digits stand";
+    EXPECT_TRUE(hint->isVisible()) << "the note stays while the user types on";
+    EXPECT_TRUE(grid->Editor()->hasFocus());
+    TypeKeys("6");
+    EXPECT_EQ(hint->text(), "2 digits, for example 06");
+    PressKey(Qt::Key_Return);
+
+    TypeInto(1, 0, "7");
+    ASSERT_TRUE(grid->IsEditing());
+    ASSERT_NE(CellHint::Of(*grid->Editor()), nullptr);
+    EXPECT_EQ(CellHint::Of(*grid->Editor())->text(), "Y or N");
+    PressKey(Qt::Key_Escape);
+
+    TypeInto(2, 0, "1,5.");
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_EQ(CellHint::Of(*grid->Editor()), nullptr) << "a cell without a mask refuses nothing";
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
 TEST_F(StringGridTest, EscapeRestoresThePreviousText) {
@@ -128,7 +159,9 @@ TEST_F(StringGridTest, SettingACellFiresNoEditEvenWhileItIsEdited) {
     EXPECT_EQ(grid->Editor()->text(), "0");
     EXPECT_EQ(edits.size(), 1u);
     PressKey(Qt::Key_Return);
+    EXPECT_FALSE(grid->IsEditing()) << "the program's own text may be left although it is short";
     EXPECT_EQ(grid->Cells(0, 0), "0");
+    EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
 TEST_F(StringGridTest, AChangedCellMissingARequiredLetterIsRefused) {
@@ -182,17 +215,38 @@ TEST_F(StringGridTest, APressRefusedWhileTheBoxRunsItsEventsGivesOneBox) {
     EXPECT_TRUE(grid->Editor()->hasFocus());
 }
 
-TEST_F(StringGridTest, UnchangedOrCompleteCellsMayBeLeft) {
+TEST_F(StringGridTest, ANumberCellIsLeftOnlyWithEveryDigit) {
+    grid->SetCells(0, 0, "12");
     TypeInto(0, 0, "5");
-    PressKey(Qt::Key_Backspace); // emptied number cell: complete, gives 0
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Tab);
+    ASSERT_TRUE(grid->IsEditing()) << "one digit of two";
+    QLabel* hint = CellHint::Of(*grid->Editor());
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "2 digits, for example 06") << "after the box, the form it takes";
+
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(edits.back(), (Edit{0, 0, ""}));
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(grid->IsEditing()) << "an emptied cell fills no position";
+
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(grid->Cells(0, 0), "12");
+    EXPECT_EQ(edits.back(), (Edit{0, 0, "12"}));
+    dialogs.VerifyAllShown();
+
+    TypeInto(0, 0, "05");
     PressKey(Qt::Key_Tab);
     EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->Cells(0, 0), "05");
     EXPECT_EQ(grid->Col(), 1);
     PressKey(Qt::Key_F2); // opens the empty flag cell and leaves it unchanged
     ASSERT_TRUE(grid->IsEditing());
     PressKey(Qt::Key_Tab);
     EXPECT_FALSE(grid->IsEditing());
-    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_EQ(dialogs.Boxes().size(), 2u);
 }
 
 TEST_F(StringGridTest, TabWalksTheCellsAndLeavesAfterTheLast) {
@@ -250,12 +304,12 @@ TEST_F(StringGridTest, KeysTypedRightAfterAClickOnTheCurrentCellReachIt) {
 }
 
 TEST_F(StringGridTest, TheGridIsLeftWhenAButtonIsPressed) {
-    TypeInto(0, 0, "3");
+    TypeInto(0, 0, "03");
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(grid->IsEditing());
-    EXPECT_EQ(grid->Cells(0, 0), "3");
+    EXPECT_EQ(grid->Cells(0, 0), "03");
     grid->setFocus();
     grid->SetCurrentCell(2, 0);
     PressKey(Qt::Key_Right);

@@ -7,9 +7,11 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "app/ui/widgets/CellHint.h"
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -97,7 +99,7 @@ TEST_F(TfrmDataInputTest, EscapeInTheSpouseCellOfASingleHouseholdKeepsTheSpouseA
     Click(Married());
     EXPECT_EQ(Grid("StringGridAge")->Cells(1, 0), "58");
 
-    TypeInto("StringGridAge", 1, "63");
+    TypeInto("StringGridAge", 1, "063");
     PressKey(Qt::Key_Return);
     Click(Single());
     TypeInto("StringGridAge", 1, "1");
@@ -126,20 +128,23 @@ TEST_F(TfrmDataInputTest, AnUnknownMaritalStatusSelectsNeither) {
 
 TEST_F(TfrmDataInputTest, EveryKeystrokeIsStored) {
     Open();
-    TypeInto("StringGridBudget", 0, "4");
+    TypeInto("StringGridBudget", 0, "0");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 0);
+    TypeKeys("4");
     EXPECT_EQ(workspace.plan.AnnualBudget, 4);
     TypeKeys("0000");
     EXPECT_EQ(workspace.plan.AnnualBudget, 40000);
     PressKey(Qt::Key_Return);
 
-    TypeInto("StringGridAge", 0, "66");
+    TypeInto("StringGridAge", 0, "066");
     EXPECT_EQ(workspace.plan.AgeSelf, 66);
     PressKey(Qt::Key_Tab);
-    TypeKeys("64");
+    TypeKeys("064");
     EXPECT_EQ(workspace.plan.AgeSpouse, 64) << "Tab moved on to the spouse cell";
 
-    TypeInto("StringGridInflation", 0, "2");
+    TypeInto("StringGridInflation", 0, "02");
     EXPECT_EQ(workspace.plan.InflationRate, 2);
+    PressKey(Qt::Key_Return);
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
@@ -154,7 +159,33 @@ TEST_F(TfrmDataInputTest, TheStateRateAlsoSetsTheAppliedRate) {
     EXPECT_EQ(workspace.plan.StateTaxRate, 75) << "two digit positions only";
 }
 
-TEST_F(TfrmDataInputTest, ClearingTheBudgetGivesZeroAndMayBeLeft) {
+TEST_F(TfrmDataInputTest, AnAgeOfTwoDigitsCannotBeLeft) {
+    Open();
+    StringGrid* age = Grid("StringGridAge");
+    TypeInto("StringGridAge", 0, "65");
+    EXPECT_EQ(workspace.plan.AgeSelf, 65) << "stored at once";
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Tab);
+    dialogs.VerifyAllShown();
+    ASSERT_TRUE(age->IsEditing());
+    EXPECT_EQ(age->Col(), 0);
+    EXPECT_TRUE(age->Editor()->hasFocus());
+    ASSERT_NE(CellHint::Of(*age->Editor()), nullptr);
+    EXPECT_EQ(CellHint::Of(*age->Editor())->text(), "3 digits, for example 065");
+
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(age->Cells(0, 0), "60");
+    EXPECT_EQ(workspace.plan.AgeSelf, 60) << "the field follows the restored cell";
+
+    TypeInto("StringGridAge", 0, "065");
+    PressKey(Qt::Key_Tab);
+    EXPECT_FALSE(age->IsEditing());
+    EXPECT_EQ(age->Col(), 1);
+    EXPECT_EQ(workspace.plan.AgeSelf, 65);
+    EXPECT_EQ(dialogs.Boxes().size(), 1u);
+}
+
+TEST_F(TfrmDataInputTest, ClearingTheBudgetGivesZeroAtOnceButIsNoEntry) {
     workspace.plan.AnnualBudget = 40000;
     Open();
     StringGrid* budget = Grid("StringGridBudget");
@@ -162,8 +193,18 @@ TEST_F(TfrmDataInputTest, ClearingTheBudgetGivesZeroAndMayBeLeft) {
     PressKey(Qt::Key_Backspace);
     EXPECT_EQ(budget->Cells(0, 0), "");
     EXPECT_EQ(workspace.plan.AnnualBudget, 0);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     QTest::mouseClick(Find<QPushButton>("btnResults"), Qt::LeftButton);
-    EXPECT_TRUE(dialogs.Boxes().empty());
+    dialogs.VerifyAllShown();
+    EXPECT_TRUE(shell.shown.empty()) << "the empty cell fills none of its six positions";
+    ASSERT_TRUE(budget->IsEditing());
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(budget->Cells(0, 0), "40000");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 40000);
+
+    TypeInto("StringGridBudget", 0, "000000");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 0);
+    QTest::mouseClick(Find<QPushButton>("btnResults"), Qt::LeftButton);
     EXPECT_FALSE(budget->IsEditing());
     ASSERT_EQ(shell.shown.size(), 1u);
     EXPECT_EQ(shell.shown[0], Screen::Results);

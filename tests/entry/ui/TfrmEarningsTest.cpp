@@ -6,8 +6,8 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
+#include "app/ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,8 +16,11 @@
 namespace velmora {
 namespace {
 
+using test::BoxKind;
 using test::PressKey;
 using test::TypeKeys;
+
+const QString kInvalidInput = "Invalid input value.  Use escape key to abandon changes";
 
 class TfrmEarningsTest : public ::testing::Test {
 protected:
@@ -111,14 +114,19 @@ TEST_F(TfrmEarningsTest, TypingStoresEveryChangeUpToFourDigits) {
     PressKey(Qt::Key_Tab);
     EXPECT_EQ(Grid()->Col(), 1);
     TypeKeys("75");
-    EXPECT_EQ(workspace.plan.EarningsSpouse, 75) << "a short amount is complete";
+    EXPECT_EQ(workspace.plan.EarningsSpouse, 75);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(Grid()->IsEditing()) << "two digits of four";
+    TypeKeys("00");
+    EXPECT_EQ(workspace.plan.EarningsSpouse, 7500);
     PressKey(Qt::Key_Return);
     EXPECT_FALSE(Grid()->IsEditing());
-    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_EQ(dialogs.Boxes().size(), 1u);
 
     form.StringGridEarningsSetEditText(0, 0, "99"); // the title row stores nothing
     EXPECT_EQ(workspace.plan.EarningsSelf, 1234);
-    EXPECT_EQ(workspace.plan.EarningsSpouse, 75);
+    EXPECT_EQ(workspace.plan.EarningsSpouse, 7500);
 }
 
 TEST_F(TfrmEarningsTest, ClearingACellGivesZero) {
@@ -129,8 +137,13 @@ TEST_F(TfrmEarningsTest, ClearingACellGivesZero) {
     PressKey(Qt::Key_Backspace);
     EXPECT_EQ(Grid()->Cells(0, 1), "");
     EXPECT_EQ(workspace.plan.EarningsSelf, 0);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     PressKey(Qt::Key_Return);
-    EXPECT_TRUE(dialogs.Boxes().empty()) << "an empty amount may be left";
+    EXPECT_TRUE(Grid()->IsEditing()) << "an empty amount is no entry";
+    TypeKeys("0000");
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(Grid()->IsEditing());
+    EXPECT_EQ(workspace.plan.EarningsSelf, 0);
     form.FormActivate();
     EXPECT_EQ(Grid()->Cells(0, 1), "0");
 }

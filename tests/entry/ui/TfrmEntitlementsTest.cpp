@@ -6,8 +6,8 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
+#include "app/ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,8 +16,11 @@
 namespace velmora {
 namespace {
 
+using test::BoxKind;
 using test::PressKey;
 using test::TypeKeys;
+
+const QString kInvalidInput = "Invalid input value.  Use escape key to abandon changes";
 
 class TfrmEntitlementsTest : public ::testing::Test {
 protected:
@@ -115,7 +118,7 @@ TEST_F(TfrmEntitlementsTest, SocialSecurityTakesFourDigitsPensionsAndBenefitsFiv
     Enter(1, 2, "123456");
     Enter(2, 2, "99999");
     Enter(1, 3, "543210");
-    Enter(2, 3, "12");
+    Enter(2, 3, "00012");
     const PlanData& plan = workspace.plan;
     EXPECT_EQ(plan.SocialSecuritySelf, 1234);
     EXPECT_EQ(plan.SocialSecuritySpouse, 9876);
@@ -142,8 +145,13 @@ TEST_F(TfrmEntitlementsTest, ClearingACellGivesZero) {
     TypeKeys("3");
     PressKey(Qt::Key_Backspace);
     EXPECT_EQ(workspace.plan.PensionSelf, 0);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
     PressKey(Qt::Key_Return);
-    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_TRUE(grid->IsEditing()) << "an empty amount is no entry";
+    TypeKeys("00000");
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(workspace.plan.PensionSelf, 0);
     form.FormActivate();
     EXPECT_EQ(grid->Cells(1, 2), "0");
 }

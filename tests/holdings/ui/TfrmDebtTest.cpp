@@ -6,6 +6,7 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
+#include "app/ui/widgets/CellHint.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,7 @@ using test::TypeIntoCell;
 const QString kCategoryWarning =
     "The maximum Portfolio Risk Category is 3. The program will automatically insert 3 for any "
     "entries exceeding this value.";
+const QString kInvalidInput = "Invalid input value.  Use escape key to abandon changes";
 const QString kFlagWarning = "You must enter either a Y for Yes or an N for No. Entry of any other "
                              "letter will be interpreted as a No.";
 
@@ -113,6 +115,38 @@ TEST_F(TfrmDebtTest, ActivationAndEditing) {
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
+TEST_F(TfrmDebtTest, AnInterestRateOfFourAndAHalfShowsWhyThePointIsRefused) {
+    Rows()[0] = Bond("City Bond");
+    Activate();
+    Table().setFocus(Qt::OtherFocusReason);
+    Table().SetCurrentCell(3, 0);
+    test::TypeKeys("4.5");
+    ASSERT_TRUE(Table().IsEditing());
+    EXPECT_EQ(Table().Cells(3, 0), "45") << "no point in a whole-number cell";
+    EXPECT_EQ(Rows()[0].InterestRate, 45);
+    const QLabel* hint = CellHint::Of(*Table().Editor());
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "Whole numbers only");
+    test::PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Rows()[0].InterestRate, 5);
+
+    test::TypeKeys("7");
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    test::PressKey(Qt::Key_Tab);
+    dialogs.VerifyAllShown();
+    ASSERT_TRUE(Table().IsEditing()) << "one digit of the two";
+    EXPECT_EQ(CellHint::Of(*Table().Editor())->text(), "2 digits, for example 06");
+    test::TypeKeys("6");
+    EXPECT_EQ(Rows()[0].InterestRate, 76);
+    test::PressKey(Qt::Key_Backspace);
+    test::PressKey(Qt::Key_Backspace);
+    test::TypeKeys("05");
+    test::PressKey(Qt::Key_Tab);
+    EXPECT_FALSE(Table().IsEditing());
+    EXPECT_EQ(Rows()[0].InterestRate, 5);
+}
+
 TEST_F(TfrmDebtTest, LeavingTheTableCapsCategoriesThenAsksNamedRowsForYesOrNo) {
     Rows()[0] = Bond("Named");
     Rows()[0].FedTaxFree.clear();
@@ -141,8 +175,8 @@ TEST_F(TfrmDebtTest, DoneClearsTheRowsWithoutAName) {
     Rows()[0] = Bond("Kept", 8000);
     Rows()[0].Err = 1.25;
     Activate();
-    TypeIntoCell(Table(), 2, 1, "5000");
-    TypeIntoCell(Table(), 3, 1, "7");
+    TypeIntoCell(Table(), 2, 1, "005000");
+    TypeIntoCell(Table(), 3, 1, "07");
     TypeIntoCell(Table(), 4, 1, "y");
     TypeIntoCell(Table(), 5, 1, "2");
     Rows()[1].Err = 4.5;

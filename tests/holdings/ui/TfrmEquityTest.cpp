@@ -207,10 +207,10 @@ TEST_F(TfrmEquityTest, BothKindsOfDividendsInOneRowAreCleared) {
     Rows()[1] = Stock("Regular");
     Rows()[2] = Stock("Qualifying");
     Activate();
-    TypeIntoCell(Table(), 3, 0, "100");
-    TypeIntoCell(Table(), 4, 0, "200");
-    TypeIntoCell(Table(), 3, 1, "100");
-    TypeIntoCell(Table(), 4, 2, "200");
+    TypeIntoCell(Table(), 3, 0, "000100");
+    TypeIntoCell(Table(), 4, 0, "000200");
+    TypeIntoCell(Table(), 3, 1, "000100");
+    TypeIntoCell(Table(), 4, 2, "000200");
     dialogs.Expect(BoxKind::Warning, kDividendsWarning);
     LeaveTable();
     EXPECT_EQ(Rows()[0].RegularDividends, 0);
@@ -224,8 +224,8 @@ TEST_F(TfrmEquityTest, BothKindsOfDividendsInOneRowAreCleared) {
 TEST_F(TfrmEquityTest, ACapitalLossIsNotedEveryTimeAndKept) {
     Rows()[0] = Stock("Loser");
     Activate();
-    TypeIntoCell(Table(), 1, 0, "5000");
-    TypeIntoCell(Table(), 2, 0, "4000");
+    TypeIntoCell(Table(), 1, 0, "005000");
+    TypeIntoCell(Table(), 2, 0, "004000");
     dialogs.Expect(BoxKind::Information, kCapitalLoss);
     LeaveTable();
     ASSERT_EQ(dialogs.Boxes().size(), 1u);

@@ -103,12 +103,12 @@ TEST_F(TfrmCalcNavigationTest, ASpouseAmountHiddenForASingleHouseholdStillCounts
     Click(Screen::DataInput, "btnEarn");
     ASSERT_EQ(app->Current(), Screen::Earnings);
     EXPECT_FALSE(Earnings()->isColumnHidden(1));
-    Enter(Earnings(), 1, 1, "300");
+    Enter(Earnings(), 1, 1, "0300");
     EXPECT_EQ(Plan().EarningsSpouse, 300);
     Click(Screen::Earnings, "btnReturnToDataInput");
     ASSERT_EQ(app->Current(), Screen::DataInput);
     Click(Screen::DataInput, "btnEntitlements");
-    Enter(Entitlements(), 2, 2, "250");
+    Enter(Entitlements(), 2, 2, "00250");
     Click(Screen::Entitlements, "btnReturnToDataInput");
     ASSERT_EQ(app->Current(), Screen::DataInput);
 
@@ -150,7 +150,7 @@ TEST_F(TfrmCalcNavigationTest, OpeningTheResultsAgainShowsTheNewResults) {
 
     Click(Screen::Results, "btnReturn");
     Click(Screen::DataInput, "btnEntitlements");
-    Enter(Entitlements(), 1, 2, "2000");
+    Enter(Entitlements(), 1, 2, "02000");
     Click(Screen::Entitlements, "btnReturnToDataInput");
     Click(Screen::DataInput, "btnResults");
     EXPECT_EQ(Box("editEntitlements"), "24000");

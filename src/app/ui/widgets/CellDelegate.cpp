@@ -1,6 +1,7 @@
 #include "app/ui/widgets/CellDelegate.h"
 
 #include "app/EditMask.h"
+#include "app/ui/widgets/CellHint.h"
 #include "app/ui/widgets/MaskValidator.h"
 #include "app/ui/widgets/StringGrid.h"
 
@@ -18,7 +19,15 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     editor->setFrame(false);
     editor->setText(index.data(Qt::EditRole).toString());
     const QString mask = grid_.EditMaskFor(index.column(), index.row());
-    editor->setValidator(new MaskValidator(EditMask(mask.toStdString()), editor));
+    auto* validator = new MaskValidator(EditMask(mask.toStdString()), editor);
+    editor->setValidator(validator);
+    // A key the mask refuses beeps and says what the cell takes.
+    connect(editor, &QLineEdit::inputRejected, editor, [editor, validator] {
+        if (editor->hasFocus()) {
+            QApplication::beep();
+            CellHint::Show(*editor, validator->RefusedHint());
+        }
+    });
     grid_.EditorOpened(editor, index.column(), index.row());
     connect(editor, &QLineEdit::textEdited, &grid_,
             [grid = &grid_](const QString& text) { grid->EditorTextEdited(text); });

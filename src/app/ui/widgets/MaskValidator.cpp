@@ -13,6 +13,7 @@ QValidator::State MaskValidator::validate(QString& input, int& pos) const {
     const std::u32string after = input.toStdU32String();
     std::optional<std::u32string> admitted = mask_.Admit(last_.toStdU32String(), after);
     if (!admitted) {
+        refused_ = input;
         return Invalid;
     }
     if (*admitted != after) {
@@ -20,6 +21,10 @@ QValidator::State MaskValidator::validate(QString& input, int& pos) const {
         pos = std::min<int>(pos, static_cast<int>(input.size()));
     }
     return mask_.Conform(*admitted) ? Acceptable : Intermediate;
+}
+
+QString MaskValidator::RefusedHint() const {
+    return QString::fromStdString(mask_.Hint(refused_.toStdU32String()));
 }
 
 } // namespace velmora

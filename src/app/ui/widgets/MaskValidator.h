@@ -18,9 +18,13 @@ public:
 
     State validate(QString& input, int& pos) const override;
 
+    // What the cell takes, in plain words, for the text refused last.
+    QString RefusedHint() const;
+
 private:
     EditMask mask_;
     QString last_;
+    mutable QString refused_;
 };
 
 } // namespace velmora

@@ -1,8 +1,9 @@
 #include "app/ui/widgets/StringGrid.h"
 
-#include "app/ui/widgets/CellDelegate.h"
-#include "app/ui/Dialogs.h"
 #include "app/EditMask.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/widgets/CellDelegate.h"
+#include "app/ui/widgets/CellHint.h"
 #include "app/ui/widgets/FrozenTitleRows.h"
 
 #include <QApplication>
@@ -159,6 +160,9 @@ void StringGrid::SetCells(int col, int row, const QString& text) {
         setItem(row, col, cell);
     }
     cell->setText(text); // an open editor of this cell follows (CellDelegate::setEditorData)
+    if (editor_ != nullptr && col == editCol_ && row == editRow_) {
+        settledText_ = text; // the program's own text may be left as it is
+    }
 }
 
 QModelIndex StringGrid::NeighbourCell(bool next) const {
@@ -260,6 +264,7 @@ void StringGrid::EditorOpened(QLineEdit* editor, int col, int row) {
     editCol_ = col;
     editRow_ = row;
     originalText_ = Cells(col, row);
+    settledText_ = originalText_;
     editMask_ = EditMaskFor(col, row);
     // Watch presses elsewhere in the window: a cell that may not be left must
     // keep them from moving the focus or clicking a button.
@@ -283,8 +288,8 @@ bool StringGrid::MayLeaveEditor() {
         return true;
     }
     const QString text = editor_->text();
-    if (text == originalText_ ||
-        EditMask(editMask_.toStdString()).IsComplete(text.toStdU32String())) {
+    const EditMask mask(editMask_.toStdString());
+    if (text == originalText_ || text == settledText_ || mask.IsComplete(text.toStdU32String())) {
         return true;
     }
     // A mouse press gives the focus before it reaches the pressed widget:
@@ -297,6 +302,7 @@ bool StringGrid::MayLeaveEditor() {
     QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
     if (editor_ != nullptr) {
         editor_->setFocus(Qt::OtherFocusReason);
+        CellHint::Show(*editor_, QString::fromStdString(mask.Hint(text.toStdU32String())));
     }
     return false;
 }

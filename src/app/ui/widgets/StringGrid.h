@@ -10,10 +10,13 @@
 // A key typed into the current cell, F2, a double click or a click on the
 // current cell opens its editor at once.
 // Tab moves to the next cell and, from the last cell, on to the next control.
-// Escape restores the text the cell had when editing began. A changed cell
-// whose text does not fill its mask cannot be left: the grid beeps, shows
-// "Invalid input value.  Use escape key to abandon changes" in an error box and
-// keeps the focus in the cell.
+// Escape restores the text the cell had when editing began. A key that the
+// mask refuses beeps and shows under the cell what it takes ("Whole numbers
+// only"). A changed cell whose text does not fill its mask cannot be left: the
+// grid beeps, shows "Invalid input value.  Use escape key to abandon changes"
+// in an error box, keeps the focus in the cell and shows under it the form it
+// takes ("3 digits, for example 065"). A text that the program set into the
+// cell while it was edited may be left as it is.
 // Cells are addressed (column, row) from 0, title cells included; each cell is
 // a QTableWidgetItem holding its text.
 
@@ -128,6 +131,9 @@ private:
     int editCol_ = -1;
     int editRow_ = -1;
     QString originalText_;
+    // A text that the cell may be left with although it does not fill the
+    // mask: the text it had when editing began, or the last one the program set.
+    QString settledText_;
     QString editMask_;
     QPointer<QWidget> refusedFocus_;
     Qt::MouseButtons releaseTakenByExit_ = Qt::NoButton;
