@@ -4,6 +4,7 @@
 #include "app/ui/PlanText.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"
+#include "results/ui/ReportNumbers.h"
 
 namespace velmora::charts {
 
@@ -26,20 +27,22 @@ int ChartData::HoldingCount() const {
 ChartData ChartDataFrom(const Workspace& ws) {
     const ResultBoxes& boxes = ws.results.boxes;
     ChartData data;
-    data.TotalText = Text(boxes.editTotalInvestments);
+    const QLocale locale = report::Locale();
+    data.TotalText = report::AmountText(boxes.editTotalInvestments, locale);
     data.TotalInvestments = static_cast<double>(ws.results.TotalInvestments);
     for (const RiskCategory risk : kRiskCategories) {
         const int k = Number(risk);
         ChartCategory& category = data.Categories[k];
         category.Title = Text(Title(risk));
-        category.TotalText = Text(BoxText(boxes, TotalBox(risk)));
-        category.PercentText = Text(BoxText(boxes, ShareBox(risk)));
+        category.TotalText = report::AmountText(BoxText(boxes, TotalBox(risk)), locale);
+        category.PercentText = report::RateText(BoxText(boxes, ShareBox(risk)), locale);
         category.Total = static_cast<double>(ws.ranking.CategoryTotal[k]);
         const std::vector<results::CategoryRow> rows = results::CategoryRows(ws.ranking, risk);
         category.Holdings.reserve(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            category.Holdings.push_back({FromPlanText(rows[i].Name), Text(rows[i].Value),
-                                         Text(rows[i].Err), ws.ranking.RankedHoldings[k][i].Err});
+            category.Holdings.push_back(
+                {FromPlanText(rows[i].Name), report::AmountText(rows[i].Value, locale),
+                 report::ErrText(rows[i].Err, locale), ws.ranking.RankedHoldings[k][i].Err});
         }
     }
     return data;

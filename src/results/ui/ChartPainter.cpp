@@ -1,7 +1,7 @@
 #include "results/ui/ChartPainter.h"
 
-#include "plan/NumberText.h"
 #include "results/ResultBox.h"
+#include "results/ui/ReportNumbers.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -299,7 +299,7 @@ void DrawScaleLabels(QPainter& painter, const Scale& scale, const QRectF& box, d
         if (value > scale.high + scale.step / 1000) {
             break;
         }
-        const QString text = QString::fromStdString(RealText(value));
+        const QString text = report::ScaleText(value);
         const double width = metrics.horizontalAdvance(text) + 2;
         const double x = Place(scale, value, plotLeft, plotRight);
         const double left = std::clamp(x - width / 2, box.left(), box.right() - width);

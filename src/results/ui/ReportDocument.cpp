@@ -8,6 +8,7 @@
 #include "results/ResultBox.h"
 #include "results/ui/ChartData.h"
 #include "results/ui/ChartPainter.h"
+#include "results/ui/ReportNumbers.h"
 #include "tax/TaxValues.h"
 
 #include <QFontMetricsF>
@@ -55,9 +56,13 @@ QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The label of a box and its text.
-std::pair<QString, QString> BoxPair(const ResultBoxes& boxes, ResultBox box) {
-    return {Text(BoxLabel(box)), Text(BoxText(boxes, box))};
+// The label of a box and its figure: an amount, or a rate.
+std::pair<QString, QString> AmountPair(const ResultBoxes& boxes, ResultBox box) {
+    return {Text(BoxLabel(box)), report::AmountText(BoxText(boxes, box))};
+}
+
+std::pair<QString, QString> RatePair(const ResultBoxes& boxes, ResultBox box) {
+    return {Text(BoxLabel(box)), report::RateText(BoxText(boxes, box))};
 }
 
 void DrawLine(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
@@ -187,34 +192,34 @@ void Layout::AddFigures() {
         {QStringLiteral("Marital status"),
          married ? QStringLiteral("Married, filing jointly") : QStringLiteral("Single")},
         {married ? QStringLiteral("Ages") : QStringLiteral("Age"), ages},
-        {QStringLiteral("Annual Budget, $/Yr"), Text(IntText(plan.AnnualBudget))},
-        {QStringLiteral("Annual Inflation, %/Yr"), Text(IntText(plan.InflationRate))},
-        {QStringLiteral("State + Local Tax Rate, %/Yr"), Text(boxes.editStateTaxRate)},
+        {QStringLiteral("Annual Budget, $/Yr"), report::AmountText(IntText(plan.AnnualBudget))},
+        {QStringLiteral("Annual Inflation, %/Yr"), report::RateText(IntText(plan.InflationRate))},
+        {QStringLiteral("State + Local Tax Rate, %/Yr"), report::RateText(boxes.editStateTaxRate)},
     };
     const Pairs income{
-        BoxPair(boxes, ResultBox::ContinuedEarnings),
-        BoxPair(boxes, ResultBox::Entitlements),
-        BoxPair(boxes, ResultBox::IntAndDiv),
-        BoxPair(boxes, ResultBox::Ira),
+        AmountPair(boxes, ResultBox::ContinuedEarnings),
+        AmountPair(boxes, ResultBox::Entitlements),
+        AmountPair(boxes, ResultBox::IntAndDiv),
+        AmountPair(boxes, ResultBox::Ira),
     };
     const Pairs expenses{
-        BoxPair(boxes, ResultBox::Budget),
-        BoxPair(boxes, ResultBox::TaxOnIncome),
-        BoxPair(boxes, ResultBox::TaxOnWithdrawals),
+        AmountPair(boxes, ResultBox::Budget),
+        AmountPair(boxes, ResultBox::TaxOnIncome),
+        AmountPair(boxes, ResultBox::TaxOnWithdrawals),
     };
     const Pairs rates{
-        BoxPair(boxes, ResultBox::TaxRate),
-        BoxPair(boxes, ResultBox::DivTaxRate),
-        BoxPair(boxes, ResultBox::CGTaxRate),
-        BoxPair(boxes, ResultBox::StateTaxRate),
+        RatePair(boxes, ResultBox::TaxRate),
+        RatePair(boxes, ResultBox::DivTaxRate),
+        RatePair(boxes, ResultBox::CGTaxRate),
+        RatePair(boxes, ResultBox::StateTaxRate),
     };
     // The two figures of the band stand in capitals, as on the screen.
     const QString withdrawalLabel =
         Text(BoxLabel(ResultBox::WithdrawalNeeded)).toUpper() + QStringLiteral(", $/Yr");
-    const QString withdrawal = Text(boxes.editWithDrawalNeeded);
+    const QString withdrawal = report::AmountText(boxes.editWithDrawalNeeded);
     const QString totalLabel =
         Text(BoxLabel(ResultBox::TotalInvestments)).toUpper() + QStringLiteral(", $");
-    const QString total = Text(boxes.editTotalInvestments);
+    const QString total = report::AmountText(boxes.editTotalInvestments);
 
     const double left = PairsHeight(household) + kGap + PairsHeight(income);
     const double right = PairsHeight(expenses) + kGap + PairsHeight(rates);
@@ -357,8 +362,8 @@ void Layout::AddCategory(RiskCategory category) {
         line.height = kLine + (i + 1 == rows.size() ? kGap / 2 : 0);
         line.repeat = repeat;
         const QString name = FromPlanText(rows[i].Name);
-        const QString value = Text(rows[i].Value);
-        const QString err = Text(rows[i].Err);
+        const QString value = report::AmountText(rows[i].Value);
+        const QString err = report::ErrText(rows[i].Err);
         const bool striped = i % 2 == 1;
         line.paint = [=](QPainter& painter, const QRectF& box) {
             if (striped) {

@@ -4,6 +4,8 @@
 // its sub total, share and every holding in ERR order, what the ERR is, and the
 // two charts. Every figure is a text the results screen shows (its boxes and
 // grid rows) or a value the user entered; nothing is worked out again here.
+// The figures read as in a report, in the user's locale (ReportNumbers.h):
+// amounts with thousands separators, ERR values with two decimals.
 //
 // The same painting serves a PDF file (QPdfWriter) and a printer (QPrinter).
 // Long holding lists and the ERR chart continue on further pages, their

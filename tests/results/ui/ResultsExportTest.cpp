@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -75,8 +76,22 @@ PlanData FullPlan() {
     return plan;
 }
 
+// Restores the default locale that a test changes.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(previous_); }
+    DefaultLocale(const DefaultLocale&) = delete;
+    DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+private:
+    QLocale previous_;
+};
+
 class ResultsExportTest : public ::testing::Test {
 protected:
+    // The report's figures follow the user's locale; the tests read them in this one.
+    DefaultLocale locale{QLocale(QLocale::English, QLocale::UnitedStates)};
     test::TempWorkingDirectory cwd;
     std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
     test::ScriptedDialogs dialogs;
@@ -209,18 +224,36 @@ TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     const QJsonObject report = test::ReportJson(cwd.File("UserData.dta"));
     ASSERT_FALSE(report.isEmpty());
     const QJsonObject boxes = report["boxes"].toObject();
+    // The report's figure after `label`, compared by value with the report
+    // tool's text: amounts whole where the tool's are, else to the cent.
+    auto expectFigure = [&text](const QString& label, const QString& tool, bool err = false) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QRegularExpression::escape(label) +
+                               " (-?\\d{1,3}(?:,\\d{3})*(?:\\.\\d\\d)?)(?=,? )")
+                .match(text);
+        ASSERT_TRUE(match.hasMatch()) << label.toStdString() << "\n in: " << text.toStdString();
+        const QString shown = match.captured(1);
+        const double value = QString(shown).remove(',').toDouble();
+        const double expected = tool.toDouble();
+        const bool whole = !tool.contains('.') && !err;
+        EXPECT_EQ(shown.contains('.'), !whole)
+            << label.toStdString() << ": " << shown.toStdString();
+        EXPECT_NEAR(value, expected, whole ? 0.0 : 0.005 + 1e-9)
+            << label.toStdString() << ": " << shown.toStdString() << " for " << tool.toStdString();
+    };
     // Each line is followed by more text, so a blank after it marks where it ends.
     auto expectLine = [&text](const QString& line) {
         EXPECT_TRUE(text.contains(line + ' '))
             << line.toStdString() << "\n in: " << text.toStdString();
     };
     ASSERT_NE(boxes["editWithDrawalNeeded"].toString(), "0");
-    expectLine("WITHDRAWAL NEEDED, $/Yr " + boxes["editWithDrawalNeeded"].toString());
-    expectLine("INVESTMENT TOTAL, $ " + boxes["editTotalInvestments"].toString());
-    expectLine("Taxes on Income " + boxes["editTaxOnIncome"].toString());
-    expectLine("Taxes on Withdrawals " + boxes["editTaxOnWithdrawals"].toString());
-    expectLine("Entitlements " + boxes["editEntitlements"].toString());
-    expectLine("Minimum IRA " + boxes["editIRA"].toString());
+    expectFigure("WITHDRAWAL NEEDED, $/Yr", boxes["editWithDrawalNeeded"].toString());
+    expectFigure("INVESTMENT TOTAL, $", boxes["editTotalInvestments"].toString());
+    expectFigure("Taxes on Income", boxes["editTaxOnIncome"].toString());
+    expectFigure("Taxes on Withdrawals", boxes["editTaxOnWithdrawals"].toString());
+    expectFigure("Entitlements", boxes["editEntitlements"].toString());
+    expectFigure("Interest + Dividends", boxes["editIntAndDiv"].toString());
+    expectFigure("Minimum IRA", boxes["editIRA"].toString());
     expectLine("Federal Ordinary % " + boxes["editTaxRate"].toString());
     expectLine("Federal Qualified Div % " + boxes["editDivTaxRate"].toString());
     expectLine("Federal Capital Gain % " + boxes["editCGTaxRate"].toString());
@@ -238,19 +271,65 @@ TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     ASSERT_EQ(categories.size(), kCategories);
     int holdings = 0;
     for (int k = 0; k < kCategories; ++k) {
-        expectLine(QStringLiteral("%1 risk category: sub total %2, %3% of Total")
-                       .arg(kTitles[k], boxes[kTotals[k]].toString(),
-                            boxes[QStringLiteral("editPerCent%1").arg(k)].toString()));
+        const QString title = QStringLiteral("%1 risk category: sub total").arg(kTitles[k]);
+        expectFigure(title, boxes[kTotals[k]].toString());
+        expectLine(QStringLiteral(", %1% of Total")
+                       .arg(boxes[QStringLiteral("editPerCent%1").arg(k)].toString()));
         for (const QJsonValue& entry : categories[k].toArray()) {
             const QJsonObject row = entry.toObject();
-            expectLine(row["name"].toString() + ' ' + row["value"].toString() + ' ' +
-                       row["err"].toString());
+            expectFigure(row["name"].toString(), row["value"].toString());
+            // The row's ERR follows its value.
+            const QRegularExpressionMatch match =
+                QRegularExpression(QRegularExpression::escape(row["name"].toString()) +
+                                   " [\\d,]+ (-?\\d+\\.\\d\\d) ")
+                    .match(text);
+            ASSERT_TRUE(match.hasMatch()) << row["name"].toString().toStdString();
+            EXPECT_NEAR(match.captured(1).toDouble(), row["err"].toString().toDouble(),
+                        0.005 + 1e-9)
+                << row["name"].toString().toStdString();
             ++holdings;
         }
     }
     EXPECT_EQ(holdings, 14);
 }
 #endif
+
+TEST_F(ResultsExportTest, PdfShowsAmountsWithSeparatorsAndErrsWithTwoDecimalsInTheUsersLocale) {
+    if (!test::HavePdfToText()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    PlanData plan = Household();
+    plan.IraHoldings[0].CurrentValue = 281000;
+    Open(plan);
+    auto* medium = calc->findChild<StringGrid*>("StringGrid2");
+    ASSERT_NE(medium, nullptr);
+    ASSERT_EQ(medium->Cells(0, 3), "I:Fidelity IRA");
+    EXPECT_EQ(medium->Cells(1, 3), "281000") << "the screen keeps its own texts";
+    EXPECT_EQ(medium->Cells(2, 3), "2.139293891896");
+
+    {
+        const QString text = test::Collapsed(test::PdfText(SavePdf(QStringLiteral("us.pdf"))));
+        for (const char* line :
+             {"I:Fidelity IRA 281,000 2.14 ", "I:Schwab IRA 92,000 0.00 ",
+              "B:Bank CD, 5 yr 25,000 -1.16 ", "Medium risk category: sub total 417,700, 61% ",
+              "INVESTMENT TOTAL, $ 679,750 ", "Interest + Dividends 3,721.50 ",
+              "Minimum IRA 16,171.88 ", "Annual Budget, $/Yr 150,000 ", "Federal Ordinary % 28 ",
+              "Total 679,750 ", "I:Fidelity IRA 2.14 R:Roth Vanguard 5.10 "}) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(line)))
+                << line << "\n in: " << text.toStdString();
+        }
+        EXPECT_FALSE(text.contains("2.139293891896"));
+    }
+    {
+        const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+        const QString text = test::Collapsed(test::PdfText(SavePdf(QStringLiteral("de.pdf"))));
+        for (const char* line : {"I:Fidelity IRA 281.000 2,14 ", "B:Bank CD, 5 yr 25.000 -1,16 ",
+                                 "Interest + Dividends 3.721,50 "}) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(line)))
+                << line << "\n in: " << text.toStdString();
+        }
+    }
+}
 
 TEST_F(ResultsExportTest, ReportsOfAnEmptyPlanAndOf160Holdings) {
     if (!test::HavePdfToText()) {
@@ -270,12 +349,17 @@ TEST_F(ResultsExportTest, ReportsOfAnEmptyPlanAndOf160Holdings) {
     text = test::Collapsed(test::PdfText(SavePdf(QStringLiteral("full.pdf"))));
     // Every holding's table row survives the page breaks, and every page says how many there are.
     for (int k = 0; k < kCategories; ++k) {
+        auto* grid = calc->findChild<StringGrid*>(QStringLiteral("StringGrid%1").arg(k));
         for (int slot = 1; slot <= ws->ranking.CategoryCount[k]; ++slot) {
-            const RankedHolding& entry = ws->ranking.RankedHoldings[k][slot - 1];
-            auto* grid = calc->findChild<StringGrid*>(QStringLiteral("StringGrid%1").arg(k));
-            const QString row =
-                grid->Cells(0, slot) + ' ' + grid->Cells(1, slot) + ' ' + grid->Cells(2, slot);
-            EXPECT_TRUE(text.contains(row)) << row.toStdString() << " " << entry.Name;
+            const QString name = grid->Cells(0, slot);
+            const QRegularExpressionMatch row =
+                QRegularExpression(QRegularExpression::escape(name) +
+                                   " (\\d{1,3}(?:,\\d{3})*) (-?\\d+\\.\\d\\d) ")
+                    .match(text);
+            ASSERT_TRUE(row.hasMatch()) << name.toStdString();
+            EXPECT_EQ(row.captured(1).remove(','), grid->Cells(1, slot)) << name.toStdString();
+            EXPECT_NEAR(row.captured(2).toDouble(), grid->Cells(2, slot).toDouble(), 0.005 + 1e-9)
+                << name.toStdString();
         }
     }
     const int pages = text.count(QRegularExpression("Page \\d+ of "));
@@ -363,9 +447,8 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
     ASSERT_TRUE(IsCompletePdf(ReadAll(printed)));
     if (test::HavePdfToText()) {
         const QString text = test::Collapsed(test::PdfText(printed));
-        EXPECT_TRUE(text.contains("WITHDRAWAL NEEDED, $/Yr " +
-                                  QString::fromStdString(ws->results.boxes.editWithDrawalNeeded)))
-            << text.toStdString();
+        ASSERT_EQ(ws->results.boxes.editWithDrawalNeeded, "98907");
+        EXPECT_TRUE(text.contains("WITHDRAWAL NEEDED, $/Yr 98,907 ")) << text.toStdString();
         EXPECT_TRUE(text.contains("S:\"Blue\" Utils"));
     }
 
@@ -391,6 +474,12 @@ TEST_F(ResultsExportTest, ChartWindowShowsTheLatestResultsAndLeavesWithTheScreen
     EXPECT_EQ(charts->Data().HoldingCount(), 14);
     EXPECT_EQ(charts->Data().Categories[2].PercentText,
               QString::fromStdString(ws->results.boxes.editPerCent2));
+    EXPECT_EQ(charts->Data().Categories[2].TotalText, "321,700") << "as in a report";
+    EXPECT_EQ(charts->Data().TotalText, "583,750");
+    ASSERT_EQ(charts->Data().Categories[2].Holdings.size(), 5u);
+    EXPECT_EQ(charts->Data().Categories[2].Holdings[2].Name, "I:Fidelity IRA");
+    EXPECT_EQ(charts->Data().Categories[2].Holdings[2].ErrText, "2.73");
+    EXPECT_EQ(charts->Data().Categories[2].Holdings[2].ValueText, "185,000");
 
     calc->hide(); // back to the data input screen
     EXPECT_FALSE(charts->isVisible());
