@@ -13,11 +13,13 @@ constexpr int kEndOfFileMark = 26; // Ctrl-Z
 constexpr std::size_t kMaxToken = 32;
 constexpr std::size_t kFlagLength = 1;
 
-// Byte-wise access to the source, with one byte of look-ahead.
+// Byte-wise access to the source, with one byte of look-ahead. Counts lines and stops
+// at a line longer than kMaxPlanLineLength.
 class Scanner {
 public:
     static constexpr int kEnd = -1;
     static constexpr int kFailed = -2;
+    static constexpr int kTooLong = -3;
 
     explicit Scanner(ByteSource& source) : source_(source) {}
 
@@ -33,29 +35,43 @@ public:
         return c == kEndOfFileMark ? kEnd : c;
     }
 
-    // Takes the byte that Peek returned.
-    void Take() { ++position_; }
+    // Takes the byte that Peek returned. CR, CR LF and LF each end a line.
+    void Take() {
+        const char c = piece_[position_++];
+        if (c == '\r' || (c == '\n' && !afterCr_)) {
+            ++line_;
+            length_ = 0;
+        } else if (c != '\n' && ++length_ > kMaxPlanLineLength) {
+            Finish(kTooLong);
+        }
+        afterCr_ = c == '\r';
+    }
 
-    bool Failed() const { return state_ == kFailed; }
+    // Reading failed or met an overlong line: nothing more is read.
+    bool Stopped() const { return state_ == kFailed || state_ == kTooLong; }
+    int State() const { return state_; }
+    // The line that the next byte belongs to, from 1.
+    int Line() const { return line_; }
 
     // Reads the rest of the line and its line end, keeping its first `keep` bytes in
-    // `line`; at the end of the file the line is empty.
-    void ReadLine(std::string& line, std::size_t keep) {
+    // `line`; at the end of the file the line is empty. False when the file had
+    // ended (or reading stopped) before the line began.
+    bool ReadLine(std::string& line, std::size_t keep) {
         line.clear();
-        for (;;) {
+        for (bool begun = false;; begun = true) {
             const int c = Peek();
             if (c < 0) {
-                return;
+                return begun;
             }
             Take();
             if (c == '\r') {
                 if (Peek() == '\n') {
                     Take();
                 }
-                return;
+                return true;
             }
             if (c == '\n') {
-                return;
+                return true;
             }
             if (line.size() < keep) {
                 line += static_cast<char>(c);
@@ -88,6 +104,9 @@ private:
     std::string_view piece_;
     std::size_t position_ = 0;
     int state_ = kOpen;
+    int line_ = 1;
+    std::size_t length_ = 0; // of the line so far
+    bool afterCr_ = false;
 };
 
 struct IntegerToken {
@@ -135,6 +154,7 @@ public:
             scanner_.Take();
             c = scanner_.Peek();
         }
+        const int tokenLine = scanner_.Line();
         token_.clear();
         while (c > ' ' && token_.size() < kMaxToken) {
             token_ += static_cast<char>(c);
@@ -142,25 +162,56 @@ public:
             c = scanner_.Peek();
         }
         scanner_.ReadLine(line_, 0);
-        if (scanner_.Failed()) {
-            stopped_ = true;
+        if (scanner_.Stopped()) {
+            Stop(tokenLine);
             return;
         }
         const IntegerToken token = ConvertToken(token_);
         value = token.value;
-        stopped_ = !token_.empty() && !token.valid; // an empty token is the end of the file
+        ended_ |= token_.empty(); // the blanks ran to the end of the file
+        if (!token_.empty() && !token.valid) {
+            Stop(tokenLine);
+            badNumber_ = true;
+        }
+    }
+
+    LoadResult Result() const {
+        LoadResult result;
+        result.status = LoadStatus::NotFullyRead;
+        result.line = stopLine_;
+        if (badNumber_) {
+            result.problem = LoadProblem::NotANumber;
+            for (const char c : token_) {
+                result.text += static_cast<unsigned char>(c) < 127 ? c : '?';
+            }
+        } else if (scanner_.Stopped()) {
+            result.problem = scanner_.State() == Scanner::kFailed ? LoadProblem::ReadError
+                                                                  : LoadProblem::LineTooLong;
+        } else {
+            result.line = 0;
+            result.status = ended_ ? LoadStatus::Short : LoadStatus::Complete;
+        }
+        return result;
     }
 
 private:
+    // Nothing more is read; the field begun at `line` is the first one not read.
+    void Stop(int line) {
+        stopped_ = true;
+        stopLine_ = line;
+    }
+
     void ReadText(std::string& text, std::size_t keep) {
         if (stopped_) {
             return;
         }
-        scanner_.ReadLine(line_, keep);
-        if (scanner_.Failed()) {
-            stopped_ = true;
+        const int line = scanner_.Line();
+        const bool begun = scanner_.ReadLine(line_, keep);
+        if (scanner_.Stopped()) {
+            Stop(line);
             return;
         }
+        ended_ |= !begun;
         text = line_;
     }
 
@@ -168,14 +219,18 @@ private:
     std::string line_;
     std::string token_;
     bool stopped_ = false;
+    bool ended_ = false;     // a field came after the end of the file
+    bool badNumber_ = false; // the load stopped at token_
+    int stopLine_ = 0;
 };
 
 } // namespace
 
-void ReadPlan(PlanData& plan, ByteSource& source) {
+LoadResult ReadPlan(PlanData& plan, ByteSource& source) {
     Scanner scanner(source);
     FieldReader reader(scanner);
     VisitPlanFields(plan, reader);
+    return reader.Result();
 }
 
 } // namespace velmora
