@@ -80,6 +80,7 @@ PlanLoadReport PlanFileSession::Load(PlanData& plan) {
     PlanLoadReport report;
     report.read = LoadPlan(plan, path_, files_);
     known_.reset();
+    refuseSaves_ = false;
     if (report.read.file.mode != 0) {
         known_ = report.read.file;
     }

@@ -14,7 +14,8 @@ constexpr std::size_t kMaxToken = 32;
 constexpr std::size_t kFlagLength = 1;
 
 // Byte-wise access to the source, with one byte of look-ahead. Counts lines and stops
-// at a line longer than kMaxPlanLineLength.
+// at a line longer than kMaxPlanLineLength: at its end, or at the latest when a new
+// piece of the source is needed, so that no more than a piece is read beyond it.
 class Scanner {
 public:
     static constexpr int kEnd = -1;
@@ -23,7 +24,7 @@ public:
 
     explicit Scanner(ByteSource& source) : source_(source) {}
 
-    // The next byte (0 to 255) without taking it, or kEnd or kFailed.
+    // The next byte (0 to 255) without taking it, or kEnd, kFailed or kTooLong.
     int Peek() {
         if (position_ == piece_.size() && !Refill()) {
             return state_;
@@ -35,16 +36,22 @@ public:
         return c == kEndOfFileMark ? kEnd : c;
     }
 
-    // Takes the byte that Peek returned. CR, CR LF and LF each end a line.
-    void Take() {
-        const char c = piece_[position_++];
-        if (c == '\r' || (c == '\n' && !afterCr_)) {
-            ++line_;
-            length_ = 0;
-        } else if (c != '\n' && ++length_ > kMaxPlanLineLength) {
+    // Takes the byte that Peek returned, which is no line end.
+    void Take() { ++position_; }
+
+    // Takes the line end that Peek returned: CR, CR LF or LF. Stops instead when the
+    // line that it ends is too long.
+    void TakeLineEnd(int c) {
+        if (Taken() - lineStart_ > kMaxPlanLineLength) {
             Finish(kTooLong);
+            return;
         }
-        afterCr_ = c == '\r';
+        ++position_;
+        ++line_;
+        if (c == '\r' && Peek() == '\n') {
+            ++position_;
+        }
+        lineStart_ = Taken();
     }
 
     // Reading failed or met an overlong line: nothing more is read.
@@ -63,16 +70,11 @@ public:
             if (c < 0) {
                 return begun;
             }
+            if (c == '\r' || c == '\n') {
+                TakeLineEnd(c);
+                return true;
+            }
             Take();
-            if (c == '\r') {
-                if (Peek() == '\n') {
-                    Take();
-                }
-                return true;
-            }
-            if (c == '\n') {
-                return true;
-            }
             if (line.size() < keep) {
                 line += static_cast<char>(c);
             }
@@ -84,8 +86,13 @@ private:
         if (state_ != kOpen) {
             return false;
         }
-        piece_ = source_.Next();
+        before_ += piece_.size();
         position_ = 0;
+        if (Taken() - lineStart_ > kMaxPlanLineLength) { // a line that goes on and on
+            Finish(kTooLong);
+            return false;
+        }
+        piece_ = source_.Next();
         if (piece_.empty()) {
             Finish(source_.Failed() ? kFailed : kEnd);
             return false;
@@ -94,19 +101,23 @@ private:
     }
 
     void Finish(int state) {
-        state_ = state;
+        const bool tooLong = Taken() - lineStart_ > kMaxPlanLineLength;
+        state_ = state == kEnd && tooLong ? kTooLong : state;
         piece_ = {};
         position_ = 0;
     }
+
+    // Bytes taken so far, counted over all pieces.
+    std::size_t Taken() const { return before_ + position_; }
 
     static constexpr int kOpen = 0;
     ByteSource& source_;
     std::string_view piece_;
     std::size_t position_ = 0;
     int state_ = kOpen;
+    std::size_t before_ = 0; // bytes in the pieces before this one
     int line_ = 1;
-    std::size_t length_ = 0; // of the line so far
-    bool afterCr_ = false;
+    std::size_t lineStart_ = 0; // Taken() where this line began
 };
 
 struct IntegerToken {
@@ -151,7 +162,11 @@ public:
         }
         int c = scanner_.Peek();
         while (c >= 0 && c <= ' ') {
-            scanner_.Take();
+            if (c == '\r' || c == '\n') {
+                scanner_.TakeLineEnd(c);
+            } else {
+                scanner_.Take();
+            }
             c = scanner_.Peek();
         }
         const int tokenLine = scanner_.Line();

@@ -1,11 +1,14 @@
 // What a load says about itself: complete, short, or stopped at a line and why; and
 // the words that tell the user.
 
+#include "FaultyFileSystem.h"
 #include "PlanSamples.h"
+#include "ScratchFolder.h"
 #include "plan/PlanFile.h"
 #include "plan/PlanFileMessages.h"
 #include "plan/PlanWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
@@ -13,7 +16,10 @@
 namespace velmora {
 namespace {
 
+using testing::FaultyFileSystem;
 using testing::MarriedHousehold;
+using testing::ScratchFolder;
+using testing::WriteBytes;
 
 LoadResult Load(const std::string& bytes, PlanData& plan) {
     return LoadPlanFromBytes(plan, bytes);
@@ -60,11 +66,25 @@ TEST(PlanLoadResult, ANumberThatCannotBeReadGivesItsLineAndText) {
     }
 }
 
+// Loads `bytes` from a file, read in pieces of `piece` bytes.
+LoadResult LoadInPieces(const std::string& bytes, std::size_t piece, PlanData& plan) {
+    ScratchFolder folder;
+    WriteBytes(folder.Path(kPlanFileName), bytes);
+    FaultyFileSystem files;
+    files.LimitTransfer(piece);
+    return LoadPlan(plan, folder.Path(kPlanFileName), files);
+}
+
 TEST(PlanLoadResult, AnOverlongLineStopsTheLoad) {
-    PlanData plan;
-    EXPECT_EQ(Load(std::string(65536, 'x') + "\r\n67\r\n", plan).status, LoadStatus::Short);
-    EXPECT_EQ(plan.Married.size(), 65536u) << "a line of 64 KiB is still read";
-    EXPECT_EQ(plan.AgeSelf, 67);
+    const std::string longest = std::string(65536, 'x') + "\r\n67\r\n";
+    for (const std::size_t piece : {0, 1000}) {
+        PlanData plan;
+        const LoadResult result =
+            piece == 0 ? Load(longest, plan) : LoadInPieces(longest, piece, plan);
+        EXPECT_EQ(result.status, LoadStatus::Short);
+        EXPECT_EQ(plan.Married.size(), 65536u) << "a line of 64 KiB is still read";
+        EXPECT_EQ(plan.AgeSelf, 67);
+    }
 
     struct Case {
         const char* what;
@@ -86,19 +106,39 @@ TEST(PlanLoadResult, AnOverlongLineStopsTheLoad) {
          }(),
          17},
     };
-    for (const Case& c : cases) {
-        PlanData stopped = MarriedHousehold();
-        stopped.IraHoldings[0].Name = "kept";
-        stopped.Married = "kept";
-        const LoadResult result = Load(c.bytes, stopped);
-        EXPECT_EQ(result.status, LoadStatus::NotFullyRead) << c.what;
-        EXPECT_EQ(result.problem, LoadProblem::LineTooLong) << c.what;
-        EXPECT_EQ(result.line, c.line) << c.what;
-        EXPECT_EQ(stopped.IraHoldings[0].Name, "kept") << c.what;
-        if (c.line == 1) {
-            EXPECT_EQ(stopped.Married, "kept");
+    // Whole, and from a file in pieces: the line is found too long at its end or when
+    // the next piece is needed.
+    for (const std::size_t piece : {0, 1000, 64 * 1024}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + ", pieces of " + std::to_string(piece));
+            PlanData stopped = MarriedHousehold();
+            stopped.IraHoldings[0].Name = "kept";
+            stopped.Married = "kept";
+            const LoadResult result =
+                piece == 0 ? Load(c.bytes, stopped) : LoadInPieces(c.bytes, piece, stopped);
+            EXPECT_EQ(result.status, LoadStatus::NotFullyRead);
+            EXPECT_EQ(result.problem, LoadProblem::LineTooLong);
+            EXPECT_EQ(result.line, c.line);
+            EXPECT_EQ(stopped.IraHoldings[0].Name, "kept");
+            if (c.line == 1) {
+                EXPECT_EQ(stopped.Married, "kept");
+            }
         }
     }
+}
+
+TEST(PlanLoadResult, AnOverlongLineIsNotReadFarBeyondItsLimit) {
+    ScratchFolder folder;
+    WriteBytes(folder.Path(kPlanFileName), std::string(1024 * 1024, 'x'));
+    FaultyFileSystem files;
+    files.LimitTransfer(1000);
+    PlanData plan;
+    EXPECT_EQ(LoadPlan(plan, folder.Path(kPlanFileName), files).problem, LoadProblem::LineTooLong);
+    const auto reads =
+        std::count_if(files.Log().begin(), files.Log().end(),
+                      [](const std::string& call) { return call.starts_with("read"); });
+    EXPECT_EQ(reads, 66) << "64 KiB and one byte, in pieces of 1000";
+    EXPECT_EQ(plan.Married, "No") << "not read";
 }
 
 TEST(PlanLoadResult, TheWarningSaysWhatWhereAndWhatFollows) {
