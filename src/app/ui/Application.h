@@ -3,10 +3,10 @@
 // time), moving between them, and the commands they share: save, the exit
 // sequence, the print hint and the help file.
 
+#include "Workspace.h"
 #include "app/ui/HelpViewer.h"
 #include "app/ui/Screen.h"
 #include "app/ui/Shell.h"
-#include "Workspace.h"
 
 #include <QObject>
 #include <QString>
@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -52,10 +53,12 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Start-up: creates the screens in order (the title screen first, then the
-    // welcome message on a first start, then the plan is loaded, then the other
-    // seven), and shows the title screen.
-    void Start();
+    // Start-up: claims the plan (a second run on the same plan says so and ends
+    // here, returning false), creates the screens in order (the title screen
+    // first, then the welcome message on a first start, then the plan is loaded,
+    // then the other seven), shows the title screen, and then tells what went
+    // wrong with the plan file, if anything did.
+    bool Start();
 
     Workspace& Work() { return workspace_; }
     QWidget* ScreenWidget(Screen screen) const;
@@ -97,6 +100,7 @@ private:
     Workspace workspace_;
     HelpViewer help_;
     std::array<Entry, kScreenCount> screens_;
+    std::string loadMessage_; // about the plan file, shown once the title screen is up
     Screen current_ = Screen::Title;
     bool shown_ = false;
     bool ended_ = false;
