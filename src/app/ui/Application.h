@@ -3,10 +3,10 @@
 // time), moving between them, and the commands they share: save, the exit
 // sequence, the print hint and the help file.
 
+#include "Workspace.h"
 #include "app/ui/HelpViewer.h"
 #include "app/ui/Screen.h"
 #include "app/ui/Shell.h"
-#include "Workspace.h"
 
 #include <QObject>
 #include <QString>
@@ -52,19 +52,22 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Start-up: creates the screens in order (the title screen first, then the
-    // welcome message on a first start, then the plan is loaded, then the other
-    // seven), and shows the title screen.
+    // Start-up: creates the title screen, shows the welcome message on a first
+    // start, loads the plan and shows the title screen. Each other screen is
+    // made when it is first asked for (shown, or looked up here), after the plan
+    // has been loaded; a screen does nothing with the plan until it is shown.
     void Start();
 
     Workspace& Work() { return workspace_; }
+    // The screen, made now if it was not made yet; null before Start().
     QWidget* ScreenWidget(Screen screen) const;
     template <class T> T* ScreenAs(Screen screen) const {
         return qobject_cast<T*>(ScreenWidget(screen));
     }
     Screen Current() const { return current_; }
     bool Ended() const { return ended_; }
-    HelpViewer& Help() { return help_; }
+    // The help window, made on first use.
+    HelpViewer& Help();
 
     void Show(Screen screen) override;
     bool Save() override;
@@ -78,7 +81,8 @@ protected:
 
 private:
     template <class T> void Add(Screen screen, std::unique_ptr<T> widget);
-    void CreateScreens();
+    // Makes the screen unless it exists; the title screen is made by Start().
+    void CreateScreen(Screen screen);
     void WelcomeOnFirstStart();
     // The title screen's close control: asks whether to save, then ends the
     // program without asking "Exit now?"; false when the close is cancelled.
@@ -95,8 +99,9 @@ private:
     PlanStore& store_;
     ApplicationOptions options_;
     Workspace workspace_;
-    HelpViewer help_;
+    std::unique_ptr<HelpViewer> help_;
     std::array<Entry, kScreenCount> screens_;
+    bool started_ = false;
     Screen current_ = Screen::Title;
     bool shown_ = false;
     bool ended_ = false;
