@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build folder, unpacks it into a
-# scratch root and checks the installation: files in place, desktop entry and
-# AppStream metadata valid, the installed programs run and find the help file.
+# Builds the Debian package from a configured build folder, checks it with lintian
+# (any error fails), unpacks it into a scratch root and checks the installation:
+# files in place, desktop entry and AppStream metadata valid, the installed
+# programs run and find the help file.
 # Usage: scripts/check-package.sh BUILD_DIR
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -13,6 +14,10 @@ echo "package: $(basename "$deb")"
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 ||
     { echo "the package does not depend on Qt's widget library" >&2; exit 1; }
 
+command -v lintian >/dev/null ||
+    { echo "lintian is missing: run scripts/install-deps.sh test" >&2; exit 1; }
+lintian --fail-on error --display-info "$deb"
+
 root="$(mktemp -d)"
 work="$(mktemp -d)"
 trap 'rm -rf "$root" "$work"' EXIT
@@ -22,7 +27,9 @@ for file in usr/bin/velmora usr/bin/velmora-report usr/share/velmora/Velmora.hlp
             usr/share/applications/org.velmora.Velmora.desktop \
             usr/share/metainfo/org.velmora.Velmora.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg \
-            usr/share/icons/hicolor/48x48/apps/org.velmora.Velmora.png; do
+            usr/share/icons/hicolor/48x48/apps/org.velmora.Velmora.png \
+            usr/share/man/man1/velmora.1.gz usr/share/man/man1/velmora-report.1.gz \
+            usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz; do
     [ -e "$root/$file" ] || { echo "missing from the package: /$file" >&2; exit 1; }
 done
 desktop-file-validate "$root/usr/share/applications/org.velmora.Velmora.desktop"
@@ -43,4 +50,7 @@ set -e
 # The installed report prints a plan's results.
 cp "$top/tests/data/plan/married-household.dta" "$work/UserData.dta"
 (cd "$work" && "$root/usr/bin/velmora-report" --json >/dev/null)
+# Its usage points to its manual page.
+"$root/usr/bin/velmora-report" --help | grep -q 'velmora-report(1)' ||
+    { echo "velmora-report --help does not name its manual page" >&2; exit 1; }
 echo "package check passed"

@@ -6,7 +6,7 @@ set -euo pipefail
 run_packages=(cmake g++ make qt6-base-dev libgl-dev)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev
-               desktop-file-utils appstream poppler-utils locales)
+               desktop-file-utils appstream lintian poppler-utils locales)
 
 case "${1:-test}" in
     run) wanted=("${run_packages[@]}") ;;

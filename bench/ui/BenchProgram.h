@@ -33,8 +33,11 @@ public:
 
 class FullPlanStore : public PlanStore {
 public:
-    void Load(PlanData& plan) override { plan = FullPlan(); }
-    std::optional<SaveError> Save(const PlanData&) override { return std::nullopt; }
+    bool Claim(long long& holder) override { return holder = 0, true; }
+    std::string Load(PlanData& plan) override { return plan = FullPlan(), std::string(); }
+    bool ChangedOnDisk() override { return false; }
+    PlanSaveReport Save(const PlanData&) override { return {}; }
+    std::string FileName() const override { return kPlanFileName; }
 };
 
 // The object name of each screen's window, known before the screen is made.

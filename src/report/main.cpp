@@ -2,8 +2,9 @@
 // Loads the plan as the program does at start-up, runs the results calculation and
 // prints the result; the plan file is only read.
 
-#include "plan/PlanFile.h"
 #include "Workspace.h"
+#include "plan/PlanFile.h"
+#include "plan/PlanFileMessages.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsJson.h"
@@ -12,34 +13,57 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr const char* kUsage = "usage: velmora-report [--json | --csv] [PLANFILE]\n";
 
+constexpr const char* kHelp =
+    "Prints the results of a Velmora plan file (by default UserData.dta in the\n"
+    "current folder) as a text page, without changing the file.\n"
+    "\n"
+    "Options:\n"
+    "  --json      print one JSON object instead of the text page\n"
+    "  --csv       print comma-separated values, as the results screen's CSV export\n"
+    "  -h, --help  print this help and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0  report printed\n"
+    "  1  plan file cannot be opened, or the report cannot be written\n"
+    "  2  wrong usage\n"
+    "  3  plan file not fully read: report printed from what could be read,\n"
+    "     with a warning on standard error\n"
+    "\n"
+    "See velmora-report(1) for more.\n";
+
+// A usage error: what was wrong, then the usage line; status 2.
+int UsageError(const std::string& what) {
+    std::fprintf(stderr, "velmora-report: %s\n%sTry 'velmora-report --help' for more.\n",
+                 what.c_str(), kUsage);
+    return 2;
+}
+
 enum class Format { Page, Json, Csv };
 
-// The loader passes over a file it cannot read, so the report checks first.
-bool CanOpen(const std::string& path, std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return false;
+// Exit statuses besides 0 (the report of a fully read plan) and 2 (usage).
+constexpr int kNoPlanFile = 1;   // missing, cannot be opened, or no regular file: no report
+constexpr int kNotFullyRead = 3; // the report of what could be read, and a warning
+
+// Why the plan file gives no report at all, or empty when it gives one.
+std::string WhyNoReport(const velmora::LoadResult& loaded) {
+    switch (loaded.problem) {
+    case velmora::LoadProblem::CannotOpen:
+        return std::strerror(loaded.error);
+    case velmora::LoadProblem::NotAFile:
+        // a folder, device or pipe: there is nothing to read from it
+        return S_ISDIR(loaded.file.mode) ? std::strerror(EISDIR) : "not a regular file";
+    default:
+        return loaded.status == velmora::LoadStatus::NoFile ? std::strerror(ENOENT) : "";
     }
-    struct stat info {};
-    const bool isDirectory = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
-    ::close(fd);
-    if (isDirectory) {
-        why = std::strerror(EISDIR);
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -53,32 +77,32 @@ int main(int argc, char** argv) {
         if (arg == "--json" || arg == "--csv") {
             const Format wanted = arg == "--json" ? Format::Json : Format::Csv;
             if (format != Format::Page && format != wanted) {
-                std::fputs(kUsage, stderr);
-                return 2;
+                return UsageError("--json and --csv cannot be used together");
             }
             format = wanted;
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
+            std::fputs(kHelp, stdout);
             return 0;
-        } else if ((arg.size() > 1 && arg.front() == '-') || havePath) {
-            std::fputs(kUsage, stderr);
-            return 2;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else if (havePath) {
+            return UsageError("only one plan file can be given, not also '" + std::string(arg) +
+                              "'");
         } else {
             path = arg;
             havePath = true;
         }
     }
 
-    std::string why;
-    if (!CanOpen(path, why)) {
-        std::fprintf(stderr, "velmora-report: cannot open plan file %s: %s\n", path.c_str(),
-                     why.c_str());
-        return 1;
-    }
-
     // The workspace is large (four ranking arrays), so it lives on the heap.
     const auto ws = std::make_unique<velmora::Workspace>();
-    velmora::LoadPlan(ws->plan, path);
+    const velmora::LoadResult loaded = velmora::LoadPlan(ws->plan, path);
+    if (const std::string why = WhyNoReport(loaded); !why.empty()) {
+        std::fprintf(stderr, "velmora-report: cannot open plan file %s: %s\n", path.c_str(),
+                     why.c_str());
+        return kNoPlanFile;
+    }
     velmora::results::Calculate(*ws);
 
     const std::string text = format == Format::Json  ? velmora::results::ResultsJson(*ws)
@@ -88,6 +112,11 @@ int main(int argc, char** argv) {
         std::fflush(stdout) != 0) {
         std::fprintf(stderr, "velmora-report: cannot write the report: %s\n", std::strerror(errno));
         return 1;
+    }
+    if (loaded.status == velmora::LoadStatus::NotFullyRead) {
+        std::fprintf(stderr, "velmora-report: %s\n",
+                     velmora::LoadProblemText(loaded, path).c_str());
+        return kNotFullyRead;
     }
     return 0;
 }

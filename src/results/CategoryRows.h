@@ -18,9 +18,9 @@ struct CategoryRow {
 
 // Row of slot (1 to 160) of a category; a slot past the category's count shows
 // the cleared entry (empty name, 0 and 0).
-CategoryRow SlotRow(const Ranking& ranking, int category, int slot);
+CategoryRow SlotRow(const Ranking& ranking, RiskCategory category, int slot);
 
 // Rows of every ranked entry of a category, lowest Err first.
-std::vector<CategoryRow> CategoryRows(const Ranking& ranking, int category);
+std::vector<CategoryRow> CategoryRows(const Ranking& ranking, RiskCategory category);
 
 } // namespace velmora::results

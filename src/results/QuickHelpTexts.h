@@ -2,6 +2,11 @@
 // The results screen's quick help texts, one line per entry; a line holding one
 // space stands for an empty line. The printed report quotes the text on the
 // Equivalent Rate of Return.
+//
+// The texts read exactly as they always have, and are kept so on purpose: the
+// double blanks after some full stops, lines that start with " - " beside
+// others that start with "- ", the missing blank in "investments,so", the
+// trailing blank after "dividends. " and "ie/". Do not tidy them.
 
 namespace velmora {
 
@@ -25,6 +30,7 @@ inline constexpr const char* kQuickHelpGeneral[] = {
 };
 
 inline constexpr const char* kQuickHelpRiskCategories[] = {
+    // "investments,so" without a blank: kept on purpose.
     "Most financial planners recommend that you diversify your retirement investments,so as to "
     "not put all of your eggs in one basket, and to also maintain a balance between investments "
     "having various degrees of risk.",
@@ -80,6 +86,7 @@ inline constexpr const char* kQuickHelpExpenses[] = {
     "- Your Annual Budget",
     " ",
     " - The Federal, State and Local Income taxes on your Taxable Income.",
+    // The trailing blank is kept on purpose.
     "This includes any taxable Social Security and taxable reinvested dividends. ",
     " ",
     " - The Federal, State and Local Income taxes on your additional income due to withdrawing "

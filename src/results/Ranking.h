@@ -1,13 +1,14 @@
 #pragma once
 // The holdings gathered by Portfolio Risk Category (0 Zero, 1 Low, 2 Medium, 3 High).
 
+#include "results/RiskCategory.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace velmora {
 
-inline constexpr int kCategories = 4;
 inline constexpr int kCategorySlots = 161; // slots 1 to 161; at most 160 entries
 
 struct RankedHolding {
@@ -16,8 +17,9 @@ struct RankedHolding {
     double Err = 0.0;
 };
 
+// Every array is indexed by the category's Number().
 struct Ranking {
-    // Slot s (1 to 161) of category k is RankedHoldings[k][s - 1].
+    // Slot s (1 to 161) of category k is RankedHoldings[Number(k)][s - 1].
     std::array<std::array<RankedHolding, kCategorySlots>, kCategories> RankedHoldings{};
     std::array<int, kCategories> CategoryCount{};
     std::array<std::int64_t, kCategories> CategoryTotal{};

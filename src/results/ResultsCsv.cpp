@@ -1,11 +1,9 @@
 #include "results/ResultsCsv.h"
 
-#include "results/CategoryRows.h"
-#include "results/ResultBoxLabels.h"
-#include "results/ResultBoxList.h"
 #include "plan/Windows1252.h"
+#include "results/CategoryRows.h"
+#include "results/ResultBox.h"
 
-#include <array>
 #include <initializer_list>
 
 namespace velmora::results {
@@ -43,24 +41,18 @@ std::string CsvField(std::string_view text) {
     return quoted;
 }
 
-std::string_view CategoryTitle(int category) {
-    static constexpr std::array<std::string_view, kCategories> kTitles{"Zero", "Low", "Medium",
-                                                                       "High"};
-    return category >= 0 && category < kCategories ? kTitles[category] : std::string_view{};
-}
-
 std::string ResultsCsv(const Workspace& ws) {
     std::string out;
     AppendRecord(out, {"Category", "Name", "Value", "ERR"});
-    for (int k = 0; k < kCategories; ++k) {
+    for (const RiskCategory k : kRiskCategories) {
         for (const CategoryRow& row : CategoryRows(ws.ranking, k)) {
-            AppendRecord(out, {CategoryTitle(k), Windows1252ToUtf8(row.Name), row.Value, row.Err});
+            AppendRecord(out, {Title(k), Windows1252ToUtf8(row.Name), row.Value, row.Err});
         }
     }
     out += kLineEnd;
     AppendRecord(out, {"Box", "Label", "Text"});
-    for (const BoxText& box : BoxList(ws.results.boxes)) {
-        AppendRecord(out, {box.Name, BoxLabel(box.Name), *box.Text});
+    for (const ResultBoxEntry& box : kResultBoxes) {
+        AppendRecord(out, {box.Name, box.Label, ws.results.boxes.*box.Text});
     }
     return out;
 }

@@ -5,8 +5,8 @@
 // an empty line:
 //   Category,Name,Value,ERR     every ranked holding, category 0 (Zero) to 3
 //                               (High), each category in the screen's order
-//   Box,Label,Text              the 21 value boxes: control name, the words
-//                               beside the box, the text the box shows
+//   Box,Label,Text              the 21 value boxes: control name, the box's
+//                               label, the text the box shows
 // Texts are exactly those of the screen's grids and boxes; names are UTF-8.
 // Fields holding a comma, a quotation mark, CR or LF are quoted, quotation
 // marks doubled; every line ends in CR LF.
@@ -22,8 +22,5 @@ std::string ResultsCsv(const Workspace& ws);
 
 // One field as written: quoted when it must be.
 std::string CsvField(std::string_view text);
-
-// Title of a risk category as the screen shows it: "Zero", "Low", "Medium", "High".
-std::string_view CategoryTitle(int category);
 
 } // namespace velmora::results

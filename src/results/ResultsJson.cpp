@@ -1,9 +1,9 @@
 #include "results/ResultsJson.h"
 
 #include "plan/NumberText.h"
-#include "results/CategoryRows.h"
-#include "results/ResultBoxList.h"
 #include "plan/Windows1252.h"
+#include "results/CategoryRows.h"
+#include "results/ResultBox.h"
 
 #include <cmath>
 #include <cstdio>
@@ -71,17 +71,17 @@ void AppendInteger(std::string& out, bool& first, std::string_view key, std::int
 void AppendBoxes(std::string& out, const ResultBoxes& boxes) {
     out += '{';
     bool first = true;
-    for (const BoxText& box : BoxList(boxes)) {
+    for (const ResultBoxEntry& box : kResultBoxes) {
         AppendKey(out, first, box.Name);
-        AppendString(out, *box.Text);
+        AppendString(out, boxes.*box.Text);
     }
     out += '}';
 }
 
 void AppendCategories(std::string& out, const Ranking& ranking) {
     out += '[';
-    for (int k = 0; k < kCategories; ++k) {
-        if (k > 0) {
+    for (const RiskCategory k : kRiskCategories) {
+        if (k != kRiskCategories.front()) {
             out += ", ";
         }
         out += '[';

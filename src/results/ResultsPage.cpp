@@ -1,9 +1,9 @@
 #include "results/ResultsPage.h"
 
-#include "results/CategoryRows.h"
 #include "plan/Windows1252.h"
+#include "results/CategoryRows.h"
+#include "results/ResultBox.h"
 
-#include <array>
 #include <string_view>
 
 namespace velmora::results {
@@ -20,23 +20,35 @@ std::string Padded(std::string_view text, std::size_t width) {
     return out;
 }
 
-void Line(std::string& out, std::string_view label, std::string_view value) {
+// A box under a heading, its label indented.
+void Line(std::string& out, const ResultBoxes& boxes, ResultBox box) {
     out += "  ";
-    out += Padded(label, 24);
-    out += value;
+    out += Padded(BoxLabel(box), 24);
+    out += BoxText(boxes, box);
     out += '\n';
 }
 
-void AppendCategory(std::string& out, const Workspace& ws, int k) {
-    static constexpr std::array<std::string_view, kCategories> kTitles{"Zero", "Low", "Medium",
-                                                                       "High"};
-    const ResultBoxes& boxes = ws.results.boxes;
-    const std::array<const std::string*, kCategories> totals{
-        &boxes.editTotalZero, &boxes.editTotalLow, &boxes.editTotalMedium, &boxes.editTotalHigh};
-    const std::array<const std::string*, kCategories> percents{
-        &boxes.editPerCent0, &boxes.editPerCent1, &boxes.editPerCent2, &boxes.editPerCent3};
+// A box standing alone, its label in capitals as on the screen.
+void Headline(std::string& out, const ResultBoxes& boxes, ResultBox box) {
+    std::string label(BoxLabel(box));
+    for (char& c : label) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A'); // labels are ASCII; no locale's rules apply
+        }
+    }
+    out += Padded(label, 26);
+    out += BoxText(boxes, box);
+    out += '\n';
+}
 
-    out += kTitles[k];
+// A category box under the category's title, labelled by the rest of its label.
+void CategoryLine(std::string& out, const ResultBoxes& boxes, ResultBox box) {
+    out += "  " + Padded(CategoryCaption(box), 17) + BoxText(boxes, box) + '\n';
+}
+
+void AppendCategory(std::string& out, const Workspace& ws, RiskCategory k) {
+    const ResultBoxes& boxes = ws.results.boxes;
+    out += Title(k);
     out += '\n';
     out += "  " + Padded("Name", 17) + Padded("Value", 12) + "ERR\n";
     const std::vector<CategoryRow> rows = CategoryRows(ws.ranking, k);
@@ -47,8 +59,9 @@ void AppendCategory(std::string& out, const Workspace& ws, int k) {
         out +=
             "  " + Windows1252ToUtf8(Padded(row.Name, 17)) + Padded(row.Value, 12) + row.Err + '\n';
     }
-    out += "  " + Padded("sub total", 17) + *totals[k] + '\n';
-    out += "  " + Padded("% of Total", 17) + *percents[k] + "\n\n";
+    CategoryLine(out, boxes, TotalBox(k));
+    CategoryLine(out, boxes, ShareBox(k));
+    out += '\n';
 }
 
 } // namespace
@@ -60,28 +73,29 @@ std::string ResultsPage(const Workspace& ws) {
     out += "ERR = Effective Rate of Return (%)\n\n";
     out += "Portfolio Risk Categories\n";
     out += "B: Bonds, CDs, Bank   S: Stock, Equities   I: IRA, standard   R: IRA, Roth\n\n";
-    for (int k = 0; k < kCategories; ++k) {
+    for (const RiskCategory k : kRiskCategories) {
         AppendCategory(out, ws, k);
     }
 
     out += "INCOME\n";
-    Line(out, "Continued Earnings", boxes.editContinuedEarnings);
-    Line(out, "Entitlements", boxes.editEntitlements);
-    Line(out, "Interest + Dividends", boxes.editIntAndDiv);
-    Line(out, "Minimum IRA", boxes.editIRA);
+    for (const ResultBox box : {ResultBox::ContinuedEarnings, ResultBox::Entitlements,
+                                ResultBox::IntAndDiv, ResultBox::Ira}) {
+        Line(out, boxes, box);
+    }
     out += "\nEXPENSES\n";
-    Line(out, "Annual Budget", boxes.editBudget);
-    Line(out, "Taxes on: - Income", boxes.editTaxOnIncome);
-    Line(out, "Taxes on: - Withdrawals", boxes.editTaxOnWithdrawals);
+    for (const ResultBox box :
+         {ResultBox::Budget, ResultBox::TaxOnIncome, ResultBox::TaxOnWithdrawals}) {
+        Line(out, boxes, box);
+    }
     out += "\nTAX INFORMATION\n";
     out += "  Incremental Tax Rates\n";
-    Line(out, "Federal Ordinary", boxes.editTaxRate);
-    Line(out, "Federal Qualified Div", boxes.editDivTaxRate);
-    Line(out, "Federal CapGain", boxes.editCGTaxRate);
-    Line(out, "State + Local", boxes.editStateTaxRate);
+    for (const ResultBox box : {ResultBox::TaxRate, ResultBox::DivTaxRate, ResultBox::CGTaxRate,
+                                ResultBox::StateTaxRate}) {
+        Line(out, boxes, box);
+    }
     out += '\n';
-    out += Padded("INVESTMENT TOTAL", 26) + boxes.editTotalInvestments + '\n';
-    out += Padded("WITHDRAWAL NEEDED", 26) + boxes.editWithDrawalNeeded + '\n';
+    Headline(out, boxes, ResultBox::TotalInvestments);
+    Headline(out, boxes, ResultBox::WithdrawalNeeded);
     return out;
 }
 

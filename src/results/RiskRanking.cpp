@@ -1,6 +1,7 @@
 #include "results/RiskRanking.h"
 
 #include "plan/NumberText.h"
+#include "results/ResultBox.h"
 
 #include <array>
 #include <string_view>
@@ -12,8 +13,8 @@ namespace {
 
 // Prefix of each table's entries: "B:" for debt ("B: " in the Low category),
 // "S:" for equities, "I:" for regular IRAs, "R:" for Roth IRAs.
-std::string_view DebtPrefix(int category) {
-    return category == 1 ? "B: " : "B:";
+std::string_view DebtPrefix(RiskCategory category) {
+    return category == RiskCategory::Low ? "B: " : "B:";
 }
 
 void Place(Ranking& ranking, int category, std::string_view prefix, const std::string& name,
@@ -28,10 +29,11 @@ void Place(Ranking& ranking, int category, std::string_view prefix, const std::s
 }
 
 template <typename Table>
-void Gather(Ranking& ranking, int category, const Table& table, std::string_view prefix) {
+void Gather(Ranking& ranking, RiskCategory category, const Table& table, std::string_view prefix) {
+    const int number = Number(category);
     for (const auto& row : table) {
-        if (row.RiskCategory == category && !row.Name.empty()) {
-            Place(ranking, category, prefix, row.Name, row.CurrentValue, row.Err);
+        if (row.RiskCategory == number && !row.Name.empty()) {
+            Place(ranking, number, prefix, row.Name, row.CurrentValue, row.Err);
         }
     }
 }
@@ -105,8 +107,8 @@ void LoadArrays(Workspace& ws) {
     }
 
     const PlanData& plan = ws.plan;
-    for (int k = 0; k < kCategories; ++k) {
-        ranking.CategoryTotal[k] = 0;
+    for (const RiskCategory k : kRiskCategories) {
+        ranking.CategoryTotal[Number(k)] = 0;
         Gather(ranking, k, plan.DebtHoldings, DebtPrefix(k));
         Gather(ranking, k, plan.EquityHoldings, "S:");
         Gather(ranking, k, plan.IraHoldings, "I:");
@@ -123,8 +125,7 @@ void LoadArrays(Workspace& ws) {
 }
 
 void SortCategory(Workspace& ws, int category, int low, int high) {
-    if (category < 0 || category >= kCategories || low < 1 || high > kCategorySlots ||
-        low >= high) {
+    if (!RiskCategoryOf(category) || low < 1 || high > kCategorySlots || low >= high) {
         return;
     }
     auto& slots = ws.ranking.RankedHoldings[category];
@@ -141,14 +142,10 @@ void ShowRanking(Workspace& ws) {
     const Ranking& ranking = ws.ranking;
     ResultBoxes& boxes = ws.results.boxes;
     boxes.editTotalInvestments = IntText(ws.results.TotalInvestments);
-    boxes.editTotalZero = IntText(ranking.CategoryTotal[0]);
-    boxes.editTotalLow = IntText(ranking.CategoryTotal[1]);
-    boxes.editTotalMedium = IntText(ranking.CategoryTotal[2]);
-    boxes.editTotalHigh = IntText(ranking.CategoryTotal[3]);
-    boxes.editPerCent0 = RealText(ranking.CategoryPercent[0]);
-    boxes.editPerCent1 = RealText(ranking.CategoryPercent[1]);
-    boxes.editPerCent2 = RealText(ranking.CategoryPercent[2]);
-    boxes.editPerCent3 = RealText(ranking.CategoryPercent[3]);
+    for (const RiskCategory k : kRiskCategories) {
+        BoxText(boxes, TotalBox(k)) = IntText(ranking.CategoryTotal[Number(k)]);
+        BoxText(boxes, ShareBox(k)) = RealText(ranking.CategoryPercent[Number(k)]);
+    }
 }
 
 } // namespace velmora::results

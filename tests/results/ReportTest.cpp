@@ -196,8 +196,8 @@ TEST_F(Report, TextPage) {
     const ReportRun run = RunReport("");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("WITHDRAWAL NEEDED         23918\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("  Taxes on: - Income      3070\n"), std::string::npos);
-    EXPECT_NE(run.out.find("  Taxes on: - Withdrawals 3648\n"), std::string::npos);
+    EXPECT_NE(run.out.find("  Taxes on Income         3070\n"), std::string::npos);
+    EXPECT_NE(run.out.find("  Taxes on Withdrawals    3648\n"), std::string::npos);
     EXPECT_NE(run.out.find("Portfolio Risk Categories"), std::string::npos);
 }
 

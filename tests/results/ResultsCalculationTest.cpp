@@ -1,6 +1,6 @@
 #include "results/ResultsCalculation.h"
 
-#include "results/ResultBoxList.h"
+#include "results/ResultBox.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -29,8 +29,8 @@ protected:
 
 TEST_F(Results, EmptyPlanShowsZeroInEveryBox) {
     results::Calculate(ws);
-    for (const results::BoxText& box : results::BoxList(Boxes())) {
-        EXPECT_EQ(*box.Text, "0") << box.Name;
+    for (const ResultBoxEntry& box : kResultBoxes) {
+        EXPECT_EQ(Boxes().*box.Text, "0") << box.Name;
     }
     EXPECT_EQ(ws.tax.TaxableIncome, 0.0);
     EXPECT_EQ(ws.results.WithdrawalNeeded, 0.0);
@@ -271,10 +271,11 @@ TEST(ResultsExtremes, EveryCombinationOfExtremeValuesStaysDefined) {
                 EXPECT_TRUE(std::isfinite(ws->results.WithdrawalNeeded));
                 EXPECT_TRUE(std::isfinite(ws->results.TaxOnIncome));
                 EXPECT_GE(ws->results.WithdrawalNeeded, 0.0);
-                for (const results::BoxText& box : results::BoxList(ws->results.boxes)) {
-                    EXPECT_FALSE(box.Text->empty()) << box.Name;
-                    EXPECT_EQ(box.Text->find("nan"), std::string::npos) << box.Name;
-                    EXPECT_EQ(box.Text->find("inf"), std::string::npos) << box.Name;
+                for (const ResultBoxEntry& box : kResultBoxes) {
+                    const std::string& text = ws->results.boxes.*box.Text;
+                    EXPECT_FALSE(text.empty()) << box.Name;
+                    EXPECT_EQ(text.find("nan"), std::string::npos) << box.Name;
+                    EXPECT_EQ(text.find("inf"), std::string::npos) << box.Name;
                 }
                 const int k = money == 1 ? 2 : 0;
                 EXPECT_EQ(ws->ranking.CategoryCount[k], 160);

@@ -1,15 +1,14 @@
-// The comma-separated export of the results: quoting, line ends, and every
-// ranked holding and value box read back with the screen's own texts.
+// The comma-separated export of the results: quoting, line ends, every ranked
+// holding read back with the grid's texts and every value box with its label.
 
 #include "results/ResultsCsv.h"
 
 #include "CsvReader.h"
+#include "NumberedBoxes.h"
 #include "PlanSamples.h"
-#include "results/CategoryRows.h"
-#include "results/ResultBoxLabels.h"
-#include "results/ResultBoxList.h"
-#include "results/ResultsCalculation.h"
 #include "plan/Windows1252.h"
+#include "results/CategoryRows.h"
+#include "results/ResultsCalculation.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -53,13 +52,33 @@ TEST(CsvField, EveryByteSurvivesTheReader) {
     EXPECT_EQ((*records)[0], (CsvRecord{all, "x"}));
 }
 
-TEST(BoxLabel, EveryBoxHasTheWordsBesideIt) {
-    for (const results::BoxText& box : results::BoxList(ResultBoxes{})) {
-        EXPECT_FALSE(results::BoxLabel(box.Name).empty()) << box.Name;
-    }
-    EXPECT_EQ(results::BoxLabel("editWithDrawalNeeded"), "Withdrawal Needed");
-    EXPECT_EQ(results::BoxLabel("editPerCent2"), "Medium % of Total");
-    EXPECT_EQ(results::BoxLabel("btnReturn"), "");
+TEST(ResultsCsvBoxes, EveryBoxWithItsNameLabelAndText) {
+    Workspace ws;
+    ws.results.boxes = testing::NumberedBoxes();
+    EXPECT_EQ(results::ResultsCsv(ws), "Category,Name,Value,ERR\r\n"
+                                       "\r\n"
+                                       "Box,Label,Text\r\n"
+                                       "editBudget,Annual Budget,1\r\n"
+                                       "editContinuedEarnings,Continued Earnings,2\r\n"
+                                       "editEntitlements,Entitlements,3\r\n"
+                                       "editIntAndDiv,Interest + Dividends,4\r\n"
+                                       "editIRA,Minimum IRA,5\r\n"
+                                       "editTaxOnIncome,Taxes on Income,6\r\n"
+                                       "editWithDrawalNeeded,Withdrawal Needed,7\r\n"
+                                       "editTaxOnWithdrawals,Taxes on Withdrawals,8\r\n"
+                                       "editTaxRate,Federal Ordinary %,9\r\n"
+                                       "editDivTaxRate,Federal Qualified Div %,10\r\n"
+                                       "editCGTaxRate,Federal Capital Gain %,11\r\n"
+                                       "editStateTaxRate,State + Local %,12\r\n"
+                                       "editTotalInvestments,Investment Total,13\r\n"
+                                       "editTotalZero,Zero sub total,14\r\n"
+                                       "editTotalLow,Low sub total,15\r\n"
+                                       "editTotalMedium,Medium sub total,16\r\n"
+                                       "editTotalHigh,High sub total,17\r\n"
+                                       "editPerCent0,Zero % of Total,18\r\n"
+                                       "editPerCent1,Low % of Total,19\r\n"
+                                       "editPerCent2,Medium % of Total,20\r\n"
+                                       "editPerCent3,High % of Total,21\r\n");
 }
 
 class ResultsCsvFixture : public ::testing::Test {
@@ -74,29 +93,30 @@ protected:
         return records.value_or(std::vector<CsvRecord>{});
     }
 
-    // Checks the whole export against the screen's grids and boxes.
+    // Checks the whole export against the screen's grids, and that every box has its record.
     void ExpectScreenContent(const std::vector<CsvRecord>& records) {
+        static const char* const kTitles[] = {"Zero", "Low", "Medium", "High"};
         std::size_t at = 0;
         ASSERT_FALSE(records.empty());
         EXPECT_EQ(records[at++], (CsvRecord{"Category", "Name", "Value", "ERR"}));
-        for (int k = 0; k < kCategories; ++k) {
+        for (const RiskCategory k : kRiskCategories) {
             for (const results::CategoryRow& row : results::CategoryRows(ws->ranking, k)) {
                 ASSERT_LT(at, records.size());
-                EXPECT_EQ(records[at++],
-                          (CsvRecord{std::string(results::CategoryTitle(k)),
-                                     Windows1252ToUtf8(row.Name), row.Value, row.Err}));
+                EXPECT_EQ(records[at++], (CsvRecord{kTitles[Number(k)], Windows1252ToUtf8(row.Name),
+                                                    row.Value, row.Err}));
             }
         }
         ASSERT_LT(at, records.size());
         EXPECT_EQ(records[at++], CsvRecord{""}) << "an empty line parts the two tables";
         ASSERT_LT(at, records.size());
         EXPECT_EQ(records[at++], (CsvRecord{"Box", "Label", "Text"}));
-        for (const results::BoxText& box : results::BoxList(ws->results.boxes)) {
-            ASSERT_LT(at, records.size());
-            EXPECT_EQ(records[at++],
-                      (CsvRecord{box.Name, std::string(results::BoxLabel(box.Name)), *box.Text}));
+        ASSERT_EQ(records.size() - at, 21u);
+        for (; at < records.size(); ++at) {
+            ASSERT_EQ(records[at].size(), 3u);
+            EXPECT_EQ(records[at][0].substr(0, 4), "edit");
         }
-        EXPECT_EQ(at, records.size());
+        EXPECT_EQ(records.back(),
+                  (CsvRecord{"editPerCent3", "High % of Total", ws->results.boxes.editPerCent3}));
     }
 };
 

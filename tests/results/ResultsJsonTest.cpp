@@ -2,11 +2,11 @@
 
 #include "DecimalCommaLocale.h"
 #include "JsonReader.h"
+#include "NumberedBoxes.h"
+#include "plan/Windows1252.h"
 #include "results/CategoryRows.h"
-#include "results/ResultBoxList.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsPage.h"
-#include "plan/Windows1252.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -80,12 +80,9 @@ TEST_F(ResultsJsonFixture, IsOneObjectWithTheScreensContent) {
     EXPECT_EQ(json->keys, (std::vector<std::string>{"boxes", "categories", "values"}));
 
     const JsonValue& boxes = (*json)["boxes"];
-    ASSERT_EQ(boxes.keys.size(), results::kResultBoxCount);
-    std::size_t i = 0;
-    for (const results::BoxText& box : results::BoxList(ws.results.boxes)) {
-        EXPECT_EQ(boxes.keys[i++], box.Name);
-        EXPECT_EQ(boxes[box.Name].kind, JsonValue::Kind::String);
-        EXPECT_EQ(boxes[box.Name].text, *box.Text) << box.Name;
+    ASSERT_EQ(boxes.keys.size(), 21u);
+    for (const std::string& key : boxes.keys) {
+        EXPECT_EQ(boxes[key].kind, JsonValue::Kind::String) << key;
     }
     EXPECT_EQ(boxes["editWithDrawalNeeded"].text, "23499");
     EXPECT_EQ(boxes["editTotalInvestments"].text, "10300");
@@ -98,7 +95,7 @@ TEST_F(ResultsJsonFixture, IsOneObjectWithTheScreensContent) {
     EXPECT_EQ(bond.keys, (std::vector<std::string>{"name", "value", "err"}));
     EXPECT_EQ(bond["name"].text, "B: Say \"hi\" \\ \x01");
     EXPECT_EQ(bond["value"].text, "10000");
-    EXPECT_EQ(bond["err"].text, results::SlotRow(ws.ranking, 1, 1).Err);
+    EXPECT_EQ(bond["err"].text, results::SlotRow(ws.ranking, RiskCategory::Low, 1).Err);
     EXPECT_TRUE(categories[2].items.empty());
     ASSERT_EQ(categories[3].items.size(), 1u);
     EXPECT_EQ(categories[3][0]["name"].text, "S:Caf\xC3\xA9 \xE2\x82\xAC");
@@ -152,6 +149,23 @@ TEST_F(ResultsJsonFixture, ValuesAreTheCalculationValuesExactly) {
     EXPECT_EQ(values["CombinedTaxRate"].text, "30");
 }
 
+TEST(ResultsJsonText, BoxesAreKeyedByControlNameInTheScreensOrder) {
+    Workspace ws;
+    ws.results.boxes = testing::NumberedBoxes();
+    const std::string text = results::ResultsJson(ws);
+    EXPECT_EQ(
+        text.substr(0, text.find('\n')),
+        "{\"boxes\": {\"editBudget\": \"1\", \"editContinuedEarnings\": \"2\", "
+        "\"editEntitlements\": \"3\", \"editIntAndDiv\": \"4\", \"editIRA\": \"5\", "
+        "\"editTaxOnIncome\": \"6\", \"editWithDrawalNeeded\": \"7\", "
+        "\"editTaxOnWithdrawals\": \"8\", \"editTaxRate\": \"9\", \"editDivTaxRate\": \"10\", "
+        "\"editCGTaxRate\": \"11\", \"editStateTaxRate\": \"12\", "
+        "\"editTotalInvestments\": \"13\", \"editTotalZero\": \"14\", "
+        "\"editTotalLow\": \"15\", \"editTotalMedium\": \"16\", \"editTotalHigh\": \"17\", "
+        "\"editPerCent0\": \"18\", \"editPerCent1\": \"19\", \"editPerCent2\": \"20\", "
+        "\"editPerCent3\": \"21\"},");
+}
+
 TEST(ResultsJsonText, AwkwardDoublesStayValidJson) {
     Workspace ws;
     ws.totals.TotalInterest = 0.1;
@@ -183,11 +197,67 @@ TEST(ResultsJsonText, NumbersKeepTheirPointUnderALocaleWithADecimalComma) {
     EXPECT_EQ((*json)["values"]["MinimumIraDistribution"].number, 100000.0 / 26.5);
 }
 
+TEST(ResultsPageText, EveryBoxUnderItsHeadingWithItsLabel) {
+    Workspace ws;
+    ws.results.boxes = testing::NumberedBoxes();
+    EXPECT_EQ(results::ResultsPage(ws),
+              "Calculation\n"
+              "ERR = Effective Rate of Return (%)\n"
+              "\n"
+              "Portfolio Risk Categories\n"
+              "B: Bonds, CDs, Bank   S: Stock, Equities   I: IRA, standard   R: IRA, Roth\n"
+              "\n"
+              "Zero\n"
+              "  Name             Value       ERR\n"
+              "  (none)\n"
+              "  sub total        14\n"
+              "  % of Total       18\n"
+              "\n"
+              "Low\n"
+              "  Name             Value       ERR\n"
+              "  (none)\n"
+              "  sub total        15\n"
+              "  % of Total       19\n"
+              "\n"
+              "Medium\n"
+              "  Name             Value       ERR\n"
+              "  (none)\n"
+              "  sub total        16\n"
+              "  % of Total       20\n"
+              "\n"
+              "High\n"
+              "  Name             Value       ERR\n"
+              "  (none)\n"
+              "  sub total        17\n"
+              "  % of Total       21\n"
+              "\n"
+              "INCOME\n"
+              "  Continued Earnings      2\n"
+              "  Entitlements            3\n"
+              "  Interest + Dividends    4\n"
+              "  Minimum IRA             5\n"
+              "\n"
+              "EXPENSES\n"
+              "  Annual Budget           1\n"
+              "  Taxes on Income         6\n"
+              "  Taxes on Withdrawals    8\n"
+              "\n"
+              "TAX INFORMATION\n"
+              "  Incremental Tax Rates\n"
+              "  Federal Ordinary %      9\n"
+              "  Federal Qualified Div % 10\n"
+              "  Federal Capital Gain %  11\n"
+              "  State + Local %         12\n"
+              "\n"
+              "INVESTMENT TOTAL          13\n"
+              "WITHDRAWAL NEEDED         7\n");
+}
+
 TEST_F(ResultsJsonFixture, TextPageShowsBoxesAndGrids) {
     const std::string page = results::ResultsPage(ws);
     EXPECT_NE(page.find("WITHDRAWAL NEEDED         23499\n"), std::string::npos) << page;
     EXPECT_NE(page.find("INVESTMENT TOTAL          10300\n"), std::string::npos);
-    EXPECT_NE(page.find("  Taxes on: - Income      3170\n"), std::string::npos);
+    EXPECT_NE(page.find("  Taxes on Income         3170\n"), std::string::npos);
     EXPECT_NE(page.find("  S:Caf\xC3\xA9 \xE2\x82\xAC         300"), std::string::npos)
         << "names are UTF-8 and padded by characters";
     EXPECT_NE(page.find("  sub total        10000\n"), std::string::npos);

@@ -20,7 +20,7 @@ void Fill(Row& row, const std::string& name, std::int32_t category, std::int32_t
     row.Err = err;
 }
 
-std::vector<std::string> Names(const Ranking& ranking, int category) {
+std::vector<std::string> Names(const Ranking& ranking, RiskCategory category) {
     std::vector<std::string> names;
     for (const results::CategoryRow& row : results::CategoryRows(ranking, category)) {
         names.push_back(row.Name);
@@ -52,9 +52,10 @@ TEST_F(Ranked, GathersDebtEquityIraRothWithTheirPrefixes) {
 
     results::LoadArrays(ws);
 
-    EXPECT_EQ(Names(ws.ranking, 2),
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::Medium),
               (std::vector<std::string>{"B:Bond1", "B:Bond2", "S:Stock", "I:Ira", "R:Roth"}));
-    EXPECT_EQ(Names(ws.ranking, 1), (std::vector<std::string>{"B: Low", "S:LowStock"}));
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::Low),
+              (std::vector<std::string>{"B: Low", "S:LowStock"}));
     EXPECT_EQ(ws.ranking.CategoryCount, (std::array<int, 4>{0, 2, 5, 0}));
     EXPECT_EQ(ws.ranking.CategoryTotal, (std::array<std::int64_t, 4>{0, 30, 11, 0}));
 }
@@ -68,14 +69,14 @@ TEST_F(Ranked, NamesAreCutToFifteenCharactersWithTheirPrefix) {
         Fill(ws.plan.RothHoldings[k], name, k, 1, 3);
     }
     Rank();
-    EXPECT_EQ(Names(ws.ranking, 1),
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::Low),
               (std::vector<std::string>{"B: ABCDEFGHIJKL", "S:ABCDEFGHIJKLM", "I:ABCDEFGHIJKLM",
                                         "R:ABCDEFGHIJKLM"}));
-    for (int k : {0, 2, 3}) {
+    for (RiskCategory k : {RiskCategory::Zero, RiskCategory::Medium, RiskCategory::High}) {
         EXPECT_EQ(Names(ws.ranking, k),
                   (std::vector<std::string>{"B:ABCDEFGHIJKLM", "S:ABCDEFGHIJKLM", "I:ABCDEFGHIJKLM",
                                             "R:ABCDEFGHIJKLM"}))
-            << "category " << k;
+            << "category " << Number(k);
     }
 }
 
@@ -86,7 +87,7 @@ TEST_F(Ranked, RowsWithoutNameOrValidCategoryAreNotRanked) {
     Fill(ws.plan.IraHoldings[0], "Minus", -1, 100, 0);
     Fill(ws.plan.RothHoldings[0], "Zero", 0, 100, 0);
     Rank();
-    EXPECT_EQ(Names(ws.ranking, 0), (std::vector<std::string>{"R:Zero"}));
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::Zero), (std::vector<std::string>{"R:Zero"}));
     EXPECT_EQ(ws.ranking.CategoryCount, (std::array<int, 4>{1, 0, 0, 0}));
     EXPECT_EQ(ws.results.boxes.editPerCent0, "25");
     EXPECT_EQ(ws.results.boxes.editTotalZero, "100");
@@ -117,14 +118,14 @@ TEST_F(Ranked, WithoutInvestmentsEverythingIsClearedIncludingThePercentages) {
     ws.plan.DebtHoldings[0] = DebtHolding{};
     ws.results.TotalInvestments = 0;
     Rank();
-    for (int k = 0; k < kCategories; ++k) {
-        EXPECT_EQ(ws.ranking.CategoryCount[k], 0);
-        EXPECT_EQ(ws.ranking.CategoryPercent[k], 0.0);
+    for (RiskCategory k : kRiskCategories) {
+        EXPECT_EQ(ws.ranking.CategoryCount[Number(k)], 0);
+        EXPECT_EQ(ws.ranking.CategoryPercent[Number(k)], 0.0);
         EXPECT_TRUE(results::CategoryRows(ws.ranking, k).empty());
     }
     EXPECT_EQ(ws.results.boxes.editPerCent3, "0");
     EXPECT_EQ(ws.results.boxes.editTotalHigh, "0");
-    const results::CategoryRow cleared = results::SlotRow(ws.ranking, 3, 1);
+    const results::CategoryRow cleared = results::SlotRow(ws.ranking, RiskCategory::High, 1);
     EXPECT_EQ(cleared.Name, "");
     EXPECT_EQ(cleared.Value, "0");
     EXPECT_EQ(cleared.Err, "0");
@@ -151,10 +152,11 @@ TEST_F(Ranked, SortOrderOfEqualErrs) {
         Fill(ws.plan.IraHoldings[i], order[i], 3, 1, 7);
     }
     Rank();
-    EXPECT_EQ(Names(ws.ranking, 0),
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::Zero),
               (std::vector<std::string>{"B:fourth", "B:second", "B:third", "B:first"}));
-    EXPECT_EQ(Names(ws.ranking, 2), (std::vector<std::string>{"S:second", "S:first"}));
-    EXPECT_EQ(Names(ws.ranking, 3),
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::Medium),
+              (std::vector<std::string>{"S:second", "S:first"}));
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::High),
               (std::vector<std::string>{"I:third", "I:fourth", "I:first", "I:second"}));
 }
 
@@ -229,17 +231,19 @@ TEST_F(Ranked, EveryEntryOfAFullCategoryIsListedInOrder) {
     ws.results.TotalInvestments = total;
     Rank();
 
-    const std::vector<results::CategoryRow> rows = results::CategoryRows(ws.ranking, 2);
+    const std::vector<results::CategoryRow> rows =
+        results::CategoryRows(ws.ranking, RiskCategory::Medium);
     ASSERT_EQ(rows.size(), 160u);
     for (std::size_t i = 1; i < rows.size(); ++i) {
         EXPECT_LE(ws.ranking.RankedHoldings[2][i - 1].Err, ws.ranking.RankedHoldings[2][i].Err);
     }
-    std::vector<std::string> names = Names(ws.ranking, 2);
+    std::vector<std::string> names = Names(ws.ranking, RiskCategory::Medium);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::unique(names.begin(), names.end()), names.end()) << "every entry once";
     EXPECT_EQ(ws.results.boxes.editTotalMedium, std::to_string(total));
     EXPECT_EQ(ws.results.boxes.editPerCent2, "100");
-    EXPECT_EQ(results::SlotRow(ws.ranking, 2, 161).Name, "") << "the spare slot stays cleared";
+    EXPECT_EQ(results::SlotRow(ws.ranking, RiskCategory::Medium, 161).Name, "")
+        << "the spare slot stays cleared";
 }
 
 TEST_F(Ranked, MoreThanFortyEntriesAreAllShown) {
@@ -254,7 +258,8 @@ TEST_F(Ranked, MoreThanFortyEntriesAreAllShown) {
         total += 1;
     }
     Rank();
-    const std::vector<results::CategoryRow> rows = results::CategoryRows(ws.ranking, 2);
+    const std::vector<results::CategoryRow> rows =
+        results::CategoryRows(ws.ranking, RiskCategory::Medium);
     ASSERT_EQ(rows.size(), 45u);
     EXPECT_EQ(rows[0].Name, "S:s39");
     EXPECT_EQ(rows[0].Value, "139");
@@ -270,7 +275,8 @@ TEST_F(Ranked, GridTextsOfValueAndErr) {
     Fill(ws.plan.EquityHoldings[0], "Neg", 0, -2500, -0.0);
     Fill(ws.plan.IraHoldings[0], "Long", 0, 7, 2.0 / 3.0);
     Rank();
-    const std::vector<results::CategoryRow> rows = results::CategoryRows(ws.ranking, 0);
+    const std::vector<results::CategoryRow> rows =
+        results::CategoryRows(ws.ranking, RiskCategory::Zero);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].Name, "S:Neg");
     EXPECT_EQ(rows[0].Value, "-2500");
@@ -289,9 +295,15 @@ TEST_F(Ranked, SortIgnoresSlotsOutsideTheArrays) {
     results::SortCategory(ws, 0, 1, kCategorySlots + 1);
     results::SortCategory(ws, 4, 1, 2);
     results::SortCategory(ws, -1, 1, 2);
-    EXPECT_EQ(Names(ws.ranking, 0), (std::vector<std::string>{"B:b", "B:a"}));
-    EXPECT_TRUE(results::CategoryRows(ws.ranking, 4).empty());
-    EXPECT_EQ(results::SlotRow(ws.ranking, 0, 0).Value, "0");
+    EXPECT_EQ(Names(ws.ranking, RiskCategory::Zero), (std::vector<std::string>{"B:b", "B:a"}));
+    EXPECT_EQ(results::SlotRow(ws.ranking, RiskCategory::Zero, 0).Value, "0");
+}
+
+TEST(RiskCategoryOf, OnlyZeroToThreeAreCategories) {
+    EXPECT_EQ(RiskCategoryOf(0), RiskCategory::Zero);
+    EXPECT_EQ(RiskCategoryOf(3), RiskCategory::High);
+    EXPECT_EQ(RiskCategoryOf(-1), std::nullopt);
+    EXPECT_EQ(RiskCategoryOf(4), std::nullopt);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "holdings/debt/ui/TfrmDebt.h"
 #include "holdings/equity/ui/TfrmEquity.h"
 #include "holdings/ira/ui/TfrmIRAs.h"
+#include "plan/PlanFileMessages.h"
 #include "results/ui/TfrmCalc.h"
 
 #include <QApplication>
@@ -91,14 +92,24 @@ void Application::CreateScreen(Screen screen) {
     }
 }
 
-void Application::Start() {
+bool Application::Start() {
+    long long holder = 0;
+    if (!store_.Claim(holder)) {
+        dialogs_.Warning(QString::fromStdString(AlreadyOpenText(store_.FileName(), holder)));
+        ended_ = true;
+        return false;
+    }
     // Only what the title screen needs comes before it is painted; the other
     // screens are made when they are first needed, all after the plan is loaded.
     Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
     WelcomeOnFirstStart();
-    store_.Load(workspace_.plan);
+    loadMessage_ = store_.Load(workspace_.plan);
     started_ = true;
     Show(Screen::Title);
+    if (!loadMessage_.empty()) {
+        dialogs_.Information(QString::fromStdString(loadMessage_));
+    }
+    return true;
 }
 
 void Application::WelcomeOnFirstStart() {
@@ -148,9 +159,17 @@ void Application::Show(Screen screen) {
 }
 
 bool Application::Save() {
-    if (std::optional<SaveError> error = store_.Save(workspace_.plan)) {
-        dialogs_.Error(QString::fromStdString(error->text));
+    if (store_.ChangedOnDisk() &&
+        !dialogs_.Confirm(QString::fromStdString(ChangedOnDiskQuestion(store_.FileName())))) {
         return false;
+    }
+    const PlanSaveReport saved = store_.Save(workspace_.plan);
+    if (saved.error) {
+        dialogs_.Error(QString::fromStdString(saved.error->text));
+        return false;
+    }
+    if (!saved.warning.empty()) {
+        dialogs_.Information(QString::fromStdString(saved.warning));
     }
     return true;
 }
@@ -232,7 +251,9 @@ int RunApplication(int argc, char** argv) {
     QtDialogs dialogs;
     PlanFileStore store;
     Application application(dialogs, store);
-    application.Start();
+    if (!application.Start()) {
+        return 1;
+    }
     return QApplication::exec();
 }
 

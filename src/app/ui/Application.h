@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -52,11 +53,14 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Start-up: creates the title screen, shows the welcome message on a first
-    // start, loads the plan and shows the title screen. Each other screen is
-    // made when it is first asked for (shown, or looked up here), after the plan
-    // has been loaded; a screen does nothing with the plan until it is shown.
-    void Start();
+    // Start-up: claims the plan (a second run on the same plan says so and ends
+    // here, returning false), creates the title screen, shows the welcome
+    // message on a first start, loads the plan, shows the title screen, and then
+    // tells what went wrong with the plan file, if anything did. Each other
+    // screen is made when it is first asked for (shown, or looked up here),
+    // after the plan has been loaded; a screen does nothing with the plan until
+    // it is shown.
+    bool Start();
 
     Workspace& Work() { return workspace_; }
     // The screen, made now if it was not made yet; null before Start().
@@ -101,6 +105,7 @@ private:
     Workspace workspace_;
     std::unique_ptr<HelpViewer> help_;
     std::array<Entry, kScreenCount> screens_;
+    std::string loadMessage_; // about the plan file, shown once the title screen is up
     bool started_ = false;
     Screen current_ = Screen::Title;
     bool shown_ = false;

@@ -1,77 +1,128 @@
 #pragma once
-// The grids of the holdings screens: a title grid of three title lines over a
-// table grid of 40 editable rows, both with the same column layout, and a
-// font small enough for every title line to fit its column and its row.
+// The grids of the holdings screens, built from a screen's list of columns: a
+// title grid of three title lines over a table grid of 40 editable rows, both
+// with the same column layout, in a font small enough for every title line to
+// fit its column and its row; and the cells' masks, texts and edits.
 
 #include "app/ui/PlanText.h"
+#include "app/ui/widgets/FontFit.h"
 #include "app/ui/widgets/StringGrid.h"
-#include "plan/NumberText.h"
+#include "holdings/HoldingsColumn.h"
 #include "plan/PlanData.h"
 
 #include <QFont>
 #include <array>
-#include <cstdint>
-#include <initializer_list>
+#include <cstddef>
 #include <span>
-#include <string>
+#include <vector>
 
 class QWidget;
 
 namespace velmora {
 
-using TitleLines = std::array<const char*, 3>; // one column's three title lines
-
+inline constexpr int kTitleRows = 3;
 inline constexpr int kTitleRowHeight = 14;
 inline constexpr int kTableRowHeight = 20;
 
+// What an item view of `widget`'s style leaves on either side of a cell's text.
+int CellTextMargin(const QWidget& widget);
+
+// Each title line of `columns` with the room that its title cell in a grid
+// styled as `widget` leaves for it.
+template <class Row, std::size_t Cols>
+std::vector<TextRoom> TitleRooms(const QWidget& widget,
+                                 const std::array<HoldingsColumn<Row>, Cols>& columns) {
+    const int margin = CellTextMargin(widget);
+    std::vector<TextRoom> rooms;
+    for (const HoldingsColumn<Row>& column : columns) {
+        for (const char* line : column.title) {
+            // The grid line takes one pixel of the cell.
+            rooms.push_back({QString::fromLatin1(line), column.TitleWidth() - 2 * margin - 1});
+        }
+    }
+    return rooms;
+}
+
 // The largest font, at most the size of `widget`'s own, in which every title
-// line fits its column (inside the text margins of `widget`'s style) and a
-// title row; a condensed face is tried at each size before a smaller one.
-QFont FitTitleFont(const QWidget& widget, std::span<const TitleLines> titles,
-                   std::span<const int> widths);
+// line fits its room and a title row; a condensed face is tried at each size
+// before a smaller one.
+QFont FitTitleFont(const QWidget& widget, std::span<const TextRoom> titles);
 
 // Three fixed title rows, not editable, never focused (Tab passes over it), as
 // wide and high as its cells.
-void SetUpTitleGrid(StringGrid& grid, std::span<const TitleLines> titles,
-                    std::span<const int> widths);
+template <class Row, std::size_t Cols>
+void SetUpTitleGrid(StringGrid& grid, const std::array<HoldingsColumn<Row>, Cols>& columns) {
+    grid.SetSize(static_cast<int>(Cols), kTitleRows);
+    grid.SetFixedRows(kTitleRows);
+    grid.SetEditable(false);
+    grid.setFocusPolicy(Qt::NoFocus);
+    grid.setSelectionMode(QAbstractItemView::NoSelection);
+    grid.SetDefaultRowHeight(kTitleRowHeight);
+    for (std::size_t col = 0; col < Cols; ++col) {
+        grid.SetColWidth(static_cast<int>(col), columns[col].TitleWidth());
+    }
+    for (std::size_t col = 0; col < Cols; ++col) {
+        for (int row = 0; row < kTitleRows; ++row) {
+            grid.SetCells(static_cast<int>(col), row, QString::fromLatin1(columns[col].title[row]));
+        }
+    }
+    grid.SizeToCells();
+}
 
-// `cols` columns by 40 rows, no fixed rows or columns, editable, with a
-// vertical scroll bar; as wide as its cells and the scroll bar, and at least
-// `visibleRows` rows high.
-void SetUpTableGrid(StringGrid& grid, std::span<const int> widths, int visibleRows);
+// The table grid's frame: a vertical scroll bar, as wide as its columns and the
+// scroll bar, at least `visibleRows` rows high.
+void FrameTableGrid(StringGrid& grid, int columnsWidth, int visibleRows);
 
-// A text field of a holdings row and the grid column that shows it.
-template <class Row> struct TextColumn {
-    int col;
-    std::string Row::*field;
-};
+// One column per column, 40 rows, no fixed rows or columns, editable.
+template <class Row, std::size_t Cols>
+void SetUpTableGrid(StringGrid& grid, const std::array<HoldingsColumn<Row>, Cols>& columns,
+                    int visibleRows) {
+    grid.SetSize(static_cast<int>(Cols), kTableRows);
+    grid.SetDefaultRowHeight(kTableRowHeight);
+    int columnsWidth = 0;
+    for (std::size_t col = 0; col < Cols; ++col) {
+        grid.SetColWidth(static_cast<int>(col), columns[col].width);
+        columnsWidth += columns[col].width;
+    }
+    FrameTableGrid(grid, columnsWidth, visibleRows);
+}
 
-// Writes table row r + 1 into grid row r: the text columns, and every column
-// that has a field in `numbers` as integer text. Then the grid rows of the
-// rows without a name are emptied; their numbers stay in the table.
+// Writes table row r + 1 into grid row r, every column. Then the grid rows of
+// the rows without a name are emptied; their numbers stay in the table.
 template <class Row, std::size_t Cols>
 void FillTableGrid(StringGrid& grid, const std::array<Row, kTableRows>& table,
-                   const std::array<std::int32_t Row::*, Cols>& numbers,
-                   std::initializer_list<TextColumn<Row>> texts) {
+                   const std::array<HoldingsColumn<Row>, Cols>& columns) {
     for (int row = 0; row < kTableRows; ++row) {
-        const Row& holding = table[row];
-        for (const TextColumn<Row>& text : texts) {
-            grid.SetCells(text.col, row, FromPlanText(holding.*text.field));
-        }
         for (std::size_t col = 0; col < Cols; ++col) {
-            if (numbers[col] != nullptr) {
-                grid.SetCells(static_cast<int>(col), row,
-                              QString::fromStdString(IntText(holding.*numbers[col])));
-            }
+            grid.SetCells(static_cast<int>(col), row,
+                          FromPlanText(columns[col].CellText(table[row])));
         }
     }
     for (int row = 0; row < kTableRows; ++row) {
         if (table[row].Name.empty()) {
-            for (int col = 0; col < static_cast<int>(Cols); ++col) {
-                grid.SetCells(col, row, QString());
+            for (std::size_t col = 0; col < Cols; ++col) {
+                grid.SetCells(static_cast<int>(col), row, QString());
             }
         }
     }
+}
+
+// The edit mask of column `col`; none outside the columns.
+template <class Row, std::size_t Cols>
+QString ColumnMask(const std::array<HoldingsColumn<Row>, Cols>& columns, int col) {
+    return col >= 0 && col < static_cast<int>(Cols) ? QString::fromLatin1(columns[col].mask)
+                                                    : QString();
+}
+
+// Stores the edited text of cell (col, row) into the field of its column in
+// table row row + 1. A cell with no table row behind it stores nothing.
+template <class Row, std::size_t Cols>
+void StoreCellText(const std::array<HoldingsColumn<Row>, Cols>& columns,
+                   std::array<Row, kTableRows>& table, int col, int row, const QString& text) {
+    if (row < 0 || row >= kTableRows || col < 0 || col >= static_cast<int>(Cols)) {
+        return;
+    }
+    columns[col].Store(table[row], ToPlanText(text));
 }
 
 } // namespace velmora

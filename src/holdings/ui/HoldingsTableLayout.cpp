@@ -13,8 +13,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int kVisibleRows = 16;
-
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     NameControl(*button, name, PlainCaption(caption));
@@ -24,23 +22,21 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 
 } // namespace
 
-HoldingsTableParts BuildHoldingsTableScreen(QWidget& screen, Dialogs& dialogs,
-                                            const HoldingsTableShape& shape) {
-    const QString caption = QString::fromLatin1(shape.caption);
-    screen.setWindowTitle(caption);
+HoldingsTableParts CreateHoldingsGrids(QWidget& screen, Dialogs& dialogs, const char* caption) {
+    const QString text = QString::fromLatin1(caption);
+    screen.setWindowTitle(text);
     SetUpScreenWindow(screen, false);
 
     HoldingsTableParts parts;
     parts.titles = new StringGrid(dialogs, &screen);
-    NameControl(*parts.titles, "StringGridTitles", caption + QStringLiteral(" column titles"));
+    NameControl(*parts.titles, "StringGridTitles", text + QStringLiteral(" column titles"));
     parts.table = new StringGrid(dialogs, &screen);
-    NameControl(*parts.table, "StringGridTable", caption);
-    const QFont font = FitTitleFont(*parts.titles, shape.titles, shape.titleWidths);
-    parts.titles->setFont(font);
-    parts.table->setFont(font);
-    SetUpTitleGrid(*parts.titles, shape.titles, shape.titleWidths);
-    SetUpTableGrid(*parts.table, shape.tableWidths, kVisibleRows);
+    NameControl(*parts.table, "StringGridTable", text);
+    return parts;
+}
 
+void LayOutHoldingsTableScreen(QWidget& screen, const HoldingsTableShape& shape,
+                               HoldingsTableParts& parts) {
     const QString labelText = QString::fromLatin1(shape.labelText);
     parts.label = new QLabel(labelText, &screen);
     NameControl(*parts.label, shape.labelName, labelText);
@@ -61,7 +57,6 @@ HoldingsTableParts BuildHoldingsTableScreen(QWidget& screen, Dialogs& dialogs,
     buttons->addWidget(parts.done);
     layout->addLayout(buttons);
     screen.resize(screen.sizeHint()); // known before the first showing, for centring
-    return parts;
 }
 
 } // namespace velmora

@@ -4,26 +4,23 @@
 // label, and the buttons btnDeleteLine "Delete Line" and btnReturnToMiscInput
 // "Done".
 
-#include "holdings/ui/HoldingsGrid.h"
 #include "app/ui/widgets/StringGrid.h"
+#include "holdings/HoldingsColumn.h"
+#include "holdings/ui/HoldingsGrid.h"
 
 #include <QPushButton>
-#include <span>
+#include <array>
+#include <cstddef>
 
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace velmora {
 
 class Dialogs;
-class StringGrid;
 
 struct HoldingsTableShape {
     const char* caption; // the window's caption, also what the grids are called
-    std::span<const TitleLines> titles;
-    std::span<const int> titleWidths;
-    std::span<const int> tableWidths;
     const char* labelName;
     const char* labelText;
 };
@@ -36,9 +33,30 @@ struct HoldingsTableParts {
     QPushButton* done = nullptr;
 };
 
-// Builds the screen's controls and layout and sets its window caption and chrome.
+inline constexpr int kHoldingsTableVisibleRows = 16;
+
+// Sets the window's caption and chrome and makes the two grids, empty.
+HoldingsTableParts CreateHoldingsGrids(QWidget& screen, Dialogs& dialogs, const char* caption);
+
+// Adds the label and the buttons and lays the screen out.
+void LayOutHoldingsTableScreen(QWidget& screen, const HoldingsTableShape& shape,
+                               HoldingsTableParts& parts);
+
+// Builds the screen's controls and layout, its grids from `columns`, and sets
+// its window caption and chrome.
+template <class Row, std::size_t Cols>
 HoldingsTableParts BuildHoldingsTableScreen(QWidget& screen, Dialogs& dialogs,
-                                            const HoldingsTableShape& shape);
+                                            const HoldingsTableShape& shape,
+                                            const std::array<HoldingsColumn<Row>, Cols>& columns) {
+    HoldingsTableParts parts = CreateHoldingsGrids(screen, dialogs, shape.caption);
+    const QFont font = FitTitleFont(*parts.titles, TitleRooms(*parts.titles, columns));
+    parts.titles->setFont(font);
+    parts.table->setFont(font);
+    SetUpTitleGrid(*parts.titles, columns);
+    SetUpTableGrid(*parts.table, columns, kHoldingsTableVisibleRows);
+    LayOutHoldingsTableScreen(screen, shape, parts);
+    return parts;
+}
 
 // Connects the controls to the screen's handlers of the same names.
 template <class Screen>

@@ -1,16 +1,16 @@
 #include "results/ui/ChartData.h"
 
-#include "app/ui/PlanText.h"
 #include "Workspace.h"
+#include "app/ui/PlanText.h"
 #include "results/CategoryRows.h"
-#include "results/ResultsCsv.h"
+#include "results/ResultBox.h"
 
 namespace velmora::charts {
 
 namespace {
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 } // namespace
@@ -25,21 +25,17 @@ int ChartData::HoldingCount() const {
 
 ChartData ChartDataFrom(const Workspace& ws) {
     const ResultBoxes& boxes = ws.results.boxes;
-    const std::array<const std::string*, kCategories> totals{
-        &boxes.editTotalZero, &boxes.editTotalLow, &boxes.editTotalMedium, &boxes.editTotalHigh};
-    const std::array<const std::string*, kCategories> percents{
-        &boxes.editPerCent0, &boxes.editPerCent1, &boxes.editPerCent2, &boxes.editPerCent3};
-
     ChartData data;
     data.TotalText = Text(boxes.editTotalInvestments);
     data.TotalInvestments = static_cast<double>(ws.results.TotalInvestments);
-    for (int k = 0; k < kCategories; ++k) {
+    for (const RiskCategory risk : kRiskCategories) {
+        const int k = Number(risk);
         ChartCategory& category = data.Categories[k];
-        category.Title = Text(std::string(results::CategoryTitle(k)));
-        category.TotalText = Text(*totals[k]);
-        category.PercentText = Text(*percents[k]);
+        category.Title = Text(Title(risk));
+        category.TotalText = Text(BoxText(boxes, TotalBox(risk)));
+        category.PercentText = Text(BoxText(boxes, ShareBox(risk)));
         category.Total = static_cast<double>(ws.ranking.CategoryTotal[k]);
-        const std::vector<results::CategoryRow> rows = results::CategoryRows(ws.ranking, k);
+        const std::vector<results::CategoryRow> rows = results::CategoryRows(ws.ranking, risk);
         category.Holdings.reserve(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
             category.Holdings.push_back({FromPlanText(rows[i].Name), Text(rows[i].Value),

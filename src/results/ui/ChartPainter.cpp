@@ -1,6 +1,7 @@
 #include "results/ui/ChartPainter.h"
 
 #include "plan/NumberText.h"
+#include "results/ResultBox.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -353,8 +354,10 @@ void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data) {
         lines.push_back(
             {kOtherColour, QStringLiteral("Not in a category"), QString(), QString(), false});
     }
-    lines.push_back(
-        {QColor(), QStringLiteral("Investment Total"), QString(), data.TotalText, true});
+    const std::string_view total = BoxLabel(ResultBox::TotalInvestments);
+    lines.push_back({QColor(),
+                     QString::fromUtf8(total.data(), static_cast<qsizetype>(total.size())),
+                     QString(), data.TotalText, true});
 
     const double lineRoom = kLargestText * 1.8 * static_cast<double>(lines.size());
     QRectF ring;

@@ -1,10 +1,11 @@
 #include "results/ui/ReportDocument.h"
 
+#include "Workspace.h"
 #include "app/ui/PlanText.h"
 #include "plan/NumberText.h"
-#include "Workspace.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
+#include "results/ResultBox.h"
 #include "results/ui/ChartData.h"
 #include "results/ui/ChartPainter.h"
 #include "tax/TaxValues.h"
@@ -50,8 +51,13 @@ QFont Font(double size, bool bold = false) {
     return font;
 }
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The label of a box and its text.
+std::pair<QString, QString> BoxPair(const ResultBoxes& boxes, ResultBox box) {
+    return {Text(BoxLabel(box)), Text(BoxText(boxes, box))};
 }
 
 void DrawLine(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
@@ -92,7 +98,7 @@ private:
     void AddFigures();
     void AddShares();
     void AddErrNote();
-    void AddCategory(int category);
+    void AddCategory(RiskCategory category);
     void AddErrChart();
     Block Heading(const QString& text, double size, int keepWithNext) const;
     static double PairsHeight(const Pairs& pairs) { return kLine * (1 + pairs.size()); }
@@ -115,7 +121,7 @@ Layout::Layout(const Workspace& ws, QDate date, double width)
     AddFigures();
     AddShares();
     AddErrNote();
-    for (int k = 0; k < kCategories; ++k) {
+    for (const RiskCategory k : kRiskCategories) {
         AddCategory(k);
     }
     AddErrChart();
@@ -186,23 +192,28 @@ void Layout::AddFigures() {
         {QStringLiteral("State + Local Tax Rate, %/Yr"), Text(boxes.editStateTaxRate)},
     };
     const Pairs income{
-        {QStringLiteral("Continued Earnings"), Text(boxes.editContinuedEarnings)},
-        {QStringLiteral("Entitlements"), Text(boxes.editEntitlements)},
-        {QStringLiteral("Interest + Dividends"), Text(boxes.editIntAndDiv)},
-        {QStringLiteral("Minimum IRA"), Text(boxes.editIRA)},
+        BoxPair(boxes, ResultBox::ContinuedEarnings),
+        BoxPair(boxes, ResultBox::Entitlements),
+        BoxPair(boxes, ResultBox::IntAndDiv),
+        BoxPair(boxes, ResultBox::Ira),
     };
     const Pairs expenses{
-        {QStringLiteral("Annual Budget"), Text(boxes.editBudget)},
-        {QStringLiteral("Taxes on Income"), Text(boxes.editTaxOnIncome)},
-        {QStringLiteral("Taxes on Withdrawals"), Text(boxes.editTaxOnWithdrawals)},
+        BoxPair(boxes, ResultBox::Budget),
+        BoxPair(boxes, ResultBox::TaxOnIncome),
+        BoxPair(boxes, ResultBox::TaxOnWithdrawals),
     };
     const Pairs rates{
-        {QStringLiteral("Federal, Ordinary"), Text(boxes.editTaxRate)},
-        {QStringLiteral("Federal, Qualified Dividends"), Text(boxes.editDivTaxRate)},
-        {QStringLiteral("Federal, Capital Gain"), Text(boxes.editCGTaxRate)},
-        {QStringLiteral("State + Local"), Text(boxes.editStateTaxRate)},
+        BoxPair(boxes, ResultBox::TaxRate),
+        BoxPair(boxes, ResultBox::DivTaxRate),
+        BoxPair(boxes, ResultBox::CGTaxRate),
+        BoxPair(boxes, ResultBox::StateTaxRate),
     };
+    // The two figures of the band stand in capitals, as on the screen.
+    const QString withdrawalLabel =
+        Text(BoxLabel(ResultBox::WithdrawalNeeded)).toUpper() + QStringLiteral(", $/Yr");
     const QString withdrawal = Text(boxes.editWithDrawalNeeded);
+    const QString totalLabel =
+        Text(BoxLabel(ResultBox::TotalInvestments)).toUpper() + QStringLiteral(", $");
     const QString total = Text(boxes.editTotalInvestments);
 
     const double left = PairsHeight(household) + kGap + PairsHeight(income);
@@ -229,11 +240,11 @@ void Layout::AddFigures() {
         painter.setPen(kText);
         const QFont bold = Font(kSubheadingSize, true);
         DrawLine(painter, QRectF(inner.left(), inner.top(), inner.width() * 0.65, kLine),
-                 QStringLiteral("WITHDRAWAL NEEDED, $/Yr"), bold);
+                 withdrawalLabel, bold);
         DrawLine(painter, QRectF(inner.left(), inner.top(), inner.width(), kLine), withdrawal, bold,
                  Qt::AlignRight | Qt::AlignVCenter);
         DrawLine(painter, QRectF(inner.left(), inner.top() + kLine, inner.width() * 0.65, kLine),
-                 QStringLiteral("INVESTMENT TOTAL, $"), bold);
+                 totalLabel, bold);
         DrawLine(painter, QRectF(inner.left(), inner.top() + kLine, inner.width(), kLine), total,
                  bold, Qt::AlignRight | Qt::AlignVCenter);
     };
@@ -280,11 +291,12 @@ void Layout::AddErrNote() {
     blocks_.push_back(std::move(block));
 }
 
-void Layout::AddCategory(int category) {
-    const charts::ChartCategory& shown = chart_.Categories[category];
-    const QString title = shown.Title + QStringLiteral(" risk category: sub total ") +
-                          shown.TotalText + QStringLiteral(", ") + shown.PercentText +
-                          QStringLiteral("% of Total");
+void Layout::AddCategory(RiskCategory category) {
+    const charts::ChartCategory& shown = chart_.Categories[Number(category)];
+    const QString title = shown.Title + QStringLiteral(" risk category: ") +
+                          Text(CategoryCaption(TotalBox(category))) + ' ' + shown.TotalText +
+                          QStringLiteral(", ") + shown.PercentText +
+                          Text(CategoryCaption(ShareBox(category)));
 
     // Columns: name, value (right-aligned), ERR.
     const double nameWidth = width_ * 0.44;

@@ -1,24 +1,25 @@
 #include "results/ui/TfrmCalc.h"
 
+#include "Workspace.h"
 #include "app/ui/PlanText.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
+#include "app/ui/widgets/FontFit.h"
 #include "app/ui/widgets/StringGrid.h"
-#include "Workspace.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
-#include "results/ResultBoxList.h"
+#include "results/ResultBox.h"
 #include "results/ResultsCalculation.h"
 #include "results/RiskRanking.h"
 #include "results/ui/ResultsExport.h"
 
 #include <QAction>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <vector>
 
 namespace velmora {
 
@@ -39,16 +40,18 @@ struct LabelPlace {
     int room; // widest the text may be without reaching what stands to its right; 0: no limit
 };
 
+// Texts with leading blanks stand exactly so on the screen (they line up under
+// the label above); they are kept as they are on purpose.
 const LabelPlace kLabels[] = {
     {"lblNote", "ERR = Effective Rate of Return (%)", 8, 12, false, 182},
     {"lblBonds", "B: Bonds, CDs, Bank", 432, 8, false, 110},
     {"lblStocks", "S: Stock, Equities", 432, 24, false, 110},
     {"lblIRA", "I: IRA, standard", 544, 8, false, 94},
     {"lblRoth", "R: IRA, Roth", 544, 24, false, 94},
-    {"lblZero", "Zero", 56, 32, true, 0},
-    {"lblLow", "Low", 208, 32, true, 0},
-    {"lblMedium", "Medium", 344, 32, true, 0},
-    {"lblHigh", "High", 528, 32, true, 0},
+    {"lblZero", Title(RiskCategory::Zero).data(), 56, 32, true, 0},
+    {"lblLow", Title(RiskCategory::Low).data(), 208, 32, true, 0},
+    {"lblMedium", Title(RiskCategory::Medium).data(), 344, 32, true, 0},
+    {"lblHigh", Title(RiskCategory::High).data(), 528, 32, true, 0},
     {"lblSubTotal", "sub total", 0, 232, true, 62},
     {"lblPercentOfTotal", "% of Total", 8, 256, true, 70},
     {"lblIncome", "INCOME", 8, 280, true, 150},
@@ -72,57 +75,47 @@ const LabelPlace kLabels[] = {
     {"lblWithdrawalNeeded", "WITHDRAWAL NEEDED", 448, 320, true, 190},
 };
 
+// The boxes in the order they are made (and so the order of the tab key).
 struct BoxPlace {
-    const char* name;
-    const char* readable; // the words of the labels beside the box
+    ResultBox box;
     int x;
     int y;
     int width;
 };
 
 const BoxPlace kBoxes[] = {
-    {"editTotalZero", "Zero sub total", 64, 232, 57},
-    {"editTotalLow", "Low sub total", 216, 232, 65},
-    {"editTotalMedium", "Medium sub total", 376, 232, 65},
-    {"editTotalHigh", "High sub total", 536, 232, 57},
-    {"editPerCent0", "Zero % of total", 80, 256, 25},
-    {"editPerCent1", "Low % of total", 232, 256, 25},
-    {"editPerCent2", "Medium % of total", 392, 256, 25},
-    {"editPerCent3", "High % of total", 552, 256, 25},
-    {"editContinuedEarnings", "Continued earnings", 104, 288, 49},
-    {"editEntitlements", "Entitlements", 104, 312, 49},
-    {"editIntAndDiv", "Interest + dividends", 104, 336, 49},
-    {"editIRA", "Minimum IRA", 104, 360, 49},
-    {"editBudget", "Annual budget", 232, 304, 49},
-    {"editTaxOnIncome", "Taxes on income", 232, 336, 49},
-    {"editTaxOnWithdrawals", "Taxes on withdrawals", 232, 360, 65},
-    {"editTaxRate", "Federal ordinary rate", 336, 344, 25},
-    {"editDivTaxRate", "Federal qualified dividend rate", 376, 344, 25},
-    {"editCGTaxRate", "Federal capital gain rate", 408, 344, 25},
-    {"editStateTaxRate", "State + local rate", 376, 368, 25},
-    {"editTotalInvestments", "Investment total", 504, 296, 65},
-    {"editWithDrawalNeeded", "Withdrawal needed", 504, 336, 65},
+    {ResultBox::TotalZero, 64, 232, 57},
+    {ResultBox::TotalLow, 216, 232, 65},
+    {ResultBox::TotalMedium, 376, 232, 65},
+    {ResultBox::TotalHigh, 536, 232, 57},
+    {ResultBox::PerCent0, 80, 256, 25},
+    {ResultBox::PerCent1, 232, 256, 25},
+    {ResultBox::PerCent2, 392, 256, 25},
+    {ResultBox::PerCent3, 552, 256, 25},
+    {ResultBox::ContinuedEarnings, 104, 288, 49},
+    {ResultBox::Entitlements, 104, 312, 49},
+    {ResultBox::IntAndDiv, 104, 336, 49},
+    {ResultBox::Ira, 104, 360, 49},
+    {ResultBox::Budget, 232, 304, 49},
+    {ResultBox::TaxOnIncome, 232, 336, 49},
+    {ResultBox::TaxOnWithdrawals, 232, 360, 65},
+    {ResultBox::TaxRate, 336, 344, 25},
+    {ResultBox::DivTaxRate, 376, 344, 25},
+    {ResultBox::CGTaxRate, 408, 344, 25},
+    {ResultBox::StateTaxRate, 376, 368, 25},
+    {ResultBox::TotalInvestments, 504, 296, 65},
+    {ResultBox::WithdrawalNeeded, 504, 336, 65},
 };
 
 // Boxes that take typing; nothing reads what is typed, the next calculation overwrites it.
-bool AcceptsTyping(const QString& name) {
-    return name == QLatin1String("editStateTaxRate") || name == QLatin1String("editCGTaxRate");
+bool AcceptsTyping(ResultBox box) {
+    return box == ResultBox::StateTaxRate || box == ResultBox::CGTaxRate;
 }
 
-struct GridPlace {
-    const char* name;
-    const char* readable;
-    int x;
-};
-
-// Category k is shown in grid k. The last grid stands two pixels right of its
-// nominal place so that it does not cover the border of the grid beside it.
-const GridPlace kGrids[] = {
-    {"StringGrid0", "Zero", 0},
-    {"StringGrid1", "Low", 158},
-    {"StringGrid2", "Medium", 317},
-    {"StringGrid3", "High", 472},
-};
+// Category k is shown in grid k ("StringGrid0" to "StringGrid3"), at these
+// left edges. The last grid stands two pixels right of its nominal place so
+// that it does not cover the border of the grid beside it.
+constexpr std::array<int, kCategories> kGridLeft{0, 158, 317, 472};
 constexpr int kGridTop = 48;
 constexpr int kGridWidth = 155;
 constexpr int kGridHeight = 180;
@@ -135,30 +128,19 @@ QFont Bold(QFont font) {
 
 // The largest type size, from the base size down, at which every label fits
 // its room; at each size a semi-condensed face is tried after the normal one.
-QFont FittingFont(QFont font) {
-    for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
-        for (int stretch : {int{QFont::Unstretched}, int{QFont::SemiCondensed}}) {
-            font.setPixelSize(size);
-            font.setStretch(stretch);
-            const QFontMetrics plain(font);
-            const QFontMetrics bold(Bold(font));
-            bool fits = true;
-            for (const LabelPlace& place : kLabels) {
-                const QFontMetrics& metrics = place.bold ? bold : plain;
-                fits = fits &&
-                       (place.room == 0 ||
-                        metrics.horizontalAdvance(QString::fromLatin1(place.text)) <= place.room);
-            }
-            if (fits) {
-                return font;
-            }
+QFont FittingFont(const QFont& font) {
+    std::vector<TextRoom> labels;
+    for (const LabelPlace& place : kLabels) {
+        if (place.room != 0) {
+            labels.push_back({QString::fromLatin1(place.text), place.room, place.bold});
         }
     }
-    return font;
+    return LargestFittingFont(font, {kLargestPixelSize, kSmallestPixelSize, QFont::SemiCondensed},
+                              labels);
 }
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 } // namespace
@@ -204,10 +186,12 @@ void TfrmCalc::CreateMenus() {
 
     QMenu* quick = menuBar()->addMenu(QStringLiteral("&Quick Help"));
     quick->setObjectName("mnuQuickHelp");
+    // "mnuGenereal" is the item's documented control name, spelling and all; kept on purpose.
     add(quick, "mnuGenereal", QStringLiteral("&General - This screen only"),
         &TfrmCalc::mnuGenerealClick);
     add(quick, "hlpRiskCategories", QStringLiteral("&RiskCategories"),
         &TfrmCalc::hlpRiskCategoriesClick);
+    // "retes" and the trailing blank are the item's caption as it has always read; kept on purpose.
     add(quick, "hlpRetentionValues", QStringLiteral("&Equivalent retes of return "),
         &TfrmCalc::hlpRetentionValuesClick);
     add(quick, "hlpIncome", QStringLiteral("&Income"), &TfrmCalc::hlpIncomeClick);
@@ -248,9 +232,11 @@ void TfrmCalc::CreateLabels(QWidget* parent) {
 }
 
 void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
-    for (std::size_t k = 0; k < grids_.size(); ++k) {
+    for (const RiskCategory category : kRiskCategories) {
+        const int k = Number(category);
         auto* grid = new StringGrid(dialogs, parent);
-        NameControl(*grid, kGrids[k].name, QString::fromLatin1(kGrids[k].readable));
+        const std::string name = "StringGrid" + std::to_string(k);
+        NameControl(*grid, name.c_str(), Text(Title(category)));
         grid->SetSize(3, kGridRows);
         grid->SetFixedRows(1);
         grid->SetColWidths({65, 40, 27});
@@ -263,7 +249,7 @@ void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
         grid->SetCells(0, 0, QStringLiteral("Name"));
         grid->SetCells(1, 0, QStringLiteral("Value"));
         grid->SetCells(2, 0, QStringLiteral("ERR"));
-        grid->setGeometry(kGrids[k].x, kGridTop, kGridWidth, kGridHeight);
+        grid->setGeometry(kGridLeft[k], kGridTop, kGridWidth, kGridHeight);
         grids_[k] = grid;
     }
 }
@@ -271,11 +257,10 @@ void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
 void TfrmCalc::CreateBoxes(QWidget* parent) {
     for (const BoxPlace& place : kBoxes) {
         auto* box = new QLineEdit(parent);
-        const QString name = QString::fromLatin1(place.name);
-        NameControl(*box, place.name, QString::fromLatin1(place.readable));
-        box->setReadOnly(!AcceptsTyping(name));
+        NameControl(*box, BoxName(place.box).data(), Text(BoxLabel(place.box)));
+        box->setReadOnly(!AcceptsTyping(place.box));
         box->setGeometry(place.x, place.y, place.width, kBoxHeight);
-        boxes_.insert(name, box);
+        boxes_[static_cast<std::size_t>(place.box)] = box;
     }
 }
 
@@ -334,23 +319,21 @@ void TfrmCalc::SortCategory(int category, int low, int high) {
 }
 
 void TfrmCalc::ShowBoxes() {
-    for (const results::BoxText& box : results::BoxList(workspace_.results.boxes)) {
-        if (QLineEdit* edit = boxes_.value(QString::fromLatin1(box.Name))) {
-            edit->setText(Text(*box.Text));
-            edit->setCursorPosition(0);
-        }
+    for (const ResultBoxEntry& entry : kResultBoxes) {
+        QLineEdit* edit = boxes_[static_cast<std::size_t>(entry.Box)];
+        edit->setText(Text(workspace_.results.boxes.*entry.Text));
+        edit->setCursorPosition(0);
     }
 }
 
 void TfrmCalc::ShowGrids() {
     // Every entry of a category is listed, so a category of more than a grid's
     // visible rows scrolls; rows past the last entry show the cleared slots.
-    for (std::size_t k = 0; k < grids_.size(); ++k) {
-        StringGrid* grid = grids_[k];
-        const int count = workspace_.ranking.CategoryCount[k];
+    for (const RiskCategory category : kRiskCategories) {
+        StringGrid* grid = grids_[static_cast<std::size_t>(Number(category))];
+        const int count = workspace_.ranking.CategoryCount[Number(category)];
         for (int slot = 1; slot < kGridRows; ++slot) {
-            const results::CategoryRow row =
-                results::SlotRow(workspace_.ranking, static_cast<int>(k), slot);
+            const results::CategoryRow row = results::SlotRow(workspace_.ranking, category, slot);
             const QString texts[] = {FromPlanText(row.Name), Text(row.Value), Text(row.Err)};
             for (int col = 0; col < 3; ++col) {
                 grid->SetCells(col, slot, texts[col]);

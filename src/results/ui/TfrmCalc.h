@@ -4,9 +4,9 @@
 // expenses, tax rates and the withdrawal needed, and the quick help texts.
 // Every activation runs the whole results calculation.
 
-#include <QHash>
+#include "results/ResultBox.h"
+
 #include <QMainWindow>
-#include <QString>
 #include <array>
 #include <span>
 
@@ -74,7 +74,7 @@ private:
     Shell& shell_;
     ResultsExport* export_ = nullptr;
     std::array<StringGrid*, 4> grids_{};
-    QHash<QString, QLineEdit*> boxes_;
+    std::array<QLineEdit*, kResultBoxCount> boxes_{}; // by ResultBox
     QPlainTextEdit* memoHelp = nullptr;
     QPushButton* btnExitMemoHelp = nullptr;
 };

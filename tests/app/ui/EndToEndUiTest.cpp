@@ -12,7 +12,7 @@
 #include "app/ui/widgets/StringGrid.h"
 #include "plan/PlanFile.h"
 #include "results/CategoryRows.h"
-#include "results/ResultBoxList.h"
+#include "results/ResultBox.h"
 #include "results/ResultsCalculation.h"
 
 #include <QAction>
@@ -234,18 +234,19 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     Workspace expected;
     expected.plan = typed;
     results::Calculate(expected);
-    for (const results::BoxText& box : results::BoxList(expected.results.boxes)) {
-        EXPECT_EQ(Find<QLineEdit>(Screen::Results, box.Name)->text().toStdString(), *box.Text)
+    for (const ResultBoxEntry& box : kResultBoxes) {
+        EXPECT_EQ(Find<QLineEdit>(Screen::Results, box.Name.data())->text().toStdString(),
+                  expected.results.boxes.*box.Text)
             << box.Name;
     }
     EXPECT_EQ(Find<QLineEdit>(Screen::Results, "editTotalInvestments")->text(), "586650")
         << "every holding counts";
-    for (int category = 0; category < kCategories; ++category) {
-        const std::string name = "StringGrid" + std::to_string(category);
+    for (const RiskCategory category : kRiskCategories) {
+        const std::string name = "StringGrid" + std::to_string(Number(category));
         const StringGrid& grid = Grid(Screen::Results, name.c_str());
         const std::vector<results::CategoryRow> rows =
             results::CategoryRows(expected.ranking, category);
-        EXPECT_GE(rows.size(), 3u) << "realistic holdings in category " << category;
+        EXPECT_GE(rows.size(), 3u) << "realistic holdings in " << name;
         for (int slot = 1; slot < grid.RowCount(); ++slot) {
             const results::CategoryRow row = results::SlotRow(expected.ranking, category, slot);
             EXPECT_EQ(RowTexts(grid, slot), QStringList({QString::fromStdString(row.Name),

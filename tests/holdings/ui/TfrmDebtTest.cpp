@@ -54,24 +54,22 @@ protected:
     TfrmDebt form{ws, dialogs, shell};
 };
 
-TEST_F(TfrmDebtTest, LayoutTitlesWidthsAndNames) {
+TEST_F(TfrmDebtTest, LayoutTitlesAndNames) {
     EXPECT_EQ(form.windowTitle(), "Debt Investments");
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
     auto* titles = FindControl<StringGrid>(form, "StringGridTitles");
-    test::ExpectTitleGrid(
-        *titles, std::array<int, 7>{100, 60, 75, 50, 60, 60, 75},
-        {{"  Investment", "  Basis", "  Current", "Interest", " Fed Tax", " Portfolio",
-          "  Probability"},
-         {"  Name or", "(Purchase", "  Value If", "  Rate", "  Free?", "    Risk", "    of loss"},
-         {"  Description", " Cost - $)", "    Sold", " (%/Yr)", "   (Y/N)", " Category",
-          "    (%/Yr)"}});
-    test::ExpectTableGrid(Table(), std::array<int, 7>{100, 60, 70, 50, 60, 60, 75});
+    test::ExpectTitleGrid(*titles, {{"  Investment", "  Basis", "  Current", "Interest", " Fed Tax",
+                                     " Portfolio", "  Probability"},
+                                    {"  Name or", "(Purchase", "  Value If", "  Rate", "  Free?",
+                                     "    Risk", "    of loss"},
+                                    {"  Description", " Cost - $)", "    Sold", " (%/Yr)",
+                                     "   (Y/N)", " Category", "    (%/Yr)"}});
+    test::ExpectTableGrid(Table());
+    EXPECT_EQ(test::TitleOverhangs(*titles, Table()), std::vector<int>({0, 0, 5, 0, 0, 0, 0}))
+        << "the title over the current value is 5 pixels wider than its column";
     EXPECT_EQ(titles->mapTo(&form, QPoint()).x(), Table().mapTo(&form, QPoint()).x());
+    EXPECT_EQ(titles->font(), Table().font());
 
-    const QStringList masks{"cccccccccc", "000000", "000000", "00", ">L", "0", "00"};
-    for (int col = 0; col < 7; ++col) {
-        EXPECT_EQ(form.StringGridTableGetEditMask(col, 0), masks[col]);
-    }
     EXPECT_EQ(FindControl<QLabel>(form, "lblRiskCatValues")->text(),
               "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2), High (3)");
     EXPECT_EQ(Button("btnDeleteLine").text(), "Delete Line");
@@ -91,14 +89,25 @@ TEST_F(TfrmDebtTest, ActivationAndEditing) {
     form.BondTotalCalculate();
     EXPECT_EQ(ws.totals.DebtTotalValue, 13000) << "the blank row still counts";
 
-    TypeIntoCell(Table(), 0, 2, "CD 2y");
-    TypeIntoCell(Table(), 3, 2, "4");
-    TypeIntoCell(Table(), 4, 2, "y");
-    TypeIntoCell(Table(), 6, 2, "1");
-    EXPECT_EQ(Rows()[2].Name, "CD 2y");
-    EXPECT_EQ(Rows()[2].InterestRate, 4);
-    EXPECT_EQ(Rows()[2].FedTaxFree, "Y");
-    EXPECT_EQ(Rows()[2].ProbabilityOfLoss, 1);
+    // Each column stores its field as far as its mask admits: the keys beyond
+    // the mask, letters in a number and digits in a flag are refused.
+    TypeIntoCell(Table(), 0, 2, "CD 2y at 4 percent");
+    TypeIntoCell(Table(), 1, 2, "1234567");
+    TypeIntoCell(Table(), 2, 2, "2x345678");
+    TypeIntoCell(Table(), 3, 2, "345");
+    TypeIntoCell(Table(), 4, 2, "4yn");
+    TypeIntoCell(Table(), 5, 2, "56");
+    TypeIntoCell(Table(), 6, 2, "678");
+    EXPECT_EQ(Rows()[2].Name, "CD 2y at 4") << "ten characters";
+    EXPECT_EQ(Rows()[2].Basis, 123456);
+    EXPECT_EQ(Rows()[2].CurrentValue, 234567);
+    EXPECT_EQ(Rows()[2].InterestRate, 34);
+    EXPECT_EQ(Rows()[2].FedTaxFree, "Y") << "one letter, turned to upper case";
+    EXPECT_EQ(Rows()[2].RiskCategory, 5) << "nothing is checked while typing";
+    EXPECT_EQ(Rows()[2].ProbabilityOfLoss, 67);
+    Activate(); // and each field shows in its column again
+    EXPECT_EQ(test::RowTexts(Table(), 2),
+              QStringList({"CD 2y at 4", "123456", "234567", "34", "Y", "5", "67"}));
     form.StringGridTableSetEditText(0, 3, "Municipal bond fund");
     EXPECT_EQ(Rows()[3].Name, "Municipal bond ");
     EXPECT_TRUE(dialogs.Boxes().empty());

@@ -19,10 +19,16 @@ using test::BoxKind;
 using test::FindControl;
 using test::TypeIntoCell;
 
-const QString kCategoryWarning = TfrmEquity::kCategoryWarning;
-const QString kFlagWarning = TfrmEquity::kFlagWarning;
-const QString kDividendsWarning = TfrmEquity::kDividendsWarning;
-const QString kCapitalLoss = TfrmEquity::kCapitalLoss;
+// The exact texts the user sees.
+const QString kCategoryWarning =
+    "The maximum Portfolio Risk Category is 3. The program will automatically insert 3 for any "
+    "entries exceeding this value.";
+const QString kFlagWarning = "You must enter either a Y for Yes or an N for No. Entry of any other "
+                             "letter will be interpreted as a No.";
+const QString kDividendsWarning = "Entering values for both Regular and Qualifying Dividends on a "
+                                  "single item is not allowed.  Re-enter your dividend data.";
+const QString kCapitalLoss = "The tax benefit from a Capital Loss occurs only when you sell the "
+                             "item.  Thus, Capital Loss tax benefits are not included.";
 
 EquityHolding Stock(const std::string& name, std::int32_t value = 1000) {
     EquityHolding row;
@@ -54,26 +60,23 @@ protected:
     TfrmEquity form{ws, dialogs, shell};
 };
 
-TEST_F(TfrmEquityTest, LayoutTitlesWidthsAndNames) {
+TEST_F(TfrmEquityTest, LayoutTitlesAndNames) {
     EXPECT_EQ(form.windowTitle(), "Equity Investments");
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
-    const std::array<int, 11> widths{60, 50, 50, 58, 63, 72, 50, 55, 50, 40, 67};
     auto* titles = FindControl<StringGrid>(form, "StringGridTitles");
-    test::ExpectTitleGrid(*titles, widths,
+    test::ExpectTitleGrid(*titles,
                           {{"Name", "Current", "Current", "Regular", "Qualifying", " Cap Gains",
                             "Price", " Auto", "Fed Tax", " Loss", " Portfolio"},
                            {"", " Basis", " Value", "Dividends", "Dividends", "Distribution",
                             "Growth", "Reinvest", "  Free", "Factor", " Risk"},
                            {"", "   ($)", "  ($)", "($/Yr)", "  ($/Yr)", "  ($/Yr)", "(%/Yr)",
                             " (Y/N)", " (Y/N)", "(%/Yr)", " Category"}});
-    test::ExpectTableGrid(Table(), widths);
+    test::ExpectTableGrid(Table());
+    EXPECT_EQ(test::TitleOverhangs(*titles, Table()), std::vector<int>(11, 0))
+        << "every title stands over its column";
     EXPECT_EQ(titles->mapTo(&form, QPoint()).x(), Table().mapTo(&form, QPoint()).x());
+    EXPECT_EQ(titles->font(), Table().font());
 
-    const QStringList masks{"cccccccccc", "000000", "000000", "000000", "000000", "000000",
-                            "00",         ">L",     ">L",     "00",     "0"};
-    for (int col = 0; col < 11; ++col) {
-        EXPECT_EQ(form.StringGridTableGetEditMask(col, 7), masks[col]);
-    }
     EXPECT_EQ(FindControl<QLabel>(form, "lblProbabilityInstruction")->text(),
               "Portfolio Risk Categories are:  Zero (0), Low (1), Medium (2), High (3)");
     EXPECT_EQ(Button("btnDeleteLine").text(), "Delete Line");
@@ -102,21 +105,37 @@ TEST_F(TfrmEquityTest, ActivationShowsTheTableAndBlanksRowsWithoutAName) {
     EXPECT_EQ(ws.totals.EquityTotalValue, 20000 + 5000 - 7) << "and still counts";
 }
 
-TEST_F(TfrmEquityTest, EditsAreStoredAsTypedWithoutChecks) {
-    TypeIntoCell(Table(), 0, 5, "Growth Co");
-    TypeIntoCell(Table(), 2, 5, "4000");
-    TypeIntoCell(Table(), 1, 5, "5000");
-    TypeIntoCell(Table(), 7, 5, "y");
+TEST_F(TfrmEquityTest, EachColumnStoresItsFieldAsFarAsItsMaskAdmitsWithoutChecks) {
+    // The keys beyond a cell's mask, letters in a number and digits in a flag
+    // are refused.
+    TypeIntoCell(Table(), 0, 5, "Growth Co Inc");
+    TypeIntoCell(Table(), 1, 5, "1234567");
+    TypeIntoCell(Table(), 2, 5, "2345678");
+    TypeIntoCell(Table(), 3, 5, "3456789");
+    TypeIntoCell(Table(), 4, 5, "4567890");
+    TypeIntoCell(Table(), 5, 5, "5x678901");
+    TypeIntoCell(Table(), 6, 5, "678");
+    TypeIntoCell(Table(), 7, 5, "7yn");
     TypeIntoCell(Table(), 8, 5, "x");
-    TypeIntoCell(Table(), 10, 5, "8");
+    TypeIntoCell(Table(), 9, 5, "901");
+    TypeIntoCell(Table(), 10, 5, "89");
     const EquityHolding& row = Rows()[5];
-    EXPECT_EQ(row.Name, "Growth Co");
-    EXPECT_EQ(row.CurrentValue, 4000);
-    EXPECT_EQ(row.CurrentBasis, 5000);
-    EXPECT_EQ(row.AutoReinvest, "Y") << "the mask turns the letter to upper case";
+    EXPECT_EQ(row.Name, "Growth Co ") << "ten characters";
+    EXPECT_EQ(row.CurrentBasis, 123456);
+    EXPECT_EQ(row.CurrentValue, 234567);
+    EXPECT_EQ(row.RegularDividends, 345678);
+    EXPECT_EQ(row.QualifyingDividends, 456789);
+    EXPECT_EQ(row.CapGainsDistribution, 567890);
+    EXPECT_EQ(row.PriceGrowth, 67);
+    EXPECT_EQ(row.AutoReinvest, "Y") << "one letter, turned to upper case";
     EXPECT_EQ(row.FedTaxFree, "X");
+    EXPECT_EQ(row.LossFactor, 90);
     EXPECT_EQ(row.RiskCategory, 8);
     EXPECT_TRUE(dialogs.Boxes().empty()) << "nothing is checked while typing";
+    Activate(); // and each field shows in its column again
+    EXPECT_EQ(test::RowTexts(Table(), 5),
+              QStringList({"Growth Co ", "123456", "234567", "345678", "456789", "567890", "67",
+                           "Y", "X", "90", "8"}));
 
     form.StringGridTableSetEditText(8, 6, "Yes");
     EXPECT_EQ(Rows()[6].FedTaxFree, "Y") << "a flag is the first character";

@@ -11,11 +11,11 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
+#include "Workspace.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "plan/PlanFile.h"
-#include "Workspace.h"
-#include "results/ui/TfrmCalc.h"
 #include "results/ui/ChartWindow.h"
+#include "results/ui/TfrmCalc.h"
 
 #include <QAction>
 #include <QDir>
@@ -221,7 +221,10 @@ TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     expectLine("Taxes on Withdrawals " + boxes["editTaxOnWithdrawals"].toString());
     expectLine("Entitlements " + boxes["editEntitlements"].toString());
     expectLine("Minimum IRA " + boxes["editIRA"].toString());
-    expectLine("Federal, Ordinary " + boxes["editTaxRate"].toString());
+    expectLine("Federal Ordinary % " + boxes["editTaxRate"].toString());
+    expectLine("Federal Qualified Div % " + boxes["editDivTaxRate"].toString());
+    expectLine("Federal Capital Gain % " + boxes["editCGTaxRate"].toString());
+    expectLine("State + Local % " + boxes["editStateTaxRate"].toString());
     expectLine("Marital status Married, filing jointly");
     expectLine("Ages 72 (self), 68 (spouse)");
     expectLine("Uses tax year 2004 Income Tax Rules and Rates");

@@ -6,8 +6,8 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
+#include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
 #include <QLabel>
@@ -106,7 +106,10 @@ TEST_F(TfrmCalcTest, BoxesGridsAndButtonsStandWhereTheScreenPutsThem) {
         EXPECT_EQ(box->accessibleDescription(), place.name);
         EXPECT_FALSE(box->accessibleName().isEmpty()) << place.name;
     }
-    EXPECT_EQ(Find<QLineEdit>("editWithDrawalNeeded")->accessibleName(), "Withdrawal needed");
+    // A box reads as its label in the exports.
+    EXPECT_EQ(Find<QLineEdit>("editWithDrawalNeeded")->accessibleName(), "Withdrawal Needed");
+    EXPECT_EQ(Find<QLineEdit>("editPerCent2")->accessibleName(), "Medium % of Total");
+    EXPECT_EQ(Find<QLineEdit>("editDivTaxRate")->accessibleName(), "Federal Qualified Div %");
 
     const Place grids[] = {{"StringGrid0", 0, 48, 155},
                            {"StringGrid1", 158, 48, 155},
@@ -128,6 +131,15 @@ TEST_F(TfrmCalcTest, BoxesGridsAndButtonsStandWhereTheScreenPutsThem) {
         EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(QStringList({grid->Cells(0, 0), grid->Cells(1, 0), grid->Cells(2, 0)}),
                   QStringList({"Name", "Value", "ERR"}));
+    }
+    // Each grid is read as its category's title, which stands above it.
+    const char* const titles[][3] = {{"StringGrid0", "lblZero", "Zero"},
+                                     {"StringGrid1", "lblLow", "Low"},
+                                     {"StringGrid2", "lblMedium", "Medium"},
+                                     {"StringGrid3", "lblHigh", "High"}};
+    for (const auto& title : titles) {
+        EXPECT_EQ(Find<StringGrid>(title[0])->accessibleName(), title[2]);
+        EXPECT_EQ(Find<QLabel>(title[1])->text(), title[2]);
     }
 
     auto* btnReturn = Find<QPushButton>("btnReturn");

@@ -1,15 +1,15 @@
 #include "holdings/debt/ui/TfrmDebt.h"
 
+#include "Workspace.h"
 #include "app/ui/Dialogs.h"
-#include "holdings/ui/HoldingsTableChecks.h"
-#include "holdings/ui/HoldingsTableLayout.h"
-#include "app/ui/PlanText.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "holdings/DeleteHoldingRow.h"
+#include "holdings/HoldingsColumn.h"
 #include "holdings/debt/DebtReturns.h"
-#include "plan/NumberText.h"
-#include "Workspace.h"
+#include "holdings/ui/HoldingsGrid.h"
+#include "holdings/ui/HoldingsTableChecks.h"
+#include "holdings/ui/HoldingsTableLayout.h"
 
 #include <array>
 
@@ -17,31 +17,28 @@ namespace velmora {
 
 namespace {
 
-constexpr int kCols = 7;
-constexpr int kNameCol = 0;
-constexpr int kFedTaxFreeCol = 4;
-constexpr int kRiskCol = 5;
-
-constexpr std::array<int, kCols> kTableWidths{100, 60, 70, 50, 60, 60, 75};
-constexpr std::array<int, kCols> kTitleWidths{100, 60, 75, 50, 60, 60, 75};
-
-constexpr std::array<const char*, kCols> kMasks{"cccccccccc", "000000", "000000", "00",
-                                                ">L",         "0",      "00"};
-
-// The whole-number field of each number column; the name and flag columns have none.
-constexpr std::array<std::int32_t DebtHolding::*, kCols> kFields{
-    nullptr, &DebtHolding::Basis,        &DebtHolding::CurrentValue,     &DebtHolding::InterestRate,
-    nullptr, &DebtHolding::RiskCategory, &DebtHolding::ProbabilityOfLoss};
-
-constexpr std::array<TitleLines, kCols> kTitles{{
-    {"  Investment", "  Name or", "  Description"},
-    {"  Basis", "(Purchase", " Cost - $)"},
-    {"  Current", "  Value If", "    Sold"},
-    {"Interest", "  Rate", " (%/Yr)"},
-    {" Fed Tax", "  Free?", "   (Y/N)"},
-    {" Portfolio", "    Risk", " Category"},
-    {"  Probability", "    of loss", "    (%/Yr)"},
+// Each column: its three title lines, its width in pixels, its edit mask and
+// the field it shows. The titles' leading blanks centre them in their cells and
+// are kept as they are on purpose, as is the small "l" of "of loss". The title
+// over the current value is 5 pixels wider than the column under it.
+// clang-format off
+constexpr std::array<HoldingsColumn<DebtHolding>, 7> kColumns{{
+    {{"  Investment", "  Name or", "  Description"}, 100, "cccccccccc",
+     NameField(&DebtHolding::Name)},
+    {{"  Basis", "(Purchase", " Cost - $)"}, 60, "000000",
+     NumberField(&DebtHolding::Basis)},
+    {{"  Current", "  Value If", "    Sold"}, 70, "000000",
+     NumberField(&DebtHolding::CurrentValue), 75},
+    {{"Interest", "  Rate", " (%/Yr)"}, 50, "00",
+     NumberField(&DebtHolding::InterestRate)},
+    {{" Fed Tax", "  Free?", "   (Y/N)"}, 60, ">L",
+     FlagField(&DebtHolding::FedTaxFree)},
+    {{" Portfolio", "    Risk", " Category"}, 60, "0",
+     NumberField(&DebtHolding::RiskCategory)},
+    {{"  Probability", "    of loss", "    (%/Yr)"}, 75, "00",
+     NumberField(&DebtHolding::ProbabilityOfLoss)},
 }};
+// clang-format on
 
 } // namespace
 
@@ -52,35 +49,22 @@ TfrmDebt::TfrmDebt(Workspace& ws, Dialogs& dialogs, Shell& shell)
 
 void TfrmDebt::FormCreate() {
     setObjectName("frmDebt");
-    const HoldingsTableParts parts =
-        BuildHoldingsTableScreen(*this, dialogs_,
-                                 {"Debt Investments", kTitles, kTitleWidths, kTableWidths,
-                                  "lblRiskCatValues", kRiskCategories});
+    const HoldingsTableParts parts = BuildHoldingsTableScreen(
+        *this, dialogs_, {"Debt Investments", "lblRiskCatValues", kRiskCategories}, kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
 }
 
 void TfrmDebt::FormActivate() {
-    FillTableGrid(*StringGridTable_, ws_.plan.DebtHoldings, kFields,
-                  {{kNameCol, &DebtHolding::Name}, {kFedTaxFreeCol, &DebtHolding::FedTaxFree}});
+    FillTableGrid(*StringGridTable_, ws_.plan.DebtHoldings, kColumns);
 }
 
 QString TfrmDebt::StringGridTableGetEditMask(int col, int /*row*/) const {
-    return col >= 0 && col < kCols ? QString::fromLatin1(kMasks[col]) : QString();
+    return ColumnMask(kColumns, col);
 }
 
 void TfrmDebt::StringGridTableSetEditText(int col, int row, const QString& text) {
-    if (row < 0 || row >= kTableRows || col < 0 || col >= kCols) {
-        return; // no table row behind the cell
-    }
-    DebtHolding& holding = ws_.plan.DebtHoldings[row];
-    if (col == kNameCol) {
-        holding.Name = ToPlanText(text).substr(0, kNameLength);
-    } else if (col == kFedTaxFreeCol) {
-        holding.FedTaxFree = ToPlanText(text).substr(0, 1);
-    } else {
-        holding.*kFields[col] = LeadingDigits(text.toStdString());
-    }
+    StoreCellText(kColumns, ws_.plan.DebtHoldings, col, row, text);
 }
 
 void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
@@ -89,8 +73,8 @@ void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
 
 void TfrmDebt::StringGridTableExit() {
     DebtTable& table = ws_.plan.DebtHoldings;
-    CapRiskCategories(table, *StringGridTable_, kRiskCol, dialogs_, kCategoryWarning);
-    CorrectYesNoFlags(table, &DebtHolding::FedTaxFree, *StringGridTable_, kFedTaxFreeCol, dialogs_,
+    CapRiskCategories(table, *StringGridTable_, kColumns, dialogs_, kCategoryWarning);
+    CorrectYesNoFlags(table, *StringGridTable_, kColumns, &DebtHolding::FedTaxFree, dialogs_,
                       kFlagWarning);
 }
 

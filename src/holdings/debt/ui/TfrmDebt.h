@@ -22,6 +22,7 @@ class TfrmDebt : public QWidget {
 public:
     static constexpr const char* kCategoryWarning = kRiskCategoryWarning;
     static constexpr const char* kFlagWarning = kYesNoFlagWarning;
+    // One blank after "are:" (the equity screen's legend has two), kept as it is on purpose.
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2), High (3)";
 

@@ -1,15 +1,15 @@
 #include "holdings/equity/ui/TfrmEquity.h"
 
+#include "Workspace.h"
 #include "app/ui/Dialogs.h"
-#include "holdings/ui/HoldingsTableChecks.h"
-#include "holdings/ui/HoldingsTableLayout.h"
-#include "app/ui/PlanText.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "holdings/DeleteHoldingRow.h"
+#include "holdings/HoldingsColumn.h"
 #include "holdings/equity/EquityReturns.h"
-#include "plan/NumberText.h"
-#include "Workspace.h"
+#include "holdings/ui/HoldingsGrid.h"
+#include "holdings/ui/HoldingsTableChecks.h"
+#include "holdings/ui/HoldingsTableLayout.h"
 
 #include <array>
 
@@ -17,51 +17,38 @@ namespace velmora {
 
 namespace {
 
-constexpr int kCols = 11;
-constexpr int kNameCol = 0;
-constexpr int kRegularDividendsCol = 3;
-constexpr int kQualifyingDividendsCol = 4;
-constexpr int kAutoReinvestCol = 7;
-constexpr int kFedTaxFreeCol = 8;
-constexpr int kRiskCol = 10;
-
-constexpr std::array<int, kCols> kWidths{60, 50, 50, 58, 63, 72, 50, 55, 50, 40, 67};
-
-constexpr std::array<const char*, kCols> kMasks{
-    "cccccccccc", "000000", "000000", "000000", "000000", "000000", "00", ">L", ">L", "00", "0"};
-
-// The whole-number field of each number column; the name and flag columns have none.
-constexpr std::array<std::int32_t EquityHolding::*, kCols> kFields{
-    nullptr,
-    &EquityHolding::CurrentBasis,
-    &EquityHolding::CurrentValue,
-    &EquityHolding::RegularDividends,
-    &EquityHolding::QualifyingDividends,
-    &EquityHolding::CapGainsDistribution,
-    &EquityHolding::PriceGrowth,
-    nullptr,
-    nullptr,
-    &EquityHolding::LossFactor,
-    &EquityHolding::RiskCategory};
-
-constexpr std::array<TitleLines, kCols> kTitles{{
-    {"Name", "", ""},
-    {"Current", " Basis", "   ($)"},
-    {"Current", " Value", "  ($)"},
-    {"Regular", "Dividends", "($/Yr)"},
-    {"Qualifying", "Dividends", "  ($/Yr)"},
-    {" Cap Gains", "Distribution", "  ($/Yr)"},
-    {"Price", "Growth", "(%/Yr)"},
-    {" Auto", "Reinvest", " (Y/N)"},
-    {"Fed Tax", "  Free", " (Y/N)"},
-    {" Loss", "Factor", "(%/Yr)"},
-    {" Portfolio", " Risk", " Category"},
+// Each column: its three title lines, its width in pixels, its edit mask and
+// the field it shows. The titles' leading blanks centre them in their cells and
+// are kept as they are on purpose.
+// clang-format off
+constexpr std::array<HoldingsColumn<EquityHolding>, 11> kColumns{{
+    {{"Name", "", ""}, 60, "cccccccccc",
+     NameField(&EquityHolding::Name)},
+    {{"Current", " Basis", "   ($)"}, 50, "000000",
+     NumberField(&EquityHolding::CurrentBasis)},
+    {{"Current", " Value", "  ($)"}, 50, "000000",
+     NumberField(&EquityHolding::CurrentValue)},
+    {{"Regular", "Dividends", "($/Yr)"}, 58, "000000",
+     NumberField(&EquityHolding::RegularDividends)},
+    {{"Qualifying", "Dividends", "  ($/Yr)"}, 63, "000000",
+     NumberField(&EquityHolding::QualifyingDividends)},
+    {{" Cap Gains", "Distribution", "  ($/Yr)"}, 72, "000000",
+     NumberField(&EquityHolding::CapGainsDistribution)},
+    {{"Price", "Growth", "(%/Yr)"}, 50, "00",
+     NumberField(&EquityHolding::PriceGrowth)},
+    {{" Auto", "Reinvest", " (Y/N)"}, 55, ">L",
+     FlagField(&EquityHolding::AutoReinvest)},
+    {{"Fed Tax", "  Free", " (Y/N)"}, 50, ">L",
+     FlagField(&EquityHolding::FedTaxFree)},
+    {{" Loss", "Factor", "(%/Yr)"}, 40, "00",
+     NumberField(&EquityHolding::LossFactor)},
+    {{" Portfolio", " Risk", " Category"}, 67, "0",
+     NumberField(&EquityHolding::RiskCategory)},
 }};
+// clang-format on
 
-// A flag is the first character of its cell's text.
-std::string FlagOf(const QString& text) {
-    return ToPlanText(text).substr(0, 1);
-}
+constexpr int kRegularDividendsCol = ColumnOf(kColumns, &EquityHolding::RegularDividends);
+constexpr int kQualifyingDividendsCol = ColumnOf(kColumns, &EquityHolding::QualifyingDividends);
 
 } // namespace
 
@@ -72,39 +59,23 @@ TfrmEquity::TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell)
 
 void TfrmEquity::FormCreate() {
     setObjectName("frmEquity");
-    const HoldingsTableParts parts =
-        BuildHoldingsTableScreen(*this, dialogs_,
-                                 {"Equity Investments", kTitles, kWidths, kWidths,
-                                  "lblProbabilityInstruction", kRiskCategories});
+    const HoldingsTableParts parts = BuildHoldingsTableScreen(
+        *this, dialogs_, {"Equity Investments", "lblProbabilityInstruction", kRiskCategories},
+        kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
 }
 
 void TfrmEquity::FormActivate() {
-    FillTableGrid(*StringGridTable_, ws_.plan.EquityHoldings, kFields,
-                  {{kNameCol, &EquityHolding::Name},
-                   {kAutoReinvestCol, &EquityHolding::AutoReinvest},
-                   {kFedTaxFreeCol, &EquityHolding::FedTaxFree}});
+    FillTableGrid(*StringGridTable_, ws_.plan.EquityHoldings, kColumns);
 }
 
 QString TfrmEquity::StringGridTableGetEditMask(int col, int /*row*/) const {
-    return col >= 0 && col < kCols ? QString::fromLatin1(kMasks[col]) : QString();
+    return ColumnMask(kColumns, col);
 }
 
 void TfrmEquity::StringGridTableSetEditText(int col, int row, const QString& text) {
-    if (row < 0 || row >= kTableRows || col < 0 || col >= kCols) {
-        return; // no table row behind the cell
-    }
-    EquityHolding& holding = ws_.plan.EquityHoldings[row];
-    if (col == kNameCol) {
-        holding.Name = ToPlanText(text).substr(0, kNameLength);
-    } else if (col == kAutoReinvestCol) {
-        holding.AutoReinvest = FlagOf(text);
-    } else if (col == kFedTaxFreeCol) {
-        holding.FedTaxFree = FlagOf(text);
-    } else {
-        holding.*kFields[col] = LeadingDigits(text.toStdString());
-    }
+    StoreCellText(kColumns, ws_.plan.EquityHoldings, col, row, text);
 }
 
 void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
@@ -114,11 +85,9 @@ void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmEquity::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     EquityTable& table = ws_.plan.EquityHoldings;
-    CapRiskCategories(table, grid, kRiskCol, dialogs_, kCategoryWarning);
-    CorrectYesNoFlags(table, &EquityHolding::AutoReinvest, grid, kAutoReinvestCol, dialogs_,
-                      kFlagWarning);
-    CorrectYesNoFlags(table, &EquityHolding::FedTaxFree, grid, kFedTaxFreeCol, dialogs_,
-                      kFlagWarning);
+    CapRiskCategories(table, grid, kColumns, dialogs_, kCategoryWarning);
+    CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::AutoReinvest, dialogs_, kFlagWarning);
+    CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::FedTaxFree, dialogs_, kFlagWarning);
     for (int row = 0; row < kTableRows; ++row) {
         EquityHolding& holding = table[row];
         if (holding.RegularDividends > 0 && holding.QualifyingDividends > 0) {

@@ -21,6 +21,9 @@ class TfrmEquity : public QWidget {
 public:
     static constexpr const char* kCategoryWarning = kRiskCategoryWarning;
     static constexpr const char* kFlagWarning = kYesNoFlagWarning;
+    // The texts below are the screen's own, kept as they are on purpose: two
+    // blanks after a full stop, and two after "are:" in the legend (the debt
+    // screen's has one).
     static constexpr const char* kDividendsWarning =
         "Entering values for both Regular and Qualifying Dividends on a single item is not "
         "allowed.  Re-enter your dividend data.";

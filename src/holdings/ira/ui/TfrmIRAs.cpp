@@ -1,91 +1,66 @@
 #include "holdings/ira/ui/TfrmIRAs.h"
 
+#include "Workspace.h"
 #include "app/ui/Dialogs.h"
-#include "holdings/ui/HoldingsGrid.h"
-#include "holdings/ui/HoldingsTableChecks.h"
-#include "app/ui/PlanText.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/ScreenWindow.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "holdings/DeleteHoldingRow.h"
+#include "holdings/HoldingsColumn.h"
 #include "holdings/ira/IraReturns.h"
+#include "holdings/ui/HoldingsGrid.h"
+#include "holdings/ui/HoldingsTableChecks.h"
 #include "plan/NumberText.h"
-#include "Workspace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
+#include <vector>
 
 namespace velmora {
 
 namespace {
 
-constexpr int kCols = 8;
-constexpr int kNameCol = 0;
-constexpr int kBasisCol = 1;
-constexpr int kInterestCol = 3;
-constexpr int kDividendsCol = 4;
-constexpr int kGrowthCol = 5;
-constexpr int kRiskCol = 7;
 constexpr int kVisibleRows = 10;
 
-constexpr std::array<int, kCols> kWidths{100, 60, 45, 55, 65, 70, 65, 55};
-
-constexpr std::array<const char*, kCols> kMasks{"cccccccccc", "000000", "000000", "00",
-                                                "00000",      "00",     "00",     "0"};
-
-// The whole-number field that each column from 1 on edits.
-constexpr std::array<std::int32_t IraHolding::*, kCols> kFields{nullptr,
-                                                                &IraHolding::Basis,
-                                                                &IraHolding::CurrentValue,
-                                                                &IraHolding::InterestRate,
-                                                                &IraHolding::Dividends,
-                                                                &IraHolding::GrowthRate,
-                                                                &IraHolding::ProbabilityOfLoss,
-                                                                &IraHolding::RiskCategory};
-
-constexpr std::array<TitleLines, kCols> kRegularTitles{{
-    {"Name or", "Short", "Description"},
-    {" Basis", " = Zero", "(See Inst.)"},
-    {" Current", "  Value", "    ($)"},
-    {" Interest", "Stock = 0", " (%/Year)"},
-    {" Dividends", " Bonds = 0", "   ($/Year)"},
-    {" Growth Rate", "  Bonds = 0", "    (%/Year)"},
-    {" Probability", "  of Loss", "  (%/Year)"},
-    {" Portfolio", "  Risk", "Category"},
+// Each column of the regular IRAs: its three title lines, its width in pixels,
+// its edit mask and the field it shows. The titles' leading blanks centre them
+// in their cells and are kept as they are on purpose.
+// clang-format off
+constexpr std::array<HoldingsColumn<IraHolding>, 8> kRegularColumns{{
+    {{"Name or", "Short", "Description"}, 100, "cccccccccc",
+     NameField(&IraHolding::Name)},
+    {{" Basis", " = Zero", "(See Inst.)"}, 60, "000000",
+     NumberField(&IraHolding::Basis)},
+    {{" Current", "  Value", "    ($)"}, 45, "000000",
+     NumberField(&IraHolding::CurrentValue)},
+    {{" Interest", "Stock = 0", " (%/Year)"}, 55, "00",
+     NumberField(&IraHolding::InterestRate)},
+    {{" Dividends", " Bonds = 0", "   ($/Year)"}, 65, "00000",
+     NumberField(&IraHolding::Dividends)},
+    {{" Growth Rate", "  Bonds = 0", "    (%/Year)"}, 70, "00",
+     NumberField(&IraHolding::GrowthRate)},
+    {{" Probability", "  of Loss", "  (%/Year)"}, 65, "00",
+     NumberField(&IraHolding::ProbabilityOfLoss)},
+    {{" Portfolio", "  Risk", "Category"}, 55, "0",
+     NumberField(&IraHolding::RiskCategory)},
 }};
+// clang-format on
 
-constexpr std::array<TitleLines, kCols> RothTitles() {
-    std::array<TitleLines, kCols> titles = kRegularTitles;
-    titles[kBasisCol] = {" Basis", "Original", "Investment"};
-    return titles;
-}
-constexpr std::array<TitleLines, kCols> kRothTitles = RothTitles();
+constexpr int kBasisCol = ColumnOf(kRegularColumns, &IraHolding::Basis);
+constexpr int kInterestCol = ColumnOf(kRegularColumns, &IraHolding::InterestRate);
+constexpr int kDividendsCol = ColumnOf(kRegularColumns, &IraHolding::Dividends);
+constexpr int kGrowthCol = ColumnOf(kRegularColumns, &IraHolding::GrowthRate);
 
-// The titles of both tables side by side, with their widths: both tables get
-// the one font in which all of them fit.
-constexpr std::array<TitleLines, 2 * kCols> kAllTitles = [] {
-    std::array<TitleLines, 2 * kCols> all{};
-    for (int col = 0; col < kCols; ++col) {
-        all[col] = kRegularTitles[col];
-        all[kCols + col] = kRothTitles[col];
-    }
-    return all;
+// The Roth IRAs differ in the basis title only.
+constexpr std::array<HoldingsColumn<IraHolding>, 8> kRothColumns = [] {
+    std::array<HoldingsColumn<IraHolding>, 8> columns = kRegularColumns;
+    columns[kBasisCol].title = {" Basis", "Original", "Investment"};
+    return columns;
 }();
-constexpr std::array<int, 2 * kCols> kAllWidths = [] {
-    std::array<int, 2 * kCols> all{};
-    for (int col = 0; col < kCols; ++col) {
-        all[col] = all[kCols + col] = kWidths[col];
-    }
-    return all;
-}();
-
-QString MaskOf(int col) {
-    return col >= 0 && col < kCols ? QString::fromLatin1(kMasks[col]) : QString();
-}
 
 QLabel* BoldLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -118,7 +93,11 @@ void TfrmIRAs::FormCreate() {
     layout->setSpacing(0);
     layout->setContentsMargins(12, 10, 12, 10);
 
-    const QFont gridFont = FitTitleFont(*this, kAllTitles, kAllWidths);
+    // Both tables get the one font in which all their titles fit.
+    std::vector<TextRoom> titles = TitleRooms(*this, kRegularColumns);
+    const std::vector<TextRoom> rothTitles = TitleRooms(*this, kRothColumns);
+    titles.insert(titles.end(), rothTitles.begin(), rothTitles.end());
+    const QFont gridFont = FitTitleFont(*this, titles);
     layout->addWidget(BoldLabel("lblRegularIRAs", QStringLiteral("Regular IRAs"), this));
     layout->addSpacing(4);
     StringGridIRAs_ = AddTable(*layout, "StringGridIRATitles", "StringGridIRAs",
@@ -175,28 +154,28 @@ StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const
     NameControl(*titles, titleName, caption + QStringLiteral(" column titles"));
     auto* grid = new StringGrid(dialogs_, this);
     NameControl(*grid, gridName, caption);
-    const std::array<TitleLines, kCols>& lines = regular ? kRegularTitles : kRothTitles;
+    const std::array<HoldingsColumn<IraHolding>, 8>& columns =
+        regular ? kRegularColumns : kRothColumns;
     titles->setFont(font);
     grid->setFont(font);
-    SetUpTitleGrid(*titles, lines, kWidths);
-    SetUpTableGrid(*grid, kWidths, kVisibleRows);
+    SetUpTitleGrid(*titles, columns);
+    SetUpTableGrid(*grid, columns, kVisibleRows);
     layout.addWidget(titles, 0, Qt::AlignLeft);
     layout.addWidget(grid, 1, Qt::AlignLeft);
     return grid;
 }
 
 void TfrmIRAs::FormActivate() {
-    FillTableGrid(*StringGridIRAs_, ws_.plan.IraHoldings, kFields, {{kNameCol, &IraHolding::Name}});
-    FillTableGrid(*StringGridRothIRAs_, ws_.plan.RothHoldings, kFields,
-                  {{kNameCol, &IraHolding::Name}});
+    FillTableGrid(*StringGridIRAs_, ws_.plan.IraHoldings, kRegularColumns);
+    FillTableGrid(*StringGridRothIRAs_, ws_.plan.RothHoldings, kRothColumns);
 }
 
 QString TfrmIRAs::StringGridIRAsGetEditMask(int col, int /*row*/) const {
-    return MaskOf(col);
+    return ColumnMask(kRegularColumns, col);
 }
 
 QString TfrmIRAs::StringGridRothIRAsGetEditMask(int col, int /*row*/) const {
-    return MaskOf(col);
+    return ColumnMask(kRothColumns, col);
 }
 
 void TfrmIRAs::StringGridIRAsSetEditText(int col, int row, const QString& text) {
@@ -209,21 +188,19 @@ void TfrmIRAs::StringGridRothIRAsSetEditText(int col, int row, const QString& te
 
 void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int col, int row,
                          const QString& text) {
-    if (row < 0 || row >= kTableRows || col < 0 || col >= kCols) {
+    if (row < 0 || row >= kTableRows) {
         return; // no table row behind the cell
     }
     IraHolding& holding = table[row];
-    if (col == kNameCol) {
-        holding.Name = ToPlanText(text).substr(0, kNameLength);
+    const std::int32_t typed = LeadingDigits(text.toStdString());
+    const QString zero = QStringLiteral("0");
+    if (col == kBasisCol && regular && typed > 0) {
+        dialogs_.Warning(QString::fromLatin1(kBasisWarning));
+        grid.SetCells(col, row, zero);
+        holding.Basis = 0;
         return;
     }
-    std::int32_t value = LeadingDigits(text.toStdString());
-    const QString zero = QStringLiteral("0");
-    if (col == kBasisCol && regular && value > 0) {
-        dialogs_.Warning(QString::fromLatin1(kBasisWarning));
-        value = 0;
-        grid.SetCells(col, row, zero);
-    } else if (col == kInterestCol && (holding.Dividends > 0 || holding.GrowthRate > 0)) {
+    if (col == kInterestCol && (holding.Dividends > 0 || holding.GrowthRate > 0)) {
         dialogs_.Warning(QString::fromLatin1(kInterestWarning));
         holding.Dividends = 0;
         holding.GrowthRate = 0;
@@ -234,7 +211,7 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
         holding.InterestRate = 0;
         grid.SetCells(kInterestCol, row, zero);
     }
-    holding.*kFields[col] = value;
+    StoreCellText(regular ? kRegularColumns : kRothColumns, table, col, row, text);
 }
 
 void TfrmIRAs::StringGridIRAsSelectCell(int /*col*/, int row) {
@@ -246,11 +223,12 @@ void TfrmIRAs::StringGridRothIRAsSelectCell(int /*col*/, int row) {
 }
 
 void TfrmIRAs::StringGridIRAsExit() {
-    CapRiskCategories(ws_.plan.IraHoldings, *StringGridIRAs_, kRiskCol, dialogs_, kCategoryWarning);
+    CapRiskCategories(ws_.plan.IraHoldings, *StringGridIRAs_, kRegularColumns, dialogs_,
+                      kCategoryWarning);
 }
 
 void TfrmIRAs::StringGridRothIRAsExit() {
-    CapRiskCategories(ws_.plan.RothHoldings, *StringGridRothIRAs_, kRiskCol, dialogs_,
+    CapRiskCategories(ws_.plan.RothHoldings, *StringGridRothIRAs_, kRothColumns, dialogs_,
                       kCategoryWarning);
 }
 

@@ -26,6 +26,9 @@ public:
     static constexpr const char* kBasisWarning = "If BASIS of IRA is not zero, see Help.";
     static constexpr const char* kInterestWarning =
         "Can not show both Interest and Dividends/Growth.";
+    // The two texts below are the screen's own and kept as they are on purpose:
+    // this warning ends in two blanks, and the legend reads "(2))", "and  High"
+    // and "(30)".
     static constexpr const char* kCategoryWarning =
         "The maximum Portfolio Risk Category is 3. The program will automatically insert 3 for "
         "any entries exceeding this value.  ";

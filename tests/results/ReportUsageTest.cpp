@@ -1,0 +1,98 @@
+// velmora-report's usage: --help, and the usage errors that name what was not understood.
+
+#include "PlanSamples.h"
+#include "ScratchFolder.h"
+#include "plan/PlanFile.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#ifdef VELMORA_REPORT_EXE
+
+namespace velmora {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+
+constexpr const char* kUsageLine = "usage: velmora-report [--json | --csv] [PLANFILE]\n";
+
+struct ReportRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the report in the folder; its output is kept elsewhere, so the folder shows
+// whatever the report itself created.
+ReportRun RunReport(const ScratchFolder& folder, const std::string& arguments) {
+    const ScratchFolder output;
+    const std::string command = "cd '" + folder.Path() + "' && '" VELMORA_REPORT_EXE "' " +
+                                arguments + " > '" + output.Path("out") + "' 2> '" +
+                                output.Path("err") + "'";
+    const int raw = std::system(command.c_str());
+    ReportRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadBytes(output.Path("out"));
+    run.err = ReadBytes(output.Path("err"));
+    return run;
+}
+
+TEST(ReportUsage, HelpListsEveryOptionAndExitStatus) {
+    ScratchFolder folder; // no plan file: the help does not need one
+    const ReportRun run = RunReport(folder, "--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.substr(0, 50), kUsageLine);
+    for (const char* line :
+         {"\n  --json      print one JSON object instead of the text page\n",
+          "\n  --csv       print comma-separated values, as the results screen's CSV export\n",
+          "\n  -h, --help  print this help and exit\n", "\nExit status:\n  0  report printed\n",
+          "\n  1  plan file cannot be opened, or the report cannot be written\n",
+          "\n  2  wrong usage\n",
+          "\n  3  plan file not fully read: report printed from what could be read,\n"
+          "     with a warning on standard error\n",
+          "\nSee velmora-report(1) for more.\n"}) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << "missing: " << line << run.out;
+    }
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{}) << "nothing is created";
+
+    EXPECT_EQ(RunReport(folder, "-h").out, run.out);
+    const ReportRun late = RunReport(folder, "--json missing.dta --help");
+    EXPECT_EQ(late.status, 0) << "the help wins over the other arguments: " << late.err;
+    EXPECT_EQ(late.out, run.out);
+}
+
+TEST(ReportUsage, AUsageErrorNamesWhatWasNotUnderstood) {
+    ScratchFolder folder;
+    ASSERT_FALSE(SavePlan(testing::MarriedHousehold(), folder.Path("UserData.dta")));
+    const std::string usageAndHint =
+        std::string(kUsageLine) + "Try 'velmora-report --help' for more.\n";
+    struct Case {
+        const char* arguments;
+        const char* problem;
+    };
+    for (const Case& c : {
+             Case{"--yaml", "velmora-report: unknown option '--yaml'\n"},
+             Case{"-j UserData.dta", "velmora-report: unknown option '-j'\n"},
+             Case{"--json --help=all", "velmora-report: unknown option '--help=all'\n"},
+             Case{"--JSON", "velmora-report: unknown option '--JSON'\n"},
+             Case{"UserData.dta other.dta",
+                  "velmora-report: only one plan file can be given, not also 'other.dta'\n"},
+             Case{"--json --csv", "velmora-report: --json and --csv cannot be used together\n"},
+         }) {
+        SCOPED_TRACE(c.arguments);
+        const ReportRun run = RunReport(folder, c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.problem + usageAndHint);
+    }
+}
+
+} // namespace
+} // namespace velmora
+
+#endif
