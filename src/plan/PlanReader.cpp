@@ -2,6 +2,7 @@
 
 #include "plan/PlanFields.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -13,7 +14,9 @@ constexpr int kEndOfFileMark = 26; // Ctrl-Z
 constexpr std::size_t kMaxToken = 32;
 constexpr std::size_t kFlagLength = 1;
 
-// Byte-wise access to the source, with one byte of look-ahead.
+// Access to the source byte by byte or a whole line at a time, with one byte of
+// look-ahead. Each piece of the source is cut at a Ctrl-Z when it has one, so
+// that taking a byte only has to check for the end of the piece.
 class Scanner {
 public:
     static constexpr int kEnd = -1;
@@ -26,11 +29,7 @@ public:
         if (position_ == piece_.size() && !Refill()) {
             return state_;
         }
-        const int c = static_cast<unsigned char>(piece_[position_]);
-        if (c == kEndOfFileMark) {
-            Finish(kEnd);
-        }
-        return c == kEndOfFileMark ? kEnd : c;
+        return static_cast<unsigned char>(piece_[position_]);
     }
 
     // Takes the byte that Peek returned.
@@ -39,31 +38,35 @@ public:
     bool Failed() const { return state_ == kFailed; }
 
     // Reads the rest of the line and its line end, keeping its first `keep` bytes in
-    // `line`; at the end of the file the line is empty.
+    // `line`; at the end of the file the line is empty. Takes the bytes of the
+    // line a piece at a time.
     void ReadLine(std::string& line, std::size_t keep) {
         line.clear();
-        for (;;) {
-            const int c = Peek();
-            if (c < 0) {
-                return;
+        while (position_ < piece_.size() || Refill()) {
+            const char* const start = piece_.data() + position_;
+            const char* const end = piece_.data() + piece_.size();
+            const char* stop = start;
+            while (stop != end && !IsLineEnd(*stop)) {
+                ++stop;
             }
-            Take();
-            if (c == '\r') {
-                if (Peek() == '\n') {
+            const auto length = static_cast<std::size_t>(stop - start);
+            if (line.size() < keep) {
+                line.append(start, std::min(length, keep - line.size()));
+            }
+            position_ += length;
+            if (stop != end) {
+                Take();
+                if (*stop == '\r' && Peek() == '\n') {
                     Take();
                 }
                 return;
-            }
-            if (c == '\n') {
-                return;
-            }
-            if (line.size() < keep) {
-                line += static_cast<char>(c);
             }
         }
     }
 
 private:
+    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
     bool Refill() {
         if (state_ != kOpen) {
             return false;
@@ -74,7 +77,12 @@ private:
             Finish(source_.Failed() ? kFailed : kEnd);
             return false;
         }
-        return true;
+        const std::size_t mark = piece_.find(static_cast<char>(kEndOfFileMark));
+        if (mark != std::string_view::npos) {
+            piece_ = piece_.substr(0, mark); // the file ends at the mark
+            state_ = kEnd;
+        }
+        return !piece_.empty();
     }
 
     void Finish(int state) {
