@@ -1,10 +1,13 @@
 #include "app/ui/Application.h"
 
+#include "app/ui/DesktopIdentity.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/PlanStore.h"
 #include "app/ui/QtDialogs.h"
 #include "app/ui/ScreenWindow.h"
+#include "app/ui/StandardKeys.h"
 #include "app/ui/TfrmTitlepage.h"
+#include "app/ui/widgets/FullTextTips.h"
 #include "entry/ui/TfrmDataInput.h"
 #include "entry/ui/TfrmEarnings.h"
 #include "entry/ui/TfrmEntitlements.h"
@@ -18,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QWidget>
 #include <cstdio>
 
@@ -29,14 +33,22 @@ int Index(Screen screen) {
     return static_cast<int>(screen);
 }
 
+std::unique_ptr<QSettings> OpenSettings(const QString& file) {
+    if (file.isEmpty()) {
+        return std::make_unique<QSettings>();
+    }
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
 } // namespace
 
 Application::Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions options)
     : dialogs_(dialogs), store_(store), options_(std::move(options)),
-      help_(dialogs, options_.helpFolders) {
+      help_(dialogs, options_.helpFolders), zoom_(OpenSettings(options_.settingsFile)) {
     if (!options_.quit) {
         options_.quit = [] { QCoreApplication::exit(0); };
     }
+    zoom_.Register(help_, false);
 }
 
 Application::~Application() {
@@ -56,6 +68,9 @@ template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widge
     entry.widget = std::move(widget);
     SetUpScreenWindow(*entry.widget, screen == Screen::Title);
     entry.widget->installEventFilter(this);
+    InstallStandardKeys(*entry.widget, *this, zoom_);
+    ShowFullTextTips(*entry.widget);
+    zoom_.Register(*entry.widget, true);
 }
 
 void Application::CreateScreens() {
@@ -106,6 +121,8 @@ void Application::Show(Screen screen) {
     if (!target.placed) {
         CentreOnScreen(*target.widget);
         target.placed = true;
+    } else {
+        KeepOnScreen(*target.widget); // it may have grown while hidden
     }
     target.widget->show();
     target.activate();
@@ -191,7 +208,7 @@ int PrintHelpFilePath(int argc, char** argv) {
 
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    SetUpDesktopIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
     QtDialogs dialogs;
     PlanFileStore store;

@@ -3,10 +3,11 @@
 // time), moving between them, and the commands they share: save, the exit
 // sequence, the print hint and the help file.
 
+#include "Workspace.h"
 #include "app/ui/HelpViewer.h"
 #include "app/ui/Screen.h"
 #include "app/ui/Shell.h"
-#include "Workspace.h"
+#include "app/ui/Zoom.h"
 
 #include <QObject>
 #include <QString>
@@ -31,6 +32,9 @@ struct ApplicationOptions {
     QStringList helpFolders = HelpViewer::DefaultFolders();
     // Ends the event loop once the current event has been handled.
     std::function<void()> quit;
+    // The settings file (the chosen size); empty: the user's settings of the
+    // application's organisation and name.
+    QString settingsFile;
 };
 
 class Application : public QObject, public Shell {
@@ -65,6 +69,7 @@ public:
     Screen Current() const { return current_; }
     bool Ended() const { return ended_; }
     HelpViewer& Help() { return help_; }
+    Zoom& Size() { return zoom_; }
 
     void Show(Screen screen) override;
     bool Save() override;
@@ -96,6 +101,7 @@ private:
     ApplicationOptions options_;
     Workspace workspace_;
     HelpViewer help_;
+    Zoom zoom_;
     std::array<Entry, kScreenCount> screens_;
     Screen current_ = Screen::Title;
     bool shown_ = false;

@@ -119,7 +119,7 @@ TEST_F(ResultsExportTest, FileMenuKeepsItsItemsAndOffersTheExports) {
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     EXPECT_EQ(captions, (QStringList{"&Save", "&Print", "-", "Export Results as &CSV...",
-                                     "Save Report as &PDF...", "Print &Report...", "-", "E&xit"}));
+                                     "Save Report as P&DF...", "Print &Report...", "-", "E&xit"}));
     QStringList bar;
     for (QAction* action : calc->menuBar()->actions()) {
         bar << action->text();
