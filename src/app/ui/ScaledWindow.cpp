@@ -114,18 +114,14 @@ QFont ScaledFont(const QFont& font, double factor) {
     return scaled;
 }
 
-ScaledWindow::ScaledWindow(QWidget& window, bool scrolling) : window_(&window) {
-    baseWindow_ = window.size();
-    if (scrolling) {
-        WrapInScrollArea();
-        QSize content = baseWindow_;
-        if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
-            content.rheight() -= MenuHeight(*main, content.width());
-        }
-        baseContent_ = content.expandedTo(content_->minimumSizeHint());
-    } else {
-        content_ = &window;
+ScaledWindow::ScaledWindow(QWidget& window, bool designed)
+    : window_(&window), designed_(designed), baseWindow_(window.size()) {
+    WrapInScrollArea();
+    QSize content = baseWindow_;
+    if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
+        content.rheight() -= MenuHeight(*main, content.width());
     }
+    baseContent_ = content.expandedTo(content_->minimumSizeHint());
     RecordContainer(*content_);
     fonts_.push_back({&window, window.font()});
     for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -369,31 +365,32 @@ void ScaledWindow::ApplyWindowSize(double factor) {
     if (window.isMaximized() || window.isFullScreen()) {
         return;
     }
-    QSize size;
-    if (scroll_ != nullptr) {
-        content_->setMinimumSize(0, 0);
-        if (QLayout* layout = content_->layout()) {
-            layout->invalidate();
-        }
-        const QSize content = Scaled(baseContent_, factor).expandedTo(content_->minimumSizeHint());
-        content_->setMinimumSize(content);
+    content_->setMinimumSize(0, 0);
+    if (QLayout* layout = content_->layout()) {
+        layout->invalidate();
+    }
+    QSize content = content_->minimumSizeHint().expandedTo(QSize(0, 0));
+    if (designed_) {
+        content = content.expandedTo(Scaled(baseContent_, factor));
+    }
+    content_->setMinimumSize(content);
+    QSize size = Scaled(baseWindow_, factor).expandedTo(content);
+    if (designed_) {
         size = content;
         if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
             size.rheight() += MenuHeight(*main, size.width());
         }
-        // Too wide for the screen: the scroll bar along the bottom takes room too.
-        const QSize room = FreeRoom(window);
-        if (size.width() > room.width()) {
-            size.rheight() += scroll_->horizontalScrollBar()->sizeHint().height();
-        }
-        if (size.height() > room.height()) {
-            size.rwidth() += scroll_->verticalScrollBar()->sizeHint().width();
-        }
-    } else {
-        size = Scaled(baseWindow_, factor).expandedTo(window.minimumSizeHint());
+    }
+    // Too wide for the screen: the scroll bar along the bottom takes room too.
+    const QSize room = FreeRoom(window);
+    if (size.width() > room.width()) {
+        size.rheight() += scroll_->horizontalScrollBar()->sizeHint().height();
+    }
+    if (size.height() > room.height()) {
+        size.rwidth() += scroll_->verticalScrollBar()->sizeHint().width();
     }
     const QPoint centre = window.frameGeometry().center();
-    window.resize(size.boundedTo(FreeRoom(window)));
+    window.resize(size.boundedTo(room));
     if (window.isVisible()) {
         // A shown window grows or shrinks about its centre, and stays on the screen.
         const QSize frame = window.frameGeometry().size();

@@ -2,8 +2,8 @@
 // One window that follows the chosen size: what it measured at 100 % (every
 // font, the places and sizes of its controls, its layouts' margins and spacing,
 // its grids' column widths and row heights), and how to show it at another
-// size. A screen's content can move into a scroll area, so that the window
-// never has to be larger than the screen: it shows scroll bars instead.
+// size. Its content moves into a scroll area, so that the window never has to
+// be larger than the screen: it shows scroll bars instead.
 
 #include <QFont>
 #include <QMargins>
@@ -25,12 +25,14 @@ QFont ScaledFont(const QFont& font, double factor);
 
 class ScaledWindow {
 public:
-    // Records `window` as it is now, at 100 %. With `scrolling`, its content
-    // first moves into a scroll area that fills the window.
-    ScaledWindow(QWidget& window, bool scrolling);
+    // Records `window` as it is now, at 100 %, once its content has moved into
+    // a scroll area that fills the window. A `designed` window's content keeps
+    // its designed size (times the factor); any other's follows the window,
+    // down to what its layout needs.
+    ScaledWindow(QWidget& window, bool designed);
 
     QWidget* Window() const { return window_; }
-    // The widget that holds the screen's controls (inside the scroll area, if any).
+    // The widget that holds the window's controls, inside the scroll area.
     QWidget* Content() const { return content_; }
 
     // Shows the window at `factor` times its recorded measures; a window
@@ -87,6 +89,7 @@ private:
     QPointer<QWidget> window_;
     QPointer<QWidget> content_;
     QPointer<QScrollArea> scroll_;
+    bool designed_ = false;
     QSize baseWindow_;
     QSize baseContent_;
     bool fontsScaled_ = false;

@@ -65,8 +65,8 @@ void Zoom::Normal() {
     SetPercent(kSteps.front());
 }
 
-void Zoom::Register(QWidget& window, bool scrolling) {
-    auto scaled = std::make_unique<ScaledWindow>(window, scrolling);
+void Zoom::Register(QWidget& window, bool designed) {
+    auto scaled = std::make_unique<ScaledWindow>(window, designed);
     scaled->Apply(Factor());
     windows_.push_back(std::move(scaled));
     window.installEventFilter(this);

@@ -42,8 +42,9 @@ public:
     void Normal();
 
     // Takes a window in as it is now (at 100 %) and shows it at the chosen
-    // size. A scrolling window's content moves into a scroll area.
-    void Register(QWidget& window, bool scrolling);
+    // size. A `designed` window (a screen) keeps its content's designed size
+    // and proportions; any other lets its content follow the window's size.
+    void Register(QWidget& window, bool designed);
 
     static int NearestStep(int percent);
 

@@ -8,6 +8,8 @@
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -139,7 +141,18 @@ TEST_F(ScreenSizeTest, AtTheLargestSizeEveryScreenScrollsRatherThanLeaveTheScree
     scroll->ensureWidgetVisible(exit);
     const QRect shown(exit->mapTo(scroll->viewport(), QPoint(0, 0)), exit->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
+
+    app->HelpContents();
     ExpectOnScreen(app->Help());
+    // The charts that the results screen opens beside itself follow the size too.
+    app->Show(Screen::Results);
+    QWidget* results = app->ScreenWidget(Screen::Results);
+    results->findChild<QAction*>(QStringLiteral("mnuCharts"))->trigger();
+    auto* charts = results->findChild<QWidget*>(QStringLiteral("ChartWindow"));
+    ASSERT_NE(charts, nullptr);
+    EXPECT_TRUE(charts->isVisible());
+    ExpectOnScreen(*charts);
+    EXPECT_NEAR(PixelSize(charts->font()), 2.5 * PixelSize(QApplication::font()), 1.0);
 }
 
 TEST_F(ScreenSizeTest, KeysAndTheViewMenuChangeEveryScreenAndTheHelpTogether) {
