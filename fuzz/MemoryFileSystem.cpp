@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 namespace velmora::fuzzing {
 
@@ -99,12 +100,41 @@ int MemoryFileSystem::Close(int fd) {
     return handles_.erase(fd) == 1 ? 0 : -EBADF;
 }
 
-int MemoryFileSystem::Stat(const std::string& path, mode_t& mode) {
+int MemoryFileSystem::Stat(const std::string& path, FileStatus& status) {
     const auto found = files_.find(path);
     if (found == files_.end()) {
         return -ENOENT;
     }
-    mode = found->second->mode;
+    status = FileStatus{};
+    status.mode = S_IFREG | found->second->mode;
+    status.size = static_cast<off_t>(found->second->bytes.size());
+    return 0;
+}
+
+int MemoryFileSystem::Lstat(const std::string& path, FileStatus& status) {
+    return Stat(path, status); // there are no links
+}
+
+int MemoryFileSystem::Fstat(int fd, FileStatus& status) {
+    Handle* handle = Find(fd);
+    if (handle == nullptr) {
+        return -EBADF;
+    }
+    status = FileStatus{};
+    status.mode = handle->file ? S_IFREG | handle->file->mode : S_IFDIR | 0755;
+    status.size = handle->file ? static_cast<off_t>(handle->file->bytes.size()) : 0;
+    return 0;
+}
+
+int MemoryFileSystem::ReadLink(const std::string& path, std::string&) {
+    return files_.contains(path) ? -EINVAL : -ENOENT;
+}
+
+int MemoryFileSystem::ListFolder(const std::string&, std::vector<std::string>& names) {
+    names.clear();
+    for (const auto& entry : files_) {
+        names.push_back(entry.first);
+    }
     return 0;
 }
 
