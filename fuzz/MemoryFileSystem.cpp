@@ -18,13 +18,16 @@ const std::string* MemoryFileSystem::Find(const std::string& path) const {
 }
 
 int MemoryFileSystem::NewHandle(std::shared_ptr<File> file) {
-    handles_[nextFd_] = Handle{std::move(file), 0};
-    return nextFd_++;
+    handles_.push_back(Handle{true, std::move(file), 0});
+    return kFirstFd + static_cast<int>(handles_.size() - 1);
 }
 
 MemoryFileSystem::Handle* MemoryFileSystem::Find(int fd) {
-    const auto found = handles_.find(fd);
-    return found == handles_.end() ? nullptr : &found->second;
+    if (fd < kFirstFd || static_cast<std::size_t>(fd - kFirstFd) >= handles_.size()) {
+        return nullptr;
+    }
+    Handle& handle = handles_[static_cast<std::size_t>(fd - kFirstFd)];
+    return handle.open ? &handle : nullptr;
 }
 
 int MemoryFileSystem::Open(const std::string& path, int flags, mode_t mode) {
@@ -97,7 +100,12 @@ int MemoryFileSystem::Fchmod(int fd, mode_t mode) {
 }
 
 int MemoryFileSystem::Close(int fd) {
-    return handles_.erase(fd) == 1 ? 0 : -EBADF;
+    Handle* handle = Find(fd);
+    if (handle == nullptr) {
+        return -EBADF;
+    }
+    *handle = Handle{};
+    return 0;
 }
 
 int MemoryFileSystem::Stat(const std::string& path, FileStatus& status) {

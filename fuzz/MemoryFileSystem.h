@@ -39,11 +39,13 @@ public:
     int Unlink(const std::string& path) override;
 
 private:
+    static constexpr int kFirstFd = 3;
     struct File {
         std::string bytes;
         mode_t mode = 0600;
     };
     struct Handle {
+        bool open = false;
         std::shared_ptr<File> file; // null for a folder
         std::size_t position = 0;
     };
@@ -51,8 +53,7 @@ private:
     Handle* Find(int fd);
 
     std::map<std::string, std::shared_ptr<File>> files_; // shared by hard links
-    std::map<int, Handle> handles_;
-    int nextFd_ = 3;
+    std::vector<Handle> handles_;                        // descriptor kFirstFd + i, never reused
     unsigned nextTemp_ = 0;
     std::size_t readLimit_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "plan/PlanFields.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -13,7 +14,9 @@ constexpr int kEndOfFileMark = 26; // Ctrl-Z
 constexpr std::size_t kMaxToken = 32;
 constexpr std::size_t kFlagLength = 1;
 
-// Byte-wise access to the source, with one byte of look-ahead. Counts lines and stops
+// Access to the source byte by byte or a whole line at a time, with one byte of
+// look-ahead. Each piece of the source is cut at a Ctrl-Z when it has one, so that
+// taking a byte only has to check for the end of the piece. Counts lines and stops
 // at a line longer than kMaxPlanLineLength: at its end, or at the latest when a new
 // piece of the source is needed, so that no more than a piece is read beyond it.
 class Scanner {
@@ -29,11 +32,7 @@ public:
         if (position_ == piece_.size() && !Refill()) {
             return state_;
         }
-        const int c = static_cast<unsigned char>(piece_[position_]);
-        if (c == kEndOfFileMark) {
-            Finish(kEnd);
-        }
-        return c == kEndOfFileMark ? kEnd : c;
+        return static_cast<unsigned char>(piece_[position_]);
     }
 
     // Takes the byte that Peek returned, which is no line end.
@@ -62,23 +61,30 @@ public:
 
     // Reads the rest of the line and its line end, keeping its first `keep` bytes in
     // `line`; at the end of the file the line is empty. False when the file had
-    // ended (or reading stopped) before the line began.
+    // ended (or reading stopped) before the line began. Takes the bytes of the line
+    // a piece at a time.
     bool ReadLine(std::string& line, std::size_t keep) {
         line.clear();
-        for (bool begun = false;; begun = true) {
-            const int c = Peek();
-            if (c < 0) {
-                return begun;
+        bool begun = false;
+        while (position_ < piece_.size() || Refill()) {
+            begun = true;
+            const char* const start = piece_.data() + position_;
+            const char* const end = piece_.data() + piece_.size();
+            const char* stop = start;
+            while (stop != end && !IsLineEnd(*stop)) {
+                ++stop;
             }
-            if (c == '\r' || c == '\n') {
-                TakeLineEnd(c);
+            const auto length = static_cast<std::size_t>(stop - start);
+            if (line.size() < keep) {
+                line.append(start, std::min(length, keep - line.size()));
+            }
+            position_ += length;
+            if (stop != end) {
+                TakeLineEnd(static_cast<unsigned char>(*stop));
                 return true;
             }
-            Take();
-            if (line.size() < keep) {
-                line += static_cast<char>(c);
-            }
         }
+        return begun;
     }
 
 private:
@@ -88,8 +94,13 @@ private:
         }
         before_ += piece_.size();
         position_ = 0;
+        piece_ = {};
         if (Taken() - lineStart_ > kMaxPlanLineLength) { // a line that goes on and on
             Finish(kTooLong);
+            return false;
+        }
+        if (markSeen_) { // the file ended at the mark
+            Finish(kEnd);
             return false;
         }
         piece_ = source_.Next();
@@ -97,8 +108,19 @@ private:
             Finish(source_.Failed() ? kFailed : kEnd);
             return false;
         }
+        const std::size_t mark = piece_.find(static_cast<char>(kEndOfFileMark));
+        if (mark != std::string_view::npos) {
+            piece_ = piece_.substr(0, mark);
+            markSeen_ = true;
+            if (piece_.empty()) {
+                Finish(kEnd);
+                return false;
+            }
+        }
         return true;
     }
+
+    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
     void Finish(int state) {
         const bool tooLong = Taken() - lineStart_ > kMaxPlanLineLength;
@@ -118,6 +140,7 @@ private:
     std::size_t before_ = 0; // bytes in the pieces before this one
     int line_ = 1;
     std::size_t lineStart_ = 0; // Taken() where this line began
+    bool markSeen_ = false;     // the current piece was cut at a Ctrl-Z
 };
 
 struct IntegerToken {

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -94,8 +95,10 @@ TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
     pnlQuickStart_ = panel;
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
+    // Its text is set when it is first shown: laying out hidden text would only
+    // slow the start. Its type is set now, with the rest of the screen's, so
+    // that it grows and shrinks with the size the user chooses.
     memoQuickStart_ = new QPlainTextEdit(panel);
-    memoQuickStart_->setPlainText(QString::fromLatin1(kQuickStart));
     NameControl(*memoQuickStart_, "memoQuickStart", QStringLiteral("Quick Start Instructions"));
     memoQuickStart_->setReadOnly(true);
     QFont bold = memoQuickStart_->font();
@@ -190,6 +193,9 @@ void TfrmTitlepage::hlpTutorialClick() {
 }
 
 void TfrmTitlepage::QuickStartInstructions1Click() {
+    if (memoQuickStart_->document()->isEmpty()) {
+        memoQuickStart_->setPlainText(QString::fromLatin1(kQuickStart));
+    }
     pnlQuickStart_->show();
     pnlQuickStart_->raise();
 }

@@ -42,7 +42,7 @@ TEST(FullTextTipsTest, CutTextsShowWholeInATooltip) {
     grid->SetCells(1, 0, "-0.764031829370934");
     grid->SetCells(0, 1, "12");
     grid->SetCells(1, 1, "tip");
-    grid->item(1, 1)->setToolTip("its own tip");
+    grid->SetCellTip(1, 1, "its own tip");
     auto* box = new QLineEdit(&window);
     box->setFixedWidth(49);
     box->setText("12421.875");
