@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
+#include "app/ui/TfrmTitlepage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -221,7 +223,14 @@ TEST_F(ScreenSizeTest, TheChosenSizeSurvivesARestart) {
     const auto* heading =
         app->ScreenWidget(Screen::Title)->findChild<QLabel*>(QStringLiteral("lblHeading"));
     EXPECT_DOUBLE_EQ(heading->font().pointSizeF(), 36.0);
+    // The quick start text, filled only when first shown, follows too.
+    auto* title = qobject_cast<TfrmTitlepage*>(app->ScreenWidget(Screen::Title));
+    title->QuickStartInstructions1Click();
+    const auto* quickStart = title->findChild<QPlainTextEdit*>(QStringLiteral("memoQuickStart"));
+    const double large = quickStart->font().pointSizeF();
     app->Size().Normal();
+    EXPECT_DOUBLE_EQ(quickStart->font().pointSizeF() * 1.5, large);
+    EXPECT_TRUE(quickStart->font().bold());
     app.reset();
 
     app = Start();
