@@ -2,7 +2,7 @@
 # Builds the Debian package from a configured build folder, checks it with lintian
 # (any error fails), unpacks it into a scratch root and checks the installation:
 # files in place, desktop entry and AppStream metadata valid, the installed
-# programs run and find the help file.
+# programs run and find the help file, the desktop entry's start makes the data folder.
 # Usage: scripts/check-package.sh BUILD_DIR
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -46,6 +46,18 @@ set +e
 status=$?
 set -e
 [ "$status" -eq 124 ] || { echo "the installed program ended with status $status" >&2; exit 1; }
+
+# Started as its desktop entry starts it, it makes its data folder, for the user alone.
+grep -qx 'Exec=velmora --data-folder' "$root/usr/share/applications/org.velmora.Velmora.desktop" ||
+    { echo "the desktop entry does not start the program in its data folder" >&2; exit 1; }
+set +e
+(cd "$work" && XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen timeout 5 \
+    "$root/usr/bin/velmora" --data-folder 2>/dev/null)
+status=$?
+set -e
+[ "$status" -eq 124 ] || { echo "velmora --data-folder ended with status $status" >&2; exit 1; }
+[ "$(stat -c %a "$work/data/velmora" 2>/dev/null)" = 700 ] ||
+    { echo "velmora --data-folder did not make $work/data/velmora with mode 700" >&2; exit 1; }
 
 # The installed report prints a plan's results.
 cp "$top/tests/data/plan/married-household.dta" "$work/UserData.dta"

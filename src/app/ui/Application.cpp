@@ -1,10 +1,13 @@
 #include "app/ui/Application.h"
 
+#include "app/ui/DesktopIdentity.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/PlanStore.h"
 #include "app/ui/QtDialogs.h"
 #include "app/ui/ScreenWindow.h"
+#include "app/ui/StandardKeys.h"
 #include "app/ui/TfrmTitlepage.h"
+#include "app/ui/widgets/FullTextTips.h"
 #include "entry/ui/TfrmDataInput.h"
 #include "entry/ui/TfrmEarnings.h"
 #include "entry/ui/TfrmEntitlements.h"
@@ -19,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QWidget>
 #include <cstdio>
 
@@ -30,10 +34,18 @@ int Index(Screen screen) {
     return static_cast<int>(screen);
 }
 
+std::unique_ptr<QSettings> OpenSettings(const QString& file) {
+    if (file.isEmpty()) {
+        return std::make_unique<QSettings>();
+    }
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
 } // namespace
 
 Application::Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions options)
-    : dialogs_(dialogs), store_(store), options_(std::move(options)) {
+    : dialogs_(dialogs), store_(store), options_(std::move(options)),
+      zoom_(OpenSettings(options_.settingsFile)) {
     if (!options_.quit) {
         options_.quit = [] { QCoreApplication::exit(0); };
     }
@@ -56,6 +68,9 @@ template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widge
     entry.widget = std::move(widget);
     SetUpScreenWindow(*entry.widget, screen == Screen::Title);
     entry.widget->installEventFilter(this);
+    InstallStandardKeys(*entry.widget, *this, zoom_);
+    ShowFullTextTips(*entry.widget);
+    zoom_.Register(*entry.widget, true);
 }
 
 void Application::CreateScreen(Screen screen) {
@@ -128,6 +143,7 @@ QWidget* Application::ScreenWidget(Screen screen) const {
 HelpViewer& Application::Help() {
     if (!help_) {
         help_ = std::make_unique<HelpViewer>(dialogs_, options_.helpFolders);
+        zoom_.Register(*help_, false);
     }
     return *help_;
 }
@@ -151,6 +167,8 @@ void Application::Show(Screen screen) {
     if (!target.placed) {
         CentreOnScreen(*target.widget);
         target.placed = true;
+    } else {
+        KeepOnScreen(*target.widget); // it may have grown while hidden
     }
     target.widget->show();
     target.activate();
@@ -246,7 +264,7 @@ int PrintHelpFilePath(int argc, char** argv) {
 
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    SetUpDesktopIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
     QtDialogs dialogs;
     PlanFileStore store;

@@ -7,6 +7,7 @@
 #include "app/ui/HelpViewer.h"
 #include "app/ui/Screen.h"
 #include "app/ui/Shell.h"
+#include "app/ui/Zoom.h"
 
 #include <QObject>
 #include <QString>
@@ -32,6 +33,9 @@ struct ApplicationOptions {
     QStringList helpFolders = HelpViewer::DefaultFolders();
     // Ends the event loop once the current event has been handled.
     std::function<void()> quit;
+    // The settings file (the chosen size); empty: the user's settings of the
+    // application's organisation and name.
+    QString settingsFile;
 };
 
 class Application : public QObject, public Shell {
@@ -72,6 +76,7 @@ public:
     bool Ended() const { return ended_; }
     // The help window, made on first use.
     HelpViewer& Help();
+    Zoom& Size() { return zoom_; }
 
     void Show(Screen screen) override;
     bool Save() override;
@@ -103,6 +108,7 @@ private:
     PlanStore& store_;
     ApplicationOptions options_;
     Workspace workspace_;
+    Zoom zoom_;
     std::unique_ptr<HelpViewer> help_;
     std::array<Entry, kScreenCount> screens_;
     std::string loadMessage_; // about the plan file, shown once the title screen is up

@@ -5,10 +5,16 @@
 // then beside the program, then in the data folder of the installation the
 // program runs from (<prefix>/share/velmora beside <prefix>/bin), then in the
 // data folder it was built for.
+// Ctrl+F opens a find bar under the text: typing finds the text as it is
+// typed, Return or F3 finds the next match and Shift+Return or Shift+F3 the
+// previous one (from the end, the search starts again at the top). Escape in
+// the find bar closes the bar; elsewhere Escape or Ctrl+W closes the window.
 
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
 class QTextBrowser;
 
 namespace velmora {
@@ -41,11 +47,26 @@ public:
     QString FilePath() const { return filePath_; }
     QTextBrowser* Browser() const { return browser_; }
 
+    // Opens the find bar with its text selected.
+    void OpenFind();
+    // Selects the next (or previous) match of the find bar's text; false when there is none.
+    bool FindNext();
+    bool FindPrevious();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* CreateFindBar();
+    bool Find(bool backward, bool fromSelectionStart);
+
     Dialogs& dialogs_;
     QStringList folders_;
     QString filePath_;
     QTextBrowser* browser_;
+    QWidget* findBar_ = nullptr;
+    QLineEdit* editFind_ = nullptr;
+    QLabel* lblFindResult_ = nullptr;
 };
 
 } // namespace velmora

@@ -8,9 +8,17 @@ namespace velmora {
 
 namespace {
 
+// A box over the active window, in that window's type size (the size the user chose).
+void FollowParent(QMessageBox& box) {
+    if (const QWidget* parent = box.parentWidget()) {
+        box.setFont(parent->font());
+    }
+}
+
 // One box with a single "OK" button.
 void ShowOkBox(QMessageBox::Icon icon, const QString& caption, const QString& text) {
     QMessageBox box(icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    FollowParent(box);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -22,6 +30,7 @@ void ShowOkBox(QMessageBox::Icon icon, const QString& caption, const QString& te
 bool QtDialogs::Confirm(const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    FollowParent(box);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);

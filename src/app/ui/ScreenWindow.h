@@ -1,5 +1,7 @@
 #pragma once
-// Window chrome shared by the screens.
+// Window chrome shared by the screens, and their place on the desktop.
+
+#include <QSize>
 
 class QWidget;
 
@@ -11,5 +13,13 @@ void SetUpScreenWindow(QWidget& screen, bool closable);
 
 // Places the window in the middle of its screen's free area.
 void CentreOnScreen(QWidget& window);
+
+// The largest size the window may have so that it, with its frame, fits in the
+// free area of its screen (the desktop's panels left out).
+QSize FreeRoom(const QWidget& window);
+
+// Moves the window, frame included, as little as needed to lie wholly in the
+// free area of its screen.
+void KeepOnScreen(QWidget& window);
 
 } // namespace velmora

@@ -95,11 +95,16 @@ TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
     pnlQuickStart_ = panel;
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    // Its text and type are set when it is first shown: laying out hidden text
-    // would only slow the start.
+    // Its text is set when it is first shown: laying out hidden text would only
+    // slow the start. Its type is set now, with the rest of the screen's, so
+    // that it grows and shrinks with the size the user chooses.
     memoQuickStart_ = new QPlainTextEdit(panel);
     NameControl(*memoQuickStart_, "memoQuickStart", QStringLiteral("Quick Start Instructions"));
     memoQuickStart_->setReadOnly(true);
+    QFont bold = memoQuickStart_->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    memoQuickStart_->setFont(bold);
     btnExitQuickStart_ =
         new QPushButton(QStringLiteral("Exit the above Quick Start Instructions"), panel);
     NameControl(*btnExitQuickStart_, "btnExitQuickStart", btnExitQuickStart_->text());
@@ -189,10 +194,6 @@ void TfrmTitlepage::hlpTutorialClick() {
 
 void TfrmTitlepage::QuickStartInstructions1Click() {
     if (memoQuickStart_->document()->isEmpty()) {
-        QFont bold = memoQuickStart_->font();
-        bold.setBold(true);
-        bold.setPointSize(bold.pointSize() + 2);
-        memoQuickStart_->setFont(bold);
         memoQuickStart_->setPlainText(QString::fromLatin1(kQuickStart));
     }
     pnlQuickStart_->show();

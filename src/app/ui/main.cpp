@@ -1,3 +1,4 @@
+#include "app/DataFolder.h"
 #include "app/ui/Application.h"
 
 #include <cstdio>
@@ -29,6 +30,16 @@ int main(int argc, char** argv) {
                    "desktop session.\n",
                    stderr);
         return 1;
+    }
+    // Started from the desktop: the plan is kept in the user's data folder.
+    // Started without the option (from a terminal), the working folder is kept.
+    if (argc >= 2 && std::strcmp(argv[1], velmora::kDataFolderOption) == 0) {
+        const std::string folder =
+            velmora::UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        if (const std::optional<std::string> error = velmora::EnterDataFolder(folder)) {
+            std::fprintf(stderr, "velmora: %s\n", error->c_str());
+            return 1;
+        }
     }
     return velmora::RunApplication(argc, argv);
 }

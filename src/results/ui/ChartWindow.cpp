@@ -1,6 +1,7 @@
 #include "results/ui/ChartWindow.h"
 
 #include "Workspace.h"
+#include "app/ui/StandardKeys.h"
 #include "results/ui/ChartPainter.h"
 
 #include <QEvent>
@@ -87,6 +88,7 @@ ChartWindow::ChartWindow(const Workspace& workspace, QWidget& resultsScreen)
     layout->addLayout(buttons);
 
     resultsScreen_.installEventFilter(this);
+    InstallCloseKeys(*this);
     resize(640, 640);
     Refresh();
 }

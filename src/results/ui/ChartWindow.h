@@ -3,7 +3,7 @@
 // risk categories' shares of the investment total, and every holding's ERR
 // grouped by category (a list that scrolls when it is long). It shows the
 // results as they stood when it was opened or last refreshed, and hides
-// whenever the results screen is left.
+// whenever the results screen is left. Escape or Ctrl+W closes it.
 
 #include "results/ui/ChartData.h"
 

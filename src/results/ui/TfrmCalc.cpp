@@ -178,7 +178,8 @@ void TfrmCalc::CreateMenus() {
     file->addSeparator();
     add(file, "mnuExportCsv", QStringLiteral("Export Results as &CSV..."),
         &TfrmCalc::mnuExportCsvClick);
-    add(file, "mnuSaveReportPdf", QStringLiteral("Save Report as &PDF..."),
+    // "&Print" above has the letter P.
+    add(file, "mnuSaveReportPdf", QStringLiteral("Save Report as P&DF..."),
         &TfrmCalc::mnuSaveReportPdfClick);
     add(file, "mnuPrintReport", QStringLiteral("Print &Report..."), &TfrmCalc::mnuPrintReportClick);
     file->addSeparator();

@@ -12,6 +12,8 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "app/ui/StandardKeys.h"
+#include "app/ui/Zoom.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "plan/PlanFile.h"
 #include "results/ui/ChartWindow.h"
@@ -28,6 +30,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSettings>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -134,7 +137,7 @@ TEST_F(ResultsExportTest, FileMenuKeepsItsItemsAndOffersTheExports) {
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     EXPECT_EQ(captions, (QStringList{"&Save", "&Print", "-", "Export Results as &CSV...",
-                                     "Save Report as &PDF...", "Print &Report...", "-", "E&xit"}));
+                                     "Save Report as P&DF...", "Print &Report...", "-", "E&xit"}));
     QStringList bar;
     for (QAction* action : calc->menuBar()->actions()) {
         bar << action->text();
@@ -460,6 +463,28 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
     dialogs.Expect(BoxKind::Error, "Could not print the report");
     Trigger("mnuPrintReport");
     dialogs.VerifyAllShown();
+}
+
+TEST_F(ResultsExportTest, CtrlPPrintsTheReportAndEscapeOrCtrlWClosesTheCharts) {
+    Open(Household());
+    Zoom zoom(std::make_unique<QSettings>(cwd.File("settings.ini"), QSettings::IniFormat));
+    InstallStandardKeys(*calc, shell, zoom);
+    ASSERT_TRUE(test::ShowAndActivate(*calc));
+    test::PressKey(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(fileDialogs.printerDialogs, 1);
+    EXPECT_EQ(shell.printHints, 0) << "the report, not the hint";
+
+    Trigger("mnuCharts");
+    ChartWindow* charts = exporter->Charts();
+    ASSERT_NE(charts, nullptr);
+    ASSERT_TRUE(test::ShowAndActivate(*charts));
+    test::PressKey(Qt::Key_Escape);
+    EXPECT_FALSE(charts->isVisible());
+    Trigger("mnuCharts");
+    ASSERT_TRUE(test::ShowAndActivate(*charts));
+    test::PressKey(Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(charts->isVisible());
+    EXPECT_TRUE(calc->isVisible());
 }
 
 TEST_F(ResultsExportTest, ChartWindowShowsTheLatestResultsAndLeavesWithTheScreen) {

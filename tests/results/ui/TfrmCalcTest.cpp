@@ -192,7 +192,7 @@ TEST_F(TfrmCalcTest, MenusCarryTheirCaptionsAndCommands) {
         file << item->text();
     }
     EXPECT_EQ(file, QStringList({"&Save", "&Print", "", "Export Results as &CSV...",
-                                 "Save Report as &PDF...", "Print &Report...", "", "E&xit"}));
+                                 "Save Report as P&DF...", "Print &Report...", "", "E&xit"}));
     QStringList quick;
     for (QAction* item : Find<QMenu>("mnuQuickHelp")->actions()) {
         quick << item->text();

@@ -1,0 +1,402 @@
+#include "app/ui/ScaledWindow.h"
+
+#include "app/ui/ScreenWindow.h"
+#include "app/ui/widgets/StringGrid.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+int Scaled(int length, double factor) {
+    return static_cast<int>(std::lround(length * factor));
+}
+
+QSize Scaled(QSize size, double factor) {
+    return {Scaled(size.width(), factor), Scaled(size.height(), factor)};
+}
+
+// A length of which `chrome` (frame, scroll bar) keeps its size; no limit and
+// no length stay as they are.
+int ScaledLength(int length, int chrome, double factor) {
+    if (length <= chrome || length >= QWIDGETSIZE_MAX) {
+        return length;
+    }
+    return chrome + Scaled(length - chrome, factor);
+}
+
+QSize ScaledSize(QSize size, QSize chrome, double factor) {
+    return {ScaledLength(size.width(), chrome.width(), factor),
+            ScaledLength(size.height(), chrome.height(), factor)};
+}
+
+// Plain panels whose children are the screen's controls; a grid, a text box or
+// a button has children of its own that it places itself.
+bool IsContainer(const QWidget& widget) {
+    const QMetaObject* type = widget.metaObject();
+    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject ||
+           type == &QGroupBox::staticMetaObject;
+}
+
+QSize Chrome(const QWidget& widget) {
+    if (const auto* area = qobject_cast<const QAbstractScrollArea*>(&widget)) {
+        QSize chrome(2 * area->frameWidth(), 2 * area->frameWidth());
+        if (area->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+            chrome.rwidth() += area->verticalScrollBar()->sizeHint().width();
+        }
+        if (area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+            chrome.rheight() += area->horizontalScrollBar()->sizeHint().height();
+        }
+        return chrome;
+    }
+    if (const auto* frame = qobject_cast<const QFrame*>(&widget)) {
+        return {2 * frame->frameWidth(), 2 * frame->frameWidth()};
+    }
+    return {0, 0};
+}
+
+bool IsSizedToCells(const QWidget& widget) {
+    const auto* grid = qobject_cast<const StringGrid*>(&widget);
+    return grid != nullptr && grid->minimumSize() == grid->maximumSize() &&
+           grid->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+           grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
+}
+
+// Sections scaled so that every run of them scales as a whole: the grid's
+// width stays the sum of its columns.
+void ScaleSections(QHeaderView& header, const std::vector<int>& sizes, double factor) {
+    double end = 0;
+    int placed = 0;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        if (sizes[i] < 0) {
+            continue;
+        }
+        end += sizes[i];
+        const int next = Scaled(static_cast<int>(std::lround(end)), factor);
+        header.resizeSection(static_cast<int>(i), next - placed);
+        placed = next;
+    }
+}
+
+int MenuHeight(const QMainWindow& window, int width) {
+    const QWidget* menu = window.menuWidget();
+    if (menu == nullptr || menu->isHidden()) {
+        return 0;
+    }
+    const int height = menu->heightForWidth(width);
+    return height > 0 ? height : menu->sizeHint().height();
+}
+
+} // namespace
+
+QFont ScaledFont(const QFont& font, double factor) {
+    QFont scaled = font;
+    if (font.pixelSize() > 0) {
+        scaled.setPixelSize(
+            std::max(1, static_cast<int>(std::floor(font.pixelSize() * factor + 1e-6))));
+    } else if (font.pointSizeF() > 0) {
+        scaled.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return scaled;
+}
+
+ScaledWindow::ScaledWindow(QWidget& window, bool designed)
+    : window_(&window), designed_(designed), baseWindow_(window.size()) {
+    WrapInScrollArea();
+    QSize content = baseWindow_;
+    if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
+        content.rheight() -= MenuHeight(*main, content.width());
+    }
+    baseContent_ = content.expandedTo(content_->minimumSizeHint());
+    RecordContainer(*content_);
+    fonts_.push_back({&window, window.font()});
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        fonts_.push_back({widget, widget->font()});
+    }
+    RecordViews();
+}
+
+void ScaledWindow::WrapInScrollArea() {
+    QWidget& window = *window_;
+    auto* scroll = new QScrollArea(&window);
+    scroll->setObjectName(QStringLiteral("scrollScreen"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+        QWidget* central = main->takeCentralWidget();
+        scroll->setWidget(central);
+        main->setCentralWidget(scroll);
+        content_ = central;
+        scroll_ = scroll;
+        return;
+    }
+    // A screen that lays out or places its controls itself: they move with
+    // their layout into one panel (within the same window, so the tab order
+    // stays). The layout goes first: it would let go of a control taken from
+    // under it.
+    auto* content = new QWidget(&window);
+    content->setObjectName(QStringLiteral("pnlContent"));
+    if (QLayout* layout = window.layout()) {
+        content->setLayout(layout);
+    }
+    const QObjectList children = window.children();
+    for (QObject* child : children) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || widget == content || widget == scroll || widget->isWindow()) {
+            continue;
+        }
+        const QRect place = widget->geometry();
+        widget->setParent(content);
+        widget->setGeometry(place);
+    }
+    auto* frame = new QVBoxLayout(&window);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroll);
+    scroll->setWidget(content);
+    content_ = content;
+    scroll_ = scroll;
+}
+
+void ScaledWindow::RecordContainer(QWidget& container) {
+    if (QLayout* layout = container.layout()) {
+        RecordLayout(*layout);
+    }
+    const bool placed = container.layout() == nullptr;
+    for (QObject* child : container.children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || widget->isWindow()) {
+            continue;
+        }
+        RecordControl(*widget, placed);
+        if (IsContainer(*widget)) {
+            RecordContainer(*widget);
+        }
+    }
+}
+
+void ScaledWindow::RecordLayout(QLayout& layout) {
+    LayoutBase base;
+    base.layout = &layout;
+    base.margins = layout.contentsMargins();
+    if (auto* grid = qobject_cast<QGridLayout*>(&layout)) {
+        base.horizontalSpacing = grid->horizontalSpacing();
+        base.verticalSpacing = grid->verticalSpacing();
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            base.rowMinimums.push_back(grid->rowMinimumHeight(row));
+        }
+        for (int col = 0; col < grid->columnCount(); ++col) {
+            base.columnMinimums.push_back(grid->columnMinimumWidth(col));
+        }
+    } else {
+        base.spacing = layout.spacing();
+    }
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (QSpacerItem* spacer = item->spacerItem()) {
+            if (!spacer->sizeHint().isNull()) {
+                base.spacers.push_back({i, spacer->sizeHint()});
+            }
+        } else if (QLayout* inner = item->layout()) {
+            RecordLayout(*inner);
+        }
+    }
+    layouts_.push_back(std::move(base));
+}
+
+void ScaledWindow::RecordControl(QWidget& control, bool placed) {
+    ControlBase base;
+    base.widget = &control;
+    base.minimum = control.minimumSize();
+    base.maximum = control.maximumSize();
+    base.geometry = control.geometry();
+    base.placed = placed;
+    // Parts of a button (a radio button's circle) and the style's margins keep
+    // their size; the layout keeps the button's proportions when it is larger.
+    if (!placed &&
+        (qobject_cast<QAbstractButton*>(&control) != nullptr || qobject_cast<QLabel*>(&control))) {
+        base.hint = control.sizeHint();
+    }
+    base.sizedToCells = IsSizedToCells(control);
+    base.chrome = Chrome(control);
+    controls_.push_back(base);
+}
+
+void ScaledWindow::RecordViews() {
+    for (QTableView* view : window_->findChildren<QTableView*>()) {
+        // A view inside a grid (its frozen title rows) follows that grid.
+        if (qobject_cast<QAbstractItemView*>(view->parentWidget()) != nullptr) {
+            continue;
+        }
+        ViewBase base;
+        base.view = view;
+        for (int col = 0; col < view->horizontalHeader()->count(); ++col) {
+            base.columns.push_back(view->isColumnHidden(col) ? -1 : view->columnWidth(col));
+        }
+        for (int row = 0; row < view->verticalHeader()->count(); ++row) {
+            base.rows.push_back(view->isRowHidden(row) ? -1 : view->rowHeight(row));
+        }
+        base.defaultRow = view->verticalHeader()->defaultSectionSize();
+        views_.push_back(std::move(base));
+    }
+}
+
+void ScaledWindow::Apply(double factor) {
+    if (window_ == nullptr) {
+        return;
+    }
+    ApplyFonts(factor);
+    ApplyLayouts(factor);
+    ApplyViews(factor);
+    ApplyControls(factor);
+    ApplyWindowSize(factor);
+}
+
+void ScaledWindow::ApplyFonts(double factor) {
+    if (factor == 1.0 && !fontsScaled_) {
+        return; // as made: nothing to undo
+    }
+    for (const FontBase& base : fonts_) {
+        if (base.widget != nullptr) {
+            base.widget->setFont(ScaledFont(base.font, factor));
+        }
+    }
+    fontsScaled_ = true;
+}
+
+void ScaledWindow::ApplyLayouts(double factor) const {
+    for (const LayoutBase& base : layouts_) {
+        QLayout* layout = base.layout;
+        if (layout == nullptr) {
+            continue;
+        }
+        const QMargins& m = base.margins;
+        layout->setContentsMargins(Scaled(m.left(), factor), Scaled(m.top(), factor),
+                                   Scaled(m.right(), factor), Scaled(m.bottom(), factor));
+        if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+            grid->setHorizontalSpacing(Scaled(base.horizontalSpacing, factor));
+            grid->setVerticalSpacing(Scaled(base.verticalSpacing, factor));
+            for (std::size_t row = 0; row < base.rowMinimums.size(); ++row) {
+                grid->setRowMinimumHeight(static_cast<int>(row),
+                                          Scaled(base.rowMinimums[row], factor));
+            }
+            for (std::size_t col = 0; col < base.columnMinimums.size(); ++col) {
+                grid->setColumnMinimumWidth(static_cast<int>(col),
+                                            Scaled(base.columnMinimums[col], factor));
+            }
+        } else if (base.spacing >= 0) {
+            layout->setSpacing(Scaled(base.spacing, factor));
+        }
+        for (const SpacerBase& spacer : base.spacers) {
+            QLayoutItem* item = layout->itemAt(spacer.index);
+            if (QSpacerItem* space = item != nullptr ? item->spacerItem() : nullptr) {
+                const QSize size = Scaled(spacer.size, factor);
+                space->changeSize(size.width(), size.height(),
+                                  space->sizePolicy().horizontalPolicy(),
+                                  space->sizePolicy().verticalPolicy());
+            }
+        }
+        layout->invalidate();
+    }
+}
+
+void ScaledWindow::ApplyViews(double factor) const {
+    for (const ViewBase& base : views_) {
+        QTableView* view = base.view;
+        if (view == nullptr) {
+            continue;
+        }
+        // The default first: setting it resizes every row.
+        view->verticalHeader()->setDefaultSectionSize(Scaled(base.defaultRow, factor));
+        ScaleSections(*view->horizontalHeader(), base.columns, factor);
+        ScaleSections(*view->verticalHeader(), base.rows, factor);
+    }
+}
+
+void ScaledWindow::ApplyControls(double factor) const {
+    for (const ControlBase& base : controls_) {
+        QWidget* widget = base.widget;
+        if (widget == nullptr) {
+            continue;
+        }
+        const QPoint place(Scaled(base.geometry.x(), factor), Scaled(base.geometry.y(), factor));
+        if (base.sizedToCells) {
+            static_cast<StringGrid*>(widget)->SizeToCells();
+            if (base.placed) {
+                widget->move(place);
+            }
+            continue;
+        }
+        QSize minimum = ScaledSize(base.minimum, base.chrome, factor);
+        if (factor > 1.0 && base.hint.isValid()) {
+            minimum = minimum.expandedTo(
+                Scaled(base.hint, factor).boundedTo(ScaledSize(base.maximum, base.chrome, factor)));
+        }
+        widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        widget->setMinimumSize(minimum);
+        widget->setMaximumSize(ScaledSize(base.maximum, base.chrome, factor));
+        if (base.placed) {
+            QSize size = ScaledSize(base.geometry.size(), base.chrome, factor);
+            // A label keeps room for its whole text, which may come out a pixel wider.
+            if (qobject_cast<QLabel*>(widget) != nullptr && base.minimum != base.maximum) {
+                size = size.expandedTo(widget->sizeHint());
+            }
+            widget->setGeometry(QRect(place, size));
+        }
+    }
+}
+
+void ScaledWindow::ApplyWindowSize(double factor) {
+    QWidget& window = *window_;
+    if (window.isMaximized() || window.isFullScreen()) {
+        return;
+    }
+    content_->setMinimumSize(0, 0);
+    if (QLayout* layout = content_->layout()) {
+        layout->invalidate();
+    }
+    QSize content = content_->minimumSizeHint().expandedTo(QSize(0, 0));
+    if (designed_) {
+        content = content.expandedTo(Scaled(baseContent_, factor));
+    }
+    content_->setMinimumSize(content);
+    QSize size = Scaled(baseWindow_, factor).expandedTo(content);
+    if (designed_) {
+        size = content;
+        if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
+            size.rheight() += MenuHeight(*main, size.width());
+        }
+    }
+    // Too wide for the screen: the scroll bar along the bottom takes room too.
+    const QSize room = FreeRoom(window);
+    if (size.width() > room.width()) {
+        size.rheight() += scroll_->horizontalScrollBar()->sizeHint().height();
+    }
+    if (size.height() > room.height()) {
+        size.rwidth() += scroll_->verticalScrollBar()->sizeHint().width();
+    }
+    const QPoint centre = window.frameGeometry().center();
+    window.resize(size.boundedTo(room));
+    if (window.isVisible()) {
+        // A shown window grows or shrinks about its centre, and stays on the screen.
+        const QSize frame = window.frameGeometry().size();
+        window.move(centre.x() - frame.width() / 2, centre.y() - frame.height() / 2);
+        KeepOnScreen(window);
+    }
+}
+
+} // namespace velmora

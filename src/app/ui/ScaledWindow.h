@@ -1,0 +1,102 @@
+#pragma once
+// One window that follows the chosen size: what it measured at 100 % (every
+// font, the places and sizes of its controls, its layouts' margins and spacing,
+// its grids' column widths and row heights), and how to show it at another
+// size. Its content moves into a scroll area, so that the window never has to
+// be larger than the screen: it shows scroll bars instead.
+
+#include <QFont>
+#include <QMargins>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+class QLayout;
+class QScrollArea;
+class QTableView;
+class QWidget;
+
+namespace velmora {
+
+// `font` at `factor` times its size; a size in pixels is rounded down, so that
+// a text fitted to its place at 100 % still fits.
+QFont ScaledFont(const QFont& font, double factor);
+
+class ScaledWindow {
+public:
+    // Records `window` as it is now, at 100 %, once its content has moved into
+    // a scroll area that fills the window. A `designed` window's content keeps
+    // its designed size (times the factor); any other's follows the window,
+    // down to what its layout needs.
+    ScaledWindow(QWidget& window, bool designed);
+
+    QWidget* Window() const { return window_; }
+    // The widget that holds the window's controls, inside the scroll area.
+    QWidget* Content() const { return content_; }
+
+    // Shows the window at `factor` times its recorded measures; a window
+    // larger than the free area of its screen is made to fit.
+    void Apply(double factor);
+
+private:
+    struct FontBase {
+        QPointer<QWidget> widget;
+        QFont font;
+    };
+    struct ControlBase {
+        QPointer<QWidget> widget;
+        QSize minimum;
+        QSize maximum;
+        QRect geometry;
+        QSize hint; // a laid-out button's or label's own size, kept in proportion when larger
+        bool placed = false;       // placed by hand (its parent has no layout)
+        bool sizedToCells = false; // a grid exactly as large as its cells
+        QSize chrome;              // frame and scroll bar: these keep their size
+    };
+    struct SpacerBase {
+        int index = 0;
+        QSize size;
+    };
+    struct LayoutBase {
+        QPointer<QLayout> layout;
+        QMargins margins;
+        int spacing = -1;
+        int horizontalSpacing = -1;
+        int verticalSpacing = -1;
+        std::vector<SpacerBase> spacers;
+        std::vector<int> rowMinimums;
+        std::vector<int> columnMinimums;
+    };
+    struct ViewBase {
+        QPointer<QTableView> view;
+        std::vector<int> columns; // -1: hidden when recorded, left alone
+        std::vector<int> rows;
+        int defaultRow = 0;
+    };
+
+    void WrapInScrollArea();
+    void RecordContainer(QWidget& container);
+    void RecordLayout(QLayout& layout);
+    void RecordControl(QWidget& control, bool placed);
+    void RecordViews();
+    void ApplyFonts(double factor);
+    void ApplyLayouts(double factor) const;
+    void ApplyViews(double factor) const;
+    void ApplyControls(double factor) const;
+    void ApplyWindowSize(double factor);
+
+    QPointer<QWidget> window_;
+    QPointer<QWidget> content_;
+    QPointer<QScrollArea> scroll_;
+    bool designed_ = false;
+    QSize baseWindow_;
+    QSize baseContent_;
+    bool fontsScaled_ = false;
+    std::vector<FontBase> fonts_;
+    std::vector<ControlBase> controls_;
+    std::vector<LayoutBase> layouts_;
+    std::vector<ViewBase> views_;
+};
+
+} // namespace velmora

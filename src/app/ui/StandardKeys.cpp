@@ -1,0 +1,118 @@
+#include "app/ui/StandardKeys.h"
+
+#include "app/ui/Shell.h"
+#include "app/ui/Zoom.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+namespace velmora {
+
+namespace {
+
+// The screen's own item named one of `names`, if it has one.
+QAction* OwnItem(const QWidget& screen, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (auto* action = screen.findChild<QAction*>(QString::fromLatin1(name))) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// An item that only a key reaches.
+QAction* KeyOnly(QWidget& screen, const char* name, const std::function<void()>& command) {
+    auto* action = new QAction(&screen);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, &screen, command);
+    screen.addAction(action);
+    return action;
+}
+
+// Gives the screen's own item the keys, or else an item `keyName` that only the keys reach.
+void Bind(QWidget& screen, std::initializer_list<const char*> names, const char* keyName,
+          const QList<QKeySequence>& keys, const std::function<void()>& command) {
+    QAction* action = OwnItem(screen, names);
+    if (action == nullptr && command) {
+        action = KeyOnly(screen, keyName, command);
+    }
+    if (action != nullptr) {
+        action->setShortcuts(keys);
+    }
+}
+
+void AddSizeItems(QWidget& screen, Zoom& zoom) {
+    struct Item {
+        const char* name; // after "mnu" in the View menu, "key" where only keys reach it
+        const char* caption;
+        QList<QKeySequence> keys;
+        void (Zoom::*command)();
+    };
+    const Item items[] = {
+        {"Larger",
+         "&Larger",
+         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         &Zoom::Larger},
+        {"Smaller", "&Smaller", {QKeySequence(QKeySequence::ZoomOut)}, &Zoom::Smaller},
+        {"NormalSize", "&Normal Size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &Zoom::Normal},
+    };
+    auto* main = qobject_cast<QMainWindow*>(&screen);
+    QMenu* view = nullptr;
+    if (main != nullptr) {
+        view = main->menuBar()->addMenu(QStringLiteral("&View"));
+        view->setObjectName(QStringLiteral("mnuView"));
+    }
+    for (const Item& item : items) {
+        const auto command = [&zoom, method = item.command] { (zoom.*method)(); };
+        QAction* action = nullptr;
+        if (view != nullptr) {
+            action = view->addAction(QString::fromLatin1(item.caption));
+            action->setObjectName(QStringLiteral("mnu") + QString::fromLatin1(item.name));
+            QObject::connect(action, &QAction::triggered, &screen, command);
+        } else {
+            action = KeyOnly(screen, ("key" + std::string(item.name)).c_str(), command);
+        }
+        action->setShortcuts(item.keys);
+        // At either end of the sizes the item that goes further is off.
+        const auto update = [action, name = QByteArray(item.name)](int percent) {
+            if (name == "Larger") {
+                action->setEnabled(percent < Zoom::kSteps.back());
+            } else if (name == "Smaller") {
+                action->setEnabled(percent > Zoom::kSteps.front());
+            }
+        };
+        update(zoom.Percent());
+        QObject::connect(&zoom, &Zoom::Changed, action, update);
+    }
+}
+
+} // namespace
+
+void InstallStandardKeys(QWidget& screen, Shell& shell, Zoom& zoom) {
+    Bind(screen, {"hlpHelp", "hlpContents", "hlpContent"}, "keyHelp",
+         {QKeySequence(QKeySequence::HelpContents)}, [&shell] { shell.HelpContents(); });
+    Bind(screen, {"hlpSave"}, "keySave", {QKeySequence(QKeySequence::Save)},
+         [&shell] { shell.Save(); });
+    Bind(screen, {"hlpExit"}, "keyExit", {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+         [&shell] { shell.ExitSequence(); });
+    Bind(screen, {"mnuPrintReport"}, "", {QKeySequence(QKeySequence::Print)}, {});
+    AddSizeItems(screen, zoom);
+}
+
+void InstallCloseKeys(QWidget& window) {
+    auto* close = new QAction(&window);
+    close->setObjectName(QStringLiteral("actCloseWindow"));
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
+    window.addAction(close);
+}
+
+} // namespace velmora

@@ -1,0 +1,104 @@
+#include "app/ui/Zoom.h"
+
+#include "app/ui/ScaledWindow.h"
+
+#include <QChildEvent>
+#include <QDialog>
+#include <QMenu>
+#include <QSettings>
+#include <QToolTip>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+
+namespace velmora {
+
+Zoom::Zoom(std::unique_ptr<QSettings> settings)
+    : settings_(std::move(settings)), baseTipFont_(QToolTip::font()) {
+    percent_ = NearestStep(settings_->value(QString::fromLatin1(kSettingsKey), 100).toInt());
+    ApplyAll();
+}
+
+Zoom::~Zoom() {
+    if (tipsScaled_) {
+        QToolTip::setFont(baseTipFont_);
+    }
+}
+
+int Zoom::NearestStep(int percent) {
+    int nearest = kSteps.front();
+    for (int step : kSteps) {
+        if (std::abs(step - percent) < std::abs(nearest - percent)) {
+            nearest = step;
+        }
+    }
+    return nearest;
+}
+
+void Zoom::SetPercent(int percent) {
+    const int step = NearestStep(percent);
+    if (step == percent_) {
+        return;
+    }
+    percent_ = step;
+    settings_->setValue(QString::fromLatin1(kSettingsKey), percent_);
+    settings_->sync();
+    ApplyAll();
+    emit Changed(percent_);
+}
+
+void Zoom::Larger() {
+    const auto next = std::upper_bound(kSteps.begin(), kSteps.end(), percent_);
+    if (next != kSteps.end()) {
+        SetPercent(*next);
+    }
+}
+
+void Zoom::Smaller() {
+    const auto here = std::lower_bound(kSteps.begin(), kSteps.end(), percent_);
+    if (here != kSteps.begin()) {
+        SetPercent(*(here - 1));
+    }
+}
+
+void Zoom::Normal() {
+    SetPercent(kSteps.front());
+}
+
+void Zoom::Register(QWidget& window, bool designed) {
+    auto scaled = std::make_unique<ScaledWindow>(window, designed);
+    scaled->Apply(Factor());
+    windows_.push_back(std::move(scaled));
+    window.installEventFilter(this);
+}
+
+bool Zoom::IsRegistered(const QWidget* window) const {
+    return std::any_of(windows_.begin(), windows_.end(),
+                       [window](const auto& scaled) { return scaled->Window() == window; });
+}
+
+void Zoom::ApplyAll() {
+    const double factor = Factor();
+    for (const auto& window : windows_) {
+        window->Apply(factor);
+    }
+    if (factor != 1.0 || tipsScaled_) {
+        QToolTip::setFont(ScaledFont(baseTipFont_, factor));
+        tipsScaled_ = true;
+    }
+}
+
+bool Zoom::eventFilter(QObject* watched, QEvent* event) {
+    // A window that a screen opens beside itself is polished as it is first
+    // shown, once it is complete.
+    if (event->type() == QEvent::ChildPolished) {
+        auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+        if (child != nullptr && child->isWindow() && qobject_cast<QDialog*>(child) == nullptr &&
+            qobject_cast<QMenu*>(child) == nullptr && !IsRegistered(child)) {
+            Register(*child, false);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace velmora

@@ -1,0 +1,260 @@
+// The size the user chooses for everything shown: every screen and the help
+// follow it at once, keep their controls where they were relative to each
+// other, never leave the free area of the desktop, and the size is remembered.
+// These tests also run with the desktop's own scaling at 2.
+
+#include "FakePlanStore.h"
+#include "ScriptedDialogs.h"
+#include "UiTestSupport.h"
+#include "app/ui/Application.h"
+#include "app/ui/TfrmTitlepage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace velmora {
+namespace {
+
+constexpr Screen kAllScreens[] = {Screen::Title,  Screen::Results,  Screen::IRAs,
+                                  Screen::Debt,   Screen::Earnings, Screen::Entitlements,
+                                  Screen::Equity, Screen::DataInput};
+
+// Type size in pixels, whether the font was given in points or pixels.
+double PixelSize(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
+}
+
+void SettleLayouts() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+}
+
+class ScreenSizeTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Application> Start() {
+        QFile marker(kStartMarkerName); // not the first start: no welcome
+        EXPECT_TRUE(marker.open(QIODevice::WriteOnly));
+        ApplicationOptions options;
+        options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
+        options.quit = [] {};
+        options.settingsFile = work.File("settings.ini");
+        auto app = std::make_unique<Application>(dialogs, store, options);
+        app->Start();
+        return app;
+    }
+
+    // Every documented control of a screen (each carries its name as its
+    // description) that is shown: its place within the screen's content.
+    static std::map<QString, QRect> Places(const QWidget& screen) {
+        const auto* scroll = screen.findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
+        EXPECT_NE(scroll, nullptr);
+        const QWidget* content = scroll->widget();
+        std::map<QString, QRect> places;
+        for (const QWidget* control : content->findChildren<QWidget*>()) {
+            if (!control->accessibleDescription().isEmpty() && control->isVisibleTo(&screen)) {
+                places[control->accessibleDescription()] =
+                    QRect(control->mapTo(content, QPoint(0, 0)), control->size());
+            }
+        }
+        return places;
+    }
+
+    // The window with its frame lies within the free area of its screen.
+    static void ExpectOnScreen(const QWidget& window) {
+        const QRect area = window.screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(window.frameGeometry()))
+            << window.windowTitle().toStdString() << ": " << window.frameGeometry().width() << "x"
+            << window.frameGeometry().height() << " at " << window.frameGeometry().x() << ","
+            << window.frameGeometry().y() << " in " << area.width() << "x" << area.height();
+    }
+
+    test::TempWorkingDirectory work;
+    test::ScriptedDialogs dialogs;
+    test::FakePlanStore store;
+};
+
+TEST_F(ScreenSizeTest, At200PercentEveryScreenKeepsItsLayoutAndStaysOnTheScreen) {
+    auto app = Start();
+    EXPECT_EQ(app->Size().Percent(), 100) << "the screens as designed, at first";
+    for (Screen screen : kAllScreens) {
+        app->Show(screen);
+        QWidget* window = app->ScreenWidget(screen);
+        const std::string title = window->windowTitle().toStdString();
+        SettleLayouts();
+        ExpectOnScreen(*window);
+        const std::map<QString, QRect> normal = Places(*window);
+        ASSERT_GE(normal.size(), 3u) << title;
+        std::map<QString, double> typeSizes;
+        for (const auto& [name, place] : normal) {
+            typeSizes[name] =
+                PixelSize(window->findChild<QWidget*>(name, Qt::FindChildrenRecursively)->font());
+        }
+
+        app->Size().SetPercent(200);
+        SettleLayouts();
+        ExpectOnScreen(*window);
+        const std::map<QString, QRect> large = Places(*window);
+        EXPECT_EQ(large.size(), normal.size()) << title;
+        for (const auto& [name, place] : normal) {
+            const QRect now = large.count(name) != 0 ? large.at(name) : QRect();
+            const std::string control = title + " " + name.toStdString();
+            // Twice as far from the content's corner, within a few pixels of
+            // rounding and of type that does not grow exactly twice as wide.
+            EXPECT_NEAR(now.x(), 2 * place.x(), 6 + 0.03 * place.x()) << control;
+            EXPECT_NEAR(now.y(), 2 * place.y(), 6 + 0.03 * place.y()) << control;
+            EXPECT_NEAR(now.width(), 2 * place.width(), 20 + 0.1 * place.width()) << control;
+            EXPECT_NEAR(now.height(), 2 * place.height(), 20 + 0.1 * place.height()) << control;
+            const QWidget* widget = window->findChild<QWidget*>(name);
+            EXPECT_NEAR(PixelSize(widget->font()), 2 * typeSizes[name], 1.0) << control;
+        }
+        app->Size().SetPercent(100);
+        SettleLayouts();
+        EXPECT_EQ(Places(*window), normal) << title << ": back as it was";
+    }
+}
+
+TEST_F(ScreenSizeTest, AtTheLargestSizeEveryScreenScrollsRatherThanLeaveTheScreen) {
+    auto app = Start();
+    app->Size().SetPercent(250);
+    for (Screen screen : kAllScreens) {
+        app->Show(screen);
+        SettleLayouts();
+        ExpectOnScreen(*app->ScreenWidget(screen));
+    }
+    // The data input screen is wider than the desktop then: its last button is
+    // reached by scrolling.
+    QWidget* input = app->ScreenWidget(Screen::DataInput);
+    auto* scroll = input->findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
+    auto* exit = input->findChild<QPushButton*>(QStringLiteral("btnExit"));
+    scroll->ensureWidgetVisible(exit);
+    const QRect shown(exit->mapTo(scroll->viewport(), QPoint(0, 0)), exit->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
+
+    app->HelpContents();
+    ExpectOnScreen(app->Help());
+    // The charts that the results screen opens beside itself follow the size too.
+    app->Show(Screen::Results);
+    QWidget* results = app->ScreenWidget(Screen::Results);
+    results->findChild<QAction*>(QStringLiteral("mnuCharts"))->trigger();
+    auto* charts = results->findChild<QWidget*>(QStringLiteral("ChartWindow"));
+    ASSERT_NE(charts, nullptr);
+    EXPECT_TRUE(charts->isVisible());
+    ExpectOnScreen(*charts);
+    EXPECT_NEAR(PixelSize(charts->font()), 2.5 * PixelSize(QApplication::font()), 1.0);
+}
+
+TEST_F(ScreenSizeTest, KeysAndTheViewMenuChangeEveryScreenAndTheHelpTogether) {
+    auto app = Start();
+    app->HelpContents();
+    const double helpType = PixelSize(app->Help().Browser()->font());
+    auto* hiddenButton =
+        app->ScreenWidget(Screen::Debt)->findChild<QPushButton*>(QStringLiteral("btnDeleteLine"));
+    const double buttonType = PixelSize(hiddenButton->font());
+
+    app->Show(Screen::DataInput);
+    QWidget* input = app->ScreenWidget(Screen::DataInput);
+    ASSERT_TRUE(test::ShowAndActivate(*input));
+    test::PressKey(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(app->Size().Percent(), 125);
+    EXPECT_NEAR(PixelSize(hiddenButton->font()), 1.25 * buttonType, 1.0) << "hidden screens too";
+    EXPECT_NEAR(PixelSize(app->Help().Browser()->font()), 1.25 * helpType, 1.0);
+    test::PressKey(Qt::Key_Equal, Qt::ControlModifier); // the + key without Shift
+    EXPECT_EQ(app->Size().Percent(), 150);
+    test::PressKey(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(app->Size().Percent(), 125);
+    test::PressKey(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(app->Size().Percent(), 100);
+    EXPECT_NEAR(PixelSize(hiddenButton->font()), buttonType, 0.01);
+    test::PressKey(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(app->Size().Percent(), 100) << "no smaller than as designed";
+
+    // A screen without a menu bar knows the keys too.
+    app->Show(Screen::IRAs);
+    ASSERT_TRUE(test::ShowAndActivate(*app->ScreenWidget(Screen::IRAs)));
+    for (int i = 0; i < 10; ++i) {
+        test::PressKey(Qt::Key_Plus, Qt::ControlModifier);
+    }
+    EXPECT_EQ(app->Size().Percent(), 250) << "no larger than 250 %";
+
+    // The screens with a menu bar offer the sizes in their View menu.
+    for (Screen screen : {Screen::Title, Screen::DataInput, Screen::Results}) {
+        auto* window = qobject_cast<QMainWindow*>(app->ScreenWidget(screen));
+        const std::string title = window->windowTitle().toStdString();
+        EXPECT_EQ(window->menuBar()->actions().back()->text(), "&View") << title;
+        QStringList items;
+        for (QAction* item : window->findChild<QMenu*>(QStringLiteral("mnuView"))->actions()) {
+            items << item->text() + "\t" + item->shortcut().toString();
+        }
+        EXPECT_EQ(items,
+                  (QStringList{"&Larger\tCtrl++", "&Smaller\tCtrl+-", "&Normal Size\tCtrl+0"}))
+            << title;
+        EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("mnuLarger"))->isEnabled())
+            << title << ": at 250 %";
+    }
+    auto* results = app->ScreenWidget(Screen::Results);
+    results->findChild<QAction*>(QStringLiteral("mnuNormalSize"))->trigger();
+    EXPECT_EQ(app->Size().Percent(), 100);
+    results->findChild<QAction*>(QStringLiteral("mnuLarger"))->trigger();
+    EXPECT_EQ(app->Size().Percent(), 125);
+}
+
+TEST_F(ScreenSizeTest, TheChosenSizeSurvivesARestart) {
+    auto app = Start();
+    app->Size().SetPercent(150);
+    app.reset();
+
+    app = Start();
+    EXPECT_EQ(app->Size().Percent(), 150);
+    // The title's heading is set in 24 points.
+    const auto* heading =
+        app->ScreenWidget(Screen::Title)->findChild<QLabel*>(QStringLiteral("lblHeading"));
+    EXPECT_DOUBLE_EQ(heading->font().pointSizeF(), 36.0);
+    // The quick start text, filled only when first shown, follows too.
+    auto* title = qobject_cast<TfrmTitlepage*>(app->ScreenWidget(Screen::Title));
+    title->QuickStartInstructions1Click();
+    const auto* quickStart = title->findChild<QPlainTextEdit*>(QStringLiteral("memoQuickStart"));
+    const double large = quickStart->font().pointSizeF();
+    app->Size().Normal();
+    EXPECT_DOUBLE_EQ(quickStart->font().pointSizeF() * 1.5, large);
+    EXPECT_TRUE(quickStart->font().bold());
+    app.reset();
+
+    app = Start();
+    EXPECT_EQ(app->Size().Percent(), 100);
+    heading = app->ScreenWidget(Screen::Title)->findChild<QLabel*>(QStringLiteral("lblHeading"));
+    EXPECT_DOUBLE_EQ(heading->font().pointSizeF(), 24.0);
+}
+
+TEST_F(ScreenSizeTest, AStoredSizeIsTakenAsTheNearestStep) {
+    struct Case {
+        const char* stored;
+        int percent;
+    };
+    for (const Case& c : {Case{"130", 125}, Case{"1000", 250}, Case{"40", 100}, Case{"large", 100},
+                          Case{"225", 225}}) {
+        {
+            QFile settings(work.File("settings.ini"));
+            ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+            settings.write(QByteArray("[View]\nSizePercent=") + c.stored + "\n");
+        }
+        auto app = Start();
+        EXPECT_EQ(app->Size().Percent(), c.percent) << c.stored;
+    }
+}
+
+} // namespace
+} // namespace velmora
