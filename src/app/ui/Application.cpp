@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QWidget>
 #include <cstdio>
 
@@ -56,6 +57,8 @@ template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widge
     entry.widget = std::move(widget);
     SetUpScreenWindow(*entry.widget, screen == Screen::Title);
     entry.widget->installEventFilter(this);
+    history_.ShowModifiedMark(*entry.widget);
+    history_.AddCommands(*entry.widget, entry.widget->findChild<QMenu*>(QStringLiteral("mnuFile")));
 }
 
 void Application::CreateScreens() {
@@ -64,13 +67,14 @@ void Application::CreateScreens() {
     Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
     WelcomeOnFirstStart();
     store_.Load(workspace_.plan);
-    Add(Screen::Results, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this));
-    Add(Screen::IRAs, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this));
-    Add(Screen::Debt, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this));
-    Add(Screen::Earnings, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this));
-    Add(Screen::Entitlements, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this));
-    Add(Screen::Equity, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this));
-    Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this));
+    Add(Screen::Results, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this, history_));
+    Add(Screen::IRAs, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this, history_));
+    Add(Screen::Debt, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this, history_));
+    Add(Screen::Earnings, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this, history_));
+    Add(Screen::Entitlements,
+        std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this, history_));
+    Add(Screen::Equity, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this, history_));
+    Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this, history_));
 }
 
 void Application::Start() {
@@ -118,6 +122,7 @@ bool Application::Save() {
         dialogs_.Error(QString::fromStdString(error->text));
         return false;
     }
+    history_.MarkSaved();
     return true;
 }
 

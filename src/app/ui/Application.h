@@ -3,10 +3,11 @@
 // time), moving between them, and the commands they share: save, the exit
 // sequence, the print hint and the help file.
 
+#include "Workspace.h"
 #include "app/ui/HelpViewer.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/Screen.h"
 #include "app/ui/Shell.h"
-#include "Workspace.h"
 
 #include <QObject>
 #include <QString>
@@ -65,6 +66,7 @@ public:
     Screen Current() const { return current_; }
     bool Ended() const { return ended_; }
     HelpViewer& Help() { return help_; }
+    PlanHistory& History() { return history_; }
 
     void Show(Screen screen) override;
     bool Save() override;
@@ -95,6 +97,7 @@ private:
     PlanStore& store_;
     ApplicationOptions options_;
     Workspace workspace_;
+    PlanHistory history_{workspace_.plan, *this}; // starts empty, after the plan is loaded
     HelpViewer help_;
     std::array<Entry, kScreenCount> screens_;
     Screen current_ = Screen::Title;

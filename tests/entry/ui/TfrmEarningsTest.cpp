@@ -6,8 +6,9 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
+#include "app/ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,7 +36,8 @@ protected:
     Workspace workspace;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmEarnings form{workspace, dialogs, shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmEarnings form{workspace, dialogs, shell, history};
 };
 
 TEST_F(TfrmEarningsTest, ShowsTheEarningsUnderAMonthlyTitleRow) {

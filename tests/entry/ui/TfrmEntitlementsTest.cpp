@@ -6,8 +6,9 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
+#include "app/ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,7 +37,8 @@ protected:
     Workspace workspace;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmEntitlements form{workspace, dialogs, shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmEntitlements form{workspace, dialogs, shell, history};
 };
 
 TEST_F(TfrmEntitlementsTest, ShowsTitlesAndTheSixAmounts) {

@@ -6,6 +6,7 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -51,7 +52,8 @@ protected:
     Workspace ws;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmDebt form{ws, dialogs, shell};
+    PlanHistory history{ws.plan, shell};
+    TfrmDebt form{ws, dialogs, shell, history};
 };
 
 TEST_F(TfrmDebtTest, LayoutTitlesAndNames) {

@@ -12,6 +12,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "plan/PlanFile.h"
 #include "results/ui/ChartWindow.h"
@@ -82,6 +83,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     test::ScriptedExportDialogs fileDialogs;
+    std::unique_ptr<PlanHistory> history;
     std::unique_ptr<TfrmCalc> calc;
     ResultsExport* exporter = nullptr;
 
@@ -89,7 +91,8 @@ protected:
     void Open(const PlanData& plan) {
         ASSERT_FALSE(SavePlan(plan, cwd.File("UserData.dta").toStdString()));
         LoadPlan(ws->plan, cwd.File("UserData.dta").toStdString());
-        calc = std::make_unique<TfrmCalc>(*ws, dialogs, shell);
+        history = std::make_unique<PlanHistory>(ws->plan, shell);
+        calc = std::make_unique<TfrmCalc>(*ws, dialogs, shell, *history);
         calc->FormActivate();
         exporter = calc->findChild<ResultsExport*>("resultsExport");
         ASSERT_NE(exporter, nullptr);

@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
@@ -58,7 +59,8 @@ protected:
     Workspace workspace;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmCalc form{workspace, dialogs, shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmCalc form{workspace, dialogs, shell, history};
 };
 
 struct Place {

@@ -16,6 +16,9 @@
 // keeps the focus in the cell.
 // Cells are addressed (column, row) from 0, title cells included; each cell is
 // a QTableWidgetItem holding its text.
+// Beside the handlers, the grid signals when a cell's editor opens, when the
+// edited text was handed to the set-edit-text handler, and when the editor
+// closes (after Return, Tab, Escape, a click elsewhere or hiding the grid).
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -77,6 +80,9 @@ public:
     // The editor of the cell being edited, or null.
     QLineEdit* Editor() const { return editor_; }
     bool IsEditing() const { return editor_ != nullptr; }
+    // Leaves the cell being edited as a key that moves on would (the mask is
+    // checked and a refusal shown); false when the cell may not be left yet.
+    bool LeaveEditor();
 
     void OnGetEditMask(GetEditMaskHandler handler) { getEditMask_ = std::move(handler); }
     void OnSetEditText(SetEditTextHandler handler) { setEditText_ = std::move(handler); }
@@ -85,6 +91,11 @@ public:
 
     // Also keeps the row out from under the title rows.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+signals:
+    void EditStarted(int col, int row);
+    void EditTextSet(int col, int row);
+    void EditEnded(int col, int row);
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -125,6 +136,7 @@ private:
     bool editable_ = true;
 
     QPointer<QLineEdit> editor_;
+    QPointer<QLineEdit> openEditor_; // from EditStarted to EditEnded
     int editCol_ = -1;
     int editRow_ = -1;
     QString originalText_;
