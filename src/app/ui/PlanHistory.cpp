@@ -25,6 +25,11 @@ PlanHistory::PlanHistory(PlanData& plan, Shell& shell) : plan_(plan), shell_(she
     connect(&stack_, &QUndoStack::cleanChanged, this, &PlanHistory::UpdateModifiedMark);
 }
 
+PlanHistory::~PlanHistory() {
+    // The stack empties itself as it goes, after the screens and commands.
+    disconnect(&stack_, nullptr, this, nullptr);
+}
+
 void PlanHistory::Record(const StepPlace& place, const QString& text, PlanEdit edit,
                          StepKind kind) {
     if (edit.Empty()) {

@@ -31,6 +31,7 @@ class PlanHistory : public QObject {
 
 public:
     PlanHistory(PlanData& plan, Shell& shell);
+    ~PlanHistory() override;
 
     const QUndoStack& Stack() const { return stack_; }
 
