@@ -4,6 +4,7 @@
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
@@ -72,6 +73,11 @@ bool PlanHistory::Redo() {
 }
 
 void PlanHistory::ShowPlace(const StepPlace& place) {
+    // Moving the focus to the step's control is no leaving of the table that has
+    // it now: a table's check on losing the focus would record a new step.
+    if (QWidget* focused = QApplication::focusWidget()) {
+        focused->clearFocus();
+    }
     shell_.Show(place.screen);
     QWidget* control = place.control.data();
     if (control == nullptr || !control->isVisible()) {

@@ -93,10 +93,12 @@ protected:
     // Every field as the plan file holds it that differs, one per line; empty
     // when the two plans would be saved alike.
     static std::string Difference(const PlanData& expected, const PlanData& actual) {
-        const std::string want = PlanFileText(expected);
-        const std::string got = PlanFileText(actual);
-        std::istringstream a(want);
-        std::istringstream b(got);
+        return Difference(PlanFileText(expected), PlanFileText(actual));
+    }
+    // The same for two plan file texts.
+    static std::string Difference(const std::string& expected, const std::string& actual) {
+        std::istringstream a(expected);
+        std::istringstream b(actual);
         std::string out;
         std::string lineA;
         std::string lineB;
