@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 namespace velmora::fuzzing {
 
@@ -17,13 +18,16 @@ const std::string* MemoryFileSystem::Find(const std::string& path) const {
 }
 
 int MemoryFileSystem::NewHandle(std::shared_ptr<File> file) {
-    handles_[nextFd_] = Handle{std::move(file), 0};
-    return nextFd_++;
+    handles_.push_back(Handle{true, std::move(file), 0});
+    return kFirstFd + static_cast<int>(handles_.size() - 1);
 }
 
 MemoryFileSystem::Handle* MemoryFileSystem::Find(int fd) {
-    const auto found = handles_.find(fd);
-    return found == handles_.end() ? nullptr : &found->second;
+    if (fd < kFirstFd || static_cast<std::size_t>(fd - kFirstFd) >= handles_.size()) {
+        return nullptr;
+    }
+    Handle& handle = handles_[static_cast<std::size_t>(fd - kFirstFd)];
+    return handle.open ? &handle : nullptr;
 }
 
 int MemoryFileSystem::Open(const std::string& path, int flags, mode_t mode) {
@@ -96,15 +100,49 @@ int MemoryFileSystem::Fchmod(int fd, mode_t mode) {
 }
 
 int MemoryFileSystem::Close(int fd) {
-    return handles_.erase(fd) == 1 ? 0 : -EBADF;
+    Handle* handle = Find(fd);
+    if (handle == nullptr) {
+        return -EBADF;
+    }
+    *handle = Handle{};
+    return 0;
 }
 
-int MemoryFileSystem::Stat(const std::string& path, mode_t& mode) {
+int MemoryFileSystem::Stat(const std::string& path, FileStatus& status) {
     const auto found = files_.find(path);
     if (found == files_.end()) {
         return -ENOENT;
     }
-    mode = found->second->mode;
+    status = FileStatus{};
+    status.mode = S_IFREG | found->second->mode;
+    status.size = static_cast<off_t>(found->second->bytes.size());
+    return 0;
+}
+
+int MemoryFileSystem::Lstat(const std::string& path, FileStatus& status) {
+    return Stat(path, status); // there are no links
+}
+
+int MemoryFileSystem::Fstat(int fd, FileStatus& status) {
+    Handle* handle = Find(fd);
+    if (handle == nullptr) {
+        return -EBADF;
+    }
+    status = FileStatus{};
+    status.mode = handle->file ? S_IFREG | handle->file->mode : S_IFDIR | 0755;
+    status.size = handle->file ? static_cast<off_t>(handle->file->bytes.size()) : 0;
+    return 0;
+}
+
+int MemoryFileSystem::ReadLink(const std::string& path, std::string&) {
+    return files_.contains(path) ? -EINVAL : -ENOENT;
+}
+
+int MemoryFileSystem::ListFolder(const std::string&, std::vector<std::string>& names) {
+    names.clear();
+    for (const auto& entry : files_) {
+        names.push_back(entry.first);
+    }
     return 0;
 }
 

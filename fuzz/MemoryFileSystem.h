@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace velmora::fuzzing {
 
@@ -27,18 +28,24 @@ public:
     int Fsync(int fd) override;
     int Fchmod(int fd, mode_t mode) override;
     int Close(int fd) override;
-    int Stat(const std::string& path, mode_t& mode) override;
+    int Stat(const std::string& path, FileStatus& status) override;
+    int Lstat(const std::string& path, FileStatus& status) override;
+    int Fstat(int fd, FileStatus& status) override;
+    int ReadLink(const std::string& path, std::string& target) override;
+    int ListFolder(const std::string& folder, std::vector<std::string>& names) override;
     int CheckWritable(const std::string& path) override;
     int Rename(const std::string& from, const std::string& to) override;
     int Link(const std::string& existing, const std::string& newPath) override;
     int Unlink(const std::string& path) override;
 
 private:
+    static constexpr int kFirstFd = 3;
     struct File {
         std::string bytes;
         mode_t mode = 0600;
     };
     struct Handle {
+        bool open = false;
         std::shared_ptr<File> file; // null for a folder
         std::size_t position = 0;
     };
@@ -46,8 +53,7 @@ private:
     Handle* Find(int fd);
 
     std::map<std::string, std::shared_ptr<File>> files_; // shared by hard links
-    std::map<int, Handle> handles_;
-    int nextFd_ = 3;
+    std::vector<Handle> handles_;                        // descriptor kFirstFd + i, never reused
     unsigned nextTemp_ = 0;
     std::size_t readLimit_ = 0;
 };

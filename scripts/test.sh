@@ -34,6 +34,7 @@ if command -v clang++ >/dev/null && [ -n "$(ls "$top"/fuzz/*.cpp 2>/dev/null)" ]
     for fuzzer in "$top"/build/fuzz/fuzz/fuzz_*; do
         [ -x "$fuzzer" ] || continue
         name="$(basename "$fuzzer")"
+        echo "-- $name"
         work="$(mktemp -d)"
         cp -r "$top/fuzz/corpus/${name#fuzz_}/." "$work/" 2>/dev/null || true
         "$fuzzer" -max_total_time="${VELMORA_FUZZ_SECONDS:-60}" -print_final_stats=1 "$work"

@@ -59,13 +59,17 @@ public:
 // A household with every IRA row filled.
 class FullStore : public PlanStore {
 public:
-    void Load(PlanData& plan) override {
+    bool Claim(long long&) override { return true; }
+    std::string Load(PlanData& plan) override {
         for (int i = 0; i < kTableRows; ++i) {
             plan.IraHoldings[i] = {
                 "IRA " + std::to_string(i + 1), 0, 1000 * (i + 1), 4, 0, 0, 2, i % 4, 0.0};
         }
+        return {};
     }
-    std::optional<SaveError> Save(const PlanData&) override { return std::nullopt; }
+    bool ChangedOnDisk() override { return false; }
+    PlanSaveReport Save(const PlanData&) override { return {}; }
+    std::string FileName() const override { return kPlanFileName; }
 };
 
 struct RunningProgram {

@@ -1,5 +1,7 @@
 #include "plan/AtomicReplace.h"
 
+#include "plan/PathNames.h"
+
 #include <fcntl.h>
 #include <vector>
 
@@ -8,7 +10,6 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0600;
 constexpr std::size_t kCopyBlock = 64 * 1024;
-constexpr const char* kTempSuffix = ".tmpXXXXXX";
 
 // Closes a descriptor; a close that a signal interrupts has closed it all the same.
 int CloseFile(FileSystem& files, int fd) {
@@ -31,25 +32,18 @@ int WriteAll(FileSystem& files, int fd, std::string_view data) {
     return 0;
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Copies `from` into the new file `to`; a partial copy is removed.
-void CopyFile(FileSystem& files, const std::string& from, const std::string& to, mode_t mode) {
+// Copies `from` into the new file `to`; a partial copy is removed. Returns 0 or the
+// error number.
+int CopyFile(FileSystem& files, const std::string& from, const std::string& to, mode_t mode) {
     const int source = RetryOnInterrupt([&] { return files.Open(from, O_RDONLY | O_CLOEXEC, 0); });
     if (source < 0) {
-        return;
+        return -source;
     }
     const int target = RetryOnInterrupt(
         [&] { return files.Open(to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode); });
     if (target < 0) {
         CloseFile(files, source);
-        return;
+        return -target;
     }
     std::vector<char> block(kCopyBlock);
     int error = 0;
@@ -73,19 +67,21 @@ void CopyFile(FileSystem& files, const std::string& from, const std::string& to,
     if (error != 0 || closed != 0) {
         files.Unlink(to);
     }
+    return error != 0 ? error : -closed;
 }
 
 // Keeps the file about to be replaced as the backup, replacing an older backup.
-// Failing to do so does not stop the save.
-void KeepBackup(FileSystem& files, const std::string& path, const std::string& backupPath,
-                mode_t mode) {
+// Failing to do so does not stop the save; returns 0 or the error number.
+int KeepBackup(FileSystem& files, const std::string& path, const std::string& backupPath,
+               mode_t mode) {
     const int removed = files.Unlink(backupPath);
     if (removed != 0 && removed != -ENOENT) {
-        return;
+        return -removed;
     }
     if (files.Link(path, backupPath) != 0) {
-        CopyFile(files, path, backupPath, mode); // for file systems without hard links
+        return CopyFile(files, path, backupPath, mode); // for file systems without hard links
     }
+    return 0;
 }
 
 // Makes the rename durable. The new file is in place already, so a failure here
@@ -114,14 +110,14 @@ int FillTemp(FileSystem& files, int fd, std::string_view contents, mode_t mode) 
 } // namespace
 
 int AtomicReplace(FileSystem& files, const std::string& path, std::string_view contents,
-                  const std::string& backupPath) {
-    mode_t oldMode = 0;
-    const int found = files.Stat(path, oldMode);
+                  const std::string& backupPath, int* backupError) {
+    FileStatus old;
+    const int found = files.Stat(path, old);
     const bool exists = found == 0;
     if (!exists && found != -ENOENT) {
         return -found;
     }
-    const mode_t mode = exists ? oldMode : kNewFileMode;
+    const mode_t mode = exists ? old.mode & 07777 : kNewFileMode;
     if (exists) {
         const int writable = files.CheckWritable(path);
         if (writable != 0) {
@@ -130,16 +126,17 @@ int AtomicReplace(FileSystem& files, const std::string& path, std::string_view c
     }
     std::string tempPath;
     const int fd = RetryOnInterrupt([&] {
-        tempPath = path + kTempSuffix; // a failed attempt may have changed the pattern
+        tempPath = path + std::string(kTempSuffix); // a failed attempt may change it
         return files.CreateTemp(tempPath);
     });
     if (fd < 0) {
         return -fd;
     }
     int error = FillTemp(files, fd, contents, mode);
+    int kept = 0;
     if (error == 0) {
         if (exists && !backupPath.empty()) {
-            KeepBackup(files, path, backupPath, mode);
+            kept = KeepBackup(files, path, backupPath, mode);
         }
         error = -files.Rename(tempPath, path);
     }
@@ -148,6 +145,9 @@ int AtomicReplace(FileSystem& files, const std::string& path, std::string_view c
         return error;
     }
     SyncFolder(files, FolderOf(path));
+    if (backupError != nullptr) {
+        *backupError = kept;
+    }
     return 0;
 }
 

@@ -9,14 +9,19 @@
 
 namespace velmora {
 
+// The temporary file of a replace is named after the file it replaces with this
+// suffix, whose last six characters become unique ones.
+inline constexpr std::string_view kTempSuffix = ".tmpXXXXXX";
+
 // Writes `contents` to a new temporary file beside `path`, syncs it, keeps the file
 // being replaced as `backupPath` (best effort), renames the new file over `path` and
 // syncs the folder. A new file is owner read/write only; a replaced file keeps its
 // permissions. A file that the process may not write is not replaced. An empty
 // `backupPath` keeps no backup.
 // Returns 0, or the error number of the step that failed; then `path` is unchanged
-// and no temporary file is left behind.
+// and no temporary file is left behind. After a successful replace, `backupError`
+// (if given) receives 0, or the error number that kept the backup from being made.
 int AtomicReplace(FileSystem& files, const std::string& path, std::string_view contents,
-                  const std::string& backupPath);
+                  const std::string& backupPath, int* backupError = nullptr);
 
 } // namespace velmora

@@ -5,10 +5,21 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <ctime>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace velmora {
+
+// What stat() tells about a file.
+struct FileStatus {
+    mode_t mode = 0; // the file's type and permission bits, as st_mode
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+};
 
 class FileSystem {
 public:
@@ -24,8 +35,15 @@ public:
     virtual int Fsync(int fd) = 0;
     virtual int Fchmod(int fd, mode_t mode) = 0;
     virtual int Close(int fd) = 0;
-    // The permission bits (07777) of the file, like stat().
-    virtual int Stat(const std::string& path, mode_t& mode) = 0;
+    // Like stat(): a symbolic link is followed.
+    virtual int Stat(const std::string& path, FileStatus& status) = 0;
+    // Like lstat(): a symbolic link is described itself.
+    virtual int Lstat(const std::string& path, FileStatus& status) = 0;
+    virtual int Fstat(int fd, FileStatus& status) = 0;
+    // Where a symbolic link points, like readlink(); -EINVAL when `path` is no link.
+    virtual int ReadLink(const std::string& path, std::string& target) = 0;
+    // The names in a folder, without "." and "..", in no particular order.
+    virtual int ListFolder(const std::string& folder, std::vector<std::string>& names) = 0;
     // Whether the process may write the file, like access(path, W_OK).
     virtual int CheckWritable(const std::string& path) = 0;
     virtual int Rename(const std::string& from, const std::string& to) = 0;

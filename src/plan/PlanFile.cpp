@@ -1,11 +1,13 @@
 #include "plan/PlanFile.h"
 
 #include "plan/AtomicReplace.h"
+#include "plan/PathNames.h"
 #include "plan/PlanReader.h"
 #include "plan/PlanWriter.h"
 #include "plan/PosixFileSystem.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -13,8 +15,11 @@ namespace velmora {
 namespace {
 
 constexpr std::size_t kReadBlock = 64 * 1024;
+constexpr int kMaxLinks = 40; // as the system allows when it follows links itself
 constexpr std::string_view kPlanExtension = ".dta";
 constexpr const char* kBackupExtension = ".bak";
+constexpr const char* kLockExtension = ".lock";
+constexpr const char* kDamagedExtension = ".damaged";
 
 class MemorySource final : public ByteSource {
 public:
@@ -26,6 +31,8 @@ private:
     std::string_view bytes_;
 };
 
+// The bytes of an open file; a file that grows beyond kMaxPlanFileSize while it is
+// read fails with EFBIG.
 class FileSource final : public ByteSource {
 public:
     FileSource(FileSystem& files, int fd) : files_(files), fd_(fd), buffer_(kReadBlock) {}
@@ -34,49 +41,123 @@ public:
         const ssize_t got =
             RetryOnInterrupt([&] { return files_.Read(fd_, buffer_.data(), buffer_.size()); });
         if (got <= 0) {
-            failed_ = got < 0;
+            error_ = static_cast<int>(-got);
+            return {};
+        }
+        total_ += got;
+        if (total_ > kMaxPlanFileSize) {
+            error_ = EFBIG;
             return {};
         }
         return {buffer_.data(), static_cast<std::size_t>(got)};
     }
-    bool Failed() const override { return failed_; }
+    bool Failed() const override { return error_ != 0; }
+    int Error() const { return error_; }
 
 private:
     FileSystem& files_;
     int fd_;
     std::vector<char> buffer_;
-    bool failed_ = false;
+    off_t total_ = 0;
+    int error_ = 0;
 };
+
+LoadResult NotRead(LoadProblem problem, int error = 0) {
+    LoadResult result;
+    result.status = LoadStatus::NotFullyRead;
+    result.problem = problem;
+    result.error = error;
+    return result;
+}
+
+// The path without the plan file's extension.
+std::string StemOf(const std::string& path) {
+    return path.ends_with(kPlanExtension) ? path.substr(0, path.size() - kPlanExtension.size())
+                                          : path;
+}
 
 } // namespace
 
-void LoadPlan(PlanData& plan, const std::string& path, FileSystem& files) {
-    const int fd = RetryOnInterrupt([&] { return files.Open(path, O_RDONLY | O_CLOEXEC, 0); });
-    if (fd < 0) {
-        return; // no plan yet: keep what the plan holds
+LoadResult LoadPlan(PlanData& plan, const std::string& path, FileSystem& files) {
+    // Without O_NONBLOCK, opening a pipe would wait for a writer.
+    const int fd = RetryOnInterrupt(
+        [&] { return files.Open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0); });
+    if (fd == -ENOENT) {
+        return {}; // no plan yet: keep what the plan holds
     }
-    FileSource source(files, fd);
-    ReadPlan(plan, source);
+    if (fd < 0) {
+        return NotRead(LoadProblem::CannotOpen, -fd);
+    }
+    FileStatus file;
+    LoadResult result;
+    if (const int described = files.Fstat(fd, file); described != 0) {
+        result = NotRead(LoadProblem::CannotOpen, -described);
+        file = {};
+    } else if (!S_ISREG(file.mode)) {
+        result = NotRead(LoadProblem::NotAFile);
+    } else if (file.size > kMaxPlanFileSize) {
+        result = NotRead(LoadProblem::FileTooLarge);
+    } else {
+        FileSource source(files, fd);
+        result = ReadPlan(plan, source);
+        if (result.problem == LoadProblem::ReadError) {
+            result.error = source.Error();
+            if (result.error == EFBIG) {
+                result.problem = LoadProblem::FileTooLarge;
+                result.error = 0;
+            }
+        }
+    }
+    result.file = file;
     files.Close(fd);
+    return result;
 }
 
-void LoadPlan(PlanData& plan, const std::string& path) {
+LoadResult LoadPlan(PlanData& plan, const std::string& path) {
     PosixFileSystem files;
-    LoadPlan(plan, path, files);
+    return LoadPlan(plan, path, files);
 }
 
-void LoadPlanFromBytes(PlanData& plan, std::string_view bytes) {
+LoadResult LoadPlanFromBytes(PlanData& plan, std::string_view bytes) {
     MemorySource source(bytes);
-    ReadPlan(plan, source);
+    return ReadPlan(plan, source);
+}
+
+int ResolveLinks(FileSystem& files, const std::string& path, std::string& target) {
+    std::string current = path;
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        std::string next;
+        const int read = files.ReadLink(current, next);
+        if (read == -EINVAL || read == -ENOENT) { // no link, or nothing there yet
+            target = std::move(current);
+            return 0;
+        }
+        if (read != 0) {
+            return -read;
+        }
+        current = BesidePath(current, next);
+    }
+    return ELOOP;
+}
+
+SaveResult SavePlanFile(const PlanData& plan, const std::string& path, FileSystem& files) {
+    SaveResult result;
+    if (const int error = ResolveLinks(files, path, result.savedPath); error != 0) {
+        result.error = SaveError{error, SaveErrorText(error)};
+        return result;
+    }
+    result.backupPath = BackupPathFor(result.savedPath);
+    const int error = AtomicReplace(files, result.savedPath, PlanFileText(plan), result.backupPath,
+                                    &result.backupError);
+    if (error != 0) {
+        result.error = SaveError{error, SaveErrorText(error)};
+    }
+    return result;
 }
 
 std::optional<SaveError> SavePlan(const PlanData& plan, const std::string& path,
                                   FileSystem& files) {
-    const int error = AtomicReplace(files, path, PlanFileText(plan), BackupPathFor(path));
-    if (error == 0) {
-        return std::nullopt;
-    }
-    return SaveError{error, SaveErrorText(error)};
+    return SavePlanFile(plan, path, files).error;
 }
 
 std::optional<SaveError> SavePlan(const PlanData& plan, const std::string& path) {
@@ -85,10 +166,19 @@ std::optional<SaveError> SavePlan(const PlanData& plan, const std::string& path)
 }
 
 std::string BackupPathFor(const std::string& path) {
-    if (path.ends_with(kPlanExtension)) {
-        return path.substr(0, path.size() - kPlanExtension.size()) + kBackupExtension;
+    return StemOf(path) + kBackupExtension;
+}
+
+std::string LockPathFor(const std::string& path) {
+    return StemOf(path) + kLockExtension;
+}
+
+std::string DamagedPathFor(const std::string& path, int number) {
+    std::string damaged = StemOf(path) + kDamagedExtension;
+    if (number > 1) {
+        damaged += "." + std::to_string(number);
     }
-    return path + kBackupExtension;
+    return damaged;
 }
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "plan/PlanFields.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -13,54 +14,77 @@ constexpr int kEndOfFileMark = 26; // Ctrl-Z
 constexpr std::size_t kMaxToken = 32;
 constexpr std::size_t kFlagLength = 1;
 
-// Byte-wise access to the source, with one byte of look-ahead.
+// Access to the source byte by byte or a whole line at a time, with one byte of
+// look-ahead. Each piece of the source is cut at a Ctrl-Z when it has one, so that
+// taking a byte only has to check for the end of the piece. Counts lines and stops
+// at a line longer than kMaxPlanLineLength: at its end, or at the latest when a new
+// piece of the source is needed, so that no more than a piece is read beyond it.
 class Scanner {
 public:
     static constexpr int kEnd = -1;
     static constexpr int kFailed = -2;
+    static constexpr int kTooLong = -3;
 
     explicit Scanner(ByteSource& source) : source_(source) {}
 
-    // The next byte (0 to 255) without taking it, or kEnd or kFailed.
+    // The next byte (0 to 255) without taking it, or kEnd, kFailed or kTooLong.
     int Peek() {
         if (position_ == piece_.size() && !Refill()) {
             return state_;
         }
-        const int c = static_cast<unsigned char>(piece_[position_]);
-        if (c == kEndOfFileMark) {
-            Finish(kEnd);
-        }
-        return c == kEndOfFileMark ? kEnd : c;
+        return static_cast<unsigned char>(piece_[position_]);
     }
 
-    // Takes the byte that Peek returned.
+    // Takes the byte that Peek returned, which is no line end.
     void Take() { ++position_; }
 
-    bool Failed() const { return state_ == kFailed; }
+    // Takes the line end that Peek returned: CR, CR LF or LF. Stops instead when the
+    // line that it ends is too long.
+    void TakeLineEnd(int c) {
+        if (Taken() - lineStart_ > kMaxPlanLineLength) {
+            Finish(kTooLong);
+            return;
+        }
+        ++position_;
+        ++line_;
+        if (c == '\r' && Peek() == '\n') {
+            ++position_;
+        }
+        lineStart_ = Taken();
+    }
+
+    // Reading failed or met an overlong line: nothing more is read.
+    bool Stopped() const { return state_ == kFailed || state_ == kTooLong; }
+    int State() const { return state_; }
+    // The line that the next byte belongs to, from 1.
+    int Line() const { return line_; }
 
     // Reads the rest of the line and its line end, keeping its first `keep` bytes in
-    // `line`; at the end of the file the line is empty.
-    void ReadLine(std::string& line, std::size_t keep) {
+    // `line`; at the end of the file the line is empty. False when the file had
+    // ended (or reading stopped) before the line began. Takes the bytes of the line
+    // a piece at a time.
+    bool ReadLine(std::string& line, std::size_t keep) {
         line.clear();
-        for (;;) {
-            const int c = Peek();
-            if (c < 0) {
-                return;
+        bool begun = false;
+        while (position_ < piece_.size() || Refill()) {
+            begun = true;
+            const char* const start = piece_.data() + position_;
+            const char* const end = piece_.data() + piece_.size();
+            const char* stop = start;
+            while (stop != end && !IsLineEnd(*stop)) {
+                ++stop;
             }
-            Take();
-            if (c == '\r') {
-                if (Peek() == '\n') {
-                    Take();
-                }
-                return;
-            }
-            if (c == '\n') {
-                return;
-            }
+            const auto length = static_cast<std::size_t>(stop - start);
             if (line.size() < keep) {
-                line += static_cast<char>(c);
+                line.append(start, std::min(length, keep - line.size()));
+            }
+            position_ += length;
+            if (stop != end) {
+                TakeLineEnd(static_cast<unsigned char>(*stop));
+                return true;
             }
         }
+        return begun;
     }
 
 private:
@@ -68,26 +92,55 @@ private:
         if (state_ != kOpen) {
             return false;
         }
-        piece_ = source_.Next();
+        before_ += piece_.size();
         position_ = 0;
+        piece_ = {};
+        if (Taken() - lineStart_ > kMaxPlanLineLength) { // a line that goes on and on
+            Finish(kTooLong);
+            return false;
+        }
+        if (markSeen_) { // the file ended at the mark
+            Finish(kEnd);
+            return false;
+        }
+        piece_ = source_.Next();
         if (piece_.empty()) {
             Finish(source_.Failed() ? kFailed : kEnd);
             return false;
         }
+        const std::size_t mark = piece_.find(static_cast<char>(kEndOfFileMark));
+        if (mark != std::string_view::npos) {
+            piece_ = piece_.substr(0, mark);
+            markSeen_ = true;
+            if (piece_.empty()) {
+                Finish(kEnd);
+                return false;
+            }
+        }
         return true;
     }
 
+    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
     void Finish(int state) {
-        state_ = state;
+        const bool tooLong = Taken() - lineStart_ > kMaxPlanLineLength;
+        state_ = state == kEnd && tooLong ? kTooLong : state;
         piece_ = {};
         position_ = 0;
     }
+
+    // Bytes taken so far, counted over all pieces.
+    std::size_t Taken() const { return before_ + position_; }
 
     static constexpr int kOpen = 0;
     ByteSource& source_;
     std::string_view piece_;
     std::size_t position_ = 0;
     int state_ = kOpen;
+    std::size_t before_ = 0; // bytes in the pieces before this one
+    int line_ = 1;
+    std::size_t lineStart_ = 0; // Taken() where this line began
+    bool markSeen_ = false;     // the current piece was cut at a Ctrl-Z
 };
 
 struct IntegerToken {
@@ -132,9 +185,14 @@ public:
         }
         int c = scanner_.Peek();
         while (c >= 0 && c <= ' ') {
-            scanner_.Take();
+            if (c == '\r' || c == '\n') {
+                scanner_.TakeLineEnd(c);
+            } else {
+                scanner_.Take();
+            }
             c = scanner_.Peek();
         }
+        const int tokenLine = scanner_.Line();
         token_.clear();
         while (c > ' ' && token_.size() < kMaxToken) {
             token_ += static_cast<char>(c);
@@ -142,25 +200,56 @@ public:
             c = scanner_.Peek();
         }
         scanner_.ReadLine(line_, 0);
-        if (scanner_.Failed()) {
-            stopped_ = true;
+        if (scanner_.Stopped()) {
+            Stop(tokenLine);
             return;
         }
         const IntegerToken token = ConvertToken(token_);
         value = token.value;
-        stopped_ = !token_.empty() && !token.valid; // an empty token is the end of the file
+        ended_ |= token_.empty(); // the blanks ran to the end of the file
+        if (!token_.empty() && !token.valid) {
+            Stop(tokenLine);
+            badNumber_ = true;
+        }
+    }
+
+    LoadResult Result() const {
+        LoadResult result;
+        result.status = LoadStatus::NotFullyRead;
+        result.line = stopLine_;
+        if (badNumber_) {
+            result.problem = LoadProblem::NotANumber;
+            for (const char c : token_) {
+                result.text += static_cast<unsigned char>(c) < 127 ? c : '?';
+            }
+        } else if (scanner_.Stopped()) {
+            result.problem = scanner_.State() == Scanner::kFailed ? LoadProblem::ReadError
+                                                                  : LoadProblem::LineTooLong;
+        } else {
+            result.line = 0;
+            result.status = ended_ ? LoadStatus::Short : LoadStatus::Complete;
+        }
+        return result;
     }
 
 private:
+    // Nothing more is read; the field begun at `line` is the first one not read.
+    void Stop(int line) {
+        stopped_ = true;
+        stopLine_ = line;
+    }
+
     void ReadText(std::string& text, std::size_t keep) {
         if (stopped_) {
             return;
         }
-        scanner_.ReadLine(line_, keep);
-        if (scanner_.Failed()) {
-            stopped_ = true;
+        const int line = scanner_.Line();
+        const bool begun = scanner_.ReadLine(line_, keep);
+        if (scanner_.Stopped()) {
+            Stop(line);
             return;
         }
+        ended_ |= !begun;
         text = line_;
     }
 
@@ -168,14 +257,18 @@ private:
     std::string line_;
     std::string token_;
     bool stopped_ = false;
+    bool ended_ = false;     // a field came after the end of the file
+    bool badNumber_ = false; // the load stopped at token_
+    int stopLine_ = 0;
 };
 
 } // namespace
 
-void ReadPlan(PlanData& plan, ByteSource& source) {
+LoadResult ReadPlan(PlanData& plan, ByteSource& source) {
     Scanner scanner(source);
     FieldReader reader(scanner);
     VisitPlanFields(plan, reader);
+    return reader.Result();
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 // Reading the text of the plan file into the plan, from any source of bytes.
 
+#include "plan/LoadResult.h"
 #include "plan/PlanData.h"
 
 #include <string_view>
@@ -26,7 +27,10 @@ public:
 // - at the end of the file an integer reads 0 and a text empty;
 // - a token that is not a number stops the load: the field gets the value of its
 //   leading digits (0 when they exceed the 32-bit range), later fields keep theirs;
-// - a read error stops the load before the field it hit.
-void ReadPlan(PlanData& plan, ByteSource& source);
+// - a read error, or a line longer than kMaxPlanLineLength, stops the load before the
+//   field it hit.
+// The result says Complete, Short or NotFullyRead with the problem and its line; for a
+// read error the caller knows the error number.
+LoadResult ReadPlan(PlanData& plan, ByteSource& source);
 
 } // namespace velmora

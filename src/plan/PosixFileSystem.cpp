@@ -1,7 +1,9 @@
 #include "plan/PosixFileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,17 @@ namespace {
 
 template <typename Value> Value Checked(Value result) {
     return result < 0 ? static_cast<Value>(-errno) : result;
+}
+
+int Described(int result, const struct stat& info, FileStatus& status) {
+    if (result == 0) {
+        status.mode = info.st_mode;
+        status.device = info.st_dev;
+        status.inode = info.st_ino;
+        status.size = info.st_size;
+        status.modified = info.st_mtim;
+    }
+    return result;
 }
 
 } // namespace
@@ -42,13 +55,51 @@ int PosixFileSystem::Close(int fd) {
     return Checked(::close(fd));
 }
 
-int PosixFileSystem::Stat(const std::string& path, mode_t& mode) {
+int PosixFileSystem::Stat(const std::string& path, FileStatus& status) {
     struct stat info {};
-    const int result = Checked(::stat(path.c_str(), &info));
-    if (result == 0) {
-        mode = info.st_mode & 07777;
+    return Described(Checked(::stat(path.c_str(), &info)), info, status);
+}
+
+int PosixFileSystem::Lstat(const std::string& path, FileStatus& status) {
+    struct stat info {};
+    return Described(Checked(::lstat(path.c_str(), &info)), info, status);
+}
+
+int PosixFileSystem::Fstat(int fd, FileStatus& status) {
+    struct stat info {};
+    return Described(Checked(::fstat(fd, &info)), info, status);
+}
+
+int PosixFileSystem::ReadLink(const std::string& path, std::string& target) {
+    std::string buffer(256, '\0');
+    for (;;) {
+        const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        if (length < 0) {
+            return -errno;
+        }
+        if (static_cast<std::size_t>(length) < buffer.size()) {
+            buffer.resize(static_cast<std::size_t>(length));
+            target = std::move(buffer);
+            return 0;
+        }
+        buffer.resize(buffer.size() * 2); // the link may be longer than the buffer
     }
-    return result;
+}
+
+int PosixFileSystem::ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return -errno;
+    }
+    names.clear();
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.emplace_back(name);
+        }
+    }
+    ::closedir(dir);
+    return 0;
 }
 
 int PosixFileSystem::CheckWritable(const std::string& path) {

@@ -14,7 +14,11 @@ public:
     int Fsync(int fd) override;
     int Fchmod(int fd, mode_t mode) override;
     int Close(int fd) override;
-    int Stat(const std::string& path, mode_t& mode) override;
+    int Stat(const std::string& path, FileStatus& status) override;
+    int Lstat(const std::string& path, FileStatus& status) override;
+    int Fstat(int fd, FileStatus& status) override;
+    int ReadLink(const std::string& path, std::string& target) override;
+    int ListFolder(const std::string& folder, std::vector<std::string>& names) override;
     int CheckWritable(const std::string& path) override;
     int Rename(const std::string& from, const std::string& to) override;
     int Link(const std::string& existing, const std::string& newPath) override;

@@ -2,8 +2,9 @@
 // Loads the plan as the program does at start-up, runs the results calculation and
 // prints the result; the plan file is only read.
 
-#include "plan/PlanFile.h"
 #include "Workspace.h"
+#include "plan/PlanFile.h"
+#include "plan/PlanFileMessages.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsJson.h"
@@ -12,12 +13,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -50,21 +49,21 @@ int UsageError(const std::string& what) {
 
 enum class Format { Page, Json, Csv };
 
-// The loader passes over a file it cannot read, so the report checks first.
-bool CanOpen(const std::string& path, std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        why = std::strerror(errno);
-        return false;
+// Exit statuses besides 0 (the report of a fully read plan) and 2 (usage).
+constexpr int kNoPlanFile = 1;   // missing, cannot be opened, or no regular file: no report
+constexpr int kNotFullyRead = 3; // the report of what could be read, and a warning
+
+// Why the plan file gives no report at all, or empty when it gives one.
+std::string WhyNoReport(const velmora::LoadResult& loaded) {
+    switch (loaded.problem) {
+    case velmora::LoadProblem::CannotOpen:
+        return std::strerror(loaded.error);
+    case velmora::LoadProblem::NotAFile:
+        // a folder, device or pipe: there is nothing to read from it
+        return S_ISDIR(loaded.file.mode) ? std::strerror(EISDIR) : "not a regular file";
+    default:
+        return loaded.status == velmora::LoadStatus::NoFile ? std::strerror(ENOENT) : "";
     }
-    struct stat info {};
-    const bool isDirectory = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
-    ::close(fd);
-    if (isDirectory) {
-        why = std::strerror(EISDIR);
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -96,16 +95,14 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::string why;
-    if (!CanOpen(path, why)) {
-        std::fprintf(stderr, "velmora-report: cannot open plan file %s: %s\n", path.c_str(),
-                     why.c_str());
-        return 1;
-    }
-
     // The workspace is large (four ranking arrays), so it lives on the heap.
     const auto ws = std::make_unique<velmora::Workspace>();
-    velmora::LoadPlan(ws->plan, path);
+    const velmora::LoadResult loaded = velmora::LoadPlan(ws->plan, path);
+    if (const std::string why = WhyNoReport(loaded); !why.empty()) {
+        std::fprintf(stderr, "velmora-report: cannot open plan file %s: %s\n", path.c_str(),
+                     why.c_str());
+        return kNoPlanFile;
+    }
     velmora::results::Calculate(*ws);
 
     const std::string text = format == Format::Json  ? velmora::results::ResultsJson(*ws)
@@ -115,6 +112,11 @@ int main(int argc, char** argv) {
         std::fflush(stdout) != 0) {
         std::fprintf(stderr, "velmora-report: cannot write the report: %s\n", std::strerror(errno));
         return 1;
+    }
+    if (loaded.status == velmora::LoadStatus::NotFullyRead) {
+        std::fprintf(stderr, "velmora-report: %s\n",
+                     velmora::LoadProblemText(loaded, path).c_str());
+        return kNotFullyRead;
     }
     return 0;
 }

@@ -5,10 +5,12 @@
 #include "PlanSamples.h"
 #include "ScratchFolder.h"
 #include "plan/PlanWriter.h"
+#include "plan/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace velmora {
@@ -68,12 +70,14 @@ TEST(PlanFile, OtherLineEndsInStoredFilesLoadLikeCrLf) {
 TEST(PlanFile, MissingOrUnreadableFileLeavesThePlanAsItIs) {
     ScratchFolder folder;
     PlanData defaults;
-    LoadPlan(defaults, folder.Path(kPlanFileName));
+    EXPECT_EQ(LoadPlan(defaults, folder.Path(kPlanFileName)).status, LoadStatus::NoFile);
     EXPECT_EQ(PlanDifference(PlanData{}, defaults), "");
 
     PlanData household = MarriedHousehold();
-    LoadPlan(household, folder.Path("missing/UserData.dta"));
-    LoadPlan(household, folder.Path()); // a folder: reading it fails at once
+    EXPECT_EQ(LoadPlan(household, folder.Path("missing/UserData.dta")).status, LoadStatus::NoFile);
+    const LoadResult folderResult = LoadPlan(household, folder.Path());
+    EXPECT_EQ(folderResult.status, LoadStatus::NotFullyRead);
+    EXPECT_EQ(folderResult.problem, LoadProblem::NotAFile);
     EXPECT_EQ(PlanDifference(MarriedHousehold(), household), "");
 }
 
@@ -81,27 +85,38 @@ TEST(PlanFile, ReadErrorStopsTheLoadBeforeTheFieldItHits) {
     ScratchFolder folder;
     const std::string path = folder.Path(kPlanFileName);
     WriteBytes(path, "Yes\r\n67\r\n64\r\n40000\r\n2\r\n");
-    // One byte per read: call 1 opens, call 2 + k reads byte k.
+    // One byte per read: call 1 opens, call 2 looks at the file, call 3 + k reads byte k.
     struct Case {
         int bytesRead;
         std::int32_t budget;
         std::int32_t ageSpouse;
+        int line; // of the first field not read
     };
-    for (const Case& c : {Case{13, 555, 64}, Case{15, 555, 64}, Case{12, 555, 555}}) {
+    for (const Case& c : {Case{13, 555, 64, 4}, Case{15, 555, 64, 4}, Case{12, 555, 555, 3},
+                          Case{0, 555, 555, 1}}) {
         FaultyFileSystem files;
         files.LimitTransfer(1);
-        files.FailCall(2 + c.bytesRead, EIO);
+        files.FailCall(3 + c.bytesRead, EIO);
         PlanData plan;
+        plan.Married = "?";
         plan.AgeSelf = 555;
         plan.AgeSpouse = 555;
         plan.AnnualBudget = 555;
-        LoadPlan(plan, path, files);
+        const LoadResult result = LoadPlan(plan, path, files);
+        EXPECT_EQ(result.status, LoadStatus::NotFullyRead) << c.bytesRead;
+        EXPECT_EQ(result.problem, LoadProblem::ReadError) << c.bytesRead;
+        EXPECT_EQ(result.error, EIO) << c.bytesRead;
+        EXPECT_EQ(result.line, c.line) << c.bytesRead;
+        EXPECT_EQ(files.Log().back(), "close " + std::string(kPlanFileName));
+        if (c.bytesRead == 0) {
+            EXPECT_EQ(plan.Married, "?");
+            continue;
+        }
         EXPECT_EQ(plan.Married, "Yes") << c.bytesRead;
         EXPECT_EQ(plan.AgeSelf, 67) << c.bytesRead;
         EXPECT_EQ(plan.AgeSpouse, c.ageSpouse) << c.bytesRead;
         EXPECT_EQ(plan.AnnualBudget, c.budget) << c.bytesRead;
         EXPECT_EQ(plan.InflationRate, 3) << c.bytesRead;
-        EXPECT_EQ(files.Log().back(), "close " + std::string(kPlanFileName));
     }
 }
 
@@ -162,6 +177,45 @@ TEST(PlanFile, BackupIsCopiedWhenTheFileSystemHasNoHardLinks) {
     ASSERT_FALSE(SavePlan(MarriedHousehold(), path, files));
     EXPECT_EQ(ReadBytes(folder.Path(kPlanBackupName)), "old plan\r\n");
     EXPECT_EQ(ReadBytes(path), PlanFileText(MarriedHousehold()));
+}
+
+TEST(PlanFile, SaveThroughALinkReplacesTheFileItPointsTo) {
+    ScratchFolder folder;
+    ASSERT_EQ(::mkdir(folder.Path("plans").c_str(), 0755), 0);
+    const std::string target = folder.Path("plans/ours.dta");
+    WriteBytes(target, "old plan\r\n");
+    const std::string link = folder.Path(kPlanFileName);
+    ASSERT_EQ(::symlink("plans/ours.dta", link.c_str()), 0);
+    ASSERT_EQ(::symlink(link.c_str(), folder.Path("second.dta").c_str()), 0); // a link to it
+
+    for (const std::string& path : {link, folder.Path("second.dta")}) {
+        SCOPED_TRACE(path);
+        const std::string before = ReadBytes(target);
+        PosixFileSystem files;
+        const SaveResult saved = SavePlanFile(VariedPlan(), path, files);
+        ASSERT_FALSE(saved.error) << saved.error->text;
+        EXPECT_EQ(saved.savedPath, target);
+        EXPECT_EQ(saved.backupError, 0);
+        EXPECT_EQ(ReadBytes(target), PlanFileText(VariedPlan()));
+        EXPECT_EQ(ReadBytes(folder.Path("plans/ours.bak")), before) << "beside the target";
+        char pointsTo[64] = {};
+        EXPECT_EQ(::readlink(link.c_str(), pointsTo, sizeof pointsTo - 1), 14);
+        EXPECT_STREQ(pointsTo, "plans/ours.dta") << "the link stays";
+        EXPECT_EQ(folder.Entries(),
+                  (std::vector<std::string>{kPlanFileName, "plans", "second.dta"}));
+        PlanData loaded;
+        EXPECT_EQ(LoadPlan(loaded, path).status, LoadStatus::Complete);
+        EXPECT_EQ(PlanDifference(VariedPlan(), loaded), "");
+    }
+
+    // A link to a file not there yet makes the file.
+    ASSERT_EQ(::unlink(link.c_str()), 0);
+    ASSERT_EQ(::symlink((folder.Path("plans") + "/new.dta").c_str(), link.c_str()), 0);
+    ASSERT_FALSE(SavePlan(MarriedHousehold(), link));
+    EXPECT_EQ(ReadBytes(folder.Path("plans/new.dta")), PlanFileText(MarriedHousehold()));
+    struct stat info {};
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
 TEST(PlanFile, NewFileIsPrivateAndAReplacedFileKeepsItsPermissions) {

@@ -1,17 +1,16 @@
 #include "FaultyFileSystem.h"
 #include "PlanSamples.h"
 #include "ScratchFolder.h"
+#include "Unprivileged.h"
 #include "plan/PlanFile.h"
 #include "plan/PlanWriter.h"
 
 #include <algorithm>
 #include <functional>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -19,8 +18,11 @@ namespace velmora {
 namespace {
 
 using testing::FaultyFileSystem;
+using testing::kNobody;
+using testing::kNoGroup;
 using testing::MarriedHousehold;
 using testing::ReadBytes;
+using testing::RunAsUnprivilegedUser;
 using testing::ScratchFolder;
 using testing::VariedPlan;
 using testing::WriteBytes;
@@ -218,31 +220,6 @@ TEST(PlanSaveFaults, RealFailuresLeaveNothingBehind) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{kPlanFileName});
 }
 
-// Runs `save` as an unprivileged user (in a child process when we are root) and
-// returns the error number it reports, 0 on success, or -1 when no user switch is
-// possible.
-int SaveAsUnprivilegedUser(uid_t user, gid_t group, const std::function<int()>& save) {
-    if (::geteuid() != 0) {
-        return save();
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0) {
-            ::_exit(255);
-        }
-        ::_exit(save());
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) == 255) {
-        return -1;
-    }
-    return WEXITSTATUS(status);
-}
-
-constexpr uid_t kNobody = 65534;
-constexpr gid_t kNoGroup = 65534;
-
 TEST(PlanSaveFaults, ReadOnlyFolderOrFileIsReportedAndKept) {
     struct Case {
         const char* what;
@@ -265,7 +242,7 @@ TEST(PlanSaveFaults, ReadOnlyFolderOrFileIsReportedAndKept) {
         }
         ASSERT_EQ(::chmod(folder.Path().c_str(), c.folderMode), 0);
 
-        const int code = SaveAsUnprivilegedUser(kNobody, kNoGroup, [&] {
+        const int code = RunAsUnprivilegedUser([&] {
             const auto error = SavePlan(MarriedHousehold(), path);
             return error ? error->code : 0;
         });

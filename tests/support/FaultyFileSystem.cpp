@@ -107,11 +107,39 @@ int FaultyFileSystem::Close(int fd) {
     return interrupt_ && result == 0 ? -EINTR : result;
 }
 
-int FaultyFileSystem::Stat(const std::string& path, mode_t& mode) {
+int FaultyFileSystem::Stat(const std::string& path, FileStatus& status) {
     if (const int error = Enter("stat", Label(path))) {
         return -error;
     }
-    return real_.Stat(path, mode);
+    return real_.Stat(path, status);
+}
+
+int FaultyFileSystem::Lstat(const std::string& path, FileStatus& status) {
+    if (const int error = Enter("lstat", Label(path))) {
+        return -error;
+    }
+    return real_.Lstat(path, status);
+}
+
+int FaultyFileSystem::Fstat(int fd, FileStatus& status) {
+    if (const int error = Enter("fstat", LabelOf(fd))) {
+        return -error;
+    }
+    return real_.Fstat(fd, status);
+}
+
+int FaultyFileSystem::ReadLink(const std::string& path, std::string& target) {
+    if (const int error = Enter("readlink", Label(path))) {
+        return -error;
+    }
+    return real_.ReadLink(path, target);
+}
+
+int FaultyFileSystem::ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    if (const int error = Enter("list", Label(folder))) {
+        return -error;
+    }
+    return real_.ListFolder(folder, names);
 }
 
 int FaultyFileSystem::CheckWritable(const std::string& path) {

@@ -11,6 +11,7 @@
 #include "holdings/debt/ui/TfrmDebt.h"
 #include "holdings/equity/ui/TfrmEquity.h"
 #include "holdings/ira/ui/TfrmIRAs.h"
+#include "plan/PlanFileMessages.h"
 #include "results/ui/TfrmCalc.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ void Application::CreateScreens() {
     // needs of (Workspace&, Dialogs&, Shell&) and has a FormActivate().
     Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
     WelcomeOnFirstStart();
-    store_.Load(workspace_.plan);
+    loadMessage_ = store_.Load(workspace_.plan);
     Add(Screen::Results, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this, history_));
     Add(Screen::IRAs, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this, history_));
     Add(Screen::Debt, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this, history_));
@@ -77,9 +78,19 @@ void Application::CreateScreens() {
     Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this, history_));
 }
 
-void Application::Start() {
+bool Application::Start() {
+    long long holder = 0;
+    if (!store_.Claim(holder)) {
+        dialogs_.Warning(QString::fromStdString(AlreadyOpenText(store_.FileName(), holder)));
+        ended_ = true;
+        return false;
+    }
     CreateScreens();
     Show(Screen::Title);
+    if (!loadMessage_.empty()) {
+        dialogs_.Information(QString::fromStdString(loadMessage_));
+    }
+    return true;
 }
 
 void Application::WelcomeOnFirstStart() {
@@ -118,11 +129,19 @@ void Application::Show(Screen screen) {
 }
 
 bool Application::Save() {
-    if (std::optional<SaveError> error = store_.Save(workspace_.plan)) {
-        dialogs_.Error(QString::fromStdString(error->text));
+    if (store_.ChangedOnDisk() &&
+        !dialogs_.Confirm(QString::fromStdString(ChangedOnDiskQuestion(store_.FileName())))) {
+        return false;
+    }
+    const PlanSaveReport saved = store_.Save(workspace_.plan);
+    if (saved.error) {
+        dialogs_.Error(QString::fromStdString(saved.error->text));
         return false;
     }
     history_.MarkSaved();
+    if (!saved.warning.empty()) {
+        dialogs_.Information(QString::fromStdString(saved.warning));
+    }
     return true;
 }
 
@@ -201,7 +220,9 @@ int RunApplication(int argc, char** argv) {
     QtDialogs dialogs;
     PlanFileStore store;
     Application application(dialogs, store);
-    application.Start();
+    if (!application.Start()) {
+        return 1;
+    }
     return QApplication::exec();
 }
 

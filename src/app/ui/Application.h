@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -53,10 +54,12 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Start-up: creates the screens in order (the title screen first, then the
-    // welcome message on a first start, then the plan is loaded, then the other
-    // seven), and shows the title screen.
-    void Start();
+    // Start-up: claims the plan (a second run on the same plan says so and ends
+    // here, returning false), creates the screens in order (the title screen
+    // first, then the welcome message on a first start, then the plan is loaded,
+    // then the other seven), shows the title screen, and then tells what went
+    // wrong with the plan file, if anything did.
+    bool Start();
 
     Workspace& Work() { return workspace_; }
     QWidget* ScreenWidget(Screen screen) const;
@@ -100,6 +103,7 @@ private:
     PlanHistory history_{workspace_.plan, *this}; // starts empty, after the plan is loaded
     HelpViewer help_;
     std::array<Entry, kScreenCount> screens_;
+    std::string loadMessage_; // about the plan file, shown once the title screen is up
     Screen current_ = Screen::Title;
     bool shown_ = false;
     bool ended_ = false;

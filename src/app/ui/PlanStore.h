@@ -3,40 +3,51 @@
 // working directory; tests put something else in its place.
 
 #include "plan/PlanData.h"
-#include "plan/PlanFile.h"
+#include "plan/PlanFileSession.h"
 
-#include <optional>
+#include <memory>
 #include <string>
+
+class QLockFile;
 
 namespace velmora {
 
 class PlanStore {
 public:
     virtual ~PlanStore() = default;
-    // Fills the plan; a missing or unreadable store leaves it as it is.
-    virtual void Load(PlanData& plan) = 0;
-    virtual std::optional<SaveError> Save(const PlanData& plan) = 0;
+    // Makes this run the only one of the program using the plan, then clears what
+    // an interrupted save left behind. False when another run has the plan; then
+    // `holder` is its process id (0 when unknown) and nothing has been touched.
+    virtual bool Claim(long long& holder) = 0;
+    // Fills the plan; returns what to tell the user about the stored plan (empty
+    // when there is nothing to say).
+    virtual std::string Load(PlanData& plan) = 0;
+    // Whether another program has changed the stored plan since it was loaded or
+    // last saved.
+    virtual bool ChangedOnDisk() = 0;
+    virtual PlanSaveReport Save(const PlanData& plan) = 0;
+    // The plan file's name as the user knows it.
+    virtual std::string FileName() const = 0;
 };
 
-// The plan file, through the operating system's files or through `files`.
+// The plan file, through the operating system's files or through `files`; the
+// lock file beside it (LockPathFor) keeps a second run of the program away.
 class PlanFileStore : public PlanStore {
 public:
-    explicit PlanFileStore(std::string path = kPlanFileName, FileSystem* files = nullptr)
-        : path_(std::move(path)), files_(files) {}
-    void Load(PlanData& plan) override {
-        if (files_ != nullptr) {
-            LoadPlan(plan, path_, *files_);
-        } else {
-            LoadPlan(plan, path_);
-        }
-    }
-    std::optional<SaveError> Save(const PlanData& plan) override {
-        return files_ != nullptr ? SavePlan(plan, path_, *files_) : SavePlan(plan, path_);
-    }
+    explicit PlanFileStore(std::string path = kPlanFileName, FileSystem* files = nullptr);
+    ~PlanFileStore() override;
+    PlanFileStore(const PlanFileStore&) = delete;
+    PlanFileStore& operator=(const PlanFileStore&) = delete;
+
+    bool Claim(long long& holder) override;
+    std::string Load(PlanData& plan) override { return session_.Load(plan).message; }
+    bool ChangedOnDisk() override { return session_.ChangedOnDisk(); }
+    PlanSaveReport Save(const PlanData& plan) override { return session_.Save(plan); }
+    std::string FileName() const override { return session_.FileName(); }
 
 private:
-    std::string path_;
-    FileSystem* files_;
+    PlanFileSession session_;
+    std::unique_ptr<QLockFile> lock_;
 };
 
 } // namespace velmora

@@ -12,7 +12,8 @@ public:
 
     // Hides the current screen, shows `screen` and runs its FormActivate.
     virtual void Show(Screen screen) = 0;
-    // Writes the plan file; a failure is shown in an error box and gives false.
+    // Writes the plan file, asking first when another program has changed it; a
+    // failure is shown in an error box and gives false.
     virtual bool Save() = 0;
     // "Do you want to save your data?", then "Exit now?".
     virtual void ExitSequence() = 0;

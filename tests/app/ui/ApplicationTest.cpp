@@ -135,7 +135,19 @@ public:
     int Fsync(int fd) override { return files_.Fsync(fd); }
     int Fchmod(int fd, mode_t mode) override { return files_.Fchmod(fd, mode); }
     int Close(int fd) override { return files_.Close(fd); }
-    int Stat(const std::string& path, mode_t& mode) override { return files_.Stat(path, mode); }
+    int Stat(const std::string& path, FileStatus& status) override {
+        return files_.Stat(path, status);
+    }
+    int Lstat(const std::string& path, FileStatus& status) override {
+        return files_.Lstat(path, status);
+    }
+    int Fstat(int fd, FileStatus& status) override { return files_.Fstat(fd, status); }
+    int ReadLink(const std::string& path, std::string& target) override {
+        return files_.ReadLink(path, target);
+    }
+    int ListFolder(const std::string& folder, std::vector<std::string>& names) override {
+        return files_.ListFolder(folder, names);
+    }
     int CheckWritable(const std::string&) override { return -EACCES; }
     int Rename(const std::string&, const std::string&) override { return -EACCES; }
     int Link(const std::string&, const std::string&) override { return -EACCES; }

@@ -1,6 +1,7 @@
 #pragma once
 // A plan store for tests: counts loads and saves, marks a loaded plan, and can
-// be told to fail its saves.
+// be told what to say about the stored plan, to be held by another program, to
+// have changed on disk, or to fail its saves.
 
 #include "app/ui/PlanStore.h"
 
@@ -10,22 +11,35 @@ namespace velmora::test {
 
 class FakePlanStore : public PlanStore {
 public:
-    void Load(PlanData& plan) override {
+    bool Claim(long long& holder) override {
+        ++claims;
+        holder = heldBy.value_or(0);
+        return !heldBy;
+    }
+    std::string Load(PlanData& plan) override {
         ++loads;
         if (loadedAgeSelf) {
             plan.AgeSelf = *loadedAgeSelf;
         }
+        return loadMessage;
     }
-    std::optional<SaveError> Save(const PlanData& plan) override {
+    bool ChangedOnDisk() override { return changedOnDisk; }
+    PlanSaveReport Save(const PlanData& plan) override {
         ++saves;
         savedPlan = plan;
-        return failure;
+        return {failure, failure ? std::string() : saveWarning};
     }
+    std::string FileName() const override { return "UserData.dta"; }
 
+    int claims = 0;
     int loads = 0;
     int saves = 0;
+    std::optional<long long> heldBy;           // the other program that has the plan
     std::optional<std::int32_t> loadedAgeSelf; // what a load puts into AgeSelf
-    std::optional<SaveError> failure;          // what every save returns
+    std::string loadMessage;                   // what a load has to say
+    bool changedOnDisk = false;
+    std::optional<SaveError> failure; // what every save returns
+    std::string saveWarning;          // what a save that works has to say
     PlanData savedPlan;
 };
 

@@ -1,0 +1,168 @@
+#include "plan/PlanFileSession.h"
+
+#include "plan/AtomicReplace.h"
+#include "plan/PathNames.h"
+#include "plan/PlanFileMessages.h"
+
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+// More kept files than anyone keeps: the names run out rather than the search running on.
+constexpr int kMaxKeptFiles = 999;
+
+bool SameFile(const FileStatus& a, const FileStatus& b) {
+    return a.device == b.device && a.inode == b.inode;
+}
+
+bool SameContents(const FileStatus& a, const FileStatus& b) {
+    return SameFile(a, b) && a.size == b.size && a.modified.tv_sec == b.modified.tv_sec &&
+           a.modified.tv_nsec == b.modified.tv_nsec;
+}
+
+// Removes the leftover temporary files of replacing `path`; returns how many.
+int RemoveTempFilesOf(FileSystem& files, const std::string& path) {
+    const std::string prefix = FileNameOf(path) + ".tmp";
+    const std::size_t length = FileNameOf(path).size() + kTempSuffix.size();
+    std::vector<std::string> names;
+    if (files.ListFolder(FolderOf(path), names) != 0) {
+        return 0;
+    }
+    int removed = 0;
+    for (const std::string& name : names) {
+        if (name.size() != length || !name.starts_with(prefix)) {
+            continue;
+        }
+        const std::string leftover = BesidePath(path, name);
+        FileStatus status;
+        if (files.Lstat(leftover, status) == 0 && S_ISREG(status.mode) &&
+            files.Unlink(leftover) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+} // namespace
+
+PlanFileSession::PlanFileSession(std::string path, FileSystem* files)
+    : path_(std::move(path)), files_(files != nullptr ? *files : system_) {}
+
+std::string PlanFileSession::FileName() const {
+    return FileNameOf(path_);
+}
+
+std::string PlanFileSession::Shown(const std::string& path) const {
+    return FolderOf(path) == FolderOf(path_) ? FileNameOf(path) : path;
+}
+
+std::optional<FileStatus> PlanFileSession::Current() {
+    FileStatus status;
+    if (files_.Stat(path_, status) != 0) {
+        return std::nullopt;
+    }
+    return status;
+}
+
+int PlanFileSession::RemoveSaveLeftovers() {
+    int removed = RemoveTempFilesOf(files_, path_);
+    std::string target;
+    if (ResolveLinks(files_, path_, target) == 0 && target != path_) {
+        removed += RemoveTempFilesOf(files_, target);
+    }
+    return removed;
+}
+
+PlanLoadReport PlanFileSession::Load(PlanData& plan) {
+    PlanLoadReport report;
+    report.read = LoadPlan(plan, path_, files_);
+    known_.reset();
+    refuseSaves_ = false;
+    if (report.read.file.mode != 0) {
+        known_ = report.read.file;
+    }
+    if (report.read.status != LoadStatus::NotFullyRead) {
+        return report;
+    }
+    KeepAside(report);
+    report.message = LoadProblemText(report.read, FileName()) + "\n\n";
+    if (report.keptPath.empty()) {
+        report.message +=
+            NotKeptAsideText(FileName(), Shown(DamagedPathFor(path_, 1)), report.keepError);
+    } else {
+        report.message += KeptAsideText(FileName(), Shown(report.keptPath));
+    }
+    return report;
+}
+
+// Moves the file to the first free name, renaming it as it stands: a link is moved as
+// the link, and no read permission is needed.
+void PlanFileSession::KeepAside(PlanLoadReport& report) {
+    int error = EEXIST;
+    for (int number = 1; number <= kMaxKeptFiles; ++number) {
+        const std::string candidate = DamagedPathFor(path_, number);
+        FileStatus taken;
+        const int found = files_.Lstat(candidate, taken);
+        if (found == 0) {
+            continue;
+        }
+        error = found == -ENOENT ? -files_.Rename(path_, candidate) : -found;
+        if (error == 0) {
+            report.keptPath = candidate;
+            known_.reset(); // nothing at the plan file's place any more
+            return;
+        }
+        break;
+    }
+    report.keepError = error;
+    keepError_ = error;
+    refuseSaves_ = true;
+    if (!known_) {
+        known_ = Current(); // the file that must not be replaced
+    }
+}
+
+// Whether the file that could not be kept aside is still at the plan file's place.
+bool PlanFileSession::StillInTheWay() {
+    FileStatus now;
+    const int found = files_.Stat(path_, now);
+    if (found == -ENOENT) {
+        return false; // moved or removed by the user
+    }
+    return found != 0 || !known_ || SameFile(*known_, now);
+}
+
+bool PlanFileSession::ChangedOnDisk() {
+    const std::optional<FileStatus> now = Current();
+    if (!now) {
+        return false; // nothing there that a save could replace
+    }
+    return !known_ || !SameContents(*known_, *now);
+}
+
+PlanSaveReport PlanFileSession::Save(const PlanData& plan) {
+    PlanSaveReport report;
+    if (refuseSaves_) {
+        if (StillInTheWay()) {
+            report.error = SaveError{keepError_, SaveRefusedText(FileName())};
+            return report;
+        }
+        refuseSaves_ = false;
+    }
+    const SaveResult saved = SavePlanFile(plan, path_, files_);
+    if (saved.error) {
+        report.error = saved.error;
+        return report;
+    }
+    known_ = Current();
+    if (saved.backupError != 0) {
+        report.warning =
+            BackupNotKeptText(Shown(saved.savedPath), Shown(saved.backupPath), saved.backupError);
+    }
+    return report;
+}
+
+} // namespace velmora

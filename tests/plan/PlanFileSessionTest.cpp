@@ -1,0 +1,347 @@
+// The plan file through a run of the program: a file that cannot be read completely is
+// kept aside and never saved over; changes by other programs are noticed; leftovers of
+// cut-short saves go; a backup that cannot be kept is told.
+
+#include "plan/PlanFileSession.h"
+
+#include "FaultyFileSystem.h"
+#include "PlanSamples.h"
+#include "ScratchFolder.h"
+#include "Unprivileged.h"
+#include "plan/PlanWriter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+using testing::FaultyFileSystem;
+using testing::MarriedHousehold;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::VariedPlan;
+using testing::WriteBytes;
+
+const std::string kKept = "\n\nThe file as Velmora found it is kept unchanged as UserData.damaged; "
+                          "when you save, your plan is written to a new UserData.dta.";
+
+// Line 1 a text, then 30 numbers: six bytes on every line.
+const std::string kSixByteLines = [] {
+    std::string text = "Yess\r\n";
+    for (int i = 0; i < 30; ++i) {
+        text += "1000\r\n";
+    }
+    return text;
+}();
+
+FileStatus Entry(const std::string& path) {
+    PosixFileSystem files;
+    FileStatus status;
+    if (files.Lstat(path, status) != 0) {
+        return {};
+    }
+    return status;
+}
+
+std::string WithLine2(const std::string& word) {
+    std::string text = PlanFileText(VariedPlan());
+    const std::size_t start = text.find("\r\n") + 2;
+    return text.replace(start, text.find("\r\n", start) - start, word);
+}
+
+struct DamagedCase {
+    const char* what;
+    std::function<void(const std::string& path)> make; // the file found at start-up
+    std::function<void(FaultyFileSystem&)> fault;
+    std::string message;
+};
+
+TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
+    const DamagedCase cases[] = {
+        {"no read permission", [](const std::string& path) { WriteBytes(path, kSixByteLines); },
+         [](FaultyFileSystem& files) { files.FailCall(1, EACCES); },
+         "Velmora could not open your plan file UserData.dta (File access denied). All values "
+         "are the default values." +
+             kKept},
+        {"read error in line 1", [](const std::string& path) { WriteBytes(path, kSixByteLines); },
+         [](FaultyFileSystem& files) {
+             files.LimitTransfer(6); // a line per read: open, fstat, then line k at call 2 + k
+             files.FailCall(3, EIO);
+         },
+         "Velmora could not read line 1 of your plan file UserData.dta (I/O error 5). The values "
+         "from line 1 on are the default values." +
+             kKept},
+        {"read error in line 10", [](const std::string& path) { WriteBytes(path, kSixByteLines); },
+         [](FaultyFileSystem& files) {
+             files.LimitTransfer(6);
+             files.FailCall(12, EIO);
+         },
+         "Velmora could not read line 10 of your plan file UserData.dta (I/O error 5). The "
+         "values from line 10 on are the default values." +
+             kKept},
+        {"a word in line 2", [](const std::string& path) { WriteBytes(path, WithLine2("sixty")); },
+         [](FaultyFileSystem&) {},
+         "Line 2 of your plan file UserData.dta should hold a whole number but holds \"sixty\". "
+         "The values after that line are the default values." +
+             kKept},
+        {"a pipe", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
+         [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta is not an ordinary file (it may be a folder, a device or a "
+         "pipe), so Velmora did not read it. All values are the default values." +
+             kKept},
+        {"a link to /dev/zero",
+         [](const std::string& path) { ASSERT_EQ(::symlink("/dev/zero", path.c_str()), 0); },
+         [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta is not an ordinary file (it may be a folder, a device or a "
+         "pipe), so Velmora did not read it. All values are the default values." +
+             kKept},
+        {"17 MB",
+         [](const std::string& path) {
+             WriteBytes(path, kSixByteLines);
+             ASSERT_EQ(::truncate(path.c_str(), 17 * 1024 * 1024), 0);
+         },
+         [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta is larger than 16 MB, far too large for a plan file, so "
+         "Velmora did not read it. All values are the default values." +
+             kKept},
+    };
+    for (const DamagedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        const std::string path = folder.Path(kPlanFileName);
+        const std::string kept = folder.Path("UserData.damaged");
+        c.make(path);
+        const FileStatus found = Entry(path);
+        const std::string bytes = S_ISREG(found.mode) ? ReadBytes(path) : ""; // a pipe would wait
+        FaultyFileSystem files;
+        c.fault(files);
+        PlanFileSession session(path, &files);
+
+        PlanData plan;
+        const PlanLoadReport report = session.Load(plan);
+        EXPECT_EQ(report.read.status, LoadStatus::NotFullyRead);
+        EXPECT_EQ(report.message, c.message);
+        EXPECT_EQ(report.keptPath, kept);
+        EXPECT_EQ(Entry(path).inode, 0u) << "moved away";
+
+        plan.AgeSelf = 71;
+        ASSERT_FALSE(session.ChangedOnDisk());
+        const PlanSaveReport first = session.Save(plan);
+        ASSERT_FALSE(first.error) << first.error->text;
+        plan.AgeSelf = 72;
+        const PlanSaveReport second = session.Save(plan);
+        ASSERT_FALSE(second.error) << second.error->text;
+        EXPECT_EQ(first.warning + second.warning, "");
+
+        const FileStatus keptEntry = Entry(kept);
+        EXPECT_EQ(keptEntry.inode, found.inode) << "the very file found";
+        EXPECT_EQ(keptEntry.mode, found.mode);
+        if (S_ISREG(found.mode)) {
+            EXPECT_EQ(ReadBytes(kept), bytes);
+        }
+        EXPECT_EQ(ReadBytes(path), PlanFileText(plan));
+        EXPECT_EQ(folder.Entries(),
+                  (std::vector<std::string>{"UserData.bak", "UserData.damaged", "UserData.dta"}));
+    }
+}
+
+TEST(PlanFileSession, AFileWithoutReadPermissionIsKeptAsideForReal) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    WriteBytes(path, kSixByteLines);
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(folder.Path().c_str(), testing::kNobody, testing::kNoGroup), 0);
+    }
+    // 0 when the load is kept aside and two saves leave it alone, else the failed step.
+    const int step = testing::RunAsUnprivilegedUser([&] {
+        PlanFileSession session(path);
+        PlanData plan;
+        const PlanLoadReport report = session.Load(plan);
+        if (report.read.problem != LoadProblem::CannotOpen || report.read.error != EACCES) {
+            return 1;
+        }
+        if (report.keptPath != folder.Path("UserData.damaged")) {
+            return 2;
+        }
+        return session.Save(plan).error || session.Save(plan).error ? 3 : 0;
+    });
+    if (step == -1) {
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    }
+    EXPECT_EQ(step, 0);
+    ::chmod(folder.Path("UserData.damaged").c_str(), 0600);
+    EXPECT_EQ(ReadBytes(folder.Path("UserData.damaged")), kSixByteLines);
+    EXPECT_EQ(ReadBytes(path), PlanFileText(PlanData{}));
+}
+
+TEST(PlanFileSession, KeptFilesTakeTheNextFreeName) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    WriteBytes(path, WithLine2("x"));
+    WriteBytes(folder.Path("UserData.damaged"), "first");
+    ASSERT_EQ(::symlink("nowhere", folder.Path("UserData.damaged.2").c_str()), 0);
+    PlanFileSession session(path);
+    PlanData plan;
+    const PlanLoadReport report = session.Load(plan);
+    EXPECT_EQ(report.keptPath, folder.Path("UserData.damaged.3"));
+    EXPECT_TRUE(report.message.ends_with("kept unchanged as UserData.damaged.3; when you save, "
+                                         "your plan is written to a new UserData.dta."))
+        << report.message;
+    EXPECT_EQ(ReadBytes(folder.Path("UserData.damaged")), "first");
+    EXPECT_EQ(ReadBytes(folder.Path("UserData.damaged.3")), WithLine2("x"));
+}
+
+TEST(PlanFileSession, WhenTheFileCannotBeKeptAsideSavesAreRefusedUntilItIsGone) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    const std::string damaged = WithLine2("sixty");
+    WriteBytes(path, damaged);
+    int renameCall = 0;
+    {
+        FaultyFileSystem probe;
+        PlanFileSession session(path, &probe);
+        PlanData plan;
+        session.Load(plan);
+        const auto& log = probe.Log();
+        renameCall = static_cast<int>(
+            std::find(log.begin(), log.end(), "rename UserData.dta UserData.damaged") -
+            log.begin() + 1);
+        ASSERT_LE(renameCall, static_cast<int>(log.size()));
+        ASSERT_EQ(std::rename(folder.Path("UserData.damaged").c_str(), path.c_str()), 0);
+    }
+    FaultyFileSystem files;
+    files.FailCall(renameCall, EACCES);
+    PlanFileSession session(path, &files);
+    PlanData plan;
+    const PlanLoadReport report = session.Load(plan);
+    EXPECT_EQ(report.keptPath, "");
+    EXPECT_EQ(report.keepError, EACCES);
+    EXPECT_EQ(report.message,
+              "Line 2 of your plan file UserData.dta should hold a whole number but holds "
+              "\"sixty\". The values after that line are the default values.\n\nVelmora could "
+              "not keep the file aside as UserData.damaged (File access denied), so it will not "
+              "save your plan over it. Please move or rename UserData.dta yourself, then save.");
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_FALSE(session.ChangedOnDisk()) << "still the file that was found";
+        const PlanSaveReport refused = session.Save(plan);
+        ASSERT_TRUE(refused.error);
+        EXPECT_EQ(refused.error->text,
+                  "Your plan was not saved: UserData.dta could not be read completely and could "
+                  "not be kept aside, so saving would replace it. Please move or rename "
+                  "UserData.dta, then save again");
+        EXPECT_EQ(ReadBytes(path), damaged);
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"UserData.dta"});
+    }
+
+    ASSERT_EQ(std::rename(path.c_str(), folder.Path("mine.dta").c_str()), 0);
+    EXPECT_FALSE(session.Save(plan).error) << "dealt with: moved by the user";
+    EXPECT_EQ(ReadBytes(folder.Path("mine.dta")), damaged);
+    EXPECT_EQ(ReadBytes(path), PlanFileText(plan));
+}
+
+TEST(PlanFileSession, ChangesByAnotherProgramAreNoticed) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    PlanFileSession session(path);
+    PlanData plan = MarriedHousehold();
+    EXPECT_EQ(session.Load(plan).read.status, LoadStatus::NoFile);
+    EXPECT_FALSE(session.ChangedOnDisk());
+    WriteBytes(path, "created meanwhile\r\n");
+    EXPECT_TRUE(session.ChangedOnDisk()) << "created by another program";
+
+    ASSERT_FALSE(session.Save(plan).error);
+    EXPECT_FALSE(session.ChangedOnDisk()) << "our own save";
+    WriteBytes(path, PlanFileText(VariedPlan()));
+    EXPECT_TRUE(session.ChangedOnDisk()) << "rewritten in place";
+
+    EXPECT_EQ(session.Load(plan).read.status, LoadStatus::Complete);
+    EXPECT_FALSE(session.ChangedOnDisk()) << "just loaded";
+    WriteBytes(folder.Path("other"), PlanFileText(VariedPlan()));
+    ASSERT_EQ(std::rename(folder.Path("other").c_str(), path.c_str()), 0);
+    EXPECT_TRUE(session.ChangedOnDisk()) << "replaced by a file of the same size";
+
+    ASSERT_EQ(::unlink(path.c_str()), 0);
+    EXPECT_FALSE(session.ChangedOnDisk()) << "removed: a save replaces nothing";
+}
+
+TEST(PlanFileSession, LeftoversOfCutShortSavesAreRemoved) {
+    ScratchFolder folder;
+    ASSERT_EQ(::mkdir(folder.Path("plans").c_str(), 0755), 0);
+    ASSERT_EQ(::symlink("plans/mine.dta", folder.Path(kPlanFileName).c_str()), 0);
+    for (const char* name :
+         {"UserData.dta.tmpA1b2C3", "UserData.dta.tmp123456", "plans/mine.dta",
+          "plans/mine.dta.tmpzzzzzz", "UserData.dta.tmp12345", "UserData.dta.tmp1234567",
+          "Other.dta.tmp123456", "UserData.dta.old"}) {
+        WriteBytes(folder.Path(name), "x");
+    }
+    ASSERT_EQ(::mkdir(folder.Path("UserData.dta.tmpFOLDER").c_str(), 0755), 0);
+    FaultyFileSystem files;
+    PlanFileSession session(folder.Path(kPlanFileName), &files);
+    EXPECT_EQ(session.RemoveSaveLeftovers(), 3);
+    EXPECT_EQ(folder.Entries(),
+              (std::vector<std::string>{"Other.dta.tmp123456", "UserData.dta", "UserData.dta.old",
+                                        "UserData.dta.tmp12345", "UserData.dta.tmp1234567",
+                                        "UserData.dta.tmpFOLDER", "plans"}));
+    EXPECT_EQ(ReadBytes(folder.Path("plans/mine.dta")), "x");
+    EXPECT_EQ(ReadBytes(folder.Path("plans/mine.dta.tmpzzzzzz")), "");
+}
+
+TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    PlanFileSession session(path);
+    PlanData plan;
+    session.Load(plan);
+    const PlanSaveReport first = session.Save(plan);
+    EXPECT_FALSE(first.error);
+    EXPECT_EQ(first.warning, "") << "nothing to keep";
+
+    ASSERT_EQ(::mkdir(folder.Path("UserData.bak").c_str(), 0755), 0);
+    plan.AgeSelf = 75;
+    const PlanSaveReport second = session.Save(plan);
+    EXPECT_FALSE(second.error);
+    EXPECT_EQ(second.warning,
+              "Your plan has been saved in UserData.dta, but the previous plan could not be kept "
+              "as UserData.bak (it is a folder). UserData.bak does not hold the plan as it was "
+              "before this save.");
+    EXPECT_EQ(ReadBytes(path), PlanFileText(plan));
+
+    ASSERT_EQ(::rmdir(folder.Path("UserData.bak").c_str()), 0);
+    WriteBytes(folder.Path("UserData.bak"), "older");
+    FaultyFileSystem files;
+    PlanFileSession denied(path, &files);
+    denied.Load(plan);
+    // The removal of the old backup, found in a save that nothing disturbs.
+    {
+        FaultyFileSystem probe;
+        PlanFileSession clean(path, &probe);
+        clean.Load(plan);
+        const int loaded = probe.Calls();
+        ASSERT_FALSE(clean.Save(plan).error);
+        const auto& log = probe.Log();
+        const int unlink = static_cast<int>(
+            std::find(log.begin(), log.end(), "unlink UserData.bak") - log.begin() + 1);
+        ASSERT_LE(unlink, probe.Calls());
+        files.FailCall(files.Calls() + unlink - loaded, EACCES);
+    }
+    WriteBytes(folder.Path("UserData.bak"), "older");
+    const PlanSaveReport third = denied.Save(plan);
+    EXPECT_FALSE(third.error);
+    EXPECT_EQ(third.warning,
+              "Your plan has been saved in UserData.dta, but the previous plan could not be kept "
+              "as UserData.bak (File access denied). UserData.bak does not hold the plan as it "
+              "was before this save.");
+    EXPECT_EQ(ReadBytes(folder.Path("UserData.bak")), "older");
+}
+
+} // namespace
+} // namespace velmora
