@@ -34,15 +34,14 @@ int Index(Screen screen) {
 } // namespace
 
 Application::Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions options)
-    : dialogs_(dialogs), store_(store), options_(std::move(options)),
-      help_(dialogs, options_.helpFolders) {
+    : dialogs_(dialogs), store_(store), options_(std::move(options)) {
     if (!options_.quit) {
         options_.quit = [] { QCoreApplication::exit(0); };
     }
 }
 
 Application::~Application() {
-    // Screens go in the reverse order of their creation.
+    // Screens go in the reverse order of their table, the title screen last.
     for (auto it = screens_.rbegin(); it != screens_.rend(); ++it) {
         if (it->widget) {
             it->widget->removeEventFilter(this);
@@ -62,20 +61,38 @@ template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widge
     history_.AddCommands(*entry.widget, entry.widget->findChild<QMenu*>(QStringLiteral("mnuFile")));
 }
 
-void Application::CreateScreens() {
+void Application::CreateScreen(Screen screen) {
+    if (!started_ || screens_[Index(screen)].widget) {
+        return;
+    }
     // The one place where each screen is made; every screen class takes what it
-    // needs of (Workspace&, Dialogs&, Shell&) and has a FormActivate().
-    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
-    WelcomeOnFirstStart();
-    loadMessage_ = store_.Load(workspace_.plan);
-    Add(Screen::Results, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this, history_));
-    Add(Screen::IRAs, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this, history_));
-    Add(Screen::Debt, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this, history_));
-    Add(Screen::Earnings, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this, history_));
-    Add(Screen::Entitlements,
-        std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this, history_));
-    Add(Screen::Equity, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this, history_));
-    Add(Screen::DataInput, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this, history_));
+    // needs of (Workspace&, Dialogs&, Shell&) and has a FormActivate(). Making a
+    // screen only sets it up; its activation fills it from the plan.
+    switch (screen) {
+    case Screen::Title:
+        break; // made by Start()
+    case Screen::Results:
+        Add(screen, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this, history_));
+        break;
+    case Screen::IRAs:
+        Add(screen, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this, history_));
+        break;
+    case Screen::Debt:
+        Add(screen, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this, history_));
+        break;
+    case Screen::Earnings:
+        Add(screen, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this, history_));
+        break;
+    case Screen::Entitlements:
+        Add(screen, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this, history_));
+        break;
+    case Screen::Equity:
+        Add(screen, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this, history_));
+        break;
+    case Screen::DataInput:
+        Add(screen, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this, history_));
+        break;
+    }
 }
 
 bool Application::Start() {
@@ -85,7 +102,12 @@ bool Application::Start() {
         ended_ = true;
         return false;
     }
-    CreateScreens();
+    // Only what the title screen needs comes before it is painted; the other
+    // screens are made when they are first needed, all after the plan is loaded.
+    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
+    WelcomeOnFirstStart();
+    loadMessage_ = store_.Load(workspace_.plan);
+    started_ = true;
     Show(Screen::Title);
     if (!loadMessage_.empty()) {
         dialogs_.Information(QString::fromStdString(loadMessage_));
@@ -100,19 +122,30 @@ void Application::WelcomeOnFirstStart() {
 }
 
 QWidget* Application::ScreenWidget(Screen screen) const {
+    // A screen looked up before its first showing is made now, as it would be
+    // for its showing; making a screen changes nothing that can be seen.
+    const_cast<Application*>(this)->CreateScreen(screen);
     return screens_[Index(screen)].widget.get();
+}
+
+HelpViewer& Application::Help() {
+    if (!help_) {
+        help_ = std::make_unique<HelpViewer>(dialogs_, options_.helpFolders);
+    }
+    return *help_;
 }
 
 void Application::Show(Screen screen) {
     if (ended_) {
         return;
     }
+    CreateScreen(screen);
     Entry& target = screens_[Index(screen)];
     if (!target.widget) {
         return;
     }
     if (shown_ && current_ != screen) {
-        if (QWidget* old = ScreenWidget(current_)) {
+        if (QWidget* old = screens_[Index(current_)].widget.get()) {
             old->hide();
         }
     }
@@ -166,7 +199,9 @@ void Application::EndProgram() {
             entry.widget->hide();
         }
     }
-    help_.hide();
+    if (help_) {
+        help_->hide();
+    }
     options_.quit();
 }
 
@@ -183,18 +218,18 @@ void Application::PrintHint() {
 }
 
 void Application::HelpContents() {
-    help_.ShowContext(kHelpContents);
+    Help().ShowContext(kHelpContents);
 }
 
 void Application::HelpTutorial() {
-    help_.ShowContext(kHelpTutorial);
+    Help().ShowContext(kHelpTutorial);
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close && !ended_) {
         // Only the title screen can be closed by its window; the others are left
         // through their own buttons.
-        if (watched != ScreenWidget(Screen::Title) || !TitleCloseRequested()) {
+        if (watched != screens_[Index(Screen::Title)].widget.get() || !TitleCloseRequested()) {
             event->ignore();
             return true;
         }

@@ -55,20 +55,24 @@ public:
     Application& operator=(const Application&) = delete;
 
     // Start-up: claims the plan (a second run on the same plan says so and ends
-    // here, returning false), creates the screens in order (the title screen
-    // first, then the welcome message on a first start, then the plan is loaded,
-    // then the other seven), shows the title screen, and then tells what went
-    // wrong with the plan file, if anything did.
+    // here, returning false), creates the title screen, shows the welcome
+    // message on a first start, loads the plan, shows the title screen, and then
+    // tells what went wrong with the plan file, if anything did. Each other
+    // screen is made when it is first asked for (shown, or looked up here),
+    // after the plan has been loaded; a screen does nothing with the plan until
+    // it is shown.
     bool Start();
 
     Workspace& Work() { return workspace_; }
+    // The screen, made now if it was not made yet; null before Start().
     QWidget* ScreenWidget(Screen screen) const;
     template <class T> T* ScreenAs(Screen screen) const {
         return qobject_cast<T*>(ScreenWidget(screen));
     }
     Screen Current() const { return current_; }
     bool Ended() const { return ended_; }
-    HelpViewer& Help() { return help_; }
+    // The help window, made on first use.
+    HelpViewer& Help();
     PlanHistory& History() { return history_; }
 
     void Show(Screen screen) override;
@@ -83,7 +87,8 @@ protected:
 
 private:
     template <class T> void Add(Screen screen, std::unique_ptr<T> widget);
-    void CreateScreens();
+    // Makes the screen unless it exists; the title screen is made by Start().
+    void CreateScreen(Screen screen);
     void WelcomeOnFirstStart();
     // The title screen's close control: asks whether to save, then ends the
     // program without asking "Exit now?"; false when the close is cancelled.
@@ -101,9 +106,10 @@ private:
     ApplicationOptions options_;
     Workspace workspace_;
     PlanHistory history_{workspace_.plan, *this}; // starts empty, after the plan is loaded
-    HelpViewer help_;
+    std::unique_ptr<HelpViewer> help_;
     std::array<Entry, kScreenCount> screens_;
     std::string loadMessage_; // about the plan file, shown once the title screen is up
+    bool started_ = false;
     Screen current_ = Screen::Title;
     bool shown_ = false;
     bool ended_ = false;

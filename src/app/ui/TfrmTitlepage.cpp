@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -94,14 +95,11 @@ TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
     pnlQuickStart_ = panel;
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
+    // Its text and type are set when it is first shown: laying out hidden text
+    // would only slow the start.
     memoQuickStart_ = new QPlainTextEdit(panel);
-    memoQuickStart_->setPlainText(QString::fromLatin1(kQuickStart));
     NameControl(*memoQuickStart_, "memoQuickStart", QStringLiteral("Quick Start Instructions"));
     memoQuickStart_->setReadOnly(true);
-    QFont bold = memoQuickStart_->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 2);
-    memoQuickStart_->setFont(bold);
     btnExitQuickStart_ =
         new QPushButton(QStringLiteral("Exit the above Quick Start Instructions"), panel);
     NameControl(*btnExitQuickStart_, "btnExitQuickStart", btnExitQuickStart_->text());
@@ -190,6 +188,13 @@ void TfrmTitlepage::hlpTutorialClick() {
 }
 
 void TfrmTitlepage::QuickStartInstructions1Click() {
+    if (memoQuickStart_->document()->isEmpty()) {
+        QFont bold = memoQuickStart_->font();
+        bold.setBold(true);
+        bold.setPointSize(bold.pointSize() + 2);
+        memoQuickStart_->setFont(bold);
+        memoQuickStart_->setPlainText(QString::fromLatin1(kQuickStart));
+    }
     pnlQuickStart_->show();
     pnlQuickStart_->raise();
 }

@@ -69,19 +69,19 @@ protected:
         const int left = columnViewportPosition(FixedCols()) - 1;
         const int top = rowViewportPosition(FixedRows()) - 1;
         int right = left;
-        for (int col = FixedCols(); col < columnCount(); ++col) {
+        for (int col = FixedCols(); col < ColCount(); ++col) {
             if (!isColumnHidden(col)) {
                 right = columnViewportPosition(col) + columnWidth(col) - 1;
             }
         }
-        const int bottom = rowViewportPosition(rowCount() - 1) + rowHeight(rowCount() - 1) - 1;
+        const int bottom = rowViewportPosition(RowCount() - 1) + rowHeight(RowCount() - 1) - 1;
         painter.drawLine(left, top, right, top);
         painter.drawLine(left, top, left, bottom);
-        for (int row = FixedRows(); row < rowCount(); ++row) {
+        for (int row = FixedRows(); row < RowCount(); ++row) {
             const int y = rowViewportPosition(row) + rowHeight(row) - 1;
             painter.drawLine(left, y, right, y);
         }
-        for (int col = FixedCols(); col < columnCount(); ++col) {
+        for (int col = FixedCols(); col < ColCount(); ++col) {
             if (!isColumnHidden(col)) {
                 const int x = columnViewportPosition(col) + columnWidth(col) - 1;
                 painter.drawLine(x, top, x, bottom);

@@ -341,7 +341,7 @@ void TfrmCalc::ShowGrids() {
             const QString texts[] = {FromPlanText(row.Name), Text(row.Value), Text(row.Err)};
             for (int col = 0; col < 3; ++col) {
                 grid->SetCells(col, slot, texts[col]);
-                grid->item(slot, col)->setToolTip(slot <= count ? texts[col] : QString());
+                grid->SetCellTip(col, slot, slot <= count ? texts[col] : QString());
             }
         }
         grid->scrollToTop();

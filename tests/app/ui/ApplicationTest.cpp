@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -247,6 +248,36 @@ TEST_F(ApplicationTest, EachShowingRefillsTheScreenFromThePlan) {
     app->Show(Screen::Title);
     app->Show(Screen::DataInput);
     EXPECT_EQ(budget->Cells(0, 0), "777");
+}
+
+TEST_F(ApplicationTest, ScreensMadeAfterTheStartShowThePlanAsItStandsWhenShown) {
+    store.loadedAgeSelf = 71;
+    auto app = StartAgain();
+    app->Show(Screen::DataInput);
+    auto* age = app->ScreenWidget(Screen::DataInput)->findChild<StringGrid*>("StringGridAge");
+    ASSERT_NE(age, nullptr);
+    EXPECT_EQ(age->Cells(0, 0), "71") << "the loaded plan";
+
+    // Looked up before its first showing, then the plan changes: the showing
+    // still fills it from the plan.
+    QWidget* iras = app->ScreenWidget(Screen::IRAs);
+    ASSERT_NE(iras, nullptr);
+    EXPECT_FALSE(iras->isVisible());
+    app->Work().plan.IraHoldings[0] = {"Fund A", 0, 12000, 4, 0, 0, 1, 2, 0.0};
+    app->Show(Screen::IRAs);
+    auto* grid = iras->findChild<StringGrid*>("StringGridIRAs");
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(test::RowTexts(*grid, 0),
+              QStringList({"Fund A", "0", "12000", "4", "0", "0", "1", "2"}));
+
+    app->Work().plan.AnnualBudget = 45000;
+    app->Show(Screen::Results);
+    auto* budget = app->ScreenWidget(Screen::Results)->findChild<QLineEdit*>("editBudget");
+    ASSERT_NE(budget, nullptr);
+    EXPECT_EQ(budget->text(), "45000");
+    auto* medium = app->ScreenWidget(Screen::Results)->findChild<StringGrid*>("StringGrid2");
+    ASSERT_NE(medium, nullptr);
+    EXPECT_EQ(test::RowTexts(*medium, 1).first(), "I:Fund A") << "ranked in category 2";
 }
 
 TEST_F(ApplicationTest, ScreensOpenCentredAndOnlyTheTitleHasACloseControl) {

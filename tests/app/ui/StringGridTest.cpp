@@ -288,9 +288,12 @@ TEST_F(StringGridTest, TitleCellsAreNeverEditedOrSelected) {
     grid->SetFixedRows(1);
     grid->SetFixedCols(1);
     grid->SetCells(0, 0, "title");
-    EXPECT_FALSE(grid->item(0, 1)->flags() & Qt::ItemIsEditable);
-    EXPECT_FALSE(grid->item(1, 0)->flags() & Qt::ItemIsEnabled);
-    EXPECT_TRUE(grid->item(1, 1)->flags() & Qt::ItemIsEditable);
+    const auto flags = [this](int row, int col) {
+        return grid->model()->flags(grid->model()->index(row, col));
+    };
+    EXPECT_FALSE(flags(0, 1) & Qt::ItemIsEditable);
+    EXPECT_FALSE(flags(1, 0) & Qt::ItemIsEnabled);
+    EXPECT_TRUE(flags(1, 1) & Qt::ItemIsEditable);
     grid->SetCurrentCell(2, 1);
     PressKey(Qt::Key_Tab);
     EXPECT_EQ(grid->Col(), 1) << "Tab skips the title column";
@@ -300,6 +303,50 @@ TEST_F(StringGridTest, TitleCellsAreNeverEditedOrSelected) {
     TypeKeys("7");
     EXPECT_FALSE(grid->IsEditing());
     EXPECT_EQ(grid->Cells(1, 2), "");
+}
+
+TEST_F(StringGridTest, ResizingKeepsTheCellsThatStay) {
+    grid->SetCells(0, 0, "a");
+    grid->SetCells(2, 1, "b");
+    grid->SetCells(1, 2, "c");
+    grid->SetSize(4, 5);
+    EXPECT_EQ(test::RowTexts(*grid, 0), QStringList({"a", "", "", ""}));
+    EXPECT_EQ(test::RowTexts(*grid, 1), QStringList({"", "", "b", ""}));
+    EXPECT_EQ(test::RowTexts(*grid, 2), QStringList({"", "c", "", ""}));
+    EXPECT_EQ(test::RowTexts(*grid, 4), QStringList({"", "", "", ""}));
+    grid->SetCells(3, 4, "d");
+    grid->SetCells(1, 0, "e");
+    grid->SetSize(2, 3);
+    EXPECT_EQ(grid->model()->columnCount(), 2);
+    EXPECT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(test::RowTexts(*grid, 0), QStringList({"a", "e"}));
+    EXPECT_EQ(test::RowTexts(*grid, 2), QStringList({"", "c"}));
+    EXPECT_EQ(grid->Cells(2, 1), "") << "outside the grid";
+    grid->SetCells(2, 1, "ignored");
+    grid->SetSize(4, 5);
+    EXPECT_EQ(grid->Cells(2, 1), "") << "a cell that went comes back empty";
+    EXPECT_EQ(grid->Cells(3, 4), "");
+    EXPECT_EQ(grid->Cells(1, 2), "c");
+}
+
+TEST_F(StringGridTest, CellsGiveTheirTextsTipsAndShadingThroughTheItemModel) {
+    grid->SetFixedRows(1);
+    grid->SetCells(1, 0, "Value");
+    grid->SetCells(1, 2, "Bond 7");
+    grid->SetCellTip(1, 2, "Bond 7 of the city");
+    const QAbstractItemModel& cells = *grid->model();
+    EXPECT_EQ(cells.index(0, 1).data(Qt::DisplayRole).toString(), "Value");
+    EXPECT_EQ(cells.index(2, 1).data(Qt::DisplayRole).toString(), "Bond 7");
+    EXPECT_EQ(cells.index(2, 1).data(Qt::ToolTipRole).toString(), "Bond 7 of the city");
+    EXPECT_FALSE(cells.index(1, 1).data(Qt::ToolTipRole).isValid()) << "no tip";
+    EXPECT_TRUE(cells.index(0, 2).data(Qt::BackgroundRole).isValid()) << "titles are shaded";
+    EXPECT_FALSE(cells.index(1, 2).data(Qt::BackgroundRole).isValid());
+    grid->SetCellTip(1, 2, "");
+    EXPECT_FALSE(cells.index(2, 1).data(Qt::ToolTipRole).isValid());
+
+    grid->SetFixedRows(0);
+    EXPECT_FALSE(cells.index(0, 2).data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(cells.flags(cells.index(0, 1)) & Qt::ItemIsEditable) << "a title no more";
 }
 
 TEST_F(StringGridTest, TitleRowsStayInViewWhileTheRowsScroll) {
@@ -316,7 +363,7 @@ TEST_F(StringGridTest, TitleRowsStayInViewWhileTheRowsScroll) {
 
     grid->setFocus();
     grid->SetCurrentCell(0, 29);
-    EXPECT_LT(grid->visualItemRect(grid->item(0, 0)).bottom(), 0) << "the grid has scrolled";
+    EXPECT_LT(grid->visualRect(grid->model()->index(0, 0)).bottom(), 0) << "the grid has scrolled";
     EXPECT_TRUE(titles->isVisible());
     EXPECT_EQ(titles->model()->index(0, 0).data().toString(), "Name");
     EXPECT_EQ(titles->visualRect(titles->model()->index(0, 0)),

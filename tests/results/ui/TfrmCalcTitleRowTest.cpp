@@ -42,9 +42,9 @@ TEST(TfrmCalcTitleRowTest, NameValueAndErrStayAboveTheEntriesScrolledToTheEnd) {
     titles->show();
 
     grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
-    EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualItemRect(grid->item(160, 0))))
+    EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(160, 0))))
         << "the last row is in view";
-    EXPECT_LT(grid->visualItemRect(grid->item(0, 0)).bottom(), 0)
+    EXPECT_LT(grid->visualRect(grid->model()->index(0, 0)).bottom(), 0)
         << "the grid's own title row has scrolled away";
     EXPECT_TRUE(titles->isVisible());
     EXPECT_EQ(titles->geometry(), titleStrip);

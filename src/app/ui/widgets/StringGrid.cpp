@@ -4,6 +4,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/widgets/CellDelegate.h"
 #include "app/ui/widgets/FrozenTitleRows.h"
+#include "app/ui/widgets/GridModel.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -17,7 +18,9 @@
 namespace velmora {
 
 StringGrid::StringGrid(Dialogs& dialogs, QWidget* parent)
-    : QTableWidget(parent), dialogs_(dialogs), delegate_(new CellDelegate(*this)) {
+    : QTableView(parent), dialogs_(dialogs), model_(new GridModel(*this, this)),
+      delegate_(new CellDelegate(*this)) {
+    setModel(model_);
     setItemDelegate(delegate_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -34,10 +37,10 @@ StringGrid::StringGrid(Dialogs& dialogs, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetDefaultRowHeight(20);
 
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int row, int col, int /*previousRow*/, int /*previousCol*/) {
-                if (row >= 0 && col >= 0 && selectCell_) {
-                    selectCell_(col, row);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& /*previous*/) {
+                if (current.isValid() && selectCell_) {
+                    selectCell_(current.column(), current.row());
                 }
             });
     connect(qApp, &QApplication::focusChanged, this, &StringGrid::FocusChanged);
@@ -54,26 +57,44 @@ StringGrid::~StringGrid() {
     delete frozenRows_; // it watches this grid, which must still be whole
 }
 
+int StringGrid::ColCount() const {
+    return model_->columnCount();
+}
+
+int StringGrid::RowCount() const {
+    return model_->rowCount();
+}
+
 void StringGrid::SetSize(int cols, int rows) {
-    setColumnCount(cols);
-    setRowCount(rows);
-    ShapeAllItems();
+    model_->Resize(cols, rows);
 }
 
 void StringGrid::SetFixedRows(int count) {
     fixedRows_ = count;
-    ShapeAllItems();
-    if (count > 0 && frozenRows_ == nullptr) {
-        frozenRows_ = new FrozenTitleRows(*this);
-    }
+    model_->SetFixed(fixedRows_, fixedCols_);
     if (frozenRows_ != nullptr) {
         frozenRows_->SetRows(count);
+    } else if (count > 0) {
+        // Most grids with title rows never scroll; they never need the second view.
+        connect(verticalScrollBar(), &QScrollBar::rangeChanged, this,
+                &StringGrid::FreezeTitleRowsWhenScrolling, Qt::UniqueConnection);
+        FreezeTitleRowsWhenScrolling();
     }
+}
+
+void StringGrid::FreezeTitleRowsWhenScrolling() {
+    if (frozenRows_ != nullptr || fixedRows_ == 0 || verticalScrollBar()->maximum() == 0) {
+        return;
+    }
+    disconnect(verticalScrollBar(), &QScrollBar::rangeChanged, this,
+               &StringGrid::FreezeTitleRowsWhenScrolling);
+    frozenRows_ = new FrozenTitleRows(*this);
+    frozenRows_->SetRows(fixedRows_);
 }
 
 void StringGrid::SetFixedCols(int count) {
     fixedCols_ = count;
-    ShapeAllItems();
+    model_->SetFixed(fixedRows_, fixedCols_);
 }
 
 void StringGrid::SetColWidths(std::initializer_list<int> widths) {
@@ -85,18 +106,20 @@ void StringGrid::SetColWidths(std::initializer_list<int> widths) {
 
 void StringGrid::SetDefaultRowHeight(int height) {
     verticalHeader()->setDefaultSectionSize(height);
-    for (int row = 0; row < rowCount(); ++row) {
-        setRowHeight(row, height);
+    for (int row = 0; row < RowCount(); ++row) {
+        if (rowHeight(row) != height) {
+            setRowHeight(row, height);
+        }
     }
 }
 
 void StringGrid::SizeToCells() {
     int width = 2 * frameWidth();
-    for (int col = 0; col < columnCount(); ++col) {
+    for (int col = 0; col < ColCount(); ++col) {
         width += isColumnHidden(col) ? 0 : columnWidth(col);
     }
     int height = 2 * frameWidth();
-    for (int row = 0; row < rowCount(); ++row) {
+    for (int row = 0; row < RowCount(); ++row) {
         height += isRowHidden(row) ? 0 : rowHeight(row);
     }
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -109,63 +132,31 @@ void StringGrid::SetEditable(bool editable) {
     if (!editable && editor_ != nullptr) {
         CancelEditing();
     }
-    ShapeAllItems();
-}
-
-void StringGrid::ShapeItem(QTableWidgetItem* item, int col, int row) const {
-    if (IsTitle(col, row)) {
-        // Title cells can neither be edited nor become the current cell; their
-        // text keeps the normal colour.
-        item->setFlags(Qt::NoItemFlags);
-        item->setBackground(palette().brush(QPalette::Button));
-        item->setForeground(palette().brush(QPalette::ButtonText));
-    } else {
-        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (editable_) {
-            flags |= Qt::ItemIsEditable;
-        }
-        item->setFlags(flags);
-        item->setData(Qt::BackgroundRole, QVariant());
-        item->setData(Qt::ForegroundRole, QVariant());
-    }
-}
-
-void StringGrid::ShapeAllItems() {
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int col = 0; col < columnCount(); ++col) {
-            QTableWidgetItem* cell = item(row, col);
-            if (cell == nullptr) {
-                cell = new QTableWidgetItem();
-                setItem(row, col, cell);
-            }
-            ShapeItem(cell, col, row);
-        }
-    }
+    model_->SetEditable(editable);
 }
 
 QString StringGrid::Cells(int col, int row) const {
-    const QTableWidgetItem* cell = item(row, col);
-    return cell == nullptr ? QString() : cell->text();
+    return model_->Text(col, row);
 }
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
-    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount()) {
-        return;
-    }
-    QTableWidgetItem* cell = item(row, col);
-    if (cell == nullptr) {
-        cell = new QTableWidgetItem();
-        ShapeItem(cell, col, row);
-        setItem(row, col, cell);
-    }
-    cell->setText(text); // an open editor of this cell follows (CellDelegate::setEditorData)
+    model_->SetText(col, row,
+                    text); // an open editor of this cell follows (CellDelegate::setEditorData)
+}
+
+void StringGrid::SetCellTip(int col, int row, const QString& tip) {
+    model_->SetTip(col, row, tip);
+}
+
+void StringGrid::SetCurrentCell(int col, int row) {
+    setCurrentIndex(model_->index(row, col));
 }
 
 QModelIndex StringGrid::NeighbourCell(bool next) const {
-    const int cols = columnCount();
-    const int rows = rowCount();
-    int col = currentColumn();
-    int row = currentRow();
+    const int cols = ColCount();
+    const int rows = RowCount();
+    int col = Col();
+    int row = Row();
     if (col < 0 || row < 0) {
         return QModelIndex();
     }
@@ -186,7 +177,7 @@ QModelIndex StringGrid::NeighbourCell(bool next) const {
             }
         }
         if (!IsTitle(col, row) && !isColumnHidden(col) && !isRowHidden(row)) {
-            return model()->index(row, col);
+            return model_->index(row, col);
         }
     }
 }
@@ -272,9 +263,7 @@ void StringGrid::EditorOpened(QLineEdit* editor, int col, int row) {
 void StringGrid::EditorTextEdited(const QString& text) {
     const int col = editCol_;
     const int row = editRow_;
-    if (QTableWidgetItem* cell = item(row, col)) {
-        cell->setText(text);
-    }
+    model_->SetText(col, row, text);
     if (setEditText_) {
         setEditText_(col, row, text);
     }
@@ -345,9 +334,7 @@ void StringGrid::CancelEditing() {
     const bool changed = editor->text() != originalText_;
     editor->setText(originalText_);
     if (changed) {
-        if (QTableWidgetItem* cell = item(editRow_, editCol_)) {
-            cell->setText(originalText_);
-        }
+        model_->SetText(editCol_, editRow_, originalText_);
         if (setEditText_) {
             setEditText_(editCol_, editRow_, originalText_);
         }
@@ -383,7 +370,7 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
             return true; // the press goes nowhere
         }
     }
-    return QTableWidget::eventFilter(watched, event);
+    return QTableView::eventFilter(watched, event);
 }
 
 void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
@@ -391,7 +378,7 @@ void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
         editor_ = nullptr;
     }
     const bool open = editor != nullptr && editor == openEditor_;
-    QTableWidget::closeEditor(editor, hint);
+    QTableView::closeEditor(editor, hint);
     if (open) {
         openEditor_ = nullptr;
         emit EditEnded(editCol_, editRow_);
@@ -403,13 +390,13 @@ bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
     // time before opening that editor and drop every key typed meanwhile, so the
     // editor opens at once, as for a double click.
     if (trigger == SelectedClicked) {
-        return QTableWidget::edit(index, DoubleClicked, nullptr);
+        return QTableView::edit(index, DoubleClicked, nullptr);
     }
-    return QTableWidget::edit(index, trigger, event);
+    return QTableView::edit(index, trigger, event);
 }
 
 void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    QTableWidget::scrollTo(index, hint);
+    QTableView::scrollTo(index, hint);
     // A row scrolled up under the title rows comes down to just below them.
     if (frozenRows_ == nullptr || frozenRows_->isHidden() || index.row() < fixedRows_) {
         return;
@@ -424,7 +411,7 @@ void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
 void StringGrid::hideEvent(QHideEvent* event) {
     // A screen that is left keeps what was typed; the editor closes.
     FinishEditing();
-    QTableWidget::hideEvent(event);
+    QTableView::hideEvent(event);
 }
 
 } // namespace velmora

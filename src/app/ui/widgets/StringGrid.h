@@ -14,8 +14,10 @@
 // whose text does not fill its mask cannot be left: the grid beeps, shows
 // "Invalid input value.  Use escape key to abandon changes" in an error box and
 // keeps the focus in the cell.
-// Cells are addressed (column, row) from 0, title cells included; each cell is
-// a QTableWidgetItem holding its text.
+// Cells are addressed (column, row) from 0, title cells included. The grid is a
+// view of a GridModel that keeps the cells' texts; what a cell is (title or
+// not, editable or not) follows from its place, so a long grid costs little
+// more to make than a short one.
 // Beside the handlers, the grid signals when a cell's editor opens, when the
 // edited text was handed to the set-edit-text handler, and when the editor
 // closes (after Return, Tab, Escape, a click elsewhere or hiding the grid).
@@ -24,7 +26,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QString>
-#include <QTableWidget>
+#include <QTableView>
 #include <functional>
 #include <initializer_list>
 
@@ -33,8 +35,9 @@ namespace velmora {
 class Dialogs;
 class CellDelegate;
 class FrozenTitleRows;
+class GridModel;
 
-class StringGrid : public QTableWidget {
+class StringGrid : public QTableView {
     Q_OBJECT
 
 public:
@@ -50,10 +53,11 @@ public:
     ~StringGrid() override;
 
     void SetSize(int cols, int rows);
-    int ColCount() const { return columnCount(); }
-    int RowCount() const { return rowCount(); }
+    int ColCount() const;
+    int RowCount() const;
     // Title rows at the top and title columns at the left: shown shaded, never
-    // edited or selected. The title rows stay in view while the rows below scroll.
+    // edited or selected. The title rows stay in view while the rows below scroll
+    // (through a second view of them, made once the grid first can scroll).
     void SetFixedRows(int count);
     void SetFixedCols(int count);
     int FixedRows() const { return fixedRows_; }
@@ -72,10 +76,12 @@ public:
     // Sets a cell's text (also in the open editor of that cell) without
     // calling the set-edit-text handler.
     void SetCells(int col, int row, const QString& text);
+    // The tip shown over a cell; "" for none.
+    void SetCellTip(int col, int row, const QString& tip);
 
-    int Col() const { return currentColumn(); }
-    int Row() const { return currentRow(); }
-    void SetCurrentCell(int col, int row) { setCurrentCell(row, col); }
+    int Col() const { return currentIndex().column(); }
+    int Row() const { return currentIndex().row(); }
+    void SetCurrentCell(int col, int row);
 
     // The editor of the cell being edited, or null.
     QLineEdit* Editor() const { return editor_; }
@@ -108,8 +114,8 @@ private:
     friend class CellDelegate;
 
     bool IsTitle(int col, int row) const { return row < fixedRows_ || col < fixedCols_; }
-    void ShapeItem(QTableWidgetItem* item, int col, int row) const;
-    void ShapeAllItems();
+    // Makes the second view of the title rows once the grid can scroll.
+    void FreezeTitleRowsWhenScrolling();
     QModelIndex NeighbourCell(bool next) const;
     void FocusChanged(QWidget* old, QWidget* now);
     void StopWatchingApplication();
@@ -129,8 +135,9 @@ private:
     void TabFromEditor(bool next);
 
     Dialogs& dialogs_;
+    GridModel* model_;
     CellDelegate* delegate_;
-    FrozenTitleRows* frozenRows_ = nullptr; // made with the first title row
+    FrozenTitleRows* frozenRows_ = nullptr; // made when a grid with title rows first scrolls
     int fixedRows_ = 0;
     int fixedCols_ = 0;
     bool editable_ = true;

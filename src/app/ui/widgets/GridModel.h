@@ -1,0 +1,63 @@
+#pragma once
+// The cells of a StringGrid: their texts and tips, kept row by row, with what
+// each cell is (title or not, editable or not) worked out from its place
+// rather than stored per cell, so that a grid of many rows costs little more
+// than its texts.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace velmora {
+
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // `view` gives the colours of the title cells.
+    explicit GridModel(const QWidget& view, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Keeps the texts of the cells that stay; new cells are empty.
+    void Resize(int cols, int rows);
+    void SetFixed(int rows, int cols);
+    void SetEditable(bool editable);
+    bool IsTitle(int col, int row) const { return row < fixedRows_ || col < fixedCols_; }
+
+    // "" outside the grid.
+    QString Text(int col, int row) const;
+    // Does nothing outside the grid or when the text is the same.
+    void SetText(int col, int row, const QString& text);
+    void SetTip(int col, int row, const QString& tip);
+
+private:
+    bool Inside(int col, int row) const {
+        return col >= 0 && row >= 0 && col < cols_ && row < rows_;
+    }
+    std::size_t At(int col, int row) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+               static_cast<std::size_t>(col);
+    }
+    void Changed(int col, int row, int role);
+    // The cells laid out for `cols` columns and `rows` rows, keeping those that stay.
+    std::vector<QString> Reshaped(std::vector<QString>& cells, int cols, int rows) const;
+    void Relayout(int cols, int rows);
+
+    const QWidget& view_;
+    int cols_ = 0;
+    int rows_ = 0;
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
+    bool editable_ = true;
+    std::vector<QString> texts_;
+    std::vector<QString> tips_; // empty until a cell gets a tip
+};
+
+} // namespace velmora
