@@ -51,7 +51,8 @@ template <typename Row, typename Visitor> void VisitEquityRow(Row& row, Visitor&
     visit.Int(row.LossFactor);
 }
 
-template <typename Plan, typename Visitor> void VisitPlanFields(Plan& plan, Visitor& visit) {
+// The personal data and assumptions, the plan file's first 16 lines.
+template <typename Plan, typename Visitor> void VisitPersonalFields(Plan& plan, Visitor& visit) {
     visit.Text(plan.Married);
     visit.Int(plan.AgeSelf);
     visit.Int(plan.AgeSpouse);
@@ -68,6 +69,10 @@ template <typename Plan, typename Visitor> void VisitPlanFields(Plan& plan, Visi
     visit.Int(plan.TaxFreeSelf);
     visit.Int(plan.TaxFreeSpouse);
     visit.Int(plan.StateTaxRate);
+}
+
+template <typename Plan, typename Visitor> void VisitPlanFields(Plan& plan, Visitor& visit) {
+    VisitPersonalFields(plan, visit);
     for (auto& row : plan.IraHoldings) {
         VisitIraRow(row, visit);
     }

@@ -120,4 +120,52 @@ PlanData VariedPlan() {
     return plan;
 }
 
+PlanData FullPlan() {
+    PlanData plan = MarriedHousehold();
+    for (int i = 0; i < kTableRows; ++i) {
+        const int row = i + 1;
+        const std::int32_t category = row % 4;
+        const std::string flag = row % 2 == 0 ? "Y" : "N";
+        plan.IraHoldings[i] = {"IRA " + std::to_string(row),
+                               0,
+                               1000 * row,
+                               row % 3 == 0 ? 4 : 0,
+                               row % 3 == 0 ? 0 : 10 * row,
+                               row % 3 == 0 ? 0 : 5,
+                               row % 5,
+                               category,
+                               0.0};
+        plan.RothHoldings[i] = {"Roth " + std::to_string(row),
+                                500 * row,
+                                900 * row,
+                                0,
+                                7 * row,
+                                3,
+                                row % 7,
+                                category,
+                                0.0};
+        plan.DebtHoldings[i] = {"Bond " + std::to_string(row),
+                                2000 * row,
+                                2100 * row,
+                                row % 9,
+                                category,
+                                row % 4,
+                                flag,
+                                0.0};
+        plan.EquityHoldings[i] = {"Stock " + std::to_string(row),
+                                  3000 * row,
+                                  3300 * row,
+                                  row % 2 == 0 ? 20 * row : 0,
+                                  row % 2 == 0 ? 0 : 30 * row,
+                                  row % 5 == 0 ? 15 : 0,
+                                  row % 8,
+                                  category,
+                                  row % 6,
+                                  flag,
+                                  row % 3 == 0 ? "Y" : "N",
+                                  0.0};
+    }
+    return plan;
+}
+
 } // namespace velmora::testing

@@ -13,4 +13,10 @@ PlanData MarriedHousehold();
 // included (the fixture varied-values.dta).
 PlanData VariedPlan();
 
+// A married household with all 40 rows of every table named and filled with
+// values that the screens accept and that no check of theirs corrects: flags
+// "Y" or "N", categories 0 to 3, never both kinds of dividends in a row, a
+// regular IRA's basis 0.
+PlanData FullPlan();
+
 } // namespace velmora::testing

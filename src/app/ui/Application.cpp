@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSettings>
 #include <QWidget>
 #include <cstdio>
@@ -68,6 +69,8 @@ template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widge
     entry.widget = std::move(widget);
     SetUpScreenWindow(*entry.widget, screen == Screen::Title);
     entry.widget->installEventFilter(this);
+    history_.ShowModifiedMark(*entry.widget);
+    history_.AddCommands(*entry.widget, entry.widget->findChild<QMenu*>(QStringLiteral("mnuFile")));
     InstallStandardKeys(*entry.widget, *this, zoom_);
     ShowFullTextTips(*entry.widget);
     zoom_.Register(*entry.widget, true);
@@ -84,25 +87,25 @@ void Application::CreateScreen(Screen screen) {
     case Screen::Title:
         break; // made by Start()
     case Screen::Results:
-        Add(screen, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this));
+        Add(screen, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this, history_));
         break;
     case Screen::IRAs:
-        Add(screen, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this));
+        Add(screen, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this, history_));
         break;
     case Screen::Debt:
-        Add(screen, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this));
+        Add(screen, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this, history_));
         break;
     case Screen::Earnings:
-        Add(screen, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this));
+        Add(screen, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this, history_));
         break;
     case Screen::Entitlements:
-        Add(screen, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this));
+        Add(screen, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this, history_));
         break;
     case Screen::Equity:
-        Add(screen, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this));
+        Add(screen, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this, history_));
         break;
     case Screen::DataInput:
-        Add(screen, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this));
+        Add(screen, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this, history_));
         break;
     }
 }
@@ -186,6 +189,7 @@ bool Application::Save() {
         dialogs_.Error(QString::fromStdString(saved.error->text));
         return false;
     }
+    history_.MarkSaved();
     if (!saved.warning.empty()) {
         dialogs_.Information(QString::fromStdString(saved.warning));
     }

@@ -5,6 +5,7 @@
 
 #include "Workspace.h"
 #include "app/ui/HelpViewer.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/Screen.h"
 #include "app/ui/Shell.h"
 #include "app/ui/Zoom.h"
@@ -77,6 +78,7 @@ public:
     // The help window, made on first use.
     HelpViewer& Help();
     Zoom& Size() { return zoom_; }
+    PlanHistory& History() { return history_; }
 
     void Show(Screen screen) override;
     bool Save() override;
@@ -109,6 +111,7 @@ private:
     ApplicationOptions options_;
     Workspace workspace_;
     Zoom zoom_;
+    PlanHistory history_{workspace_.plan, *this}; // starts empty, after the plan is loaded
     std::unique_ptr<HelpViewer> help_;
     std::array<Entry, kScreenCount> screens_;
     std::string loadMessage_; // about the plan file, shown once the title screen is up

@@ -1,6 +1,7 @@
 #include "entry/ui/TfrmDataInput.h"
 
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace velmora {
 
@@ -88,8 +90,9 @@ std::int32_t Value(const QString& text) {
 
 } // namespace
 
-TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell)
-    : workspace_(workspace), shell_(shell) {
+TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell,
+                             PlanHistory& history)
+    : workspace_(workspace), shell_(shell), history_(history) {
     setObjectName("frmDataInput");
     setWindowTitle(QStringLiteral("Data Input Screen"));
     CreateMenus();
@@ -178,8 +181,41 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
     connect(btnResults, &QPushButton::clicked, this, &TfrmDataInput::btnResultsClick);
     connect(btnExit, &QPushButton::clicked, this, &TfrmDataInput::btnExitClick);
     connect(btnExitMemoHelp, &QPushButton::clicked, this, &TfrmDataInput::btnExitMemoHelpClick);
+    RecordSteps();
 
     resize(860, 500);
+}
+
+void TfrmDataInput::RecordSteps() {
+    const auto personal = [](const char* name) {
+        return std::optional<CellField>({{PlanPart::Personal}, QString::fromLatin1(name)});
+    };
+    history_.RecordCellEdits(*StringGridAge, Screen::DataInput,
+                             [personal](int col, int row) -> std::optional<CellField> {
+                                 if (row != 0 || (col != 0 && col != 1)) {
+                                     return std::nullopt;
+                                 }
+                                 return personal(col == 0 ? "Age (Self)" : "Age (Spouse)");
+                             });
+    const auto single = [personal](const char* name) {
+        return [personal, name](int col, int row) -> std::optional<CellField> {
+            return col == 0 && row == 0 ? personal(name) : std::nullopt;
+        };
+    };
+    history_.RecordCellEdits(*StringGridBudget, Screen::DataInput, single("Annual Budget"));
+    history_.RecordCellEdits(*StringGridInflation, Screen::DataInput, single("Annual Inflation"));
+    history_.RecordCellEdits(*StringGridStateTaxRate, Screen::DataInput,
+                             single("State and Local Tax Rate"));
+}
+
+template <class Change> void TfrmDataInput::RecordMaritalChange(const char* text, Change change) {
+    const PlanWatch watch(workspace_.plan, {{PlanPart::Personal}});
+    change();
+    QWidget* button = FilingStatusOf(workspace_.plan.Married) == FilingStatus::Married
+                          ? static_cast<QWidget*>(RadioButtonMarried)
+                          : RadioButtonS;
+    history_.Record({Screen::DataInput, button}, QString::fromLatin1(text),
+                    watch.Changes(workspace_.plan));
 }
 
 void TfrmDataInput::CreateMenus() {
@@ -397,25 +433,29 @@ void TfrmDataInput::ShowSpouseAgeNA() {
 }
 
 void TfrmDataInput::RadioButtonSClick() {
-    PlanData& plan = workspace_.plan;
-    if (RadioButtonS->isChecked()) {
-        plan.Married = kSingleText;
-    }
-    if (FilingStatusOf(plan.Married) == FilingStatus::Single) {
-        RadioButtonS->setChecked(true);
-        ShowSpouseAgeNA();
-    }
+    RecordMaritalChange("change to Single", [this] {
+        PlanData& plan = workspace_.plan;
+        if (RadioButtonS->isChecked()) {
+            plan.Married = kSingleText;
+        }
+        if (FilingStatusOf(plan.Married) == FilingStatus::Single) {
+            RadioButtonS->setChecked(true);
+            ShowSpouseAgeNA();
+        }
+    });
 }
 
 void TfrmDataInput::RadioButtonMarriedClick() {
-    PlanData& plan = workspace_.plan;
-    if (RadioButtonMarried->isChecked()) {
-        plan.Married = kMarriedText;
-    }
-    if (FilingStatusOf(plan.Married) == FilingStatus::Married) {
-        RadioButtonMarried->setChecked(true);
-        StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
-    }
+    RecordMaritalChange("change to Married", [this] {
+        PlanData& plan = workspace_.plan;
+        if (RadioButtonMarried->isChecked()) {
+            plan.Married = kMarriedText;
+        }
+        if (FilingStatusOf(plan.Married) == FilingStatus::Married) {
+            RadioButtonMarried->setChecked(true);
+            StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
+        }
+    });
 }
 
 QString TfrmDataInput::StringGridAgeGetEditMask(int ACol, int /*ARow*/) {

@@ -14,6 +14,7 @@ class QRadioButton;
 namespace velmora {
 
 class Dialogs;
+class PlanHistory;
 class Shell;
 class StringGrid;
 struct Workspace;
@@ -25,7 +26,7 @@ public:
     // What the spouse age cell shows for a single household.
     static constexpr const char* kNA = "NA";
 
-    TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell);
+    TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history);
 
     void FormActivate();
 
@@ -63,9 +64,14 @@ private:
                                int cols);
     // Shows "NA" in the spouse age cell; the spouse age stays as it is.
     void ShowSpouseAgeNA();
+    // Makes each edit of the grids' cells and each change of marital status a
+    // step of the history.
+    void RecordSteps();
+    template <class Change> void RecordMaritalChange(const char* text, Change change);
 
     Workspace& workspace_;
     Shell& shell_;
+    PlanHistory& history_;
     QRadioButton* RadioButtonS = nullptr;
     QRadioButton* RadioButtonMarried = nullptr;
     StringGrid* StringGridAge = nullptr;

@@ -1,6 +1,7 @@
 #include "entry/ui/TfrmEarnings.h"
 
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
@@ -9,6 +10,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 namespace velmora {
 
@@ -30,7 +32,8 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int
 
 } // namespace
 
-TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell)
+TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell,
+                           PlanHistory& history)
     : workspace_(workspace), shell_(shell) {
     setObjectName("frmEarnings");
     setWindowTitle(QStringLiteral("Continued Earnings"));
@@ -69,6 +72,15 @@ TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell)
     StringGridEarnings->OnSetEditText([this](int col, int row, const QString& text) {
         StringGridEarningsSetEditText(col, row, text);
     });
+    history.RecordCellEdits(
+        *StringGridEarnings, Screen::Earnings, [](int col, int row) -> std::optional<CellField> {
+            if (row != 1 || (col != 0 && col != 1)) {
+                return std::nullopt;
+            }
+            return CellField{{PlanPart::Personal},
+                             col == 0 ? QStringLiteral("Continued Earnings (Self)")
+                                      : QStringLiteral("Continued Earnings (Spouse)")};
+        });
     ShowSpouseColumn(true);
 
     auto* btnReturnToDataInput = new QPushButton(QStringLiteral("Done"), this);

@@ -10,6 +10,7 @@ class QLabel;
 namespace velmora {
 
 class Dialogs;
+class PlanHistory;
 class Shell;
 class StringGrid;
 struct Workspace;
@@ -18,7 +19,7 @@ class TfrmEarnings : public QWidget {
     Q_OBJECT
 
 public:
-    TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell);
+    TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history);
 
     void FormActivate();
 

@@ -1,6 +1,7 @@
 #include "entry/ui/TfrmEntitlements.h"
 
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
 #include "app/ui/widgets/StringGrid.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <optional>
 
 namespace velmora {
 
@@ -39,6 +41,18 @@ std::int32_t* Field(PlanData& plan, int col, int row) {
     default:
         return nullptr;
     }
+}
+
+// The name of a value cell's field in the steps of the history ("Pensions
+// (Spouse)"); none for the other cells.
+std::optional<CellField> EntitlementField(int col, int row) {
+    if ((col != 1 && col != 2) || row < 1 || row > 3) {
+        return std::nullopt;
+    }
+    const char* const rows[] = {"Social Security", "Pensions", "Tax Free Benefits"};
+    return CellField{{PlanPart::Personal},
+                     QString::fromLatin1(rows[row - 1]) +
+                         (col == 1 ? QStringLiteral(" (Self)") : QStringLiteral(" (Spouse)"))};
 }
 
 // The grid has no outer border and no lines between its title cells: lines
@@ -107,7 +121,8 @@ QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text) {
 
 } // namespace
 
-TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell& shell)
+TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell& shell,
+                                   PlanHistory& history)
     : workspace_(workspace), shell_(shell) {
     setObjectName("frmEntitlements");
     setWindowTitle(QStringLiteral("Entitlements"));
@@ -142,6 +157,7 @@ TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell
     StringGridEntitlements->OnSetEditText([this](int col, int row, const QString& text) {
         StringGridEntitlementsSetEditText(col, row, text);
     });
+    history.RecordCellEdits(*StringGridEntitlements, Screen::Entitlements, EntitlementField);
     ShowSpouseColumn(true);
 
     auto* btnReturnToDataInput = new QPushButton(QStringLiteral("Done"), this);

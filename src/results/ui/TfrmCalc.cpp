@@ -1,6 +1,7 @@
 #include "results/ui/TfrmCalc.h"
 
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/PlanText.h"
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
@@ -145,8 +146,8 @@ QString Text(std::string_view utf8) {
 
 } // namespace
 
-TfrmCalc::TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell)
-    : workspace_(workspace), shell_(shell) {
+TfrmCalc::TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history)
+    : workspace_(workspace), shell_(shell), history_(history) {
     setObjectName("frmCalc");
     setWindowTitle(QStringLiteral("Calculation"));
     export_ = new ResultsExport(workspace_, dialogs, *this);
@@ -178,8 +179,8 @@ void TfrmCalc::CreateMenus() {
     file->addSeparator();
     add(file, "mnuExportCsv", QStringLiteral("Export Results as &CSV..."),
         &TfrmCalc::mnuExportCsvClick);
-    // "&Print" above has the letter P.
-    add(file, "mnuSaveReportPdf", QStringLiteral("Save Report as P&DF..."),
+    // "&Print" above has the letter P and "Re&do" the letter D.
+    add(file, "mnuSaveReportPdf", QStringLiteral("Save Report as PD&F..."),
         &TfrmCalc::mnuSaveReportPdfClick);
     add(file, "mnuPrintReport", QStringLiteral("Print &Report..."), &TfrmCalc::mnuPrintReportClick);
     file->addSeparator();
@@ -302,7 +303,10 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
 }
 
 void TfrmCalc::FormActivate() {
+    const PlanWatch watch = PlanWatch::Everything(workspace_.plan);
     Calculate();
+    history_.Record({Screen::DataInput}, QStringLiteral("Show Results"),
+                    watch.Changes(workspace_.plan));
 }
 
 void TfrmCalc::Calculate() {

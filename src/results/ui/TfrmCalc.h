@@ -17,6 +17,7 @@ class QPushButton;
 namespace velmora {
 
 class Dialogs;
+class PlanHistory;
 class ResultsExport;
 class Shell;
 class StringGrid;
@@ -30,8 +31,11 @@ public:
     // category can receive (four tables of 40 rows).
     static constexpr int kGridRows = 161;
 
-    TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell);
+    TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history);
 
+    // Runs the results calculation; what it changes in the plan (Social Security
+    // cleared by the age and marital rules, a regular IRA's basis) is one step
+    // of the history, "Show Results", taken back on the data input screen.
     void FormActivate();
 
     // The results calculation; fills every box and grid.
@@ -72,6 +76,7 @@ private:
 
     Workspace& workspace_;
     Shell& shell_;
+    PlanHistory& history_;
     ResultsExport* export_ = nullptr;
     std::array<StringGrid*, 4> grids_{};
     std::array<QLineEdit*, kResultBoxCount> boxes_{}; // by ResultBox

@@ -8,6 +8,7 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "app/ui/widgets/CellHint.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
@@ -52,7 +53,8 @@ protected:
     Workspace workspace;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmDataInput form{workspace, dialogs, shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmDataInput form{workspace, dialogs, shell, history};
 };
 
 TEST_F(TfrmDataInputTest, AFreshPlanOpensSingleWithTheDefaults) {

@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QLabel>
@@ -38,7 +39,8 @@ protected:
     Workspace workspace;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmEarnings form{workspace, dialogs, shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmEarnings form{workspace, dialogs, shell, history};
 };
 
 TEST_F(TfrmEarningsTest, ShowsTheEarningsUnderAMonthlyTitleRow) {

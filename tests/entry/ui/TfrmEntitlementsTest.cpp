@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QLabel>
@@ -39,7 +40,8 @@ protected:
     Workspace workspace;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmEntitlements form{workspace, dialogs, shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmEntitlements form{workspace, dialogs, shell, history};
 };
 
 TEST_F(TfrmEntitlementsTest, ShowsTitlesAndTheSixAmounts) {

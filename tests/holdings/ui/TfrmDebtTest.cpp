@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
 #include "app/ui/widgets/CellHint.h"
+#include "app/ui/PlanHistory.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -53,7 +54,8 @@ protected:
     Workspace ws;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmDebt form{ws, dialogs, shell};
+    PlanHistory history{ws.plan, shell};
+    TfrmDebt form{ws, dialogs, shell, history};
 };
 
 TEST_F(TfrmDebtTest, LayoutTitlesAndNames) {

@@ -6,6 +6,7 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -57,7 +58,8 @@ protected:
     Workspace ws;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmEquity form{ws, dialogs, shell};
+    PlanHistory history{ws.plan, shell};
+    TfrmEquity form{ws, dialogs, shell, history};
 };
 
 TEST_F(TfrmEquityTest, LayoutTitlesAndNames) {

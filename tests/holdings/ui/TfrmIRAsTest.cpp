@@ -6,6 +6,7 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "holdings/ira/IraReturns.h"
 
 #include <QLabel>
@@ -48,7 +49,8 @@ protected:
     Workspace ws;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmIRAs form{ws, dialogs, shell};
+    PlanHistory history{ws.plan, shell};
+    TfrmIRAs form{ws, dialogs, shell, history};
 };
 
 TEST_F(TfrmIRAsTest, LayoutTitlesAndNames) {

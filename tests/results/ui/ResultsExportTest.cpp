@@ -14,6 +14,7 @@
 #include "Workspace.h"
 #include "app/ui/StandardKeys.h"
 #include "app/ui/Zoom.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/widgets/StringGrid.h"
 #include "plan/PlanFile.h"
 #include "results/ui/ChartWindow.h"
@@ -100,6 +101,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     test::ScriptedExportDialogs fileDialogs;
+    std::unique_ptr<PlanHistory> history;
     std::unique_ptr<TfrmCalc> calc;
     ResultsExport* exporter = nullptr;
 
@@ -107,7 +109,8 @@ protected:
     void Open(const PlanData& plan) {
         ASSERT_FALSE(SavePlan(plan, cwd.File("UserData.dta").toStdString()));
         LoadPlan(ws->plan, cwd.File("UserData.dta").toStdString());
-        calc = std::make_unique<TfrmCalc>(*ws, dialogs, shell);
+        history = std::make_unique<PlanHistory>(ws->plan, shell);
+        calc = std::make_unique<TfrmCalc>(*ws, dialogs, shell, *history);
         calc->FormActivate();
         exporter = calc->findChild<ResultsExport*>("resultsExport");
         ASSERT_NE(exporter, nullptr);
@@ -137,7 +140,7 @@ TEST_F(ResultsExportTest, FileMenuKeepsItsItemsAndOffersTheExports) {
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     EXPECT_EQ(captions, (QStringList{"&Save", "&Print", "-", "Export Results as &CSV...",
-                                     "Save Report as P&DF...", "Print &Report...", "-", "E&xit"}));
+                                     "Save Report as PD&F...", "Print &Report...", "-", "E&xit"}));
     QStringList bar;
     for (QAction* action : calc->menuBar()->actions()) {
         bar << action->text();

@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
@@ -58,7 +59,8 @@ protected:
     Workspace workspace;
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmCalc form{workspace, dialogs, shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmCalc form{workspace, dialogs, shell, history};
 };
 
 struct Place {
@@ -192,7 +194,7 @@ TEST_F(TfrmCalcTest, MenusCarryTheirCaptionsAndCommands) {
         file << item->text();
     }
     EXPECT_EQ(file, QStringList({"&Save", "&Print", "", "Export Results as &CSV...",
-                                 "Save Report as P&DF...", "Print &Report...", "", "E&xit"}));
+                                 "Save Report as PD&F...", "Print &Report...", "", "E&xit"}));
     QStringList quick;
     for (QAction* item : Find<QMenu>("mnuQuickHelp")->actions()) {
         quick << item->text();

@@ -3,8 +3,9 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
 #include "Workspace.h"
+#include "app/ui/PlanHistory.h"
+#include "app/ui/widgets/StringGrid.h"
 #include "results/ui/TfrmCalc.h"
 
 #include <QImage>
@@ -24,7 +25,8 @@ TEST(TfrmCalcTitleRowTest, NameValueAndErrStayAboveTheEntriesScrolledToTheEnd) {
     }
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmCalc form(workspace, dialogs, shell);
+    PlanHistory history{workspace.plan, shell};
+    TfrmCalc form(workspace, dialogs, shell, history);
     ASSERT_TRUE(test::ShowAndActivate(form));
     form.FormActivate();
 

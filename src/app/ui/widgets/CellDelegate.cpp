@@ -11,6 +11,24 @@
 
 namespace velmora {
 
+namespace {
+
+// Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y: the keys of the window's Undo and Redo.
+bool IsHistoryKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    switch (key.key()) {
+    case Qt::Key_Z:
+        return modifiers == Qt::ControlModifier ||
+               modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    case Qt::Key_Y:
+        return modifiers == Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 CellDelegate::CellDelegate(StringGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
@@ -54,6 +72,13 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QLineEdit*>(object);
     if (editor == nullptr || editor != grid_.Editor()) {
         return QStyledItemDelegate::eventFilter(object, event);
+    }
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
+        // The line edit keeps no undo of its own: these keys go to the window,
+        // whose Undo and Redo leave the cell first.
+        event->ignore();
+        return true;
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -261,6 +261,8 @@ void StringGrid::EditorOpened(QLineEdit* editor, int col, int row) {
     // keep them from moving the focus or clicking a button.
     qApp->installEventFilter(this);
     connect(editor, &QObject::destroyed, this, [this] { StopWatchingApplication(); });
+    openEditor_ = editor;
+    emit EditStarted(col, row);
 }
 
 void StringGrid::EditorTextEdited(const QString& text) {
@@ -270,6 +272,7 @@ void StringGrid::EditorTextEdited(const QString& text) {
     if (setEditText_) {
         setEditText_(col, row, text);
     }
+    emit EditTextSet(col, row);
 }
 
 bool StringGrid::MayLeaveEditor() {
@@ -311,6 +314,14 @@ bool StringGrid::TookRefusedFocus(const QWidget* pressed) const {
     return false;
 }
 
+bool StringGrid::LeaveEditor() {
+    if (!MayLeaveEditor()) {
+        return false;
+    }
+    FinishEditing();
+    return true;
+}
+
 void StringGrid::FinishEditing() {
     if (editor_ == nullptr) {
         return;
@@ -333,6 +344,7 @@ void StringGrid::CancelEditing() {
         if (setEditText_) {
             setEditText_(editCol_, editRow_, originalText_);
         }
+        emit EditTextSet(editCol_, editRow_);
     }
     editor_ = nullptr;
     closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
@@ -371,7 +383,12 @@ void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
     if (editor == editor_) {
         editor_ = nullptr;
     }
+    const bool open = editor != nullptr && editor == openEditor_;
     QTableView::closeEditor(editor, hint);
+    if (open) {
+        openEditor_ = nullptr;
+        emit EditEnded(editCol_, editRow_);
+    }
 }
 
 bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {

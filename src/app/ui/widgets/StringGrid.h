@@ -21,6 +21,9 @@
 // view of a GridModel that keeps the cells' texts; what a cell is (title or
 // not, editable or not) follows from its place, so a long grid costs little
 // more to make than a short one.
+// Beside the handlers, the grid signals when a cell's editor opens, when the
+// edited text was handed to the set-edit-text handler, and when the editor
+// closes (after Return, Tab, Escape, a click elsewhere or hiding the grid).
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -86,6 +89,12 @@ public:
     // The editor of the cell being edited, or null.
     QLineEdit* Editor() const { return editor_; }
     bool IsEditing() const { return editor_ != nullptr; }
+    // Leaves the cell being edited as a key that moves on would (the mask is
+    // checked and a refusal shown); false when the cell may not be left yet.
+    bool LeaveEditor();
+
+    // The mask the cell is edited with, as the get-edit-mask handler gives it.
+    QString EditMaskFor(int col, int row) const;
 
     void OnGetEditMask(GetEditMaskHandler handler) { getEditMask_ = std::move(handler); }
     void OnSetEditText(SetEditTextHandler handler) { setEditText_ = std::move(handler); }
@@ -94,6 +103,11 @@ public:
 
     // Also keeps the row out from under the title rows.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+signals:
+    void EditStarted(int col, int row);
+    void EditTextSet(int col, int row);
+    void EditEnded(int col, int row);
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -115,7 +129,6 @@ private:
     bool Contains(const QWidget* widget) const;
 
     // Editing, driven by the delegate.
-    QString EditMaskFor(int col, int row) const;
     void EditorOpened(QLineEdit* editor, int col, int row);
     void EditorTextEdited(const QString& text);
     // Whether the edited cell may be left; if not, refuses with the error box
@@ -135,6 +148,7 @@ private:
     bool editable_ = true;
 
     QPointer<QLineEdit> editor_;
+    QPointer<QLineEdit> openEditor_; // from EditStarted to EditEnded
     int editCol_ = -1;
     int editRow_ = -1;
     QString originalText_;

@@ -8,6 +8,7 @@
 #include "holdings/HoldingsColumn.h"
 #include "holdings/debt/DebtReturns.h"
 #include "holdings/ui/HoldingsGrid.h"
+#include "holdings/ui/HoldingsSteps.h"
 #include "holdings/ui/HoldingsTableChecks.h"
 #include "holdings/ui/HoldingsTableLayout.h"
 
@@ -42,8 +43,8 @@ constexpr std::array<HoldingsColumn<DebtHolding>, 7> kColumns{{
 
 } // namespace
 
-TfrmDebt::TfrmDebt(Workspace& ws, Dialogs& dialogs, Shell& shell)
-    : ws_(ws), dialogs_(dialogs), shell_(shell) {
+TfrmDebt::TfrmDebt(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history)
+    : ws_(ws), dialogs_(dialogs), shell_(shell), history_(history) {
     FormCreate();
 }
 
@@ -53,6 +54,7 @@ void TfrmDebt::FormCreate() {
         *this, dialogs_, {"Debt Investments", "lblRiskCatValues", kRiskCategories}, kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
+    RecordHoldingsCellEdits(history_, *StringGridTable_, Screen::Debt, PlanPart::Debt, "Debt");
 }
 
 void TfrmDebt::FormActivate() {
@@ -73,27 +75,42 @@ void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
 
 void TfrmDebt::StringGridTableExit() {
     DebtTable& table = ws_.plan.DebtHoldings;
-    CapRiskCategories(table, *StringGridTable_, kColumns, dialogs_, kCategoryWarning);
-    CorrectYesNoFlags(table, *StringGridTable_, kColumns, &DebtHolding::FedTaxFree, dialogs_,
-                      kFlagWarning);
+    StringGrid& grid = *StringGridTable_;
+    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+                      {Screen::Debt, grid, PlanPart::Debt, QStringLiteral("check of Debt table"),
+                       StepKind::Check, std::nullopt},
+                      [&] {
+                          CapRiskCategories(table, grid, kColumns, dialogs_, kCategoryWarning);
+                          CorrectYesNoFlags(table, grid, kColumns, &DebtHolding::FedTaxFree,
+                                            dialogs_, kFlagWarning);
+                      });
 }
 
 void TfrmDebt::btnDeleteLineClick() {
-    DeleteHoldingRow(ws_.plan.DebtHoldings, debtSelectedRow_);
+    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+                      {Screen::Debt, *StringGridTable_, PlanPart::Debt,
+                       QStringLiteral("Delete Line"), StepKind::Change, debtSelectedRow_},
+                      [this] { DeleteHoldingRow(ws_.plan.DebtHoldings, debtSelectedRow_); });
     FormActivate();
 }
 
 void TfrmDebt::btnReturnToMiscInputClick() {
-    for (DebtHolding& holding : ws_.plan.DebtHoldings) {
-        if (holding.Name.empty()) {
-            holding.Basis = 0;
-            holding.CurrentValue = 0;
-            holding.InterestRate = 0;
-            holding.RiskCategory = 0;
-            holding.ProbabilityOfLoss = 0;
-            holding.FedTaxFree.clear();
-        }
-    }
+    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+                      {Screen::Debt, *StringGridTable_, PlanPart::Debt,
+                       QStringLiteral("clearing of unnamed Debt rows"), StepKind::Change,
+                       std::nullopt},
+                      [this] {
+                          for (DebtHolding& holding : ws_.plan.DebtHoldings) {
+                              if (holding.Name.empty()) {
+                                  holding.Basis = 0;
+                                  holding.CurrentValue = 0;
+                                  holding.InterestRate = 0;
+                                  holding.RiskCategory = 0;
+                                  holding.ProbabilityOfLoss = 0;
+                                  holding.FedTaxFree.clear();
+                              }
+                          }
+                      });
     shell_.Show(Screen::DataInput);
 }
 

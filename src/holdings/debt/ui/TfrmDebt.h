@@ -12,6 +12,7 @@
 namespace velmora {
 
 class Dialogs;
+class PlanHistory;
 class Shell;
 class StringGrid;
 struct Workspace;
@@ -26,7 +27,7 @@ public:
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2), High (3)";
 
-    TfrmDebt(Workspace& ws, Dialogs& dialogs, Shell& shell);
+    TfrmDebt(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history);
 
     // Fills the grid from the table; rows without a name show empty.
     void FormActivate();
@@ -51,6 +52,7 @@ private:
     Workspace& ws_;
     Dialogs& dialogs_;
     Shell& shell_;
+    PlanHistory& history_;
     StringGrid* StringGridTable_ = nullptr;
     int debtSelectedRow_ = 0;
 };

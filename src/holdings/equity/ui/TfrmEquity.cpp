@@ -8,6 +8,7 @@
 #include "holdings/HoldingsColumn.h"
 #include "holdings/equity/EquityReturns.h"
 #include "holdings/ui/HoldingsGrid.h"
+#include "holdings/ui/HoldingsSteps.h"
 #include "holdings/ui/HoldingsTableChecks.h"
 #include "holdings/ui/HoldingsTableLayout.h"
 
@@ -52,8 +53,8 @@ constexpr int kQualifyingDividendsCol = ColumnOf(kColumns, &EquityHolding::Quali
 
 } // namespace
 
-TfrmEquity::TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell)
-    : ws_(ws), dialogs_(dialogs), shell_(shell) {
+TfrmEquity::TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history)
+    : ws_(ws), dialogs_(dialogs), shell_(shell), history_(history) {
     FormCreate();
 }
 
@@ -64,6 +65,8 @@ void TfrmEquity::FormCreate() {
         kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
+    RecordHoldingsCellEdits(history_, *StringGridTable_, Screen::Equity, PlanPart::Equity,
+                            "Equity");
 }
 
 void TfrmEquity::FormActivate() {
@@ -85,19 +88,26 @@ void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmEquity::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     EquityTable& table = ws_.plan.EquityHoldings;
-    CapRiskCategories(table, grid, kColumns, dialogs_, kCategoryWarning);
-    CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::AutoReinvest, dialogs_, kFlagWarning);
-    CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::FedTaxFree, dialogs_, kFlagWarning);
-    for (int row = 0; row < kTableRows; ++row) {
-        EquityHolding& holding = table[row];
-        if (holding.RegularDividends > 0 && holding.QualifyingDividends > 0) {
-            dialogs_.Warning(QString::fromLatin1(kDividendsWarning));
-            holding.RegularDividends = 0;
-            holding.QualifyingDividends = 0;
-            grid.SetCells(kRegularDividendsCol, row, QStringLiteral("0"));
-            grid.SetCells(kQualifyingDividendsCol, row, QStringLiteral("0"));
-        }
-    }
+    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
+                      {Screen::Equity, grid, PlanPart::Equity,
+                       QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt},
+                      [&] {
+                          CapRiskCategories(table, grid, kColumns, dialogs_, kCategoryWarning);
+                          CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::AutoReinvest,
+                                            dialogs_, kFlagWarning);
+                          CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::FedTaxFree,
+                                            dialogs_, kFlagWarning);
+                          for (int row = 0; row < kTableRows; ++row) {
+                              EquityHolding& holding = table[row];
+                              if (holding.RegularDividends > 0 && holding.QualifyingDividends > 0) {
+                                  dialogs_.Warning(QString::fromLatin1(kDividendsWarning));
+                                  holding.RegularDividends = 0;
+                                  holding.QualifyingDividends = 0;
+                                  grid.SetCells(kRegularDividendsCol, row, QStringLiteral("0"));
+                                  grid.SetCells(kQualifyingDividendsCol, row, QStringLiteral("0"));
+                              }
+                          }
+                      });
     for (int row = 0; row < kTableRows; ++row) {
         if (table[row].CurrentBasis > table[row].CurrentValue) {
             dialogs_.Information(QString::fromLatin1(kCapitalLoss));
@@ -106,8 +116,13 @@ void TfrmEquity::StringGridTableExit() {
 }
 
 void TfrmEquity::btnDeleteLineClick() {
-    DeleteHoldingRow(ws_.plan.EquityHoldings, equitySelectedRow_);
-    Calculate();
+    RecordTableChange(history_, ws_.plan, PlanWatch::Everything(ws_.plan),
+                      {Screen::Equity, *StringGridTable_, PlanPart::Equity,
+                       QStringLiteral("Delete Line"), StepKind::Change, equitySelectedRow_},
+                      [this] {
+                          DeleteHoldingRow(ws_.plan.EquityHoldings, equitySelectedRow_);
+                          Calculate();
+                      });
     FormActivate();
 }
 

@@ -11,6 +11,7 @@
 namespace velmora {
 
 class Dialogs;
+class PlanHistory;
 class Shell;
 class StringGrid;
 struct Workspace;
@@ -33,7 +34,7 @@ public:
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are:  Zero (0), Low (1), Medium (2), High (3)";
 
-    TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell);
+    TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history);
 
     // Fills the grid from the table; rows without a name show empty.
     void FormActivate();
@@ -58,6 +59,7 @@ private:
     Workspace& ws_;
     Dialogs& dialogs_;
     Shell& shell_;
+    PlanHistory& history_;
     StringGrid* StringGridTable_ = nullptr;
     int equitySelectedRow_ = 0;
 };

@@ -10,6 +10,7 @@
 #include "holdings/HoldingsColumn.h"
 #include "holdings/ira/IraReturns.h"
 #include "holdings/ui/HoldingsGrid.h"
+#include "holdings/ui/HoldingsSteps.h"
 #include "holdings/ui/HoldingsTableChecks.h"
 #include "plan/NumberText.h"
 
@@ -79,8 +80,8 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 
 } // namespace
 
-TfrmIRAs::TfrmIRAs(Workspace& ws, Dialogs& dialogs, Shell& shell)
-    : ws_(ws), dialogs_(dialogs), shell_(shell) {
+TfrmIRAs::TfrmIRAs(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history)
+    : ws_(ws), dialogs_(dialogs), shell_(shell), history_(history) {
     FormCreate();
 }
 
@@ -146,6 +147,8 @@ void TfrmIRAs::FormCreate() {
     StringGridRothIRAs_->OnSelectCell(
         [this](int col, int row) { StringGridRothIRAsSelectCell(col, row); });
     StringGridRothIRAs_->OnExit([this] { StringGridRothIRAsExit(); });
+    RecordHoldingsCellEdits(history_, *StringGridIRAs_, Screen::IRAs, PlanPart::Ira, "IRA");
+    RecordHoldingsCellEdits(history_, *StringGridRothIRAs_, Screen::IRAs, PlanPart::Roth, "Roth");
 }
 
 StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const char* gridName,
@@ -223,24 +226,45 @@ void TfrmIRAs::StringGridRothIRAsSelectCell(int /*col*/, int row) {
 }
 
 void TfrmIRAs::StringGridIRAsExit() {
-    CapRiskCategories(ws_.plan.IraHoldings, *StringGridIRAs_, kRegularColumns, dialogs_,
-                      kCategoryWarning);
+    CheckTable(*StringGridIRAs_, ws_.plan.IraHoldings, true);
 }
 
 void TfrmIRAs::StringGridRothIRAsExit() {
-    CapRiskCategories(ws_.plan.RothHoldings, *StringGridRothIRAs_, kRothColumns, dialogs_,
-                      kCategoryWarning);
+    CheckTable(*StringGridRothIRAs_, ws_.plan.RothHoldings, false);
+}
+
+void TfrmIRAs::CheckTable(StringGrid& grid, IraTable& table, bool regular) {
+    const PlanPart part = regular ? PlanPart::Ira : PlanPart::Roth;
+    RecordTableChange(
+        history_, ws_.plan, PlanWatch(ws_.plan, {{part}}),
+        {Screen::IRAs, grid, part,
+         regular ? QStringLiteral("check of IRA table") : QStringLiteral("check of Roth table"),
+         StepKind::Check, std::nullopt},
+        [&] {
+            CapRiskCategories(table, grid, regular ? kRegularColumns : kRothColumns, dialogs_,
+                              kCategoryWarning);
+        });
 }
 
 void TfrmIRAs::btnDeleteRowIRAClick() {
-    DeleteHoldingRow(ws_.plan.IraHoldings, iraSelectedRow_);
-    Calculate();
-    FormActivate();
+    DeleteRow(*StringGridIRAs_, ws_.plan.IraHoldings, true, iraSelectedRow_);
 }
 
 void TfrmIRAs::btnDeleteRowRothClick() {
-    DeleteHoldingRow(ws_.plan.RothHoldings, rothSelectedRow_);
-    Calculate();
+    DeleteRow(*StringGridRothIRAs_, ws_.plan.RothHoldings, false, rothSelectedRow_);
+}
+
+void TfrmIRAs::DeleteRow(StringGrid& grid, IraTable& table, bool regular, int row) {
+    // The rate calculation may change the other table too (a regular IRA's basis).
+    RecordTableChange(
+        history_, ws_.plan, PlanWatch::Everything(ws_.plan),
+        {Screen::IRAs, grid, regular ? PlanPart::Ira : PlanPart::Roth,
+         regular ? QStringLiteral("Delete IRA Row") : QStringLiteral("Delete Roth Row"),
+         StepKind::Change, row},
+        [&] {
+            DeleteHoldingRow(table, row);
+            Calculate();
+        });
     FormActivate();
 }
 

@@ -15,6 +15,7 @@ class QVBoxLayout;
 namespace velmora {
 
 class Dialogs;
+class PlanHistory;
 class Shell;
 class StringGrid;
 struct Workspace;
@@ -35,7 +36,7 @@ public:
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2)) and  High (30)";
 
-    TfrmIRAs(Workspace& ws, Dialogs& dialogs, Shell& shell);
+    TfrmIRAs(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history);
 
     // Fills both grids from the tables; rows without a name show empty.
     void FormActivate();
@@ -68,10 +69,13 @@ private:
                          const QString& caption, bool regular, const QFont& font);
     void StoreEdit(StringGrid& grid, IraTable& table, bool regular, int col, int row,
                    const QString& text);
+    void CheckTable(StringGrid& grid, IraTable& table, bool regular);
+    void DeleteRow(StringGrid& grid, IraTable& table, bool regular, int row);
 
     Workspace& ws_;
     Dialogs& dialogs_;
     Shell& shell_;
+    PlanHistory& history_;
     StringGrid* StringGridIRAs_ = nullptr;
     StringGrid* StringGridRothIRAs_ = nullptr;
     int iraSelectedRow_ = 0;

@@ -1,0 +1,298 @@
+// Taking changes back and making them again in the running program: every
+// kind of step through the real screens and keys, the screen and cell that an
+// undo shows, and the modified mark in the screens' titles.
+
+#include "HistoryTestSupport.h"
+#include "PlanSamples.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::BoxKind;
+using test::HistoryTest;
+
+// The number of screens whose title shows the modified mark.
+int MarkedScreens(const Application& app) {
+    int marked = 0;
+    for (int screen = 0; screen < kScreenCount; ++screen) {
+        marked += app.ScreenWidget(static_cast<Screen>(screen))->isWindowModified() ? 1 : 0;
+    }
+    return marked;
+}
+
+QString MenuText(const QWidget& screen, const char* action) {
+    const auto* item = screen.findChild<QAction*>(QString::fromLatin1(action));
+    return item == nullptr ? QStringLiteral("(none)") : item->text();
+}
+
+class PlanHistoryTest : public HistoryTest {};
+
+TEST_F(PlanHistoryTest, AnEditOnEachEntryScreenIsOneStepUndoneAndRedoneOnItsScreen) {
+    PlanData household = testing::MarriedHousehold();
+    Start(household);
+    struct Edit {
+        Screen screen;
+        const char* button; // from the data input screen
+        const char* grid;
+        int col;
+        int row;
+        const char* text;
+    };
+    const Edit edits[] = {
+        {Screen::DataInput, nullptr, "StringGridBudget", 0, 0, "072000"},
+        {Screen::Earnings, "btnEarn", "StringGridEarnings", 0, 1, "0950"},
+        {Screen::Entitlements, "btnEntitlements", "StringGridEntitlements", 2, 2, "00300"},
+        {Screen::IRAs, "btnIRAs", "StringGridIRAs", 2, 1, "095000"},
+        // Leaving the table clears the row's two kinds of dividends: the same step.
+        {Screen::Equity, "btnStocks", "StringGridTable", 6, 1, "07"},
+        {Screen::Debt, "btnDebt", "StringGridTable", 3, 0, "06"},
+    };
+    std::vector<PlanData> states{Plan()};
+    Click(Screen::Title, "btnEnterData");
+    for (const Edit& edit : edits) {
+        if (edit.button != nullptr) {
+            Click(Screen::DataInput, edit.button);
+        }
+        ASSERT_EQ(app->Current(), edit.screen);
+        test::TypeIntoCell(Grid(edit.screen, edit.grid), edit.col, edit.row,
+                           QString::fromLatin1(edit.text));
+        if (edit.button != nullptr) {
+            Click(edit.screen, DoneButton(edit.screen));
+        }
+        states.push_back(Plan());
+    }
+    EXPECT_EQ(Plan().AnnualBudget, 72000);
+    EXPECT_EQ(Plan().EarningsSelf, 950);
+    EXPECT_EQ(Plan().PensionSpouse, 300);
+    EXPECT_EQ(Plan().IraHoldings[1].CurrentValue, 95000);
+    EXPECT_EQ(Plan().EquityHoldings[1].PriceGrowth, 7);
+    EXPECT_EQ(Plan().EquityHoldings[1].RegularDividends, 0) << "the check on leaving the table";
+    EXPECT_EQ(Plan().DebtHoldings[0].InterestRate, 6);
+    ASSERT_EQ(app->History().Stack().count(), 6);
+
+    for (int step = 5; step >= 0; --step) {
+        const Edit& edit = edits[step];
+        Undo();
+        EXPECT_EQ(Difference(states[step], Plan()), "") << "undo " << edit.grid;
+        EXPECT_EQ(app->Current(), edit.screen) << edit.grid;
+        StringGrid& grid = Grid(edit.screen, edit.grid);
+        EXPECT_TRUE(grid.hasFocus()) << edit.grid;
+        EXPECT_EQ(grid.Col(), edit.col) << edit.grid;
+        EXPECT_EQ(grid.Row(), edit.row) << edit.grid;
+    }
+    EXPECT_EQ(Grid(Screen::DataInput, "StringGridBudget").Cells(0, 0), "64000")
+        << "the screen refilled from the plan";
+    EXPECT_EQ(SaveThroughMenu(), loadedFile) << "the saved plan is the loaded one";
+
+    for (int step = 0; step < 6; ++step) {
+        Redo(step % 2 == 0 ? Qt::Key_Y : Qt::Key_Z);
+        EXPECT_EQ(Difference(states[step + 1], Plan()), "") << "redo " << edits[step].grid;
+        EXPECT_EQ(app->Current(), edits[step].screen);
+    }
+    EXPECT_EQ(SaveThroughMenu(), PlanFileText(states[6]));
+}
+
+TEST_F(PlanHistoryTest, ADeletedIraRowComesBackWithTheRowsBelowIt) {
+    Start(testing::FullPlan());
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnIRAs");
+    StringGrid& iras = Grid(Screen::IRAs, "StringGridIRAs");
+
+    iras.setFocus();
+    iras.SetCurrentCell(0, 4);
+    Click(Screen::IRAs, "btnDeleteRowIRA");
+    EXPECT_EQ(Plan().IraHoldings[4].Name, "IRA 6");
+    EXPECT_EQ(Plan().IraHoldings[38].Name, "IRA 40");
+    EXPECT_EQ(Plan().IraHoldings[39].Name, "") << "the last row emptied";
+    EXPECT_EQ(MenuText(Window(Screen::DataInput), "mnuUndo"), "&Undo Delete IRA Row");
+
+    // The 40th row: only it goes.
+    iras.setFocus();
+    iras.SetCurrentCell(0, 39);
+    Click(Screen::IRAs, "btnDeleteRowIRA");
+    iras.SetCurrentCell(0, 38);
+    Click(Screen::IRAs, "btnDeleteRowIRA");
+    EXPECT_EQ(Plan().IraHoldings[38].Name, "");
+    EXPECT_EQ(app->History().Stack().count(), 2) << "deleting the empty 40th row changed nothing";
+
+    Undo();
+    EXPECT_EQ(Plan().IraHoldings[38].Name, "IRA 40");
+    EXPECT_EQ(iras.Row(), 38);
+    Undo();
+    EXPECT_EQ(Difference(testing::FullPlan(), Plan()), "");
+    EXPECT_EQ(test::RowTexts(iras, 4),
+              QStringList({"IRA 5", "0", "5000", "0", "50", "5", "0", "1"}));
+    EXPECT_EQ(test::RowTexts(iras, 39),
+              QStringList({"IRA 40", "0", "40000", "0", "400", "5", "0", "0"}));
+    EXPECT_EQ(iras.Row(), 4) << "the deleted row is current";
+    EXPECT_EQ(SaveThroughMenu(), loadedFile);
+}
+
+TEST_F(PlanHistoryTest, TheDebtScreensClearingOfUnnamedRowsIsUndone) {
+    PlanData plan = testing::MarriedHousehold();
+    plan.DebtHoldings[6] = {"", 100, 5000, 3, 2, 1, "Y", 0.0};
+    Start(plan);
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnDebt");
+    Click(Screen::Debt, "btnReturnToMiscInput");
+    EXPECT_EQ(Plan().DebtHoldings[6].CurrentValue, 0);
+    EXPECT_EQ(Plan().DebtHoldings[6].FedTaxFree, "");
+    EXPECT_EQ(app->Current(), Screen::DataInput);
+
+    Undo();
+    EXPECT_EQ(Difference(plan, Plan()), "");
+    EXPECT_EQ(app->Current(), Screen::Debt);
+    EXPECT_EQ(Grid(Screen::Debt, "StringGridTable").Row(), 6);
+    EXPECT_EQ(Grid(Screen::Debt, "StringGridTable").Cells(2, 6), "")
+        << "an unnamed row shows empty";
+    Redo();
+    EXPECT_EQ(Plan().DebtHoldings[6].CurrentValue, 0);
+    EXPECT_EQ(app->Current(), Screen::Debt);
+}
+
+TEST_F(PlanHistoryTest, AMaritalChangeIsUndone) {
+    Start(testing::MarriedHousehold());
+    Click(Screen::Title, "btnEnterData");
+    auto* single = Find<QRadioButton>(Screen::DataInput, "RadioButtonS");
+    QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(8, single->height() / 2));
+    EXPECT_EQ(Plan().Married, "No");
+    EXPECT_EQ(Grid(Screen::DataInput, "StringGridAge").Cells(1, 0), "NA");
+    EXPECT_EQ(MenuText(Window(Screen::DataInput), "mnuUndo"), "&Undo change to Single");
+
+    Undo();
+    EXPECT_EQ(Plan().Married, "Yes");
+    EXPECT_TRUE(Find<QRadioButton>(Screen::DataInput, "RadioButtonMarried")->isChecked());
+    EXPECT_EQ(Grid(Screen::DataInput, "StringGridAge").Cells(1, 0), "68");
+    EXPECT_EQ(app->History().Stack().count(), 1) << "refilling the screen recorded nothing";
+    EXPECT_EQ(MenuText(Window(Screen::DataInput), "mnuRedo"), "Re&do change to Single");
+}
+
+TEST_F(PlanHistoryTest, UndoShowsTheScreenOfTheStepFromAnyScreen) {
+    Start(testing::MarriedHousehold());
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnIRAs");
+    test::TypeIntoCell(Grid(Screen::IRAs, "StringGridRothIRAs"), 6, 1, "09");
+    Click(Screen::IRAs, "btnReturnToMiscInput");
+    Click(Screen::DataInput, "btnReturnToTiltleScreen");
+    ASSERT_EQ(app->Current(), Screen::Title);
+    EXPECT_EQ(MenuText(Window(Screen::Title), "mnuUndo"), "&Undo edit of Roth row 2");
+
+    Undo();
+    EXPECT_EQ(app->Current(), Screen::IRAs);
+    EXPECT_EQ(Plan().RothHoldings[1].ProbabilityOfLoss, 0);
+    StringGrid& roth = Grid(Screen::IRAs, "StringGridRothIRAs");
+    EXPECT_TRUE(roth.hasFocus());
+    EXPECT_EQ(roth.Col(), 6);
+    EXPECT_EQ(roth.Row(), 1);
+    EXPECT_EQ(roth.Cells(6, 1), "0");
+    EXPECT_FALSE(Window(Screen::Title).isVisible());
+}
+
+TEST_F(PlanHistoryTest, TheModifiedMarkFollowsTheSavedPlan) {
+    Start(testing::MarriedHousehold());
+    Click(Screen::Title, "btnEnterData");
+    EXPECT_EQ(MarkedScreens(*app), 0);
+    StringGrid& budget = Grid(Screen::DataInput, "StringGridBudget");
+    budget.setFocus();
+    test::TypeKeys("0");
+    EXPECT_EQ(MarkedScreens(*app), 8) << "the plan changed with the first key";
+    test::TypeKeys("71000");
+    test::PressKey(Qt::Key_Return);
+    EXPECT_EQ(MarkedScreens(*app), 8);
+    Undo();
+    EXPECT_EQ(MarkedScreens(*app), 0) << "back to the loaded plan";
+    Redo();
+    EXPECT_EQ(MarkedScreens(*app), 8);
+
+    SaveThroughMenu();
+    EXPECT_EQ(MarkedScreens(*app), 0);
+    EXPECT_EQ(app->History().Stack().count(), 1) << "a save keeps the history";
+    Undo();
+    EXPECT_EQ(MarkedScreens(*app), 8) << "the saved plan had the edit";
+    EXPECT_EQ(Plan().AnnualBudget, 64000);
+    Redo();
+    EXPECT_EQ(MarkedScreens(*app), 0);
+}
+
+TEST_F(PlanHistoryTest, ShowResultsClearingSocialSecurityIsOneStep) {
+    PlanData single = testing::MarriedHousehold();
+    single.Married = "No";
+    single.SocialSecuritySpouse = 700;
+    Start(single);
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnResults");
+    EXPECT_EQ(Plan().SocialSecuritySpouse, 0);
+    EXPECT_EQ(MenuText(Window(Screen::Results), "mnuUndo"), "&Undo Show Results");
+
+    Undo();
+    EXPECT_EQ(Plan().SocialSecuritySpouse, 700);
+    EXPECT_EQ(Difference(single, Plan()), "");
+    EXPECT_EQ(app->Current(), Screen::DataInput)
+        << "shown where Show Results was pressed, not calculated again";
+    EXPECT_EQ(MarkedScreens(*app), 0);
+}
+
+TEST_F(PlanHistoryTest, ACellBeingEditedIsLeftFirstAndARefusedOneStays) {
+    Start(testing::MarriedHousehold());
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnDebt");
+    StringGrid& debts = Grid(Screen::Debt, "StringGridTable");
+    test::TypeIntoCell(debts, 3, 0, "06");
+
+    // An emptied flag cannot be left: the undo is refused with the cell.
+    debts.SetCurrentCell(4, 0);
+    test::PressKey(Qt::Key_F2);
+    test::PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(Plan().DebtHoldings[0].FedTaxFree, "");
+    dialogs.Expect(BoxKind::Error, "Invalid input value.  Use escape key to abandon changes");
+    Undo();
+    dialogs.VerifyAllShown();
+    EXPECT_TRUE(debts.IsEditing()) << "the refused cell stays";
+    EXPECT_EQ(Plan().DebtHoldings[0].InterestRate, 6) << "nothing undone";
+    EXPECT_EQ(app->History().Stack().count(), 1);
+
+    test::TypeKeys("n");
+    EXPECT_EQ(Plan().DebtHoldings[0].FedTaxFree, "N");
+    Undo();
+    EXPECT_FALSE(debts.IsEditing());
+    EXPECT_EQ(Plan().DebtHoldings[0].FedTaxFree, "Y") << "the edit, left, was the step undone";
+    EXPECT_EQ(Plan().DebtHoldings[0].InterestRate, 6);
+    EXPECT_EQ(debts.Cells(4, 0), "Y");
+    Undo();
+    EXPECT_EQ(Plan().DebtHoldings[0].InterestRate, 5);
+    Redo();
+    Redo();
+    EXPECT_EQ(Plan().DebtHoldings[0].FedTaxFree, "N");
+}
+
+TEST_F(PlanHistoryTest, EveryScreenOffersUndoAndRedo) {
+    Start(testing::MarriedHousehold());
+    for (int screen = 0; screen < kScreenCount; ++screen) {
+        const QWidget& window = Window(static_cast<Screen>(screen));
+        const auto* undo = window.findChild<QAction*>("mnuUndo");
+        const auto* redo = window.findChild<QAction*>("mnuRedo");
+        ASSERT_NE(undo, nullptr) << screen;
+        ASSERT_NE(redo, nullptr) << screen;
+        EXPECT_TRUE(window.actions().contains(undo)) << "the keys work on screen " << screen;
+        EXPECT_EQ(undo->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Z")}));
+        EXPECT_EQ(redo->shortcuts(),
+                  QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+        EXPECT_FALSE(undo->isEnabled());
+        EXPECT_EQ(undo->text(), "&Undo");
+    }
+    for (Screen screen : {Screen::Title, Screen::DataInput, Screen::Results}) {
+        QStringList items;
+        for (QAction* item : Window(screen).findChild<QMenu*>("mnuFile")->actions()) {
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+        EXPECT_EQ(items.mid(0, 4), QStringList({"&Undo", "Re&do", "-", "&Save"}));
+    }
+}
+
+} // namespace
+} // namespace velmora
