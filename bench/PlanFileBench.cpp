@@ -1,5 +1,6 @@
 // Loading and saving a full plan: every row of every table named and filled.
 
+#include "FullPlan.h"
 #include "plan/PlanFile.h"
 #include "plan/PlanWriter.h"
 
@@ -11,26 +12,7 @@
 namespace velmora {
 namespace {
 
-PlanData FullPlan() {
-    PlanData plan;
-    plan.Married = "Yes";
-    plan.AgeSelf = 71;
-    plan.AgeSpouse = 69;
-    plan.AnnualBudget = 85000;
-    plan.SocialSecuritySelf = 2100;
-    plan.SocialSecuritySpouse = 1300;
-    plan.StateTaxRate = 6;
-    for (int i = 0; i < kTableRows; ++i) {
-        const std::string number = std::to_string(i + 1);
-        const std::int32_t value = 100000 + 1234 * i;
-        plan.IraHoldings[i] = {"IRA fund " + number, 0, value, 3, 900, 5, 2, i % 4, 0.0};
-        plan.RothHoldings[i] = {"Roth fund " + number, value / 2, value, 0, 400, 7, 3, i % 4, 0.0};
-        plan.DebtHoldings[i] = {"Bond " + number, value, value + 250, 4, i % 4, 1, "N", 0.0};
-        plan.EquityHoldings[i] = {
-            "Stock " + number, value / 3, value, 120, 800, 60, 6, i % 4, 4, "Y", "N", 0.0};
-    }
-    return plan;
-}
+using bench::FullPlan;
 
 // A folder of its own for the benchmark, removed at the end.
 class BenchFolder {
