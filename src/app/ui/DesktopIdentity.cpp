@@ -1,6 +1,7 @@
 #include "app/ui/DesktopIdentity.h"
 
 #include "app/ui/Dialogs.h"
+#include "app/ui/SizedIconFiles.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,12 +14,12 @@ void SetUpDesktopIdentity() {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     // The icon built into the program, so that it shows before and without an installation.
-    QIcon icon;
+    std::vector<SizedIconFiles::File> files;
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.velmora.Velmora.png").arg(size),
-                     QSize(size, size));
+        files.push_back(
+            {size, QStringLiteral(":/icons/%1x%1/apps/org.velmora.Velmora.png").arg(size)});
     }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(QIcon(new SizedIconFiles(std::move(files))));
 }
 
 } // namespace velmora

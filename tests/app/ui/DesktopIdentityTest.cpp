@@ -62,5 +62,32 @@ TEST(DesktopIdentityTest, WindowsBelongToTheDesktopEntryAndShowItsIcon) {
     EXPECT_EQ(app.Help().windowIcon().cacheKey(), icon.cacheKey());
 }
 
+TEST(DesktopIdentityTest, TheIconDrawsEachSizeFromTheImageForIt) {
+    SetUpDesktopIdentity();
+    const QIcon icon = QGuiApplication::windowIcon();
+    const auto picture = [&icon](int width, int height, QIcon::Mode mode = QIcon::Normal) {
+        return icon.pixmap(QSize(width, height), 1.0, mode)
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const auto image = [](const char* path) {
+        return QImage(QString::fromLatin1(path))
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const QImage drawn32 = image(":/icons/32x32/apps/org.velmora.Velmora.png");
+    const QImage drawn64 = image(":/icons/64x64/apps/org.velmora.Velmora.png");
+    ASSERT_EQ(drawn32.size(), QSize(32, 32));
+    EXPECT_EQ(picture(32, 32), drawn32);
+    EXPECT_EQ(picture(64, 64), drawn64);
+    // Between two sizes the larger image is made smaller, never the smaller one larger;
+    // the picture is never larger than asked for, and stays square.
+    EXPECT_EQ(picture(40, 40).size(), QSize(40, 40));
+    EXPECT_EQ(icon.actualSize(QSize(40, 24)), QSize(24, 24));
+    EXPECT_EQ(picture(1000, 1000).size(), QSize(256, 256));
+    EXPECT_TRUE(icon.pixmap(QSize(0, 0)).isNull());
+    // A disabled window's icon is greyed.
+    EXPECT_NE(picture(32, 32, QIcon::Disabled), drawn32);
+}
+
 } // namespace
 } // namespace velmora
