@@ -26,6 +26,7 @@
 #include <QSettings>
 #include <QWidget>
 #include <cstdio>
+#include <future>
 
 namespace velmora {
 
@@ -111,15 +112,20 @@ void Application::CreateScreen(Screen screen) {
 }
 
 bool Application::Start() {
+    // Claiming the plan may wait for the disk (the lock file is synced): the
+    // title screen is made meanwhile, unseen, and shown only once the plan is ours.
     long long holder = 0;
-    if (!store_.Claim(holder)) {
+    std::future<bool> claimed =
+        std::async(std::launch::async, [this, &holder] { return store_.Claim(holder); });
+    // Only what the title screen needs comes before it is painted; the other
+    // screens are made when they are first needed, all after the plan is loaded.
+    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
+    if (!claimed.get()) {
+        screens_[Index(Screen::Title)].widget.reset();
         dialogs_.Warning(QString::fromStdString(AlreadyOpenText(store_.FileName(), holder)));
         ended_ = true;
         return false;
     }
-    // Only what the title screen needs comes before it is painted; the other
-    // screens are made when they are first needed, all after the plan is loaded.
-    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
     WelcomeOnFirstStart();
     loadMessage_ = store_.Load(workspace_.plan);
     started_ = true;
