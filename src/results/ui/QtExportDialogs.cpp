@@ -2,8 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
-#include <QPrinter>
+#include "results/ui/PrintSupport.h"
 
 namespace velmora {
 
@@ -24,10 +23,8 @@ QString QtExportDialogs::SaveFileName(QWidget* parent, const QString& caption,
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtExportDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Report"));
-    return dialog.exec() == QDialog::Accepted;
+bool QtExportDialogs::SetUpPrinter(QWidget* parent, QPagedPaintDevice& printer) {
+    return PrintSupport::SetUpPrinter(parent, printer, QStringLiteral("Print Report"));
 }
 
 } // namespace velmora

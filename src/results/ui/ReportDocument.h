@@ -7,7 +7,8 @@
 // The figures read as in a report, in the user's locale (ReportNumbers.h):
 // amounts with thousands separators, ERR values with two decimals.
 //
-// The same painting serves a PDF file (QPdfWriter) and a printer (QPrinter).
+// The same painting serves a PDF file (QPdfWriter) and a printer (QPrinter,
+// made by print support).
 // Long holding lists and the ERR chart continue on further pages, their
 // headings repeated.
 

@@ -4,6 +4,7 @@
 #include "plan/AtomicReplace.h"
 #include "results/ResultsCsv.h"
 #include "results/ui/ChartWindow.h"
+#include "results/ui/PrintSupport.h"
 #include "results/ui/ReportDocument.h"
 
 #include <QBuffer>
@@ -13,7 +14,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QWidget>
 #include <cstring>
 
@@ -75,13 +75,17 @@ void ResultsExport::SaveReportPdf() {
 }
 
 void ResultsExport::PrintReport() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kReportTitle);
-    printer.setCreator(QStringLiteral("Velmora"));
-    if (!exportDialogs_->SetUpPrinter(&resultsScreen_, printer)) {
+    QString error;
+    const std::unique_ptr<QPagedPaintDevice> printer =
+        PrintSupport::NewPrinter(kReportTitle, QStringLiteral("Velmora"), error);
+    if (!printer) {
+        dialogs_.Error(QStringLiteral("Could not print the report: %1").arg(error));
         return;
     }
-    if (!ReportDocument(workspace_, QDate::currentDate()).Paint(printer)) {
+    if (!exportDialogs_->SetUpPrinter(&resultsScreen_, *printer)) {
+        return;
+    }
+    if (!ReportDocument(workspace_, QDate::currentDate()).Paint(*printer)) {
         dialogs_.Error(QStringLiteral("Could not print the report"));
     }
 }

@@ -6,6 +6,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -31,9 +32,9 @@ public:
         asked.push_back({caption, suggested, filter, suffix});
         return answer;
     }
-    bool SetUpPrinter(QWidget*, QPrinter& printer) override {
+    bool SetUpPrinter(QWidget*, QPagedPaintDevice& printer) override {
         ++printerDialogs;
-        return setUpPrinter ? setUpPrinter(printer) : false;
+        return setUpPrinter ? setUpPrinter(static_cast<QPrinter&>(printer)) : false;
     }
 
     QString answer; // empty: the user cancels
