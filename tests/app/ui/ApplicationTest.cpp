@@ -3,6 +3,7 @@
 
 #include "app/ui/Application.h"
 
+#include "AppTestSupport.h"
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
@@ -36,10 +37,7 @@ constexpr Screen kAllScreens[] = {Screen::Title,  Screen::Results,  Screen::IRAs
 class ApplicationTest : public ::testing::Test {
 protected:
     ApplicationOptions Options() {
-        ApplicationOptions options;
-        options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
-        options.quit = [this] { ++quits; };
-        return options;
+        return test::TestOptions([this] { ++quits; });
     }
 
     // Starts a program whose start is not the first one (no welcome).
@@ -50,10 +48,7 @@ protected:
         return app;
     }
 
-    void MarkStarted() {
-        QFile marker(kStartMarkerName);
-        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-    }
+    void MarkStarted() { ASSERT_TRUE(test::MarkStarted()); }
 
     int VisibleScreens(const Application& app) const {
         int visible = 0;

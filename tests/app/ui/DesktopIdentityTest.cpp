@@ -3,6 +3,7 @@
 
 #include "app/ui/DesktopIdentity.h"
 
+#include "AppTestSupport.h"
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
@@ -47,10 +48,7 @@ TEST(DesktopIdentityTest, WindowsBelongToTheDesktopEntryAndShowItsIcon) {
     test::ScriptedDialogs dialogs;
     dialogs.Tolerate(test::BoxKind::Message); // the welcome
     test::FakePlanStore store;
-    ApplicationOptions options;
-    options.quit = [] {};
-    options.settingsFile = work.File("settings.ini");
-    Application app(dialogs, store, options);
+    Application app(dialogs, store, test::TestOptions([] {}, work.File("settings.ini")));
     app.Start();
     for (Screen screen :
          {Screen::Title, Screen::Results, Screen::IRAs, Screen::Debt, Screen::Earnings,

@@ -3,6 +3,7 @@
 // mouse clicks and keys, then the results checked against the engine and the
 // saved plan file read back.
 
+#include "AppTestSupport.h"
 #include "PlanCompare.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
@@ -17,7 +18,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -148,13 +148,10 @@ protected:
 };
 
 TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndItsPlanFile) {
-    ApplicationOptions options;
-    options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
-    options.quit = [] {};
     dialogs.Expect(BoxKind::Message, // a first start
                    "Welcome to the Velmora program. New Users may wish to pull down the Quick "
                    "Start Instructions on the Title Page. Click on OK to continue.");
-    app = std::make_unique<Application>(dialogs, files, options);
+    app = std::make_unique<Application>(dialogs, files, test::TestOptions());
     app->Start();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(Screen::Title)));
     Click(Screen::Title, "btnEnterData", Screen::DataInput);

@@ -3,13 +3,13 @@
 
 #include "app/ui/widgets/FullTextTips.h"
 
+#include "AppTestSupport.h"
 #include "FakePlanStore.h"
 #include "PlanSamples.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
 
-#include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QToolTip>
@@ -71,14 +71,10 @@ TEST(FullTextTipsTest, CutTextsShowWholeInATooltip) {
 
 TEST(FullTextTipsTest, TheScreensShowTheirCutTextsWhole) {
     test::TempWorkingDirectory work;
-    QFile marker(kStartMarkerName); // not the first start: no welcome
-    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(test::MarkStarted()); // no welcome
     test::ScriptedDialogs dialogs;
     test::FakePlanStore store;
-    ApplicationOptions options;
-    options.quit = [] {};
-    options.settingsFile = work.File("settings.ini");
-    Application app(dialogs, store, options);
+    Application app(dialogs, store, test::TestOptions([] {}, work.File("settings.ini")));
     app.Start();
     app.Work().plan = testing::MarriedHousehold();
     app.Work().plan.EquityHoldings[0].Name = "WWWWWWWWWW"; // in 60 pixels

@@ -2,6 +2,7 @@
 // fully read, a second run on the same plan, a plan changed by another program, a
 // backup that could not be kept, leftovers of a save cut short.
 
+#include "AppTestSupport.h"
 #include "FakePlanStore.h"
 #include "PlanSamples.h"
 #include "ScriptedDialogs.h"
@@ -49,16 +50,8 @@ QByteArray WordInLine2() {
 
 class PlanSafetyTest : public ::testing::Test {
 protected:
-    ApplicationOptions Options() {
-        ApplicationOptions options;
-        options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
-        options.quit = [] {};
-        return options;
-    }
-    void MarkStarted() {
-        QFile marker(kStartMarkerName);
-        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-    }
+    ApplicationOptions Options() { return test::TestOptions(); }
+    void MarkStarted() { ASSERT_TRUE(test::MarkStarted()); }
 
     test::TempWorkingDirectory work;
     test::ScriptedDialogs dialogs;

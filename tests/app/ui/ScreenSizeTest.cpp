@@ -3,6 +3,7 @@
 // other, never leave the free area of the desktop, and the size is remembered.
 // These tests also run with the desktop's own scaling at 2.
 
+#include "AppTestSupport.h"
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -46,13 +46,9 @@ void SettleLayouts() {
 class ScreenSizeTest : public ::testing::Test {
 protected:
     std::unique_ptr<Application> Start() {
-        QFile marker(kStartMarkerName); // not the first start: no welcome
-        EXPECT_TRUE(marker.open(QIODevice::WriteOnly));
-        ApplicationOptions options;
-        options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
-        options.quit = [] {};
-        options.settingsFile = work.File("settings.ini");
-        auto app = std::make_unique<Application>(dialogs, store, options);
+        EXPECT_TRUE(test::MarkStarted()); // no welcome
+        auto app = std::make_unique<Application>(
+            dialogs, store, test::TestOptions([] {}, work.File("settings.ini")));
         app->Start();
         return app;
     }

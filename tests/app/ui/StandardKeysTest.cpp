@@ -2,14 +2,13 @@
 // and Ctrl+Q everywhere, the menu items showing their keys, and menus whose
 // accelerator letters are all different.
 
+#include "AppTestSupport.h"
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
 
 #include <QAction>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,13 +27,9 @@ constexpr Screen kAllScreens[] = {Screen::Title,  Screen::Results,  Screen::IRAs
 class StandardKeysTest : public ::testing::Test {
 protected:
     StandardKeysTest() {
-        QFile marker(kStartMarkerName); // not the first start: no welcome
-        EXPECT_TRUE(marker.open(QIODevice::WriteOnly));
-        ApplicationOptions options;
-        options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
-        options.quit = [this] { ++quits; };
-        options.settingsFile = work.File("settings.ini");
-        app = std::make_unique<Application>(dialogs, store, options);
+        EXPECT_TRUE(test::MarkStarted()); // no welcome
+        app = std::make_unique<Application>(
+            dialogs, store, test::TestOptions([this] { ++quits; }, work.File("settings.ini")));
         app->Start();
     }
 

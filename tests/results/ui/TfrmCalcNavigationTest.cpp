@@ -1,6 +1,7 @@
 // The income screens and the results screen working together through the
 // program: what the results count, what they clear, and what a save writes.
 
+#include "AppTestSupport.h"
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
@@ -8,7 +9,6 @@
 #include "app/ui/widgets/StringGrid.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,12 +23,8 @@ using test::TypeKeys;
 class TfrmCalcNavigationTest : public ::testing::Test {
 protected:
     void Start(PlanStore& plans) {
-        QFile marker(kStartMarkerName);
-        ASSERT_TRUE(marker.open(QIODevice::WriteOnly)); // no welcome
-        ApplicationOptions options;
-        options.helpFolders = {QFileInfo(VELMORA_HELP_FILE).absolutePath()};
-        options.quit = [] {};
-        app = std::make_unique<Application>(dialogs, plans, options);
+        ASSERT_TRUE(test::MarkStarted()); // no welcome
+        app = std::make_unique<Application>(dialogs, plans, test::TestOptions());
         app->Start();
     }
 

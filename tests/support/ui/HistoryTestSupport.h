@@ -2,6 +2,7 @@
 // The running program on a plan file in an empty working folder, driven through
 // its screens and keys, for the tests of the plan's history.
 
+#include "AppTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
@@ -12,7 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -30,8 +30,7 @@ protected:
     void Start(const PlanData& plan) {
         ASSERT_FALSE(SavePlan(plan, kPlanFileName));
         loadedFile = FileBytes();
-        QFile marker(QString::fromLatin1(kStartMarkerName));
-        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(MarkStarted());
         dialogs.Tolerate(BoxKind::Warning);
         dialogs.Tolerate(BoxKind::Information);
         app = std::make_unique<Application>(dialogs, files);
