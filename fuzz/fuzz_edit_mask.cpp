@@ -14,7 +14,7 @@
 // The masks are those of the screens, or any mask made of the input.
 
 #include "FuzzChecks.h"
-#include "app/EditMask.h"
+#include "grid/EditMask.h"
 #include "plan/NumberText.h"
 
 #include <algorithm>

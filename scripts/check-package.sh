@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder, checks it with lintian
 # (any error fails), unpacks it into a scratch root and checks the installation:
-# files in place, print support only in the print module, desktop entry and AppStream metadata valid, the installed
+# files in place, desktop entry and AppStream metadata valid, the installed
 # programs run and find the help file, the desktop entry's start makes the data folder.
 # Usage: scripts/check-package.sh BUILD_DIR
 set -euo pipefail
@@ -13,8 +13,6 @@ deb="$(ls -t "$build"/velmora_*.deb | head -n 1)"
 echo "package: $(basename "$deb")"
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 ||
     { echo "the package does not depend on Qt's widget library" >&2; exit 1; }
-dpkg-deb --field "$deb" Depends | grep -q libqt6printsupport6 ||
-    { echo "the package does not depend on Qt's print support, which its print module needs" >&2; exit 1; }
 
 command -v lintian >/dev/null ||
     { echo "lintian is missing: run scripts/install-deps.sh test" >&2; exit 1; }
@@ -25,8 +23,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$root" "$work"' EXIT
 dpkg -x "$deb" "$root"
 
-for file in usr/bin/velmora usr/bin/velmora-report usr/lib/velmora/plugins/velmora-print.so \
-            usr/share/velmora/Velmora.hlp \
+for file in usr/bin/velmora usr/bin/velmora-report usr/share/velmora/Velmora.hlp \
             usr/share/applications/org.velmora.Velmora.desktop \
             usr/share/metainfo/org.velmora.Velmora.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg \
@@ -35,13 +32,6 @@ for file in usr/bin/velmora usr/bin/velmora-report usr/lib/velmora/plugins/velmo
             usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz; do
     [ -e "$root/$file" ] || { echo "missing from the package: /$file" >&2; exit 1; }
 done
-# Print support is the print module's alone, loaded when the user first prints:
-# the program starts without it.
-if readelf -d "$root/usr/bin/velmora" | grep -q 'libQt6PrintSupport'; then
-    echo "the installed program loads Qt's print support at start-up" >&2; exit 1
-fi
-readelf -d "$root/usr/lib/velmora/plugins/velmora-print.so" | grep -q 'libQt6PrintSupport' ||
-    { echo "the print module does not use Qt's print support" >&2; exit 1; }
 desktop-file-validate "$root/usr/share/applications/org.velmora.Velmora.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.velmora.Velmora.metainfo.xml" >/dev/null
 

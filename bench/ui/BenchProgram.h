@@ -5,7 +5,7 @@
 
 #include "FullPlan.h"
 #include "app/ui/Application.h"
-#include "app/ui/Dialogs.h"
+#include "screens/ui/Dialogs.h"
 #include "app/ui/PlanStore.h"
 
 #include <QCoreApplication>

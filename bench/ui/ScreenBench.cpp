@@ -4,7 +4,7 @@
 
 #include "BenchProgram.h"
 #include "Workspace.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QLineEdit>
 #include <algorithm>

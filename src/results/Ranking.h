@@ -1,7 +1,7 @@
 #pragma once
 // The holdings gathered by Portfolio Risk Category (0 Zero, 1 Low, 2 Medium, 3 High).
 
-#include "results/RiskCategory.h"
+#include "plan/RiskCategory.h"
 
 #include <array>
 #include <cstdint>

@@ -6,7 +6,7 @@
 // order; the text page and the printed report pick them by ResultBox.
 
 #include "results/ResultValues.h"
-#include "results/RiskCategory.h"
+#include "plan/RiskCategory.h"
 
 #include <array>
 #include <cstddef>
@@ -15,7 +15,7 @@
 
 namespace velmora {
 
-// In the order of ResultBoxes: the twelve boxes of the calculation, then the nine of the ranking.
+// In the order of ResultBoxTexts: the twelve boxes of the calculation, then the nine of the ranking.
 enum class ResultBox {
     Budget,
     ContinuedEarnings,
@@ -46,39 +46,39 @@ struct ResultBoxEntry {
     ResultBox Box;
     std::string_view Name;  // control name; also the JSON key and the CSV's box id
     std::string_view Label; // at most 23 characters, so that the text page keeps its columns
-    std::string ResultBoxes::*Text;
+    std::string ResultBoxTexts::*Text;
 };
 
 // A category's boxes are labelled with the category's title, then the words
 // of the screen's row label ("sub total", "% of Total").
 inline constexpr std::array<ResultBoxEntry, kResultBoxCount> kResultBoxes{{
-    {ResultBox::Budget, "editBudget", "Annual Budget", &ResultBoxes::editBudget},
+    {ResultBox::Budget, "editBudget", "Annual Budget", &ResultBoxTexts::editBudget},
     {ResultBox::ContinuedEarnings, "editContinuedEarnings", "Continued Earnings",
-     &ResultBoxes::editContinuedEarnings},
-    {ResultBox::Entitlements, "editEntitlements", "Entitlements", &ResultBoxes::editEntitlements},
-    {ResultBox::IntAndDiv, "editIntAndDiv", "Interest + Dividends", &ResultBoxes::editIntAndDiv},
-    {ResultBox::Ira, "editIRA", "Minimum IRA", &ResultBoxes::editIRA},
-    {ResultBox::TaxOnIncome, "editTaxOnIncome", "Taxes on Income", &ResultBoxes::editTaxOnIncome},
+     &ResultBoxTexts::editContinuedEarnings},
+    {ResultBox::Entitlements, "editEntitlements", "Entitlements", &ResultBoxTexts::editEntitlements},
+    {ResultBox::IntAndDiv, "editIntAndDiv", "Interest + Dividends", &ResultBoxTexts::editIntAndDiv},
+    {ResultBox::Ira, "editIRA", "Minimum IRA", &ResultBoxTexts::editIRA},
+    {ResultBox::TaxOnIncome, "editTaxOnIncome", "Taxes on Income", &ResultBoxTexts::editTaxOnIncome},
     {ResultBox::WithdrawalNeeded, "editWithDrawalNeeded", "Withdrawal Needed",
-     &ResultBoxes::editWithDrawalNeeded},
+     &ResultBoxTexts::editWithDrawalNeeded},
     {ResultBox::TaxOnWithdrawals, "editTaxOnWithdrawals", "Taxes on Withdrawals",
-     &ResultBoxes::editTaxOnWithdrawals},
-    {ResultBox::TaxRate, "editTaxRate", "Federal Ordinary %", &ResultBoxes::editTaxRate},
+     &ResultBoxTexts::editTaxOnWithdrawals},
+    {ResultBox::TaxRate, "editTaxRate", "Federal Ordinary %", &ResultBoxTexts::editTaxRate},
     {ResultBox::DivTaxRate, "editDivTaxRate", "Federal Qualified Div %",
-     &ResultBoxes::editDivTaxRate},
-    {ResultBox::CGTaxRate, "editCGTaxRate", "Federal Capital Gain %", &ResultBoxes::editCGTaxRate},
+     &ResultBoxTexts::editDivTaxRate},
+    {ResultBox::CGTaxRate, "editCGTaxRate", "Federal Capital Gain %", &ResultBoxTexts::editCGTaxRate},
     {ResultBox::StateTaxRate, "editStateTaxRate", "State + Local %",
-     &ResultBoxes::editStateTaxRate},
+     &ResultBoxTexts::editStateTaxRate},
     {ResultBox::TotalInvestments, "editTotalInvestments", "Investment Total",
-     &ResultBoxes::editTotalInvestments},
-    {ResultBox::TotalZero, "editTotalZero", "Zero sub total", &ResultBoxes::editTotalZero},
-    {ResultBox::TotalLow, "editTotalLow", "Low sub total", &ResultBoxes::editTotalLow},
-    {ResultBox::TotalMedium, "editTotalMedium", "Medium sub total", &ResultBoxes::editTotalMedium},
-    {ResultBox::TotalHigh, "editTotalHigh", "High sub total", &ResultBoxes::editTotalHigh},
-    {ResultBox::PerCent0, "editPerCent0", "Zero % of Total", &ResultBoxes::editPerCent0},
-    {ResultBox::PerCent1, "editPerCent1", "Low % of Total", &ResultBoxes::editPerCent1},
-    {ResultBox::PerCent2, "editPerCent2", "Medium % of Total", &ResultBoxes::editPerCent2},
-    {ResultBox::PerCent3, "editPerCent3", "High % of Total", &ResultBoxes::editPerCent3},
+     &ResultBoxTexts::editTotalInvestments},
+    {ResultBox::TotalZero, "editTotalZero", "Zero sub total", &ResultBoxTexts::editTotalZero},
+    {ResultBox::TotalLow, "editTotalLow", "Low sub total", &ResultBoxTexts::editTotalLow},
+    {ResultBox::TotalMedium, "editTotalMedium", "Medium sub total", &ResultBoxTexts::editTotalMedium},
+    {ResultBox::TotalHigh, "editTotalHigh", "High sub total", &ResultBoxTexts::editTotalHigh},
+    {ResultBox::PerCent0, "editPerCent0", "Zero % of Total", &ResultBoxTexts::editPerCent0},
+    {ResultBox::PerCent1, "editPerCent1", "Low % of Total", &ResultBoxTexts::editPerCent1},
+    {ResultBox::PerCent2, "editPerCent2", "Medium % of Total", &ResultBoxTexts::editPerCent2},
+    {ResultBox::PerCent3, "editPerCent3", "High % of Total", &ResultBoxTexts::editPerCent3},
 }};
 
 constexpr const ResultBoxEntry& Entry(ResultBox box) {
@@ -93,11 +93,11 @@ constexpr std::string_view BoxLabel(ResultBox box) {
     return Entry(box).Label;
 }
 
-inline const std::string& BoxText(const ResultBoxes& boxes, ResultBox box) {
+inline const std::string& BoxText(const ResultBoxTexts& boxes, ResultBox box) {
     return boxes.*Entry(box).Text;
 }
 
-inline std::string& BoxText(ResultBoxes& boxes, ResultBox box) {
+inline std::string& BoxText(ResultBoxTexts& boxes, ResultBox box) {
     return boxes.*Entry(box).Text;
 }
 

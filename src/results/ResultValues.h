@@ -7,7 +7,7 @@
 namespace velmora {
 
 // Exact texts that the results screen shows, one per value box (named after the box).
-struct ResultBoxes {
+struct ResultBoxTexts {
     std::string editBudget;
     std::string editContinuedEarnings;
     std::string editEntitlements;
@@ -43,7 +43,7 @@ struct ResultValues {
     double TaxOnIncome = 0.0; // whole dollars
     double WithdrawalNeeded = 0.0;
     double TaxOnWithdrawals = 0.0;
-    ResultBoxes boxes;
+    ResultBoxTexts boxes;
 };
 
 } // namespace velmora

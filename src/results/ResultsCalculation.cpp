@@ -38,7 +38,7 @@ void Calculate(Workspace& ws) {
     ResultValues& r = ws.results;
     const HoldingTotals& totals = ws.totals;
     TaxValues& tax = ws.tax;
-    ResultBoxes& boxes = r.boxes;
+    ResultBoxTexts& boxes = r.boxes;
 
     // 1. Holdings totals; rows without a name count too.
     ira::IRAsTotalCalculate(ws);

@@ -68,7 +68,7 @@ void AppendInteger(std::string& out, bool& first, std::string_view key, std::int
     out += std::to_string(value);
 }
 
-void AppendBoxes(std::string& out, const ResultBoxes& boxes) {
+void AppendBoxes(std::string& out, const ResultBoxTexts& boxes) {
     out += '{';
     bool first = true;
     for (const ResultBoxEntry& box : kResultBoxes) {

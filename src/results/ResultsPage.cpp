@@ -21,7 +21,7 @@ std::string Padded(std::string_view text, std::size_t width) {
 }
 
 // A box under a heading, its label indented.
-void Line(std::string& out, const ResultBoxes& boxes, ResultBox box) {
+void Line(std::string& out, const ResultBoxTexts& boxes, ResultBox box) {
     out += "  ";
     out += Padded(BoxLabel(box), 24);
     out += BoxText(boxes, box);
@@ -29,7 +29,7 @@ void Line(std::string& out, const ResultBoxes& boxes, ResultBox box) {
 }
 
 // A box standing alone, its label in capitals as on the screen.
-void Headline(std::string& out, const ResultBoxes& boxes, ResultBox box) {
+void Headline(std::string& out, const ResultBoxTexts& boxes, ResultBox box) {
     std::string label(BoxLabel(box));
     for (char& c : label) {
         if (c >= 'a' && c <= 'z') {
@@ -42,12 +42,12 @@ void Headline(std::string& out, const ResultBoxes& boxes, ResultBox box) {
 }
 
 // A category box under the category's title, labelled by the rest of its label.
-void CategoryLine(std::string& out, const ResultBoxes& boxes, ResultBox box) {
+void CategoryLine(std::string& out, const ResultBoxTexts& boxes, ResultBox box) {
     out += "  " + Padded(CategoryCaption(box), 17) + BoxText(boxes, box) + '\n';
 }
 
 void AppendCategory(std::string& out, const Workspace& ws, RiskCategory k) {
-    const ResultBoxes& boxes = ws.results.boxes;
+    const ResultBoxTexts& boxes = ws.results.boxes;
     out += Title(k);
     out += '\n';
     out += "  " + Padded("Name", 17) + Padded("Value", 12) + "ERR\n";
@@ -67,7 +67,7 @@ void AppendCategory(std::string& out, const Workspace& ws, RiskCategory k) {
 } // namespace
 
 std::string ResultsPage(const Workspace& ws) {
-    const ResultBoxes& boxes = ws.results.boxes;
+    const ResultBoxTexts& boxes = ws.results.boxes;
     std::string out;
     out += "Calculation\n";
     out += "ERR = Effective Rate of Return (%)\n\n";

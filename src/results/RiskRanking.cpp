@@ -140,7 +140,7 @@ void SortCategory(Workspace& ws, int category, int low, int high) {
 
 void ShowRanking(Workspace& ws) {
     const Ranking& ranking = ws.ranking;
-    ResultBoxes& boxes = ws.results.boxes;
+    ResultBoxTexts& boxes = ws.results.boxes;
     boxes.editTotalInvestments = IntText(ws.results.TotalInvestments);
     for (const RiskCategory k : kRiskCategories) {
         BoxText(boxes, TotalBox(k)) = IntText(ranking.CategoryTotal[Number(k)]);

@@ -1,5 +1,9 @@
 // The folder says the layer: a source outside every ui/ folder is core and must build
 // without Qt, so it may include neither a Qt header nor a header from a ui/ folder.
+// The folders also stand on floors, bottom to top: plan/; tax/ and grid/; holdings/
+// and results/; screens/ and history/; the screens (entry/, holdings/ui/,
+// holdings/*/ui/, results/ui/); app/ and the report tool. A file includes nothing
+// from a floor above its own.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +12,7 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 #include <unistd.h>
 
@@ -50,6 +55,54 @@ std::vector<std::string> LayerBreaches(const fs::path& root) {
     return breaches;
 }
 
+// The floor of a file or header named by its path below src/; -1 for a folder
+// that has no floor yet.
+int FloorOf(const std::string& path) {
+    static const std::vector<std::pair<std::regex, int>> floors = {
+        {std::regex("^(app|report)/"), 5},
+        {std::regex("^(entry/|results/ui/|holdings/(ui|[a-z]+/ui)/)"), 4},
+        {std::regex("^(screens|history)/"), 3},
+        {std::regex("^(holdings|results)/"), 2},
+        {std::regex("^(tax|grid)/"), 1},
+        {std::regex("^plan/"), 0},
+    };
+    for (const auto& [folder, floor] : floors) {
+        if (std::regex_search(path, folder)) {
+            return floor;
+        }
+    }
+    return -1;
+}
+
+// Every include of a header from a floor above the including file's, and every
+// file in a folder without a floor, as "file:line: text". Workspace.h, the one
+// shared state at the top of src/, is in no folder and may be included anywhere.
+std::vector<std::string> FloorBreaches(const fs::path& root) {
+    static const std::regex projectHeader(R"re(^\s*#\s*include\s*"([^"]+/[^"]+)")re");
+    std::vector<std::string> breaches;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string relative = fs::relative(entry.path(), root).generic_string();
+        if (!entry.is_regular_file() || !IsSource(entry.path()) ||
+            relative.find('/') == std::string::npos) {
+            continue;
+        }
+        const int floor = FloorOf(relative);
+        if (floor < 0) {
+            breaches.push_back(relative + ": a folder without a floor");
+            continue;
+        }
+        std::ifstream in(entry.path());
+        std::string line;
+        std::smatch match;
+        for (int number = 1; std::getline(in, line); ++number) {
+            if (std::regex_search(line, match, projectHeader) && FloorOf(match[1].str()) > floor) {
+                breaches.push_back(relative + ":" + std::to_string(number) + ": " + line);
+            }
+        }
+    }
+    return breaches;
+}
+
 class LayerFolder : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -67,21 +120,12 @@ protected:
 
 } // namespace
 
-// plan/ is the lowest folder: its files include only each other.
-TEST(Layers, PlanIncludesNothingFromTheFoldersAboveIt) {
-    static const std::regex projectHeader(R"re(^\s*#\s*include\s*"([^"]+)")re");
-    const fs::path plan = fs::path(VELMORA_SOURCE_DIR) / "plan";
-    for (const auto& entry : fs::directory_iterator(plan)) {
-        std::ifstream in(entry.path());
-        std::string line;
-        std::smatch match;
-        while (std::getline(in, line)) {
-            if (std::regex_search(line, match, projectHeader)) {
-                EXPECT_EQ(match[1].str().rfind("plan/", 0), 0u)
-                    << entry.path().filename().string() << ": " << line;
-            }
-        }
+TEST(Layers, NoSourceIncludesFromAFloorAboveItsOwn) {
+    const auto breaches = FloorBreaches(VELMORA_SOURCE_DIR);
+    for (const auto& breach : breaches) {
+        ADD_FAILURE() << "include from a floor above: " << breach;
     }
+    EXPECT_TRUE(breaches.empty());
 }
 
 TEST(Layers, NoCoreSourceIncludesQtOrAUiHeader) {
@@ -105,4 +149,27 @@ TEST_F(LayerFolder, FindsQtAndUiIncludesOnlyOutsideUiFolders) {
     EXPECT_EQ(breaches[0], "plan/Qt.cpp:2: #include <QString>");
     EXPECT_EQ(breaches[1], "plan/Screen.cpp:1: #include \"results/ui/TfrmCalc.h\"");
     EXPECT_EQ(breaches[2], "plan/Widgets.h:1:   #  include <QtWidgets/QLabel>");
+}
+
+// The floor check itself: upward includes and folders without a floor are found,
+// includes across a floor or downward are not.
+TEST_F(LayerFolder, FindsIncludesFromTheFloorsAbove) {
+    fs::create_directories(root_ / "grid/ui");
+    fs::create_directories(root_ / "holdings/ira/ui");
+    fs::create_directories(root_ / "app/ui");
+    fs::create_directories(root_ / "gadgets");
+    Write("grid/ui/StringGrid.cpp", "#include \"grid/EditMask.h\"\n#include \"holdings/ira/ui/TfrmIRAs.h\"\n");
+    Write("holdings/ira/ui/TfrmIRAs.cpp",
+          "#include \"Workspace.h\"\n#include \"holdings/ui/HoldingsScreen.h\"\n"
+          "#include \"screens/ui/Dialogs.h\"\n#include \"app/ui/Application.h\"\n");
+    Write("plan/PlanFile.cpp", "#include \"plan/PlanData.h\"\n#include \"tax/FederalTax.h\"\n");
+    Write("app/ui/main.cpp", "#include \"results/ui/TfrmCalc.h\"\n");
+    Write("gadgets/Gadget.h", "#include <string>\n");
+    auto breaches = FloorBreaches(root_);
+    std::sort(breaches.begin(), breaches.end());
+    ASSERT_EQ(breaches.size(), 4u);
+    EXPECT_EQ(breaches[0], "gadgets/Gadget.h: a folder without a floor");
+    EXPECT_EQ(breaches[1], "grid/ui/StringGrid.cpp:2: #include \"holdings/ira/ui/TfrmIRAs.h\"");
+    EXPECT_EQ(breaches[2], "holdings/ira/ui/TfrmIRAs.cpp:4: #include \"app/ui/Application.h\"");
+    EXPECT_EQ(breaches[3], "plan/PlanFile.cpp:2: #include \"tax/FederalTax.h\"");
 }

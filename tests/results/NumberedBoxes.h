@@ -8,8 +8,8 @@
 namespace velmora::testing {
 
 // Each box shows its place in the order of the fields: editBudget "1" to editPerCent3 "21".
-inline ResultBoxes NumberedBoxes() {
-    ResultBoxes b;
+inline ResultBoxTexts NumberedBoxes() {
+    ResultBoxTexts b;
     b.editBudget = "1";
     b.editContinuedEarnings = "2";
     b.editEntitlements = "3";

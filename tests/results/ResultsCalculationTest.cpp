@@ -24,7 +24,7 @@ protected:
         ws.plan.StateTaxRate = 5;
     }
 
-    const ResultBoxes& Boxes() const { return ws.results.boxes; }
+    const ResultBoxTexts& Boxes() const { return ws.results.boxes; }
 };
 
 TEST_F(Results, EmptyPlanShowsZeroInEveryBox) {

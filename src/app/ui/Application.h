@@ -5,9 +5,9 @@
 
 #include "Workspace.h"
 #include "app/ui/HelpViewer.h"
-#include "app/ui/PlanHistory.h"
-#include "app/ui/Screen.h"
-#include "app/ui/Shell.h"
+#include "history/ui/PlanHistory.h"
+#include "screens/ui/Screen.h"
+#include "screens/ui/Shell.h"
 #include "app/ui/Zoom.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "app/ui/DesktopIdentity.h"
 
-#include "app/ui/Dialogs.h"
+#include "screens/ui/Dialogs.h"
 #include "app/ui/SizedIconFiles.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/ui/HelpViewer.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/StandardKeys.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/CloseKeys.h"
 
 #include <QAction>
 #include <QCoreApplication>

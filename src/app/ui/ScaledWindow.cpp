@@ -1,7 +1,7 @@
 #include "app/ui/ScaledWindow.h"
 
-#include "app/ui/ScreenWindow.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "screens/ui/ScreenWindow.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>

@@ -1,6 +1,6 @@
 #include "app/ui/StandardKeys.h"
 
-#include "app/ui/Shell.h"
+#include "screens/ui/Shell.h"
 #include "app/ui/Zoom.h"
 
 #include <QAction>
@@ -104,15 +104,6 @@ void InstallStandardKeys(QWidget& screen, Shell& shell, Zoom& zoom) {
          [&shell] { shell.ExitSequence(); });
     Bind(screen, {"mnuPrintReport"}, "", {QKeySequence(QKeySequence::Print)}, {});
     AddSizeItems(screen, zoom);
-}
-
-void InstallCloseKeys(QWidget& window) {
-    auto* close = new QAction(&window);
-    close->setObjectName(QStringLiteral("actCloseWindow"));
-    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
-    close->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
-    window.addAction(close);
 }
 
 } // namespace velmora

@@ -15,7 +15,4 @@ class Zoom;
 
 void InstallStandardKeys(QWidget& screen, Shell& shell, Zoom& zoom);
 
-// Escape and Ctrl+W close the window.
-void InstallCloseKeys(QWidget& window);
-
 } // namespace velmora

@@ -1,7 +1,7 @@
 #include "app/ui/TfrmTitlepage.h"
 
-#include "app/ui/ScreenNames.h"
-#include "app/ui/Shell.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/Shell.h"
 #include "tax/TaxTables2004.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #include "entry/ui/TfrmEntitlements.h"
 
 #include "Workspace.h"
-#include "app/ui/PlanHistory.h"
-#include "app/ui/ScreenNames.h"
-#include "app/ui/Shell.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "history/ui/PlanHistory.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/Shell.h"
+#include "grid/ui/StringGrid.h"
 #include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
 

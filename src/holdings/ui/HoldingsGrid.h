@@ -4,9 +4,9 @@
 // with the same column layout, in a font small enough for every title line to
 // fit its column and its row; and the cells' masks, texts and edits.
 
-#include "app/ui/PlanText.h"
-#include "app/ui/widgets/FontFit.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "screens/ui/PlanText.h"
+#include "screens/ui/FontFit.h"
+#include "grid/ui/StringGrid.h"
 #include "holdings/HoldingsColumn.h"
 #include "plan/PlanData.h"
 

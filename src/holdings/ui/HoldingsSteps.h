@@ -3,8 +3,8 @@
 // edit, each deleted row, each check that corrects the table when it loses the
 // focus, and the debt screen's clearing of rows without a name.
 
-#include "app/ui/PlanHistory.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "history/ui/PlanHistory.h"
+#include "grid/ui/StringGrid.h"
 #include "plan/PlanEdit.h"
 
 #include <QString>

@@ -3,8 +3,8 @@
 // Each one corrects the table and its grid, with a warning for every row that
 // it corrects.
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "screens/ui/Dialogs.h"
+#include "grid/ui/StringGrid.h"
 #include "holdings/HoldingsColumn.h"
 #include "plan/PlanData.h"
 

@@ -1,8 +1,8 @@
 #include "holdings/ui/HoldingsTableLayout.h"
 
-#include "app/ui/ScreenNames.h"
-#include "app/ui/ScreenWindow.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/ScreenWindow.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

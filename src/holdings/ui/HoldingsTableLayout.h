@@ -4,7 +4,7 @@
 // label, and the buttons btnDeleteLine "Delete Line" and btnReturnToMiscInput
 // "Done".
 
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 #include "holdings/HoldingsColumn.h"
 #include "holdings/ui/HoldingsGrid.h"
 

@@ -1,7 +1,7 @@
 #include "results/ui/ChartData.h"
 
 #include "Workspace.h"
-#include "app/ui/PlanText.h"
+#include "screens/ui/PlanText.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"
 #include "results/ui/ReportNumbers.h"
@@ -25,7 +25,7 @@ int ChartData::HoldingCount() const {
 }
 
 ChartData ChartDataFrom(const Workspace& ws) {
-    const ResultBoxes& boxes = ws.results.boxes;
+    const ResultBoxTexts& boxes = ws.results.boxes;
     ChartData data;
     const QLocale locale = report::Locale();
     data.TotalText = report::AmountText(boxes.editTotalInvestments, locale);

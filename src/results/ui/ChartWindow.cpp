@@ -1,7 +1,7 @@
 #include "results/ui/ChartWindow.h"
 
 #include "Workspace.h"
-#include "app/ui/StandardKeys.h"
+#include "screens/ui/CloseKeys.h"
 #include "results/ui/ChartPainter.h"
 
 #include <QEvent>

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class QPagedPaintDevice;
+class QPrinter;
 class QWidget;
 
 namespace velmora {
@@ -19,9 +19,8 @@ public:
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                  const QString& filter, const QString& suffix) = 0;
 
-    // Lets the user choose and set up the printer (one that print support made,
-    // a QPrinter); false when the user cancelled.
-    virtual bool SetUpPrinter(QWidget* parent, QPagedPaintDevice& printer) = 0;
+    // Lets the user choose and set up the printer; false when the user cancelled.
+    virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 } // namespace velmora

@@ -2,7 +2,8 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include "results/ui/PrintSupport.h"
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace velmora {
 
@@ -23,8 +24,10 @@ QString QtExportDialogs::SaveFileName(QWidget* parent, const QString& caption,
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtExportDialogs::SetUpPrinter(QWidget* parent, QPagedPaintDevice& printer) {
-    return PrintSupport::SetUpPrinter(parent, printer, QStringLiteral("Print Report"));
+bool QtExportDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace velmora

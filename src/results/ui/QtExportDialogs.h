@@ -5,12 +5,12 @@
 
 namespace velmora {
 
-// The real dialogs: QFileDialog, and QPrintDialog through print support.
+// The real dialogs: QFileDialog and QPrintDialog.
 class QtExportDialogs : public ExportDialogs {
 public:
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                          const QString& filter, const QString& suffix) override;
-    bool SetUpPrinter(QWidget* parent, QPagedPaintDevice& printer) override;
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 } // namespace velmora

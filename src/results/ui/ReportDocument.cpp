@@ -1,7 +1,7 @@
 #include "results/ui/ReportDocument.h"
 
 #include "Workspace.h"
-#include "app/ui/PlanText.h"
+#include "screens/ui/PlanText.h"
 #include "plan/NumberText.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
@@ -57,11 +57,11 @@ QString Text(std::string_view utf8) {
 }
 
 // The label of a box and its figure: an amount, or a rate.
-std::pair<QString, QString> AmountPair(const ResultBoxes& boxes, ResultBox box) {
+std::pair<QString, QString> AmountPair(const ResultBoxTexts& boxes, ResultBox box) {
     return {Text(BoxLabel(box)), report::AmountText(BoxText(boxes, box))};
 }
 
-std::pair<QString, QString> RatePair(const ResultBoxes& boxes, ResultBox box) {
+std::pair<QString, QString> RatePair(const ResultBoxTexts& boxes, ResultBox box) {
     return {Text(BoxLabel(box)), report::RateText(BoxText(boxes, box))};
 }
 
@@ -183,7 +183,7 @@ void Layout::PaintPairs(QPainter& painter, const QRectF& box, const QString& tit
 
 void Layout::AddFigures() {
     const PlanData& plan = ws_.plan;
-    const ResultBoxes& boxes = ws_.results.boxes;
+    const ResultBoxTexts& boxes = ws_.results.boxes;
     const bool married = FilingStatusOf(plan.Married) == FilingStatus::Married;
     const QString ages = married ? Text(IntText(plan.AgeSelf)) + QStringLiteral(" (self), ") +
                                        Text(IntText(plan.AgeSpouse)) + QStringLiteral(" (spouse)")

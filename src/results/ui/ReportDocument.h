@@ -7,8 +7,7 @@
 // The figures read as in a report, in the user's locale (ReportNumbers.h):
 // amounts with thousands separators, ERR values with two decimals.
 //
-// The same painting serves a PDF file (QPdfWriter) and a printer (QPrinter,
-// made by print support).
+// The same painting serves a PDF file (QPdfWriter) and a printer (QPrinter).
 // Long holding lists and the ERR chart continue on further pages, their
 // headings repeated.
 

@@ -1,10 +1,9 @@
 #include "results/ui/ResultsExport.h"
 
-#include "app/ui/Dialogs.h"
+#include "screens/ui/Dialogs.h"
 #include "plan/AtomicReplace.h"
 #include "results/ResultsCsv.h"
 #include "results/ui/ChartWindow.h"
-#include "results/ui/PrintSupport.h"
 #include "results/ui/ReportDocument.h"
 
 #include <QBuffer>
@@ -14,6 +13,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QWidget>
 #include <cstring>
 
@@ -75,17 +75,13 @@ void ResultsExport::SaveReportPdf() {
 }
 
 void ResultsExport::PrintReport() {
-    QString error;
-    const std::unique_ptr<QPagedPaintDevice> printer =
-        PrintSupport::NewPrinter(kReportTitle, QStringLiteral("Velmora"), error);
-    if (!printer) {
-        dialogs_.Error(QStringLiteral("Could not print the report: %1").arg(error));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kReportTitle);
+    printer.setCreator(QStringLiteral("Velmora"));
+    if (!exportDialogs_->SetUpPrinter(&resultsScreen_, printer)) {
         return;
     }
-    if (!exportDialogs_->SetUpPrinter(&resultsScreen_, *printer)) {
-        return;
-    }
-    if (!ReportDocument(workspace_, QDate::currentDate()).Paint(*printer)) {
+    if (!ReportDocument(workspace_, QDate::currentDate()).Paint(printer)) {
         dialogs_.Error(QStringLiteral("Could not print the report"));
     }
 }

@@ -7,7 +7,7 @@
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 #include "plan/PosixFileSystem.h"
 
 #include <QFileInfo>

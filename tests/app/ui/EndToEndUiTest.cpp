@@ -10,7 +10,7 @@
 #include "Workspace.h"
 #include "app/ui/Application.h"
 #include "app/ui/PlanStore.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 #include "plan/PlanFile.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"

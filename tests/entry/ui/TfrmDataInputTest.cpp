@@ -7,9 +7,9 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "app/ui/widgets/CellHint.h"
-#include "app/ui/PlanHistory.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/CellHint.h"
+#include "history/ui/PlanHistory.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QAction>
 #include <QLabel>

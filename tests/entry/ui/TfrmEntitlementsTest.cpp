@@ -7,8 +7,8 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "app/ui/PlanHistory.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "history/ui/PlanHistory.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QLabel>
 #include <QPushButton>

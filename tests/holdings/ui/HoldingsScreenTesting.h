@@ -4,7 +4,7 @@
 // columns all in view.
 
 #include "UiTestSupport.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QFontMetrics>
 #include <QStyle>

@@ -6,8 +6,8 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
-#include "app/ui/widgets/CellHint.h"
-#include "app/ui/PlanHistory.h"
+#include "grid/ui/CellHint.h"
+#include "history/ui/PlanHistory.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -6,7 +6,7 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
-#include "app/ui/PlanHistory.h"
+#include "history/ui/PlanHistory.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -6,7 +6,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -32,9 +31,9 @@ public:
         asked.push_back({caption, suggested, filter, suffix});
         return answer;
     }
-    bool SetUpPrinter(QWidget*, QPagedPaintDevice& printer) override {
+    bool SetUpPrinter(QWidget*, QPrinter& printer) override {
         ++printerDialogs;
-        return setUpPrinter ? setUpPrinter(static_cast<QPrinter&>(printer)) : false;
+        return setUpPrinter ? setUpPrinter(printer) : false;
     }
 
     QString answer; // empty: the user cancels

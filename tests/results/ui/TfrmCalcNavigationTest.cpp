@@ -6,7 +6,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QAction>
 #include <QLineEdit>

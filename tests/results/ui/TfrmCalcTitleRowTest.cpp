@@ -4,8 +4,8 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "app/ui/PlanHistory.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "history/ui/PlanHistory.h"
+#include "grid/ui/StringGrid.h"
 #include "results/ui/TfrmCalc.h"
 
 #include <QImage>

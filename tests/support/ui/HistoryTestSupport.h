@@ -7,7 +7,7 @@
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
 #include "app/ui/PlanStore.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 #include "plan/PlanFile.h"
 #include "plan/PlanWriter.h"
 

@@ -2,7 +2,7 @@
 // A shell for screen tests: records where a screen asked to go and which
 // shared commands it used, without any other screen behind it.
 
-#include "app/ui/Shell.h"
+#include "screens/ui/Shell.h"
 
 #include <vector>
 

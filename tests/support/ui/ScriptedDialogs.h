@@ -3,7 +3,7 @@
 // the test did not expect fails the running test, and so does an expected box
 // that never came.
 
-#include "app/ui/Dialogs.h"
+#include "screens/ui/Dialogs.h"
 
 #include <QString>
 #include <deque>

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers for driving real widgets in the screen tests.
 
-#include "app/ui/widgets/StringGrid.h"
+#include "grid/ui/StringGrid.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "holdings/equity/ui/TfrmEquity.h"
 
 #include "Workspace.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/Shell.h"
-#include "app/ui/widgets/StringGrid.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/Shell.h"
+#include "grid/ui/StringGrid.h"
 #include "holdings/DeleteHoldingRow.h"
 #include "holdings/HoldingsColumn.h"
 #include "holdings/equity/EquityReturns.h"

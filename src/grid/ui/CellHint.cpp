@@ -1,0 +1,55 @@
+#include "grid/ui/CellHint.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QToolTip>
+
+namespace velmora::CellHint {
+
+namespace {
+
+constexpr int kShownMilliseconds = 5000;
+
+QLabel* Make(QWidget& editor) {
+    // A window of its own, so that it may reach over the grid's edge.
+    auto* label = new QLabel(&editor, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
+    label->setObjectName(QStringLiteral("CellHint"));
+    label->setAttribute(Qt::WA_ShowWithoutActivating);
+    label->setPalette(QToolTip::palette());
+    label->setFont(QToolTip::font());
+    label->setForegroundRole(QPalette::ToolTipText);
+    label->setBackgroundRole(QPalette::ToolTipBase);
+    label->setAutoFillBackground(true);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setMargin(3);
+    auto* timer = new QTimer(label);
+    timer->setObjectName(QStringLiteral("CellHintTimer"));
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, label, &QWidget::hide);
+    return label;
+}
+
+} // namespace
+
+void Show(QWidget& editor, const QString& text) {
+    if (text.isEmpty()) {
+        return;
+    }
+    QLabel* label = Of(editor);
+    if (label == nullptr) {
+        label = Make(editor);
+    }
+    label->setText(text);
+    label->setAccessibleName(text);
+    label->adjustSize();
+    label->move(editor.mapToGlobal(QPoint(0, editor.height())));
+    label->show();
+    label->raise();
+    label->findChild<QTimer*>(QStringLiteral("CellHintTimer"))->start(kShownMilliseconds);
+}
+
+QLabel* Of(const QWidget& editor) {
+    return editor.findChild<QLabel*>(QStringLiteral("CellHint"), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace velmora::CellHint

@@ -1,0 +1,175 @@
+#include "grid/ui/GridModel.h"
+
+#include <QBrush>
+#include <QPalette>
+#include <QWidget>
+#include <algorithm>
+
+namespace velmora {
+
+GridModel::GridModel(const QWidget& view, QObject* parent)
+    : QAbstractTableModel(parent), view_(view) {}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    const int col = index.column();
+    const int row = index.row();
+    if (!Inside(col, row)) {
+        return QVariant();
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return texts_[At(col, row)];
+    case Qt::ToolTipRole:
+        return tips_.empty() || tips_[At(col, row)].isEmpty() ? QVariant()
+                                                              : QVariant(tips_[At(col, row)]);
+    case Qt::BackgroundRole:
+        // Title cells are shaded; their text keeps the normal colour.
+        return IsTitle(col, row) ? QVariant(view_.palette().brush(QPalette::Button)) : QVariant();
+    case Qt::ForegroundRole:
+        return IsTitle(col, row) ? QVariant(view_.palette().brush(QPalette::ButtonText))
+                                 : QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !Inside(index.column(), index.row())) {
+        return false;
+    }
+    SetText(index.column(), index.row(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    const int col = index.column();
+    const int row = index.row();
+    if (!Inside(col, row) || IsTitle(col, row)) {
+        // Title cells can neither be edited nor become the current cell.
+        return Qt::NoItemFlags;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable_) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+std::vector<QString> GridModel::Reshaped(std::vector<QString>& cells, int cols, int rows) const {
+    std::vector<QString> shaped(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
+    for (int row = 0; row < std::min(rows, rows_); ++row) {
+        for (int col = 0; col < std::min(cols, cols_); ++col) {
+            shaped[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) +
+                   static_cast<std::size_t>(col)] = std::move(cells[At(col, row)]);
+        }
+    }
+    return shaped;
+}
+
+void GridModel::Relayout(int cols, int rows) {
+    texts_ = Reshaped(texts_, cols, rows);
+    if (!tips_.empty()) {
+        tips_ = Reshaped(tips_, cols, rows);
+    }
+    cols_ = cols;
+    rows_ = rows;
+}
+
+void GridModel::Resize(int cols, int rows) {
+    cols = std::max(cols, 0);
+    rows = std::max(rows, 0);
+    // Rows and columns come and go one side at a time, as the views expect.
+    if (rows < rows_) {
+        beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+        Relayout(cols_, rows);
+        endRemoveRows();
+    }
+    if (cols < cols_) {
+        beginRemoveColumns(QModelIndex(), cols, cols_ - 1);
+        Relayout(cols, rows_);
+        endRemoveColumns();
+    }
+    if (cols > cols_) {
+        beginInsertColumns(QModelIndex(), cols_, cols - 1);
+        Relayout(cols, rows_);
+        endInsertColumns();
+    }
+    if (rows > rows_) {
+        beginInsertRows(QModelIndex(), rows_, rows - 1);
+        Relayout(cols_, rows);
+        endInsertRows();
+    }
+}
+
+void GridModel::SetFixed(int rows, int cols) {
+    if (rows == fixedRows_ && cols == fixedCols_) {
+        return;
+    }
+    const int changedRows = std::min(std::max(rows, fixedRows_), rows_);
+    const int changedCols = std::min(std::max(cols, fixedCols_), cols_);
+    fixedRows_ = rows;
+    fixedCols_ = cols;
+    if (rows_ > 0 && cols_ > 0) {
+        // Only the cells that were or are now titles look different.
+        if (changedRows > 0) {
+            emit dataChanged(index(0, 0), index(changedRows - 1, cols_ - 1));
+        }
+        if (changedCols > 0) {
+            emit dataChanged(index(0, 0), index(rows_ - 1, changedCols - 1));
+        }
+    }
+}
+
+void GridModel::SetEditable(bool editable) {
+    editable_ = editable; // flags are asked for afresh at each use
+}
+
+QString GridModel::Text(int col, int row) const {
+    return Inside(col, row) ? texts_[At(col, row)] : QString();
+}
+
+void GridModel::SetText(int col, int row, const QString& text) {
+    if (!Inside(col, row)) {
+        return;
+    }
+    QString& cell = texts_[At(col, row)];
+    if (cell == text) {
+        return;
+    }
+    cell = text;
+    Changed(col, row, Qt::DisplayRole);
+}
+
+void GridModel::SetTip(int col, int row, const QString& tip) {
+    if (!Inside(col, row) || (tips_.empty() && tip.isEmpty())) {
+        return;
+    }
+    if (tips_.empty()) {
+        tips_.resize(texts_.size());
+    }
+    QString& cell = tips_[At(col, row)];
+    if (cell != tip) {
+        cell = tip;
+        Changed(col, row, Qt::ToolTipRole);
+    }
+}
+
+void GridModel::Changed(int col, int row, int role) {
+    const QModelIndex cell = index(row, col);
+    if (role == Qt::DisplayRole) {
+        emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    } else {
+        emit dataChanged(cell, cell, {role});
+    }
+}
+
+} // namespace velmora

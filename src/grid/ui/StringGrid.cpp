@@ -1,0 +1,423 @@
+#include "grid/ui/StringGrid.h"
+
+#include "grid/EditMask.h"
+#include "grid/ui/ErrorBox.h"
+#include "grid/ui/CellDelegate.h"
+#include "grid/ui/CellHint.h"
+#include "grid/ui/FrozenTitleRows.h"
+#include "grid/ui/GridModel.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace velmora {
+
+StringGrid::StringGrid(ErrorBox& errors, QWidget* parent)
+    : QTableView(parent), errors_(errors), model_(new GridModel(*this, this)),
+      delegate_(new CellDelegate(*this)) {
+    setModel(model_);
+    setItemDelegate(delegate_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetDefaultRowHeight(20);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& /*previous*/) {
+                if (current.isValid() && selectCell_) {
+                    selectCell_(current.column(), current.row());
+                }
+            });
+    connect(qApp, &QApplication::focusChanged, this, &StringGrid::FocusChanged);
+}
+
+StringGrid::~StringGrid() {
+    // The grid's parts go after this body: none of them, and no change of the
+    // focus that their going causes, may still call into the grid.
+    disconnect(qApp, nullptr, this, nullptr);
+    for (QLineEdit* editor : viewport()->findChildren<QLineEdit*>()) {
+        disconnect(editor, nullptr, this, nullptr);
+    }
+    qApp->removeEventFilter(this);
+    delete frozenRows_; // it watches this grid, which must still be whole
+}
+
+int StringGrid::ColCount() const {
+    return model_->columnCount();
+}
+
+int StringGrid::RowCount() const {
+    return model_->rowCount();
+}
+
+void StringGrid::SetSize(int cols, int rows) {
+    model_->Resize(cols, rows);
+}
+
+void StringGrid::SetFixedRows(int count) {
+    fixedRows_ = count;
+    model_->SetFixed(fixedRows_, fixedCols_);
+    if (frozenRows_ != nullptr) {
+        frozenRows_->SetRows(count);
+    } else if (count > 0) {
+        // Most grids with title rows never scroll; they never need the second view.
+        connect(verticalScrollBar(), &QScrollBar::rangeChanged, this,
+                &StringGrid::FreezeTitleRowsWhenScrolling, Qt::UniqueConnection);
+        FreezeTitleRowsWhenScrolling();
+    }
+}
+
+void StringGrid::FreezeTitleRowsWhenScrolling() {
+    if (frozenRows_ != nullptr || fixedRows_ == 0 || verticalScrollBar()->maximum() == 0) {
+        return;
+    }
+    disconnect(verticalScrollBar(), &QScrollBar::rangeChanged, this,
+               &StringGrid::FreezeTitleRowsWhenScrolling);
+    frozenRows_ = new FrozenTitleRows(*this);
+    frozenRows_->SetRows(fixedRows_);
+}
+
+void StringGrid::SetFixedCols(int count) {
+    fixedCols_ = count;
+    model_->SetFixed(fixedRows_, fixedCols_);
+}
+
+void StringGrid::SetColWidths(std::initializer_list<int> widths) {
+    int col = 0;
+    for (int width : widths) {
+        setColumnWidth(col++, width);
+    }
+}
+
+void StringGrid::SetDefaultRowHeight(int height) {
+    verticalHeader()->setDefaultSectionSize(height);
+    for (int row = 0; row < RowCount(); ++row) {
+        if (rowHeight(row) != height) {
+            setRowHeight(row, height);
+        }
+    }
+}
+
+void StringGrid::SizeToCells() {
+    int width = 2 * frameWidth();
+    for (int col = 0; col < ColCount(); ++col) {
+        width += isColumnHidden(col) ? 0 : columnWidth(col);
+    }
+    int height = 2 * frameWidth();
+    for (int row = 0; row < RowCount(); ++row) {
+        height += isRowHidden(row) ? 0 : rowHeight(row);
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFixedSize(width, height);
+}
+
+void StringGrid::SetEditable(bool editable) {
+    editable_ = editable;
+    if (!editable && editor_ != nullptr) {
+        CancelEditing();
+    }
+    model_->SetEditable(editable);
+}
+
+QString StringGrid::Cells(int col, int row) const {
+    return model_->Text(col, row);
+}
+
+void StringGrid::SetCells(int col, int row, const QString& text) {
+    // An open editor of this cell follows (CellDelegate::setEditorData).
+    model_->SetText(col, row, text);
+    if (editor_ != nullptr && col == editCol_ && row == editRow_) {
+        settledText_ = text; // the program's own text may be left as it is
+    }
+}
+
+void StringGrid::SetCellTip(int col, int row, const QString& tip) {
+    model_->SetTip(col, row, tip);
+}
+
+void StringGrid::SetCurrentCell(int col, int row) {
+    setCurrentIndex(model_->index(row, col));
+}
+
+QModelIndex StringGrid::NeighbourCell(bool next) const {
+    const int cols = ColCount();
+    const int rows = RowCount();
+    int col = Col();
+    int row = Row();
+    if (col < 0 || row < 0) {
+        return QModelIndex();
+    }
+    while (true) {
+        if (next) {
+            if (++col >= cols) {
+                col = 0;
+                if (++row >= rows) {
+                    return QModelIndex();
+                }
+            }
+        } else {
+            if (--col < 0) {
+                col = cols - 1;
+                if (--row < 0) {
+                    return QModelIndex();
+                }
+            }
+        }
+        if (!IsTitle(col, row) && !isColumnHidden(col) && !isRowHidden(row)) {
+            return model_->index(row, col);
+        }
+    }
+}
+
+bool StringGrid::focusNextPrevChild(bool next) {
+    if (tabKeyNavigation() && hasFocus()) {
+        const QModelIndex target = NeighbourCell(next);
+        if (target.isValid()) {
+            setCurrentIndex(target);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+bool StringGrid::Contains(const QWidget* widget) const {
+    return widget != nullptr && (widget == this || isAncestorOf(widget));
+}
+
+void StringGrid::FocusChanged(QWidget* old, QWidget* now) {
+    if (exit_ && Contains(old) && now != nullptr && !Contains(now) && now->window() == window()) {
+        const Qt::MouseButtons held = QGuiApplication::mouseButtons();
+        exit_();
+        // A mouse press moves the focus before it reaches the pressed control. When
+        // the boxes of the exit handler took the release, the press gets its
+        // release after all (GiveReleaseAfterExit): a button pressed to leave the
+        // grid clicks once the boxes are closed instead of staying down.
+        const Qt::MouseButtons released = held & ~QGuiApplication::mouseButtons();
+        if (released != Qt::NoButton) {
+            releaseTakenByExit_ = released;
+            qApp->installEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                releaseTakenByExit_ = Qt::NoButton;
+                StopWatchingApplication();
+            });
+        }
+    }
+}
+
+void StringGrid::StopWatchingApplication() {
+    if (editor_ == nullptr && releaseTakenByExit_ == Qt::NoButton) {
+        qApp->removeEventFilter(this);
+    }
+}
+
+void StringGrid::GiveReleaseAfterExit(QWidget& pressed, const QMouseEvent& press) {
+    const Qt::MouseButton button = press.button();
+    if (!(releaseTakenByExit_ & button)) {
+        return;
+    }
+    releaseTakenByExit_ = Qt::NoButton;
+    const QPointF position = press.position();
+    const QPointF global = press.globalPosition();
+    QPointer<QWidget> target(&pressed);
+    // Queued: the press itself is still on its way to the control.
+    QTimer::singleShot(0, &pressed, [target, position, global, button] {
+        if (target != nullptr) {
+            QMouseEvent release(QEvent::MouseButtonRelease, position, global, button, Qt::NoButton,
+                                Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &release);
+        }
+    });
+}
+
+QString StringGrid::EditMaskFor(int col, int row) const {
+    return getEditMask_ ? getEditMask_(col, row) : QString();
+}
+
+void StringGrid::EditorOpened(QLineEdit* editor, int col, int row) {
+    editor_ = editor;
+    editCol_ = col;
+    editRow_ = row;
+    originalText_ = Cells(col, row);
+    settledText_ = originalText_;
+    editMask_ = EditMaskFor(col, row);
+    // Watch presses elsewhere in the window: a cell that may not be left must
+    // keep them from moving the focus or clicking a button.
+    qApp->installEventFilter(this);
+    connect(editor, &QObject::destroyed, this, [this] { StopWatchingApplication(); });
+    openEditor_ = editor;
+    emit EditStarted(col, row);
+}
+
+void StringGrid::EditorTextEdited(const QString& text) {
+    const int col = editCol_;
+    const int row = editRow_;
+    model_->SetText(col, row, text);
+    if (setEditText_) {
+        setEditText_(col, row, text);
+    }
+    emit EditTextSet(col, row);
+}
+
+bool StringGrid::MayLeaveEditor() {
+    if (editor_ == nullptr) {
+        return true;
+    }
+    const QString text = editor_->text();
+    const EditMask mask(editMask_.toStdString());
+    if (text == originalText_ || text == settledText_ || mask.IsComplete(text.toStdU32String())) {
+        return true;
+    }
+    // A mouse press gives the focus before it reaches the pressed widget:
+    // remember where the focus went, so that the press is refused silently.
+    // Forgotten only after the box: the box's own event loop runs while the
+    // press is still on its way.
+    refusedFocus_ = QApplication::focusWidget();
+    QApplication::beep();
+    errors_.Error(QString::fromLatin1(kInvalidInput));
+    QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
+    if (editor_ != nullptr) {
+        editor_->setFocus(Qt::OtherFocusReason);
+        CellHint::Show(*editor_, QString::fromStdString(mask.Hint(text.toStdU32String())));
+    }
+    return false;
+}
+
+bool StringGrid::TookRefusedFocus(const QWidget* pressed) const {
+    if (refusedFocus_ == nullptr || refusedFocus_ == editor_) {
+        return false;
+    }
+    for (const QWidget* w = pressed; w != nullptr; w = w->parentWidget()) {
+        if (w == refusedFocus_ || w->focusProxy() == refusedFocus_) {
+            return true;
+        }
+        if (w->isWindow()) {
+            break;
+        }
+    }
+    return false;
+}
+
+bool StringGrid::LeaveEditor() {
+    if (!MayLeaveEditor()) {
+        return false;
+    }
+    FinishEditing();
+    return true;
+}
+
+void StringGrid::FinishEditing() {
+    if (editor_ == nullptr) {
+        return;
+    }
+    QLineEdit* editor = editor_;
+    editor_ = nullptr;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void StringGrid::CancelEditing() {
+    if (editor_ == nullptr) {
+        return;
+    }
+    QLineEdit* editor = editor_;
+    const bool changed = editor->text() != originalText_;
+    editor->setText(originalText_);
+    if (changed) {
+        model_->SetText(editCol_, editRow_, originalText_);
+        if (setEditText_) {
+            setEditText_(editCol_, editRow_, originalText_);
+        }
+        emit EditTextSet(editCol_, editRow_);
+    }
+    editor_ = nullptr;
+    closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
+void StringGrid::TabFromEditor(bool next) {
+    FinishEditing();
+    setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    focusNextPrevChild(next);
+}
+
+bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (releaseTakenByExit_ != Qt::NoButton && event->type() == QEvent::MouseButtonPress) {
+        if (auto* widget = qobject_cast<QWidget*>(watched)) {
+            GiveReleaseAfterExit(*widget, *static_cast<QMouseEvent*>(event));
+        }
+    }
+    if (editor_ != nullptr && (event->type() == QEvent::MouseButtonPress ||
+                               event->type() == QEvent::MouseButtonDblClick)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const bool elsewhere = widget != nullptr && widget->window() == window() &&
+                               widget != editor_ && !editor_->isAncestorOf(widget) &&
+                               (!Contains(widget) || widget == viewport()) &&
+                               qobject_cast<QMenuBar*>(widget) == nullptr;
+        if (elsewhere && TookRefusedFocus(widget)) {
+            return true; // already refused when the press moved the focus
+        }
+        if (elsewhere && !MayLeaveEditor()) {
+            return true; // the press goes nowhere
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor == editor_) {
+        editor_ = nullptr;
+    }
+    const bool open = editor != nullptr && editor == openEditor_;
+    QTableView::closeEditor(editor, hint);
+    if (open) {
+        openEditor_ = nullptr;
+        emit EditEnded(editCol_, editRow_);
+    }
+}
+
+bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A click on the selected cell edits it. Qt would wait a double click's
+    // time before opening that editor and drop every key typed meanwhile, so the
+    // editor opens at once, as for a double click.
+    if (trigger == SelectedClicked) {
+        return QTableView::edit(index, DoubleClicked, nullptr);
+    }
+    return QTableView::edit(index, trigger, event);
+}
+
+void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableView::scrollTo(index, hint);
+    // A row scrolled up under the title rows comes down to just below them.
+    if (frozenRows_ == nullptr || frozenRows_->isHidden() || index.row() < fixedRows_) {
+        return;
+    }
+    QScrollBar* bar = verticalScrollBar();
+    while (bar->value() > bar->minimum() &&
+           rowViewportPosition(index.row()) < frozenRows_->height()) {
+        bar->setValue(bar->value() - 1);
+    }
+}
+
+void StringGrid::hideEvent(QHideEvent* event) {
+    // A screen that is left keeps what was typed; the editor closes.
+    FinishEditing();
+    QTableView::hideEvent(event);
+}
+
+} // namespace velmora

@@ -1,0 +1,168 @@
+#pragma once
+// A grid of text cells: optional fixed title rows and columns, fixed column
+// widths, in-place editing through a line edit that applies each cell's edit
+// mask, and the events the screens handle:
+//   get edit mask (col, row)      -> the mask for the cell that starts editing
+//   set edit text (col, row, text) on every change of the edited text
+//   select cell (col, row)        when a cell becomes the current one
+//   exit                          when the focus leaves the grid for another
+//                                 control of the same window
+// A key typed into the current cell, F2, a double click or a click on the
+// current cell opens its editor at once.
+// Tab moves to the next cell and, from the last cell, on to the next control.
+// Escape restores the text the cell had when editing began. A key that the
+// mask refuses beeps and shows under the cell what it takes ("Whole numbers
+// only"). A changed cell whose text does not fill its mask cannot be left: the
+// grid beeps, shows "Invalid input value.  Use escape key to abandon changes"
+// in an error box, keeps the focus in the cell and shows under it the form it
+// takes ("3 digits, for example 065"). A text that the program set into the
+// cell while it was edited may be left as it is.
+// Cells are addressed (column, row) from 0, title cells included. The grid is a
+// view of a GridModel that keeps the cells' texts; what a cell is (title or
+// not, editable or not) follows from its place, so a long grid costs little
+// more to make than a short one.
+// Beside the handlers, the grid signals when a cell's editor opens, when the
+// edited text was handed to the set-edit-text handler, and when the editor
+// closes (after Return, Tab, Escape, a click elsewhere or hiding the grid).
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QString>
+#include <QTableView>
+#include <functional>
+#include <initializer_list>
+
+namespace velmora {
+
+class ErrorBox;
+class CellDelegate;
+class FrozenTitleRows;
+class GridModel;
+
+class StringGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    using GetEditMaskHandler = std::function<QString(int col, int row)>;
+    using SetEditTextHandler = std::function<void(int col, int row, const QString& text)>;
+    using SelectCellHandler = std::function<void(int col, int row)>;
+    using ExitHandler = std::function<void()>;
+
+    static constexpr const char* kInvalidInput =
+        "Invalid input value.  Use escape key to abandon changes";
+
+    explicit StringGrid(ErrorBox& errors, QWidget* parent = nullptr);
+    ~StringGrid() override;
+
+    void SetSize(int cols, int rows);
+    int ColCount() const;
+    int RowCount() const;
+    // Title rows at the top and title columns at the left: shown shaded, never
+    // edited or selected. The title rows stay in view while the rows below scroll
+    // (through a second view of them, made once the grid first can scroll).
+    void SetFixedRows(int count);
+    void SetFixedCols(int count);
+    int FixedRows() const { return fixedRows_; }
+    int FixedCols() const { return fixedCols_; }
+    void SetColWidth(int col, int width) { setColumnWidth(col, width); }
+    void SetColWidths(std::initializer_list<int> widths);
+    void SetDefaultRowHeight(int height);
+    // Makes the grid exactly as large as its visible cells, without scroll bars.
+    void SizeToCells();
+    // Whether the user may edit the cells that are not titles.
+    void SetEditable(bool editable);
+    bool IsEditable() const { return editable_; }
+
+    // The text of a cell; "" outside the grid.
+    QString Cells(int col, int row) const;
+    // Sets a cell's text (also in the open editor of that cell) without
+    // calling the set-edit-text handler.
+    void SetCells(int col, int row, const QString& text);
+    // The tip shown over a cell; "" for none.
+    void SetCellTip(int col, int row, const QString& tip);
+
+    int Col() const { return currentIndex().column(); }
+    int Row() const { return currentIndex().row(); }
+    void SetCurrentCell(int col, int row);
+
+    // The editor of the cell being edited, or null.
+    QLineEdit* Editor() const { return editor_; }
+    bool IsEditing() const { return editor_ != nullptr; }
+    // Leaves the cell being edited as a key that moves on would (the mask is
+    // checked and a refusal shown); false when the cell may not be left yet.
+    bool LeaveEditor();
+
+    // The mask the cell is edited with, as the get-edit-mask handler gives it.
+    QString EditMaskFor(int col, int row) const;
+
+    void OnGetEditMask(GetEditMaskHandler handler) { getEditMask_ = std::move(handler); }
+    void OnSetEditText(SetEditTextHandler handler) { setEditText_ = std::move(handler); }
+    void OnSelectCell(SelectCellHandler handler) { selectCell_ = std::move(handler); }
+    void OnExit(ExitHandler handler) { exit_ = std::move(handler); }
+
+    // Also keeps the row out from under the title rows.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+signals:
+    void EditStarted(int col, int row);
+    void EditTextSet(int col, int row);
+    void EditEnded(int col, int row);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
+private:
+    friend class CellDelegate;
+
+    bool IsTitle(int col, int row) const { return row < fixedRows_ || col < fixedCols_; }
+    // Makes the second view of the title rows once the grid can scroll.
+    void FreezeTitleRowsWhenScrolling();
+    QModelIndex NeighbourCell(bool next) const;
+    void FocusChanged(QWidget* old, QWidget* now);
+    void StopWatchingApplication();
+    void GiveReleaseAfterExit(QWidget& pressed, const QMouseEvent& press);
+    bool Contains(const QWidget* widget) const;
+
+    // Editing, driven by the delegate.
+    void EditorOpened(QLineEdit* editor, int col, int row);
+    void EditorTextEdited(const QString& text);
+    // Whether the edited cell may be left; if not, refuses with the error box
+    // and keeps the focus in the editor.
+    bool MayLeaveEditor();
+    bool TookRefusedFocus(const QWidget* pressed) const;
+    void FinishEditing();
+    void CancelEditing();
+    void TabFromEditor(bool next);
+
+    ErrorBox& errors_;
+    GridModel* model_;
+    CellDelegate* delegate_;
+    FrozenTitleRows* frozenRows_ = nullptr; // made when a grid with title rows first scrolls
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
+    bool editable_ = true;
+
+    QPointer<QLineEdit> editor_;
+    QPointer<QLineEdit> openEditor_; // from EditStarted to EditEnded
+    int editCol_ = -1;
+    int editRow_ = -1;
+    QString originalText_;
+    // A text that the cell may be left with although it does not fill the
+    // mask: the text it had when editing began, or the last one the program set.
+    QString settledText_;
+    QString editMask_;
+    QPointer<QWidget> refusedFocus_;
+    Qt::MouseButtons releaseTakenByExit_ = Qt::NoButton;
+
+    GetEditMaskHandler getEditMask_;
+    SetEditTextHandler setEditText_;
+    SelectCellHandler selectCell_;
+    ExitHandler exit_;
+};
+
+} // namespace velmora

@@ -1,0 +1,450 @@
+// The grid of text cells, driven through the real widget with key clicks.
+
+#include "grid/ui/StringGrid.h"
+
+#include "ScriptedDialogs.h"
+#include "UiTestSupport.h"
+#include "screens/ui/QtDialogs.h"
+#include "grid/ui/CellHint.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+using test::BoxKind;
+using test::PressKey;
+using test::TypeKeys;
+
+const QString kInvalidInput = "Invalid input value.  Use escape key to abandon changes";
+
+struct Edit {
+    int col;
+    int row;
+    QString text;
+    bool operator==(const Edit& other) const {
+        return col == other.col && row == other.row && text == other.text;
+    }
+};
+
+void PrintTo(const Edit& edit, std::ostream* os) {
+    *os << "(" << edit.col << "," << edit.row << ",\"" << edit.text.toStdString() << "\")";
+}
+
+// A window with a 3 x 3 grid (mask "00" in column 0, ">L" in column 1, none in
+// column 2) above a button, recording the grid's events.
+class StringGridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = new StringGrid(dialogs, &window);
+        grid->setObjectName("StringGridTest");
+        grid->SetSize(3, 3);
+        grid->SetColWidths({60, 60, 60});
+        button = new QPushButton("Done", &window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(grid);
+        layout->addWidget(button);
+        grid->OnGetEditMask([](int col, int) {
+            return col == 0 ? QString("00") : col == 1 ? QString(">L") : QString();
+        });
+        grid->OnSetEditText([this](int col, int row, const QString& text) {
+            edits.push_back({col, row, text});
+        });
+        grid->OnSelectCell([this](int col, int row) { selected.push_back({col, row, {}}); });
+        grid->OnExit([this] { ++exits; });
+        QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
+        ASSERT_TRUE(test::ShowAndActivate(window));
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+    }
+
+    // Selects a cell and types into it, which opens its editor.
+    void TypeInto(int col, int row, const QString& text) {
+        grid->SetCurrentCell(col, row);
+        TypeKeys(text);
+    }
+
+    test::ScriptedDialogs dialogs;
+    QWidget window;
+    StringGrid* grid = nullptr;
+    QPushButton* button = nullptr;
+    std::vector<Edit> edits;
+    std::vector<Edit> selected;
+    int exits = 0;
+    int clicks = 0;
+};
+
+TEST_F(StringGridTest, EveryChangeOfTheTextReachesTheHandler) {
+    grid->SetCells(0, 1, "5");
+    TypeInto(0, 1, "42");
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_EQ(edits, (std::vector<Edit>{{0, 1, "4"}, {0, 1, "42"}}))
+        << "typing replaces the old text and each key is reported";
+    EXPECT_EQ(grid->Cells(0, 1), "42") << "the cell follows the editor";
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(edits.back(), (Edit{0, 1, "4"}));
+    TypeKeys("3");
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->Cells(0, 1), "43");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(StringGridTest, TheMaskFiltersWhatCanBeTyped) {
+    TypeInto(0, 0, "1a-2 3");
+    EXPECT_EQ(grid->Cells(0, 0), "12") << "only two digits fit in \"00\"";
+    PressKey(Qt::Key_Return);
+    TypeInto(1, 0, "7y");
+    EXPECT_EQ(grid->Cells(1, 0), "Y") << "one letter, upper case";
+    PressKey(Qt::Key_Return);
+    TypeInto(2, 0, "Any text, 12");
+    EXPECT_EQ(grid->Cells(2, 0), "Any text, 12") << "no mask, no limit";
+    PressKey(Qt::Key_Return);
+}
+
+TEST_F(StringGridTest, ARefusedKeyShowsWhatTheCellTakes) {
+    TypeInto(0, 0, "4.");
+    ASSERT_TRUE(grid->IsEditing());
+    QLabel* hint = CellHint::Of(*grid->Editor());
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "Whole numbers only");
+    TypeKeys("5");
+    EXPECT_EQ(grid->Cells(0, 0), "45") << "the point is refused, the digits stand";
+    EXPECT_TRUE(hint->isVisible()) << "the note stays while the user types on";
+    EXPECT_TRUE(grid->Editor()->hasFocus());
+    TypeKeys("6");
+    EXPECT_EQ(hint->text(), "2 digits, for example 06");
+    PressKey(Qt::Key_Return);
+
+    TypeInto(1, 0, "7");
+    ASSERT_TRUE(grid->IsEditing());
+    ASSERT_NE(CellHint::Of(*grid->Editor()), nullptr);
+    EXPECT_EQ(CellHint::Of(*grid->Editor())->text(), "Y or N");
+    PressKey(Qt::Key_Escape);
+
+    TypeInto(2, 0, "1,5.");
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_EQ(CellHint::Of(*grid->Editor()), nullptr) << "a cell without a mask refuses nothing";
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(StringGridTest, EscapeRestoresThePreviousText) {
+    grid->SetCells(0, 2, "17");
+    TypeInto(0, 2, "9");
+    EXPECT_EQ(grid->Cells(0, 2), "9");
+    PressKey(Qt::Key_Escape);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->Cells(0, 2), "17");
+    EXPECT_EQ(edits, (std::vector<Edit>{{0, 2, "9"}, {0, 2, "17"}}))
+        << "the field follows the restored text";
+    EXPECT_TRUE(grid->hasFocus());
+}
+
+TEST_F(StringGridTest, SettingACellFiresNoEditEvenWhileItIsEdited) {
+    grid->SetCells(2, 2, "set");
+    EXPECT_TRUE(edits.empty());
+    TypeInto(0, 0, "1");
+    grid->SetCells(0, 0, "0"); // a handler correcting the cell being typed in
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_EQ(grid->Editor()->text(), "0");
+    EXPECT_EQ(edits.size(), 1u);
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(grid->IsEditing()) << "the program's own text may be left although it is short";
+    EXPECT_EQ(grid->Cells(0, 0), "0");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(StringGridTest, AChangedCellMissingARequiredLetterIsRefused) {
+    grid->SetCells(1, 1, "N");
+    TypeInto(1, 1, "y");
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(grid->Cells(1, 1), "");
+
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Tab);
+    EXPECT_TRUE(grid->IsEditing()) << "Tab does not leave the cell";
+    EXPECT_EQ(grid->Col(), 1);
+
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(grid->IsEditing());
+
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 0) << "the button is not pressed";
+    EXPECT_EQ(exits, 0);
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_TRUE(grid->Editor()->hasFocus()) << "the focus stays in the cell";
+
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    button->setFocus(Qt::ShortcutFocusReason); // e.g. a mnemonic
+    EXPECT_TRUE(grid->Editor()->hasFocus());
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(dialogs.Pending(), 0);
+
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(grid->Cells(1, 1), "N");
+    EXPECT_EQ(edits.back(), (Edit{1, 1, "N"}));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(StringGridTest, APressRefusedWhileTheBoxRunsItsEventsGivesOneBox) {
+    // A real box runs an event loop of its own while the press that it refuses
+    // is still on its way to the button.
+    dialogs.OnBox([](const test::Box&) { QCoreApplication::processEvents(); });
+    grid->SetCells(1, 1, "N");
+    TypeInto(1, 1, "y");
+    PressKey(Qt::Key_Backspace);
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.Count(BoxKind::Error), 1);
+    EXPECT_EQ(clicks, 0);
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_TRUE(grid->Editor()->hasFocus());
+}
+
+TEST_F(StringGridTest, ANumberCellIsLeftOnlyWithEveryDigit) {
+    grid->SetCells(0, 0, "12");
+    TypeInto(0, 0, "5");
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Tab);
+    ASSERT_TRUE(grid->IsEditing()) << "one digit of two";
+    QLabel* hint = CellHint::Of(*grid->Editor());
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "2 digits, for example 06") << "after the box, the form it takes";
+
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(edits.back(), (Edit{0, 0, ""}));
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(grid->IsEditing()) << "an emptied cell fills no position";
+
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(grid->Cells(0, 0), "12");
+    EXPECT_EQ(edits.back(), (Edit{0, 0, "12"}));
+    dialogs.VerifyAllShown();
+
+    TypeInto(0, 0, "05");
+    PressKey(Qt::Key_Tab);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->Cells(0, 0), "05");
+    EXPECT_EQ(grid->Col(), 1);
+    PressKey(Qt::Key_F2); // opens the empty flag cell and leaves it unchanged
+    ASSERT_TRUE(grid->IsEditing());
+    PressKey(Qt::Key_Tab);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(dialogs.Boxes().size(), 2u);
+}
+
+TEST_F(StringGridTest, TabWalksTheCellsAndLeavesAfterTheLast) {
+    grid->SetCurrentCell(1, 2);
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_TRUE(grid->hasFocus());
+    PressKey(Qt::Key_Backtab);
+    PressKey(Qt::Key_Backtab);
+    PressKey(Qt::Key_Backtab);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 1) << "Backtab wraps to the end of the row above";
+    EXPECT_EQ(exits, 0);
+    grid->SetCurrentCell(2, 2);
+    TypeInto(2, 2, "x");
+    PressKey(Qt::Key_Tab);
+    EXPECT_TRUE(button->hasFocus()) << "Tab from the last cell goes on to the button";
+    EXPECT_EQ(grid->Cells(2, 2), "x");
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(StringGridTest, SelectingACellIsReported) {
+    selected.clear();
+    grid->SetCurrentCell(2, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 1)).center());
+    ASSERT_EQ(selected.size(), 2u);
+    EXPECT_EQ(selected[0], (Edit{2, 1, {}}));
+    EXPECT_EQ(selected[1], (Edit{1, 0, {}}));
+}
+
+TEST_F(StringGridTest, KeysTypedRightAfterAClickOnTheCurrentCellReachIt) {
+    grid->SetCells(0, 1, "5");
+    const QPoint cell = grid->visualRect(grid->model()->index(1, 0)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_FALSE(grid->IsEditing()) << "a click on another cell only selects it";
+    TypeKeys("42");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(0, 1), "42");
+
+    // The cell is the current one now: a click on it opens its editor at once,
+    // and the keys that follow within a double-click's time are not lost.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    TypeKeys("7");
+    EXPECT_EQ(grid->Cells(0, 1), "7");
+    EXPECT_EQ(edits.back(), (Edit{0, 1, "7"}));
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(grid->Cells(0, 1), "42");
+
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    ASSERT_TRUE(grid->IsEditing()) << "a double click edits too";
+    EXPECT_EQ(grid->Editor()->text(), "42");
+    PressKey(Qt::Key_Return);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(StringGridTest, TheGridIsLeftWhenAButtonIsPressed) {
+    TypeInto(0, 0, "03");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->Cells(0, 0), "03");
+    grid->setFocus();
+    grid->SetCurrentCell(2, 0);
+    PressKey(Qt::Key_Right);
+    EXPECT_EQ(exits, 1) << "moving inside the grid is no exit";
+}
+
+TEST_F(StringGridTest, AMessageBoxShownWhileTypingDoesNotEndTheEdit) {
+    // A handler that warns about the first key, with a real modal box.
+    QtDialogs real;
+    grid->OnSetEditText([&](int, int, const QString& text) {
+        if (text == "a") {
+            QTimer::singleShot(0, [] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    box->close();
+                }
+            });
+            real.Warning("careful");
+        }
+    });
+    TypeInto(2, 0, "a");
+    ASSERT_TRUE(grid->IsEditing());
+    ASSERT_TRUE(test::ShowAndActivate(window)); // the window manager's part
+    ASSERT_TRUE(grid->Editor()->hasFocus());
+    TypeKeys("b");
+    EXPECT_EQ(grid->Cells(2, 0), "ab") << "the second key goes on in the same edit";
+    EXPECT_EQ(exits, 0);
+}
+
+TEST_F(StringGridTest, TitleCellsAreNeverEditedOrSelected) {
+    grid->SetFixedRows(1);
+    grid->SetFixedCols(1);
+    grid->SetCells(0, 0, "title");
+    const auto flags = [this](int row, int col) {
+        return grid->model()->flags(grid->model()->index(row, col));
+    };
+    EXPECT_FALSE(flags(0, 1) & Qt::ItemIsEditable);
+    EXPECT_FALSE(flags(1, 0) & Qt::ItemIsEnabled);
+    EXPECT_TRUE(flags(1, 1) & Qt::ItemIsEditable);
+    grid->SetCurrentCell(2, 1);
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(grid->Col(), 1) << "Tab skips the title column";
+    EXPECT_EQ(grid->Row(), 2);
+
+    grid->SetEditable(false);
+    TypeKeys("7");
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->Cells(1, 2), "");
+}
+
+TEST_F(StringGridTest, ResizingKeepsTheCellsThatStay) {
+    grid->SetCells(0, 0, "a");
+    grid->SetCells(2, 1, "b");
+    grid->SetCells(1, 2, "c");
+    grid->SetSize(4, 5);
+    EXPECT_EQ(test::RowTexts(*grid, 0), QStringList({"a", "", "", ""}));
+    EXPECT_EQ(test::RowTexts(*grid, 1), QStringList({"", "", "b", ""}));
+    EXPECT_EQ(test::RowTexts(*grid, 2), QStringList({"", "c", "", ""}));
+    EXPECT_EQ(test::RowTexts(*grid, 4), QStringList({"", "", "", ""}));
+    grid->SetCells(3, 4, "d");
+    grid->SetCells(1, 0, "e");
+    grid->SetSize(2, 3);
+    EXPECT_EQ(grid->model()->columnCount(), 2);
+    EXPECT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(test::RowTexts(*grid, 0), QStringList({"a", "e"}));
+    EXPECT_EQ(test::RowTexts(*grid, 2), QStringList({"", "c"}));
+    EXPECT_EQ(grid->Cells(2, 1), "") << "outside the grid";
+    grid->SetCells(2, 1, "ignored");
+    grid->SetSize(4, 5);
+    EXPECT_EQ(grid->Cells(2, 1), "") << "a cell that went comes back empty";
+    EXPECT_EQ(grid->Cells(3, 4), "");
+    EXPECT_EQ(grid->Cells(1, 2), "c");
+}
+
+TEST_F(StringGridTest, CellsGiveTheirTextsTipsAndShadingThroughTheItemModel) {
+    grid->SetFixedRows(1);
+    grid->SetCells(1, 0, "Value");
+    grid->SetCells(1, 2, "Bond 7");
+    grid->SetCellTip(1, 2, "Bond 7 of the city");
+    const QAbstractItemModel& cells = *grid->model();
+    EXPECT_EQ(cells.index(0, 1).data(Qt::DisplayRole).toString(), "Value");
+    EXPECT_EQ(cells.index(2, 1).data(Qt::DisplayRole).toString(), "Bond 7");
+    EXPECT_EQ(cells.index(2, 1).data(Qt::ToolTipRole).toString(), "Bond 7 of the city");
+    EXPECT_FALSE(cells.index(1, 1).data(Qt::ToolTipRole).isValid()) << "no tip";
+    EXPECT_TRUE(cells.index(0, 2).data(Qt::BackgroundRole).isValid()) << "titles are shaded";
+    EXPECT_FALSE(cells.index(1, 2).data(Qt::BackgroundRole).isValid());
+    grid->SetCellTip(1, 2, "");
+    EXPECT_FALSE(cells.index(2, 1).data(Qt::ToolTipRole).isValid());
+
+    grid->SetFixedRows(0);
+    EXPECT_FALSE(cells.index(0, 2).data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(cells.flags(cells.index(0, 1)) & Qt::ItemIsEditable) << "a title no more";
+}
+
+TEST_F(StringGridTest, TitleRowsStayInViewWhileTheRowsScroll) {
+    grid->SetSize(3, 30);
+    grid->SetFixedRows(1);
+    grid->SetCells(0, 0, "Name");
+    grid->setFixedHeight(6 * 20 + 2 * grid->frameWidth());
+    QTRY_VERIFY(grid->verticalScrollBar()->maximum() > 0);
+    auto* titles = grid->findChild<QTableView*>("FrozenTitleRows");
+    ASSERT_NE(titles, nullptr);
+    EXPECT_TRUE(titles->isVisible());
+    EXPECT_EQ(titles->geometry(),
+              QRect(grid->viewport()->geometry().topLeft(), QSize(grid->viewport()->width(), 20)));
+
+    grid->setFocus();
+    grid->SetCurrentCell(0, 29);
+    EXPECT_LT(grid->visualRect(grid->model()->index(0, 0)).bottom(), 0) << "the grid has scrolled";
+    EXPECT_TRUE(titles->isVisible());
+    EXPECT_EQ(titles->model()->index(0, 0).data().toString(), "Name");
+    EXPECT_EQ(titles->visualRect(titles->model()->index(0, 0)),
+              QRect(QPoint(0, 0), grid->visualRect(grid->model()->index(29, 0)).size()))
+        << "the title cell lies at the top, as wide and high as the grid's cells";
+
+    // Moving up through the rows never leaves the current one under the titles.
+    for (int row = 28; row >= 1; --row) {
+        PressKey(Qt::Key_Up);
+        ASSERT_EQ(grid->Row(), row);
+        EXPECT_GE(grid->rowViewportPosition(row), titles->height()) << "row " << row;
+    }
+
+    // The titles follow the grid's columns.
+    grid->SetColWidth(0, 80);
+    grid->setColumnHidden(1, true);
+    EXPECT_EQ(titles->columnWidth(0), 80);
+    EXPECT_TRUE(titles->isColumnHidden(1));
+    grid->setColumnHidden(1, false);
+    EXPECT_FALSE(titles->isColumnHidden(1));
+    EXPECT_EQ(titles->columnWidth(1), 60);
+
+    // A grid whose rows all fit needs no second view of its titles.
+    grid->SetSize(3, 4);
+    QTRY_COMPARE(grid->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(titles->isVisible());
+}
+
+} // namespace
+} // namespace velmora
