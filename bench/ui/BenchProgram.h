@@ -5,8 +5,8 @@
 
 #include "FullPlan.h"
 #include "app/ui/Application.h"
-#include "screens/ui/Dialogs.h"
 #include "app/ui/PlanStore.h"
+#include "screens/ui/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

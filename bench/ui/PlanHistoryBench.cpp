@@ -8,11 +8,11 @@
 // hold, per step ("bytes_per_step"). Runs on the offscreen platform.
 
 #include "app/ui/Application.h"
-#include "screens/ui/Dialogs.h"
-#include "history/ui/PlanHistory.h"
 #include "app/ui/PlanStore.h"
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/Shell.h"
 
 #include <QApplication>
 #include <QTest>

@@ -5,8 +5,8 @@
 // The JSON report, the CSV export and the screen list the boxes in the table's
 // order; the text page and the printed report pick them by ResultBox.
 
-#include "results/ResultValues.h"
 #include "plan/RiskCategory.h"
+#include "results/ResultValues.h"
 
 #include <array>
 #include <cstddef>
@@ -15,7 +15,8 @@
 
 namespace velmora {
 
-// In the order of ResultBoxTexts: the twelve boxes of the calculation, then the nine of the ranking.
+// In the order of ResultBoxTexts: the twelve boxes of the calculation, then the nine of the
+// ranking.
 enum class ResultBox {
     Budget,
     ContinuedEarnings,
@@ -55,10 +56,12 @@ inline constexpr std::array<ResultBoxEntry, kResultBoxCount> kResultBoxes{{
     {ResultBox::Budget, "editBudget", "Annual Budget", &ResultBoxTexts::editBudget},
     {ResultBox::ContinuedEarnings, "editContinuedEarnings", "Continued Earnings",
      &ResultBoxTexts::editContinuedEarnings},
-    {ResultBox::Entitlements, "editEntitlements", "Entitlements", &ResultBoxTexts::editEntitlements},
+    {ResultBox::Entitlements, "editEntitlements", "Entitlements",
+     &ResultBoxTexts::editEntitlements},
     {ResultBox::IntAndDiv, "editIntAndDiv", "Interest + Dividends", &ResultBoxTexts::editIntAndDiv},
     {ResultBox::Ira, "editIRA", "Minimum IRA", &ResultBoxTexts::editIRA},
-    {ResultBox::TaxOnIncome, "editTaxOnIncome", "Taxes on Income", &ResultBoxTexts::editTaxOnIncome},
+    {ResultBox::TaxOnIncome, "editTaxOnIncome", "Taxes on Income",
+     &ResultBoxTexts::editTaxOnIncome},
     {ResultBox::WithdrawalNeeded, "editWithDrawalNeeded", "Withdrawal Needed",
      &ResultBoxTexts::editWithDrawalNeeded},
     {ResultBox::TaxOnWithdrawals, "editTaxOnWithdrawals", "Taxes on Withdrawals",
@@ -66,14 +69,16 @@ inline constexpr std::array<ResultBoxEntry, kResultBoxCount> kResultBoxes{{
     {ResultBox::TaxRate, "editTaxRate", "Federal Ordinary %", &ResultBoxTexts::editTaxRate},
     {ResultBox::DivTaxRate, "editDivTaxRate", "Federal Qualified Div %",
      &ResultBoxTexts::editDivTaxRate},
-    {ResultBox::CGTaxRate, "editCGTaxRate", "Federal Capital Gain %", &ResultBoxTexts::editCGTaxRate},
+    {ResultBox::CGTaxRate, "editCGTaxRate", "Federal Capital Gain %",
+     &ResultBoxTexts::editCGTaxRate},
     {ResultBox::StateTaxRate, "editStateTaxRate", "State + Local %",
      &ResultBoxTexts::editStateTaxRate},
     {ResultBox::TotalInvestments, "editTotalInvestments", "Investment Total",
      &ResultBoxTexts::editTotalInvestments},
     {ResultBox::TotalZero, "editTotalZero", "Zero sub total", &ResultBoxTexts::editTotalZero},
     {ResultBox::TotalLow, "editTotalLow", "Low sub total", &ResultBoxTexts::editTotalLow},
-    {ResultBox::TotalMedium, "editTotalMedium", "Medium sub total", &ResultBoxTexts::editTotalMedium},
+    {ResultBox::TotalMedium, "editTotalMedium", "Medium sub total",
+     &ResultBoxTexts::editTotalMedium},
     {ResultBox::TotalHigh, "editTotalHigh", "High sub total", &ResultBoxTexts::editTotalHigh},
     {ResultBox::PerCent0, "editPerCent0", "Zero % of Total", &ResultBoxTexts::editPerCent0},
     {ResultBox::PerCent1, "editPerCent1", "Low % of Total", &ResultBoxTexts::editPerCent1},

@@ -5,16 +5,15 @@
 // holdings/*/ui/, results/ui/); app/ and the report tool. A file includes nothing
 // from a floor above its own.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <regex>
 #include <string>
+#include <unistd.h>
 #include <utility>
 #include <vector>
-#include <unistd.h>
 
 namespace {
 
@@ -138,11 +137,12 @@ TEST(Layers, NoCoreSourceIncludesQtOrAUiHeader) {
 
 // The check itself: it must see both kinds of breach in core folders and pass over ui/.
 TEST_F(LayerFolder, FindsQtAndUiIncludesOnlyOutsideUiFolders) {
-    Write("plan/Good.h", "#include \"plan/PlanData.h\"\n#include <string>\n// #include <QString> in prose\n");
+    Write("plan/Good.h",
+          "#include \"plan/PlanData.h\"\n#include <string>\n// #include <QString> in prose\n");
     Write("plan/Qt.cpp", "#include <vector>\n#include <QString>\n");
     Write("plan/Widgets.h", "  #  include <QtWidgets/QLabel>\n");
     Write("plan/Screen.cpp", "#include \"results/ui/TfrmCalc.h\"\n");
-    Write("results/ui/TfrmCalc.cpp", "#include <QWidget>\n#include \"app/ui/Dialogs.h\"\n");
+    Write("results/ui/TfrmCalc.cpp", "#include <QWidget>\n#include \"screens/ui/Dialogs.h\"\n");
     auto breaches = LayerBreaches(root_);
     std::sort(breaches.begin(), breaches.end());
     ASSERT_EQ(breaches.size(), 3u);
@@ -158,7 +158,8 @@ TEST_F(LayerFolder, FindsIncludesFromTheFloorsAbove) {
     fs::create_directories(root_ / "holdings/ira/ui");
     fs::create_directories(root_ / "app/ui");
     fs::create_directories(root_ / "gadgets");
-    Write("grid/ui/StringGrid.cpp", "#include \"grid/EditMask.h\"\n#include \"holdings/ira/ui/TfrmIRAs.h\"\n");
+    Write("grid/ui/StringGrid.cpp",
+          "#include \"grid/EditMask.h\"\n#include \"holdings/ira/ui/TfrmIRAs.h\"\n");
     Write("holdings/ira/ui/TfrmIRAs.cpp",
           "#include \"Workspace.h\"\n#include \"holdings/ui/HoldingsScreen.h\"\n"
           "#include \"screens/ui/Dialogs.h\"\n#include \"app/ui/Application.h\"\n");

@@ -1,13 +1,9 @@
 #include "app/ui/Application.h"
 
 #include "app/ui/DesktopIdentity.h"
-#include "screens/ui/Dialogs.h"
 #include "app/ui/PlanStore.h"
-#include "screens/ui/QtDialogs.h"
-#include "screens/ui/ScreenWindow.h"
 #include "app/ui/StandardKeys.h"
 #include "app/ui/TfrmTitlepage.h"
-#include "screens/ui/FullTextTips.h"
 #include "entry/ui/TfrmDataInput.h"
 #include "entry/ui/TfrmEarnings.h"
 #include "entry/ui/TfrmEntitlements.h"
@@ -16,6 +12,12 @@
 #include "holdings/ira/ui/TfrmIRAs.h"
 #include "plan/PlanFileMessages.h"
 #include "results/ui/TfrmCalc.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/FullTextTips.h"
+#include "screens/ui/QtDialogs.h"
+#include "screens/ui/ScreenContext.h"
+#include "screens/ui/ScreenText.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,9 +34,22 @@ namespace velmora {
 
 namespace {
 
-int Index(Screen screen) {
-    return static_cast<int>(screen);
+std::size_t Index(Screen screen) {
+    return static_cast<std::size_t>(screen);
 }
+
+// A screen of class T made with the program's context, and its activation.
+template <class T> Application::Entry Make(const ScreenContext& context) {
+    auto widget = std::make_unique<T>(context);
+    T* screen = widget.get();
+    return {std::move(widget), [screen] { screen->FormActivate(); }};
+}
+
+// The one place where each screen is made, in the order of Screen.
+constexpr std::array<Application::Entry (*)(const ScreenContext&), kScreenCount> kScreenMakers{
+    &Make<TfrmTitlepage>, &Make<TfrmCalc>,         &Make<TfrmIRAs>,   &Make<TfrmDebt>,
+    &Make<TfrmEarnings>,  &Make<TfrmEntitlements>, &Make<TfrmEquity>, &Make<TfrmDataInput>,
+};
 
 std::unique_ptr<QSettings> OpenSettings(const QString& file) {
     if (file.isEmpty()) {
@@ -63,11 +78,16 @@ Application::~Application() {
     }
 }
 
-template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widget) {
+void Application::CreateScreen(Screen screen) {
+    if (started_ && !screens_[Index(screen)].widget) {
+        MakeScreen(screen);
+    }
+}
+
+void Application::MakeScreen(Screen screen) {
     Entry& entry = screens_[Index(screen)];
-    T* raw = widget.get();
-    entry.activate = [raw] { raw->FormActivate(); };
-    entry.widget = std::move(widget);
+    // Making a screen only sets it up; its activation fills it from the plan.
+    entry = kScreenMakers[Index(screen)](ScreenContext{workspace_, dialogs_, *this, history_});
     SetUpScreenWindow(*entry.widget, screen == Screen::Title);
     entry.widget->installEventFilter(this);
     history_.ShowModifiedMark(*entry.widget);
@@ -75,40 +95,6 @@ template <class T> void Application::Add(Screen screen, std::unique_ptr<T> widge
     InstallStandardKeys(*entry.widget, *this, zoom_);
     ShowFullTextTips(*entry.widget);
     zoom_.Register(*entry.widget, true);
-}
-
-void Application::CreateScreen(Screen screen) {
-    if (!started_ || screens_[Index(screen)].widget) {
-        return;
-    }
-    // The one place where each screen is made; every screen class takes what it
-    // needs of (Workspace&, Dialogs&, Shell&) and has a FormActivate(). Making a
-    // screen only sets it up; its activation fills it from the plan.
-    switch (screen) {
-    case Screen::Title:
-        break; // made by Start()
-    case Screen::Results:
-        Add(screen, std::make_unique<TfrmCalc>(workspace_, dialogs_, *this, history_));
-        break;
-    case Screen::IRAs:
-        Add(screen, std::make_unique<TfrmIRAs>(workspace_, dialogs_, *this, history_));
-        break;
-    case Screen::Debt:
-        Add(screen, std::make_unique<TfrmDebt>(workspace_, dialogs_, *this, history_));
-        break;
-    case Screen::Earnings:
-        Add(screen, std::make_unique<TfrmEarnings>(workspace_, dialogs_, *this, history_));
-        break;
-    case Screen::Entitlements:
-        Add(screen, std::make_unique<TfrmEntitlements>(workspace_, dialogs_, *this, history_));
-        break;
-    case Screen::Equity:
-        Add(screen, std::make_unique<TfrmEquity>(workspace_, dialogs_, *this, history_));
-        break;
-    case Screen::DataInput:
-        Add(screen, std::make_unique<TfrmDataInput>(workspace_, dialogs_, *this, history_));
-        break;
-    }
 }
 
 bool Application::Start() {
@@ -119,10 +105,10 @@ bool Application::Start() {
         std::async(std::launch::async, [this, &holder] { return store_.Claim(holder); });
     // Only what the title screen needs comes before it is painted; the other
     // screens are made when they are first needed, all after the plan is loaded.
-    Add(Screen::Title, std::make_unique<TfrmTitlepage>(*this));
+    MakeScreen(Screen::Title);
     if (!claimed.get()) {
         screens_[Index(Screen::Title)].widget.reset();
-        dialogs_.Warning(QString::fromStdString(AlreadyOpenText(store_.FileName(), holder)));
+        dialogs_.Warning(FromCoreText(AlreadyOpenText(store_.FileName(), holder)));
         ended_ = true;
         return false;
     }
@@ -131,7 +117,7 @@ bool Application::Start() {
     started_ = true;
     Show(Screen::Title);
     if (!loadMessage_.empty()) {
-        dialogs_.Information(QString::fromStdString(loadMessage_));
+        dialogs_.Information(FromCoreText(loadMessage_));
     }
     return true;
 }
@@ -142,10 +128,10 @@ void Application::WelcomeOnFirstStart() {
     }
 }
 
-QWidget* Application::ScreenWidget(Screen screen) const {
+QWidget* Application::ScreenWidget(Screen screen) {
     // A screen looked up before its first showing is made now, as it would be
     // for its showing; making a screen changes nothing that can be seen.
-    const_cast<Application*>(this)->CreateScreen(screen);
+    CreateScreen(screen);
     return screens_[Index(screen)].widget.get();
 }
 
@@ -187,17 +173,17 @@ void Application::Show(Screen screen) {
 
 bool Application::Save() {
     if (store_.ChangedOnDisk() &&
-        !dialogs_.Confirm(QString::fromStdString(ChangedOnDiskQuestion(store_.FileName())))) {
+        !dialogs_.Confirm(FromCoreText(ChangedOnDiskQuestion(store_.FileName())))) {
         return false;
     }
     const PlanSaveReport saved = store_.Save(workspace_.plan);
     if (saved.error) {
-        dialogs_.Error(QString::fromStdString(saved.error->text));
+        dialogs_.Error(FromCoreText(saved.error->text));
         return false;
     }
     history_.MarkSaved();
     if (!saved.warning.empty()) {
-        dialogs_.Information(QString::fromStdString(saved.warning));
+        dialogs_.Information(FromCoreText(saved.warning));
     }
     return true;
 }

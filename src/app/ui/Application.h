@@ -5,10 +5,10 @@
 
 #include "Workspace.h"
 #include "app/ui/HelpViewer.h"
+#include "app/ui/Zoom.h"
 #include "history/ui/PlanHistory.h"
 #include "screens/ui/Screen.h"
 #include "screens/ui/Shell.h"
-#include "app/ui/Zoom.h"
 
 #include <QObject>
 #include <QString>
@@ -69,10 +69,8 @@ public:
 
     Workspace& Work() { return workspace_; }
     // The screen, made now if it was not made yet; null before Start().
-    QWidget* ScreenWidget(Screen screen) const;
-    template <class T> T* ScreenAs(Screen screen) const {
-        return qobject_cast<T*>(ScreenWidget(screen));
-    }
+    QWidget* ScreenWidget(Screen screen);
+    template <class T> T* ScreenAs(Screen screen) { return qobject_cast<T*>(ScreenWidget(screen)); }
     Screen Current() const { return current_; }
     bool Ended() const { return ended_; }
     // The help window, made on first use.
@@ -91,21 +89,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <class T> void Add(Screen screen, std::unique_ptr<T> widget);
     // Makes the screen unless it exists; the title screen is made by Start().
     void CreateScreen(Screen screen);
+    // Makes the screen and sets it up as a window of the program.
+    void MakeScreen(Screen screen);
     void WelcomeOnFirstStart();
     // The title screen's close control: asks whether to save, then ends the
     // program without asking "Exit now?"; false when the close is cancelled.
     bool TitleCloseRequested();
     void EndProgram();
 
+public:
+    // A screen as the program holds it: the window, and its FormActivate.
     struct Entry {
         std::unique_ptr<QWidget> widget;
         std::function<void()> activate;
         bool placed = false; // centred on its first showing
     };
 
+private:
     Dialogs& dialogs_;
     PlanStore& store_;
     ApplicationOptions options_;

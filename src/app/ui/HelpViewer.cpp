@@ -1,7 +1,7 @@
 #include "app/ui/HelpViewer.h"
 
-#include "screens/ui/Dialogs.h"
 #include "screens/ui/CloseKeys.h"
+#include "screens/ui/Dialogs.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/ui/ScaledWindow.h"
 
-#include "screens/ui/ScreenWindow.h"
 #include "grid/ui/StringGrid.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>

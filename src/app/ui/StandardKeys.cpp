@@ -1,7 +1,7 @@
 #include "app/ui/StandardKeys.h"
 
-#include "screens/ui/Shell.h"
 #include "app/ui/Zoom.h"
+#include "screens/ui/Shell.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -41,7 +41,7 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
 
 } // namespace
 
-TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
+TfrmTitlepage::TfrmTitlepage(const ScreenContext& context) : shell_(context.shell) {
     setObjectName("frmTitlepage");
     setWindowTitle(QStringLiteral("Title Page"));
     CreateMenus();
@@ -53,11 +53,10 @@ TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
     auto* content = new QWidget(central);
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    lblHeading_ = new QLabel(QStringLiteral("Velmora RATES OF RETURN"), content);
-    NameControl(*lblHeading_, "lblHeading", lblHeading_->text());
+    lblHeading_ =
+        NamedLabel(content, "lblHeading", QStringLiteral("Velmora RATES OF RETURN"), true);
     QFont headingFont = lblHeading_->font();
     headingFont.setPointSize(24);
-    headingFont.setBold(true);
     lblHeading_->setFont(headingFont);
     lblHeading_->setAlignment(Qt::AlignCenter);
 
@@ -105,21 +104,18 @@ TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     memoQuickStart_->setFont(bold);
-    btnExitQuickStart_ =
-        new QPushButton(QStringLiteral("Exit the above Quick Start Instructions"), panel);
-    NameControl(*btnExitQuickStart_, "btnExitQuickStart", btnExitQuickStart_->text());
+    btnExitQuickStart_ = NamedButton(panel, "btnExitQuickStart",
+                                     QStringLiteral("Exit the above Quick Start Instructions"));
     btnExitQuickStart_->setMinimumHeight(36);
     panelLayout->addWidget(memoQuickStart_, 1);
     panelLayout->addWidget(btnExitQuickStart_);
     panel->hide();
 
-    auto* btnEnterData = new QPushButton(QStringLiteral("Enter Data"), central);
-    NameControl(*btnEnterData, "btnEnterData", btnEnterData->text());
-    btnEnterData->setToolTip(QStringLiteral("Enter data, then see results."));
+    QPushButton* btnEnterData = NamedButton(central, "btnEnterData", QStringLiteral("Enter Data"),
+                                            QStringLiteral("Enter data, then see results."));
     btnEnterData->setMinimumSize(120, 32);
     // The caption's leading blank is kept on purpose.
-    auto* btnExit = new QPushButton(QStringLiteral(" E&xit Program"), central);
-    NameControl(*btnExit, "btnExit", PlainCaption(btnExit->text()));
+    QPushButton* btnExit = NamedButton(central, "btnExit", QStringLiteral(" E&xit Program"));
     btnExit->setMinimumSize(120, 32);
 
     auto* grid = new QGridLayout(central);

@@ -2,6 +2,8 @@
 // The title screen: heading, tax year, what the program does, quick start
 // instructions, and the way in ("Enter Data") and out (" E&xit Program").
 
+#include "screens/ui/ScreenContext.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -28,7 +30,7 @@ public:
                                                "\n"
                                                "4 - SHOW RESULTS.";
 
-    explicit TfrmTitlepage(Shell& shell);
+    explicit TfrmTitlepage(const ScreenContext& context);
 
     void FormActivate() {}
 

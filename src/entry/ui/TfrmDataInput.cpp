@@ -1,12 +1,12 @@
 #include "entry/ui/TfrmDataInput.h"
 
 #include "Workspace.h"
-#include "history/ui/PlanHistory.h"
-#include "screens/ui/ControlNames.h"
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 #include "plan/FilingStatus.h"
-#include "plan/NumberText.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/ScreenText.h"
+#include "screens/ui/Shell.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,40 +59,10 @@ const char* const kBottomNotes[] = {
     "most cases.",
 };
 
-QLabel* Label(QWidget* parent, const char* name, const QString& text, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    NameControl(*label, name, text);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& hint = QString()) {
-    auto* button = new QPushButton(caption, parent);
-    NameControl(*button, name, PlainCaption(caption));
-    if (!hint.isEmpty()) {
-        button->setToolTip(hint);
-    }
-    return button;
-}
-
-QString Text(std::int32_t value) {
-    return QString::fromStdString(IntText(value));
-}
-
-std::int32_t Value(const QString& text) {
-    return LeadingDigits(text.toStdString());
-}
-
 } // namespace
 
-TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell,
-                             PlanHistory& history)
-    : workspace_(workspace), shell_(shell), history_(history) {
+TfrmDataInput::TfrmDataInput(const ScreenContext& context)
+    : workspace_(context.workspace), shell_(context.shell), history_(context.history) {
     setObjectName("frmDataInput");
     setWindowTitle(QStringLiteral("Data Input Screen"));
     CreateMenus();
@@ -104,27 +74,28 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
 
     auto* blocks = new QHBoxLayout();
     blocks->setSpacing(28);
-    blocks->addWidget(CreatePersonalBlock(dialogs), 0, Qt::AlignTop);
-    blocks->addWidget(CreateFinancialBlock(dialogs), 0, Qt::AlignTop);
+    blocks->addWidget(CreatePersonalBlock(context.dialogs), 0, Qt::AlignTop);
+    blocks->addWidget(CreateFinancialBlock(context.dialogs), 0, Qt::AlignTop);
     blocks->addWidget(CreateResourcesBlock(), 0, Qt::AlignTop);
 
-    auto* note = Label(content, "lblNote",
-                       QStringLiteral("(NOTE:  This program only provides data on the equivalent "
-                                      "rates of return.\nIt does not help evaluate the stability "
-                                      "or future value of any investment.)"));
+    auto* note =
+        NamedLabel(content, "lblNote",
+                   QStringLiteral("(NOTE:  This program only provides data on the equivalent "
+                                  "rates of return.\nIt does not help evaluate the stability "
+                                  "or future value of any investment.)"));
     note->setAlignment(Qt::AlignCenter);
 
     // "Tiltle" is the control's documented name, kept as it is on purpose.
     auto* btnReturn =
-        Button(content, "btnReturnToTiltleScreen", QStringLiteral("Return To Title Screen"));
-    btnResults = Button(content, "btnResults", QStringLiteral("Show Results"),
-                        QStringLiteral("Enter Resources Data first, then Show Results"));
+        NamedButton(content, "btnReturnToTiltleScreen", QStringLiteral("Return To Title Screen"));
+    btnResults = NamedButton(content, "btnResults", QStringLiteral("Show Results"),
+                             QStringLiteral("Enter Resources Data first, then Show Results"));
     QFont large = btnResults->font();
     large.setPointSize(large.pointSize() + 4);
     large.setBold(true);
     btnResults->setFont(large);
     btnResults->setMinimumSize(180, 44);
-    auto* btnExit = Button(content, "btnExit", QStringLiteral("Exit Program"));
+    auto* btnExit = NamedButton(content, "btnExit", QStringLiteral("Exit Program"));
     btnReturn->setMinimumSize(160, 32);
     btnExit->setMinimumSize(120, 32);
     auto* buttons = new QHBoxLayout();
@@ -140,7 +111,7 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
     for (const char* line : kBottomNotes) {
         noteLines << QString::fromLatin1(line);
     }
-    auto* notes = Label(content, "lblNotes", noteLines.join(QLatin1Char('\n')));
+    auto* notes = NamedLabel(content, "lblNotes", noteLines.join(QLatin1Char('\n')));
 
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -164,7 +135,8 @@ TfrmDataInput::TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shel
     QFont memoFont = memoHelp->font();
     memoFont.setPointSize(memoFont.pointSize() + 2);
     memoHelp->setFont(memoFont);
-    btnExitMemoHelp = Button(pnlHelp, "btnExitMemoHelp", QStringLiteral("Exit this help screen"));
+    btnExitMemoHelp =
+        NamedButton(pnlHelp, "btnExitMemoHelp", QStringLiteral("Exit this help screen"));
     btnExitMemoHelp->setMinimumHeight(40);
     auto* helpLayout = new QVBoxLayout(pnlHelp);
     helpLayout->setContentsMargins(0, 0, 0, 0);
@@ -254,7 +226,7 @@ QWidget* TfrmDataInput::CreatePersonalBlock(Dialogs& dialogs) {
     auto* block = new QWidget();
     auto* layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Label(block, "lblPersonalData", QStringLiteral("Personal Data"), true));
+    layout->addWidget(NamedLabel(block, "lblPersonalData", QStringLiteral("Personal Data"), true));
 
     auto* group = new QGroupBox(QStringLiteral("Marital Status"), block);
     NameControl(*group, "grpMaritalStatus", group->title());
@@ -268,11 +240,11 @@ QWidget* TfrmDataInput::CreatePersonalBlock(Dialogs& dialogs) {
     layout->addWidget(group);
     layout->addSpacing(12);
 
-    layout->addWidget(Label(block, "lblAge", QStringLiteral("Age")));
+    layout->addWidget(NamedLabel(block, "lblAge", QStringLiteral("Age")));
     auto* heads = new QHBoxLayout();
     heads->setSpacing(0);
-    QLabel* self = Label(block, "lblSelf", QStringLiteral("Self"));
-    QLabel* spouse = Label(block, "lblSpouse", QStringLiteral("Spouse"));
+    QLabel* self = NamedLabel(block, "lblSelf", QStringLiteral("Self"));
+    QLabel* spouse = NamedLabel(block, "lblSpouse", QStringLiteral("Spouse"));
     self->setFixedWidth(kCellWidth);
     spouse->setFixedWidth(kCellWidth);
     self->setAlignment(Qt::AlignCenter);
@@ -299,56 +271,59 @@ QWidget* TfrmDataInput::CreateFinancialBlock(Dialogs& dialogs) {
     auto* block = new QWidget();
     auto* layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(
-        Label(block, "lblFinancialAssumptions", QStringLiteral("Financial Assumptions"), true));
-    layout->addWidget(
-        Label(block, "lblFinancialNote",
-              QStringLiteral("(Data on this screen is also used to calculate your tax rates and "
-                             "inflation)")));
+    layout->addWidget(NamedLabel(block, "lblFinancialAssumptions",
+                                 QStringLiteral("Financial Assumptions"), true));
+    layout->addWidget(NamedLabel(
+        block, "lblFinancialNote",
+        QStringLiteral("(Data on this screen is also used to calculate your tax rates and "
+                       "inflation)")));
     layout->addSpacing(8);
 
     auto* rows = new QGridLayout();
     rows->setHorizontalSpacing(12);
     rows->setVerticalSpacing(2);
-    rows->addWidget(Label(block, "lblBudget", QStringLiteral("Annual Budget, $/Yr")), 0, 0);
-    rows->addWidget(Label(block, "lblLessFederalTaxes", QStringLiteral("(Less Federal Taxes)")), 1,
-                    0);
+    rows->addWidget(NamedLabel(block, "lblBudget", QStringLiteral("Annual Budget, $/Yr")), 0, 0);
+    rows->addWidget(
+        NamedLabel(block, "lblLessFederalTaxes", QStringLiteral("(Less Federal Taxes)")), 1, 0);
     StringGridBudget =
         CreateCellGrid(dialogs, "StringGridBudget", QStringLiteral("Annual Budget, $/Yr"), 1);
     StringGridBudget->setToolTip(
         QStringLiteral("Federal income taxes will be calculated separately."));
     rows->addWidget(StringGridBudget, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    rows->addWidget(Label(block, "lblBudgetNote",
-                          QStringLiteral("(Used to calculate the amount you need to withdraw.  "
-                                         "Your\ntotal withdrawal will include this plus an amount "
-                                         "to pay taxes.)")),
-                    2, 0, 1, 2);
+    rows->addWidget(
+        NamedLabel(block, "lblBudgetNote",
+                   QStringLiteral("(Used to calculate the amount you need to withdraw.  "
+                                  "Your\ntotal withdrawal will include this plus an amount "
+                                  "to pay taxes.)")),
+        2, 0, 1, 2);
     rows->setRowMinimumHeight(3, 10);
 
-    rows->addWidget(Label(block, "lblInflation", QStringLiteral("Annual Inflation, %/Yr")), 4, 0);
+    rows->addWidget(NamedLabel(block, "lblInflation", QStringLiteral("Annual Inflation, %/Yr")), 4,
+                    0);
     StringGridInflation =
         CreateCellGrid(dialogs, "StringGridInflation", QStringLiteral("Annual Inflation, %/Yr"), 1);
     StringGridInflation->setToolTip(
         QStringLiteral("Subtracts from interest/growth rates to give inflation free rate."));
     rows->addWidget(StringGridInflation, 4, 1, Qt::AlignLeft);
     rows->addWidget(
-        Label(block, "lblInflationNote",
-              QStringLiteral("(Subtracts from the actual earnings to give real earnings.)")),
+        NamedLabel(block, "lblInflationNote",
+                   QStringLiteral("(Subtracts from the actual earnings to give real earnings.)")),
         5, 0, 1, 2);
     rows->setRowMinimumHeight(6, 10);
 
-    rows->addWidget(Label(block, "lblStateTaxRate",
-                          QStringLiteral("State and Local Incremental Tax Rate, %/Yr")),
+    rows->addWidget(NamedLabel(block, "lblStateTaxRate",
+                               QStringLiteral("State and Local Incremental Tax Rate, %/Yr")),
                     7, 0);
     StringGridStateTaxRate =
         CreateCellGrid(dialogs, "StringGridStateTaxRate",
                        QStringLiteral("State and Local Incremental Tax Rate, %/Yr"), 1);
     rows->addWidget(StringGridStateTaxRate, 7, 1, Qt::AlignLeft);
-    rows->addWidget(Label(block, "lblStateTaxNote",
-                          QStringLiteral("(State taxes vary and are NOT used to modify Rates of "
-                                         "Return\nUsed only to calculate IRA withdrawals needed "
-                                         "for budget.)")),
-                    8, 0, 1, 2);
+    rows->addWidget(
+        NamedLabel(block, "lblStateTaxNote",
+                   QStringLiteral("(State taxes vary and are NOT used to modify Rates of "
+                                  "Return\nUsed only to calculate IRA withdrawals needed "
+                                  "for budget.)")),
+        8, 0, 1, 2);
     layout->addLayout(rows);
 
     StringGridBudget->OnGetEditMask(
@@ -373,7 +348,8 @@ QWidget* TfrmDataInput::CreateResourcesBlock() {
     auto* block = new QWidget();
     auto* layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Label(block, "lblResourcesData", QStringLiteral("Resources Data"), true));
+    layout->addWidget(
+        NamedLabel(block, "lblResourcesData", QStringLiteral("Resources Data"), true));
     struct Entry {
         const char* name;
         const char* caption;
@@ -391,8 +367,8 @@ QWidget* TfrmDataInput::CreateResourcesBlock() {
          &TfrmDataInput::btnStocksClick},
     };
     for (const Entry& entry : entries) {
-        QPushButton* button = Button(block, entry.name, QString::fromLatin1(entry.caption),
-                                     QString::fromLatin1(entry.hint));
+        QPushButton* button = NamedButton(block, entry.name, QString::fromLatin1(entry.caption),
+                                          QString::fromLatin1(entry.hint));
         button->setMinimumSize(150, 30);
         connect(button, &QPushButton::clicked, this, entry.handler);
         layout->addWidget(button);
@@ -412,14 +388,14 @@ void TfrmDataInput::FormActivate() {
         RadioButtonMarried->setChecked(true);
         RadioButtonMarriedClick();
     }
-    StringGridAge->SetCells(0, 0, Text(plan.AgeSelf));
-    StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
+    StringGridAge->SetCells(0, 0, NumberText(plan.AgeSelf));
+    StringGridAge->SetCells(1, 0, NumberText(plan.AgeSpouse));
     if (status == FilingStatus::Single) {
         ShowSpouseAgeNA();
     }
-    StringGridBudget->SetCells(0, 0, Text(plan.AnnualBudget));
-    StringGridInflation->SetCells(0, 0, Text(plan.InflationRate));
-    StringGridStateTaxRate->SetCells(0, 0, Text(plan.StateTaxRate));
+    StringGridBudget->SetCells(0, 0, NumberText(plan.AnnualBudget));
+    StringGridInflation->SetCells(0, 0, NumberText(plan.InflationRate));
+    StringGridStateTaxRate->SetCells(0, 0, NumberText(plan.StateTaxRate));
     if (pnlHelp->isVisible()) {
         btnExitMemoHelp->setFocus();
     } else {
@@ -453,7 +429,7 @@ void TfrmDataInput::RadioButtonMarriedClick() {
         }
         if (FilingStatusOf(plan.Married) == FilingStatus::Married) {
             RadioButtonMarried->setChecked(true);
-            StringGridAge->SetCells(1, 0, Text(plan.AgeSpouse));
+            StringGridAge->SetCells(1, 0, NumberText(plan.AgeSpouse));
         }
     });
 }
@@ -467,12 +443,12 @@ void TfrmDataInput::StringGridAgeSetEditText(int ACol, int ARow, const QString& 
         return;
     }
     if (ACol == 0) {
-        workspace_.plan.AgeSelf = Value(Value_);
+        workspace_.plan.AgeSelf = LeadingDigitsOf(Value_);
     } else if (ACol == 1) {
         // "NA" cannot be typed (the cell takes digits only): it is the text that
         // Escape brings back, and stands for the spouse age kept behind it.
         workspace_.plan.AgeSpouse =
-            Value_ == QLatin1String(kNA) ? spouseAgeBehindNA_ : Value(Value_);
+            Value_ == QLatin1String(kNA) ? spouseAgeBehindNA_ : LeadingDigitsOf(Value_);
     }
 }
 
@@ -482,7 +458,7 @@ QString TfrmDataInput::StringGridBudgetGetEditMask(int /*ACol*/, int /*ARow*/) {
 
 void TfrmDataInput::StringGridBudgetSetEditText(int ACol, int ARow, const QString& Value_) {
     if (ACol == 0 && ARow == 0) {
-        workspace_.plan.AnnualBudget = Value(Value_);
+        workspace_.plan.AnnualBudget = LeadingDigitsOf(Value_);
     }
 }
 
@@ -492,7 +468,7 @@ QString TfrmDataInput::StringGridInflationGetEditMask(int /*ACol*/, int /*ARow*/
 
 void TfrmDataInput::StringGridInflationSetEditText(int ACol, int ARow, const QString& Value_) {
     if (ACol == 0 && ARow == 0) {
-        workspace_.plan.InflationRate = Value(Value_);
+        workspace_.plan.InflationRate = LeadingDigitsOf(Value_);
     }
 }
 
@@ -502,7 +478,7 @@ QString TfrmDataInput::StringGridStateTaxRateGetEditMask(int /*ACol*/, int /*ARo
 
 void TfrmDataInput::StringGridStateTaxRateSetEditText(int ACol, int ARow, const QString& Value_) {
     if (ACol == 0 && ARow == 0) {
-        workspace_.plan.StateTaxRate = Value(Value_);
+        workspace_.plan.StateTaxRate = LeadingDigitsOf(Value_);
         workspace_.AppliedStateTaxRate = workspace_.plan.StateTaxRate;
     }
 }

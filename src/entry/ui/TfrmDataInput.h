@@ -3,6 +3,8 @@
 // inflation and state rate, the way to every other entry screen and to the
 // results, and the data entry instructions.
 
+#include "screens/ui/ScreenContext.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
@@ -26,7 +28,7 @@ public:
     // What the spouse age cell shows for a single household.
     static constexpr const char* kNA = "NA";
 
-    TfrmDataInput(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history);
+    explicit TfrmDataInput(const ScreenContext& context);
 
     void FormActivate();
 

@@ -1,12 +1,12 @@
 #include "entry/ui/TfrmEarnings.h"
 
 #include "Workspace.h"
-#include "history/ui/PlanHistory.h"
-#include "screens/ui/ControlNames.h"
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 #include "plan/FilingStatus.h"
-#include "plan/NumberText.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/ScreenText.h"
+#include "screens/ui/Shell.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,9 +22,8 @@ constexpr int kSelfWidth = 63;   // with the frame: 65 for a single household
 constexpr int kSpouseWidth = 69; // with the frame: 134 for a married one
 constexpr int kRowHeight = 22;
 
-QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    NameControl(*label, name, text);
+QLabel* PlacedLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    QLabel* label = NamedLabel(parent, name, text);
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -32,30 +31,29 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, int x, int
 
 } // namespace
 
-TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell,
-                           PlanHistory& history)
-    : workspace_(workspace), shell_(shell) {
+TfrmEarnings::TfrmEarnings(const ScreenContext& context)
+    : workspace_(context.workspace), shell_(context.shell) {
     setObjectName("frmEarnings");
     setWindowTitle(QStringLiteral("Continued Earnings"));
 
-    QLabel* heading = Label(this, "lblHeading", QStringLiteral("Continued Earnings"), 0, 16);
+    QLabel* heading = PlacedLabel(this, "lblHeading", QStringLiteral("Continued Earnings"), 0, 16);
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 3);
     heading->setFont(bold);
     heading->adjustSize();
-    QLabel* perMonth = Label(this, "lblPerMonth", QStringLiteral("$/Month"), 0, 42);
+    QLabel* perMonth = PlacedLabel(this, "lblPerMonth", QStringLiteral("$/Month"), 0, 42);
 
-    QLabel* lblSelf = Label(this, "lblSelf", QStringLiteral("Self"), 0, kGridTop - 18);
+    QLabel* lblSelf = PlacedLabel(this, "lblSelf", QStringLiteral("Self"), 0, kGridTop - 18);
     lblSelf->setFixedWidth(kSelfWidth);
     lblSelf->setAlignment(Qt::AlignCenter);
     lblSelf->move(kGridLeft + 1, kGridTop - 18);
-    lblSpouse = Label(this, "lblSpouse", QStringLiteral("Spouse"), 0, kGridTop - 18);
+    lblSpouse = PlacedLabel(this, "lblSpouse", QStringLiteral("Spouse"), 0, kGridTop - 18);
     lblSpouse->setFixedWidth(kSpouseWidth);
     lblSpouse->setAlignment(Qt::AlignCenter);
     lblSpouse->move(kGridLeft + 1 + kSelfWidth, kGridTop - 18);
 
-    StringGridEarnings = new StringGrid(dialogs, this);
+    StringGridEarnings = new StringGrid(context.dialogs, this);
     NameControl(*StringGridEarnings, "StringGridEarnings",
                 QStringLiteral("Continued Earnings, $/month"));
     StringGridEarnings->SetSize(2, 2);
@@ -72,7 +70,7 @@ TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell,
     StringGridEarnings->OnSetEditText([this](int col, int row, const QString& text) {
         StringGridEarningsSetEditText(col, row, text);
     });
-    history.RecordCellEdits(
+    context.history.RecordCellEdits(
         *StringGridEarnings, Screen::Earnings, [](int col, int row) -> std::optional<CellField> {
             if (row != 1 || (col != 0 && col != 1)) {
                 return std::nullopt;
@@ -83,8 +81,8 @@ TfrmEarnings::TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell,
         });
     ShowSpouseColumn(true);
 
-    auto* btnReturnToDataInput = new QPushButton(QStringLiteral("Done"), this);
-    NameControl(*btnReturnToDataInput, "btnReturnToDataInput", btnReturnToDataInput->text());
+    QPushButton* btnReturnToDataInput =
+        NamedButton(this, "btnReturnToDataInput", QStringLiteral("Done"));
     btnReturnToDataInput->setGeometry(kGridLeft + 30, kGridTop + 2 * kRowHeight + 30, 75, 28);
     connect(btnReturnToDataInput, &QPushButton::clicked, this,
             &TfrmEarnings::btnReturnToDataInputClick);
@@ -115,8 +113,8 @@ void TfrmEarnings::FormActivate() {
     case FilingStatus::Neither: // the layout stays as it was
         break;
     }
-    StringGridEarnings->SetCells(0, 1, QString::fromStdString(IntText(plan.EarningsSelf)));
-    StringGridEarnings->SetCells(1, 1, QString::fromStdString(IntText(plan.EarningsSpouse)));
+    StringGridEarnings->SetCells(0, 1, NumberText(plan.EarningsSelf));
+    StringGridEarnings->SetCells(1, 1, NumberText(plan.EarningsSpouse));
     StringGridEarnings->SetCurrentCell(0, 1);
     StringGridEarnings->setFocus();
 }
@@ -130,9 +128,9 @@ void TfrmEarnings::StringGridEarningsSetEditText(int ACol, int ARow, const QStri
         return;
     }
     if (ACol == 0) {
-        workspace_.plan.EarningsSelf = LeadingDigits(Value.toStdString());
+        workspace_.plan.EarningsSelf = LeadingDigitsOf(Value);
     } else if (ACol == 1) {
-        workspace_.plan.EarningsSpouse = LeadingDigits(Value.toStdString());
+        workspace_.plan.EarningsSpouse = LeadingDigitsOf(Value);
     }
 }
 

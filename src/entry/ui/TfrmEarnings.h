@@ -2,6 +2,8 @@
 // The continued earnings screen: earned income after retirement, per person
 // and per month, in a one-row grid under a "$/month" title row.
 
+#include "screens/ui/ScreenContext.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -19,7 +21,7 @@ class TfrmEarnings : public QWidget {
     Q_OBJECT
 
 public:
-    TfrmEarnings(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history);
+    explicit TfrmEarnings(const ScreenContext& context);
 
     void FormActivate();
 

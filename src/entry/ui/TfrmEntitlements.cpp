@@ -1,12 +1,12 @@
 #include "entry/ui/TfrmEntitlements.h"
 
 #include "Workspace.h"
-#include "history/ui/PlanHistory.h"
-#include "screens/ui/ControlNames.h"
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 #include "plan/FilingStatus.h"
-#include "plan/NumberText.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/ScreenText.h"
+#include "screens/ui/Shell.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -109,11 +109,7 @@ QFont TitleFont(QFont font, const QStringList& titles) {
 }
 
 QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    NameControl(*label, name, text);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    QLabel* label = NamedLabel(parent, name, text, true);
     label->setAlignment(Qt::AlignCenter);
     label->setFixedWidth(kValueWidth);
     return label;
@@ -121,9 +117,8 @@ QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text) {
 
 } // namespace
 
-TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell& shell,
-                                   PlanHistory& history)
-    : workspace_(workspace), shell_(shell) {
+TfrmEntitlements::TfrmEntitlements(const ScreenContext& context)
+    : workspace_(context.workspace), shell_(context.shell) {
     setObjectName("frmEntitlements");
     setWindowTitle(QStringLiteral("Entitlements"));
 
@@ -132,7 +127,7 @@ TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell
     lblSpouse = BoldLabel(this, "lblSpouse", QStringLiteral("Spouse"));
     lblSpouse->move(kGridLeft + kTitleWidth + kValueWidth, kGridTop - 20);
 
-    StringGridEntitlements = new EntitlementsGrid(dialogs, this);
+    StringGridEntitlements = new EntitlementsGrid(context.dialogs, this);
     NameControl(*StringGridEntitlements, "StringGridEntitlements", QStringLiteral("Entitlements"));
     StringGridEntitlements->SetSize(3, 4);
     StringGridEntitlements->SetFixedRows(1);
@@ -157,11 +152,12 @@ TfrmEntitlements::TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell
     StringGridEntitlements->OnSetEditText([this](int col, int row, const QString& text) {
         StringGridEntitlementsSetEditText(col, row, text);
     });
-    history.RecordCellEdits(*StringGridEntitlements, Screen::Entitlements, EntitlementField);
+    context.history.RecordCellEdits(*StringGridEntitlements, Screen::Entitlements,
+                                    EntitlementField);
     ShowSpouseColumn(true);
 
-    auto* btnReturnToDataInput = new QPushButton(QStringLiteral("Done"), this);
-    NameControl(*btnReturnToDataInput, "btnReturnToDataInput", btnReturnToDataInput->text());
+    QPushButton* btnReturnToDataInput =
+        NamedButton(this, "btnReturnToDataInput", QStringLiteral("Done"));
     btnReturnToDataInput->setGeometry(kGridLeft + kTitleWidth + 10, kGridTop + 4 * kRowHeight + 30,
                                       100, 28);
     connect(btnReturnToDataInput, &QPushButton::clicked, this,
@@ -190,8 +186,7 @@ void TfrmEntitlements::FormActivate() {
     }
     for (int row = 1; row <= 3; ++row) {
         for (int col = 1; col <= 2; ++col) {
-            StringGridEntitlements->SetCells(
-                col, row, QString::fromStdString(IntText(*Field(plan, col, row))));
+            StringGridEntitlements->SetCells(col, row, NumberText(*Field(plan, col, row)));
         }
     }
     StringGridEntitlements->SetCurrentCell(1, 1);
@@ -215,7 +210,7 @@ QString TfrmEntitlements::StringGridEntitlementsGetEditMask(int ACol, int ARow) 
 
 void TfrmEntitlements::StringGridEntitlementsSetEditText(int ACol, int ARow, const QString& Value) {
     if (std::int32_t* field = Field(workspace_.plan, ACol, ARow)) {
-        *field = LeadingDigits(Value.toStdString());
+        *field = LeadingDigitsOf(Value);
     }
 }
 

@@ -2,6 +2,8 @@
 // The entitlements screen: monthly Social Security, pensions and tax free
 // benefits per person, in a grid with a title row and a title column.
 
+#include "screens/ui/ScreenContext.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -19,7 +21,7 @@ class TfrmEntitlements : public QWidget {
     Q_OBJECT
 
 public:
-    TfrmEntitlements(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history);
+    explicit TfrmEntitlements(const ScreenContext& context);
 
     void FormActivate();
 

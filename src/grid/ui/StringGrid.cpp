@@ -1,9 +1,9 @@
 #include "grid/ui/StringGrid.h"
 
 #include "grid/EditMask.h"
-#include "grid/ui/ErrorBox.h"
 #include "grid/ui/CellDelegate.h"
 #include "grid/ui/CellHint.h"
+#include "grid/ui/ErrorBox.h"
 #include "grid/ui/FrozenTitleRows.h"
 #include "grid/ui/GridModel.h"
 

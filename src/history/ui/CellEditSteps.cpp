@@ -1,7 +1,7 @@
 #include "history/ui/CellEditSteps.h"
 
-#include "history/ui/PlanHistory.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 
 #include <utility>
 

@@ -5,8 +5,8 @@
 // and may correct other fields of its row as it goes (the IRA screen's rules);
 // the step holds all of it.
 
-#include "history/ui/PlanStep.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanStep.h"
 #include "plan/PlanEdit.h"
 
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "history/ui/PlanHistory.h"
 
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
+#include "screens/ui/Shell.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // One step of the plan's history: what one change did to the plan, and where
 // it was made.
 
-#include "screens/ui/Screen.h"
 #include "plan/PlanEdit.h"
+#include "screens/ui/Screen.h"
 
 #include <QPointer>
 #include <QString>

@@ -4,11 +4,11 @@
 // with the same column layout, in a font small enough for every title line to
 // fit its column and its row; and the cells' masks, texts and edits.
 
-#include "screens/ui/PlanText.h"
-#include "screens/ui/FontFit.h"
 #include "grid/ui/StringGrid.h"
 #include "holdings/HoldingsColumn.h"
 #include "plan/PlanData.h"
+#include "screens/ui/FontFit.h"
+#include "screens/ui/ScreenText.h"
 
 #include <QFont>
 #include <array>
@@ -87,42 +87,11 @@ void SetUpTableGrid(StringGrid& grid, const std::array<HoldingsColumn<Row>, Cols
     FrameTableGrid(grid, columnsWidth, visibleRows);
 }
 
-// Writes table row r + 1 into grid row r, every column. Then the grid rows of
-// the rows without a name are emptied; their numbers stay in the table.
-template <class Row, std::size_t Cols>
-void FillTableGrid(StringGrid& grid, const std::array<Row, kTableRows>& table,
-                   const std::array<HoldingsColumn<Row>, Cols>& columns) {
-    for (int row = 0; row < kTableRows; ++row) {
-        for (std::size_t col = 0; col < Cols; ++col) {
-            grid.SetCells(static_cast<int>(col), row,
-                          FromPlanText(columns[col].CellText(table[row])));
-        }
-    }
-    for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].Name.empty()) {
-            for (std::size_t col = 0; col < Cols; ++col) {
-                grid.SetCells(static_cast<int>(col), row, QString());
-            }
-        }
-    }
-}
-
 // The edit mask of column `col`; none outside the columns.
 template <class Row, std::size_t Cols>
 QString ColumnMask(const std::array<HoldingsColumn<Row>, Cols>& columns, int col) {
     return col >= 0 && col < static_cast<int>(Cols) ? QString::fromLatin1(columns[col].mask)
                                                     : QString();
-}
-
-// Stores the edited text of cell (col, row) into the field of its column in
-// table row row + 1. A cell with no table row behind it stores nothing.
-template <class Row, std::size_t Cols>
-void StoreCellText(const std::array<HoldingsColumn<Row>, Cols>& columns,
-                   std::array<Row, kTableRows>& table, int col, int row, const QString& text) {
-    if (row < 0 || row >= kTableRows || col < 0 || col >= static_cast<int>(Cols)) {
-        return;
-    }
-    columns[col].Store(table[row], ToPlanText(text));
 }
 
 } // namespace velmora

@@ -1,8 +1,9 @@
 #include "holdings/ui/HoldingsTableLayout.h"
 
-#include "screens/ui/ControlNames.h"
-#include "screens/ui/ScreenWindow.h"
 #include "grid/ui/StringGrid.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,8 +15,7 @@ namespace velmora {
 namespace {
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    NameControl(*button, name, PlainCaption(caption));
+    QPushButton* button = NamedButton(parent, name, caption);
     button->setMinimumWidth(100);
     return button;
 }
@@ -37,9 +37,7 @@ HoldingsTableParts CreateHoldingsGrids(QWidget& screen, Dialogs& dialogs, const 
 
 void LayOutHoldingsTableScreen(QWidget& screen, const HoldingsTableShape& shape,
                                HoldingsTableParts& parts) {
-    const QString labelText = QString::fromLatin1(shape.labelText);
-    parts.label = new QLabel(labelText, &screen);
-    NameControl(*parts.label, shape.labelName, labelText);
+    parts.label = NamedLabel(&screen, shape.labelName, QString::fromLatin1(shape.labelText));
     parts.deleteLine = Button("btnDeleteLine", QStringLiteral("Delete Line"), &screen);
     parts.done = Button("btnReturnToMiscInput", QStringLiteral("Done"), &screen);
 

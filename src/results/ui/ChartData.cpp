@@ -1,20 +1,14 @@
 #include "results/ui/ChartData.h"
 
 #include "Workspace.h"
-#include "screens/ui/PlanText.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"
 #include "results/ui/ReportNumbers.h"
+#include "screens/ui/ScreenText.h"
 
 namespace velmora::charts {
 
-namespace {
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 int ChartData::HoldingCount() const {
     int count = 0;
@@ -33,7 +27,7 @@ ChartData ChartDataFrom(const Workspace& ws) {
     for (const RiskCategory risk : kRiskCategories) {
         const int k = Number(risk);
         ChartCategory& category = data.Categories[k];
-        category.Title = Text(Title(risk));
+        category.Title = FromCoreText(Title(risk));
         category.TotalText = report::AmountText(BoxText(boxes, TotalBox(risk)), locale);
         category.PercentText = report::RateText(BoxText(boxes, ShareBox(risk)), locale);
         category.Total = static_cast<double>(ws.ranking.CategoryTotal[k]);

@@ -2,6 +2,8 @@
 
 #include "results/ResultBox.h"
 #include "results/ui/ReportNumbers.h"
+#include "results/ui/ReportPalette.h"
+#include "screens/ui/ScreenText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -17,10 +19,6 @@ namespace {
 
 constexpr double kLargestText = 11.0;
 constexpr double kSmallestText = 7.0;
-const QColor kOtherColour(0xC8, 0xC8, 0xC8);
-const QColor kTextColour(0x20, 0x20, 0x20);
-const QColor kGridColour(0xE0, 0xE0, 0xE0);
-const QColor kHeadingBand(0xF2, 0xF2, 0xF2);
 
 QFont FontOfSize(const QPainter& painter, double size, bool bold = false) {
     QFont font = painter.font();
@@ -48,7 +46,7 @@ double TextWidth(const QFont& font, const QString& text) {
 
 void DrawNoInvestments(QPainter& painter, const QRectF& area) {
     painter.setFont(FontOfSize(painter, std::clamp(area.height() / 3, 1.0, kLargestText + 1)));
-    painter.setPen(kTextColour);
+    painter.setPen(palette::Text());
     DrawFitted(painter, area, Qt::AlignCenter, QStringLiteral("No investments"));
 }
 
@@ -136,7 +134,7 @@ void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>&
                              centre.y() - midRadius * std::sin(middle));
             const QRectF box(at.x() - width / 2 - 1, at.y() - metrics.height() / 2, width + 2,
                              metrics.height());
-            painter.setPen(piece.colour.lightness() < 140 ? Qt::white : kTextColour);
+            painter.setPen(piece.colour.lightness() < 140 ? Qt::white : palette::Text());
             painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, piece.label);
         }
         start += span;
@@ -146,7 +144,7 @@ void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>&
     const double room = inner.width() * 0.8;
     const double lineHeight = std::min(kLargestText + 2, inner.height() / 3);
     if (lineHeight >= kSmallestText) {
-        painter.setPen(kTextColour);
+        painter.setPen(palette::Text());
         painter.setFont(FontOfSize(painter, lineHeight * 0.8));
         DrawFitted(painter,
                    QRectF(centre.x() - room / 2, centre.y() - lineHeight, room, lineHeight),
@@ -192,7 +190,7 @@ void DrawLegend(QPainter& painter, const QRectF& box, const std::vector<LegendLi
             painter.drawRect(
                 QRectF(box.left(), y + (rowHeight - swatch) / 2, swatch * 0.9, swatch * 0.9));
         }
-        painter.setPen(kTextColour);
+        painter.setPen(palette::Text());
         painter.setFont(line.bold ? bold : plain);
         DrawFitted(
             painter,
@@ -290,7 +288,7 @@ void DrawScaleLabels(QPainter& painter, const Scale& scale, const QRectF& box, d
         return;
     }
     painter.setFont(FontOfSize(painter, size));
-    painter.setPen(kTextColour);
+    painter.setPen(palette::Text());
     const QFontMetricsF metrics(painter.font());
     double lastRight = -std::numeric_limits<double>::infinity();
     const double first = std::ceil(scale.low / scale.step);
@@ -312,13 +310,6 @@ void DrawScaleLabels(QPainter& painter, const Scale& scale, const QRectF& box, d
 }
 
 } // namespace
-
-QColor CategoryColour(int category) {
-    static const QColor kColours[kCategories] = {QColor(0x3B, 0x6E, 0xB4), QColor(0x4C, 0xA0, 0x5A),
-                                                 QColor(0xE0, 0x9B, 0x2D),
-                                                 QColor(0xC8, 0x45, 0x3C)};
-    return category >= 0 && category < kCategories ? kColours[category] : kOtherColour;
-}
 
 void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data) {
     if (!area.isValid()) {
@@ -344,20 +335,18 @@ void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data) {
         const double fraction = std::max(0.0, category.Total) / whole;
         shown += fraction;
         if (fraction > 0) {
-            pieces.push_back({CategoryColour(k), fraction, category.PercentText + '%'});
+            pieces.push_back({palette::CategoryColour(k), fraction, category.PercentText + '%'});
         }
-        lines.push_back({CategoryColour(k), category.Title, category.PercentText + '%',
+        lines.push_back({palette::CategoryColour(k), category.Title, category.PercentText + '%',
                          category.TotalText, false});
     }
     if (1.0 - shown > 0.0005) {
-        pieces.push_back({kOtherColour, 1.0 - shown, QString()});
+        pieces.push_back({palette::Other(), 1.0 - shown, QString()});
         lines.push_back(
-            {kOtherColour, QStringLiteral("Not in a category"), QString(), QString(), false});
+            {palette::Other(), QStringLiteral("Not in a category"), QString(), QString(), false});
     }
     const std::string_view total = BoxLabel(ResultBox::TotalInvestments);
-    lines.push_back({QColor(),
-                     QString::fromUtf8(total.data(), static_cast<qsizetype>(total.size())),
-                     QString(), data.TotalText, true});
+    lines.push_back({QColor(), FromCoreText(total), QString(), data.TotalText, true});
 
     const double lineRoom = kLargestText * 1.8 * static_cast<double>(lines.size());
     QRectF ring;
@@ -435,7 +424,7 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
     const double lineBottom = std::min(rowsBottom, area.bottom() - 1);
 
     // Grid lines at the scale's steps, the zero axis darker.
-    painter.setPen(QPen(kGridColour, 0));
+    painter.setPen(QPen(palette::Grid(), 0));
     if (scale.step > 0) {
         const double first = std::ceil(scale.low / scale.step);
         for (int i = 0; i <= 40; ++i) {
@@ -455,12 +444,12 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
         const ChartCategory& category = data.Categories[row.category];
         if (row.holding == nullptr) {
             painter.setPen(Qt::NoPen);
-            painter.setBrush(kHeadingBand);
+            painter.setBrush(palette::HeadingBand());
             painter.drawRect(QRectF(area.left(), y, area.width(), rowHeight));
-            painter.setBrush(CategoryColour(row.category));
+            painter.setBrush(palette::CategoryColour(row.category));
             painter.drawRect(QRectF(area.left(), y, std::max(1.0, rowHeight * 0.25), rowHeight));
             if (withText) {
-                painter.setPen(kTextColour);
+                painter.setPen(palette::Text());
                 painter.setFont(bold);
                 DrawFitted(painter,
                            QRectF(area.left() + rowHeight * 0.5, y, area.width() - rowHeight * 0.5,
@@ -474,12 +463,12 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
             const double end = Place(scale, holding.Err, plotLeft, plotRight);
             const double barHeight = std::max(rowHeight * 0.64, std::min(rowHeight, 0.5));
             painter.setPen(Qt::NoPen);
-            painter.setBrush(CategoryColour(row.category));
+            painter.setBrush(palette::CategoryColour(row.category));
             painter.drawRect(QRectF(std::min(zero, end), y + (rowHeight - barHeight) / 2,
                                     std::max(std::abs(end - zero), 0.5), barHeight));
         }
         if (withText) {
-            painter.setPen(kTextColour);
+            painter.setPen(palette::Text());
             painter.setFont(plain);
             DrawFitted(painter, QRectF(area.left(), y, nameWidth - textSize / 2, rowHeight),
                        Qt::AlignLeft | Qt::AlignVCenter, holding.Name);
@@ -490,7 +479,7 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
         }
     }
 
-    painter.setPen(QPen(kTextColour, 0));
+    painter.setPen(QPen(palette::Text(), 0));
     painter.drawLine(QPointF(zero, lineTop), QPointF(zero, lineBottom));
     painter.drawLine(QPointF(plotLeft, lineBottom), QPointF(plotRight, lineBottom));
     DrawScaleLabels(painter, scale,

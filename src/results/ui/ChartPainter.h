@@ -21,9 +21,6 @@ class QPainter;
 
 namespace velmora::charts {
 
-// Colour of each risk category, the same in every chart.
-QColor CategoryColour(int category);
-
 // The four categories' shares of the investment total as a ring, with a legend
 // of each category's "% of Total" and sub total texts. Categories without a
 // positive total get no piece of the ring; value held outside the four

@@ -1,8 +1,8 @@
 #include "results/ui/ChartWindow.h"
 
 #include "Workspace.h"
-#include "screens/ui/CloseKeys.h"
 #include "results/ui/ChartPainter.h"
+#include "screens/ui/CloseKeys.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,7 +1,6 @@
 #include "results/ui/ReportDocument.h"
 
 #include "Workspace.h"
-#include "screens/ui/PlanText.h"
 #include "plan/NumberText.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
@@ -9,6 +8,8 @@
 #include "results/ui/ChartData.h"
 #include "results/ui/ChartPainter.h"
 #include "results/ui/ReportNumbers.h"
+#include "results/ui/ReportPalette.h"
+#include "screens/ui/ScreenText.h"
 #include "tax/TaxValues.h"
 
 #include <QFontMetricsF>
@@ -34,10 +35,6 @@ constexpr double kLine = 13;
 constexpr double kGap = 10;
 constexpr double kFooterRoom = 22;
 constexpr double kSharesHeight = 180;
-const QColor kText(0x20, 0x20, 0x20);
-const QColor kFaint(0x70, 0x70, 0x70);
-const QColor kStripe(0xF3, 0xF3, 0xF3);
-const QColor kEmphasis(0xE8, 0xEE, 0xF6);
 
 // The note on the ERR quotes the results screen's quick help from its third
 // line on (what the figure includes and how to use it), without the empty lines.
@@ -52,17 +49,13 @@ QFont Font(double size, bool bold = false) {
     return font;
 }
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 // The label of a box and its figure: an amount, or a rate.
 std::pair<QString, QString> AmountPair(const ResultBoxTexts& boxes, ResultBox box) {
-    return {Text(BoxLabel(box)), report::AmountText(BoxText(boxes, box))};
+    return {FromCoreText(BoxLabel(box)), report::AmountText(BoxText(boxes, box))};
 }
 
 std::pair<QString, QString> RatePair(const ResultBoxTexts& boxes, ResultBox box) {
-    return {Text(BoxLabel(box)), report::RateText(BoxText(boxes, box))};
+    return {FromCoreText(BoxLabel(box)), report::RateText(BoxText(boxes, box))};
 }
 
 void DrawLine(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
@@ -137,7 +130,7 @@ Block Layout::Heading(const QString& text, double size, int keepWithNext) const 
     block.height = size * 1.6 + kGap / 2;
     block.keepWithNext = keepWithNext;
     block.paint = [text, size](QPainter& painter, const QRectF& box) {
-        painter.setPen(kText);
+        painter.setPen(palette::Text());
         DrawLine(painter, box.adjusted(0, kGap / 2, 0, 0), text, Font(size, true));
     };
     return block;
@@ -147,7 +140,7 @@ void Layout::AddTitle() {
     Block block;
     block.height = kTitleSize * 1.5 + 2 * kLine + kGap;
     block.paint = [this](QPainter& painter, const QRectF& box) {
-        painter.setPen(kText);
+        painter.setPen(palette::Text());
         DrawLine(painter, QRectF(box.left(), box.top(), box.width(), kTitleSize * 1.5),
                  QStringLiteral("Velmora Report"), Font(kTitleSize, true));
         const double y = box.top() + kTitleSize * 1.5;
@@ -163,7 +156,7 @@ void Layout::AddTitle() {
 
 void Layout::PaintPairs(QPainter& painter, const QRectF& box, const QString& title,
                         const Pairs& pairs) const {
-    painter.setPen(kText);
+    painter.setPen(palette::Text());
     DrawLine(painter, QRectF(box.left(), box.top(), box.width(), kLine), title,
              Font(kSubheadingSize, true));
     double valueWidth = 0;
@@ -185,9 +178,10 @@ void Layout::AddFigures() {
     const PlanData& plan = ws_.plan;
     const ResultBoxTexts& boxes = ws_.results.boxes;
     const bool married = FilingStatusOf(plan.Married) == FilingStatus::Married;
-    const QString ages = married ? Text(IntText(plan.AgeSelf)) + QStringLiteral(" (self), ") +
-                                       Text(IntText(plan.AgeSpouse)) + QStringLiteral(" (spouse)")
-                                 : Text(IntText(plan.AgeSelf));
+    const QString ages =
+        married ? FromCoreText(IntText(plan.AgeSelf)) + QStringLiteral(" (self), ") +
+                      FromCoreText(IntText(plan.AgeSpouse)) + QStringLiteral(" (spouse)")
+                : FromCoreText(IntText(plan.AgeSelf));
     const Pairs household{
         {QStringLiteral("Marital status"),
          married ? QStringLiteral("Married, filing jointly") : QStringLiteral("Single")},
@@ -215,10 +209,10 @@ void Layout::AddFigures() {
     };
     // The two figures of the band stand in capitals, as on the screen.
     const QString withdrawalLabel =
-        Text(BoxLabel(ResultBox::WithdrawalNeeded)).toUpper() + QStringLiteral(", $/Yr");
+        FromCoreText(BoxLabel(ResultBox::WithdrawalNeeded)).toUpper() + QStringLiteral(", $/Yr");
     const QString withdrawal = report::AmountText(boxes.editWithDrawalNeeded);
     const QString totalLabel =
-        Text(BoxLabel(ResultBox::TotalInvestments)).toUpper() + QStringLiteral(", $");
+        FromCoreText(BoxLabel(ResultBox::TotalInvestments)).toUpper() + QStringLiteral(", $");
     const QString total = report::AmountText(boxes.editTotalInvestments);
 
     const double left = PairsHeight(household) + kGap + PairsHeight(income);
@@ -240,9 +234,9 @@ void Layout::AddFigures() {
 
         const QRectF band(box.left(), box.top() + std::max(left, right) + kGap, box.width(),
                           emphasis);
-        painter.fillRect(band, kEmphasis);
+        painter.fillRect(band, palette::Emphasis());
         const QRectF inner = band.adjusted(6, 4, -6, -4);
-        painter.setPen(kText);
+        painter.setPen(palette::Text());
         const QFont bold = Font(kSubheadingSize, true);
         DrawLine(painter, QRectF(inner.left(), inner.top(), inner.width() * 0.65, kLine),
                  withdrawalLabel, bold);
@@ -288,7 +282,7 @@ void Layout::AddErrNote() {
     Block block;
     block.height = height + kGap;
     block.paint = [text, font, height](QPainter& painter, const QRectF& box) {
-        painter.setPen(kText);
+        painter.setPen(palette::Text());
         painter.setFont(font);
         painter.drawText(QRectF(box.left(), box.top(), box.width(), height),
                          Qt::TextWordWrap | Qt::AlignLeft, text);
@@ -299,9 +293,9 @@ void Layout::AddErrNote() {
 void Layout::AddCategory(RiskCategory category) {
     const charts::ChartCategory& shown = chart_.Categories[Number(category)];
     const QString title = shown.Title + QStringLiteral(" risk category: ") +
-                          Text(CategoryCaption(TotalBox(category))) + ' ' + shown.TotalText +
-                          QStringLiteral(", ") + shown.PercentText +
-                          Text(CategoryCaption(ShareBox(category)));
+                          FromCoreText(CategoryCaption(TotalBox(category))) + ' ' +
+                          shown.TotalText + QStringLiteral(", ") + shown.PercentText +
+                          FromCoreText(CategoryCaption(ShareBox(category)));
 
     // Columns: name, value (right-aligned), ERR.
     const double nameWidth = width_ * 0.44;
@@ -309,7 +303,7 @@ void Layout::AddCategory(RiskCategory category) {
     const double errLeft = width_ * 0.70;
     auto row = [=](QPainter& painter, const QRectF& box, const QString& name, const QString& value,
                    const QString& err, const QFont& font) {
-        painter.setPen(kText);
+        painter.setPen(palette::Text());
         DrawLine(painter, QRectF(box.left() + 4, box.top(), nameWidth - 8, kLine), name, font);
         DrawLine(painter, QRectF(box.left() + nameWidth, box.top(), valueRight - nameWidth, kLine),
                  value, font, Qt::AlignRight | Qt::AlignVCenter);
@@ -319,7 +313,7 @@ void Layout::AddCategory(RiskCategory category) {
     auto header = [=](QPainter& painter, const QRectF& box) {
         row(painter, box, QStringLiteral("Name"), QStringLiteral("Value, $"),
             QStringLiteral("ERR, %"), Font(kBodySize, true));
-        painter.setPen(QPen(kFaint, 0.5));
+        painter.setPen(QPen(palette::Faint(), 0.5));
         painter.drawLine(QPointF(box.left(), box.top() + kLine),
                          QPointF(box.right(), box.top() + kLine));
     };
@@ -332,7 +326,7 @@ void Layout::AddCategory(RiskCategory category) {
         Block none;
         none.height = kLine + kGap / 2;
         none.paint = [](QPainter& painter, const QRectF& box) {
-            painter.setPen(kFaint);
+            painter.setPen(palette::Faint());
             DrawLine(painter, QRectF(box.left() + 4, box.top(), box.width() - 4, kLine),
                      QStringLiteral("No holdings in this category."), Font(kBodySize));
         };
@@ -349,7 +343,7 @@ void Layout::AddCategory(RiskCategory category) {
     Block continued;
     continued.height = kSubheadingSize * 1.6 + kLine + 2;
     continued.paint = [=](QPainter& painter, const QRectF& box) {
-        painter.setPen(kText);
+        painter.setPen(palette::Text());
         DrawLine(painter, QRectF(box.left(), box.top(), box.width(), kSubheadingSize * 1.6),
                  title + QStringLiteral(" (continued)"), Font(kSubheadingSize + 1, true));
         header(painter, box.adjusted(0, kSubheadingSize * 1.6, 0, 0));
@@ -367,7 +361,8 @@ void Layout::AddCategory(RiskCategory category) {
         const bool striped = i % 2 == 1;
         line.paint = [=](QPainter& painter, const QRectF& box) {
             if (striped) {
-                painter.fillRect(QRectF(box.left(), box.top(), box.width(), kLine), kStripe);
+                painter.fillRect(QRectF(box.left(), box.top(), box.width(), kLine),
+                                 palette::Stripe());
             }
             row(painter, box, name, value, err, Font(kBodySize));
         };
@@ -489,7 +484,7 @@ bool ReportDocument::Paint(QPagedPaintDevice& device) const {
             return false;
         }
         layout.PaintPage(painter, pages[i]);
-        painter.setPen(kFaint);
+        painter.setPen(palette::Faint());
         const QRectF footer(0, height - kLine, width, kLine);
         DrawLine(painter, footer, QStringLiteral("Velmora Report, ") + layout.DateText(),
                  Font(kBodySize - 1));

@@ -1,5 +1,7 @@
 #include "results/ui/ReportNumbers.h"
 
+#include "screens/ui/ScreenText.h"
+
 #include <cmath>
 #include <optional>
 
@@ -7,14 +9,10 @@ namespace velmora::report {
 
 namespace {
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 // The screen's texts are plain C-locale numbers.
 std::optional<double> Number(std::string_view text) {
     bool ok = false;
-    const double value = QLocale::c().toDouble(Text(text), &ok);
+    const double value = QLocale::c().toDouble(FromCoreText(text), &ok);
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
@@ -43,7 +41,7 @@ QLocale Locale() {
 QString AmountText(std::string_view screenText, const QLocale& locale) {
     const std::optional<double> value = Number(screenText);
     if (!value) {
-        return Text(screenText);
+        return FromCoreText(screenText);
     }
     if (*value == std::trunc(*value)) {
         return locale.toString(*value == 0 ? 0.0 : *value, 'f', 0);
@@ -53,12 +51,12 @@ QString AmountText(std::string_view screenText, const QLocale& locale) {
 
 QString ErrText(std::string_view screenText, const QLocale& locale) {
     const std::optional<double> value = Number(screenText);
-    return value ? TwoDecimals(*value, locale) : Text(screenText);
+    return value ? TwoDecimals(*value, locale) : FromCoreText(screenText);
 }
 
 QString RateText(std::string_view screenText, const QLocale& locale) {
     const std::optional<double> value = Number(screenText);
-    return value ? ScaleText(*value, locale) : Text(screenText);
+    return value ? ScaleText(*value, locale) : FromCoreText(screenText);
 }
 
 QString ScaleText(double value, const QLocale& locale) {

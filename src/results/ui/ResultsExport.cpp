@@ -1,10 +1,10 @@
 #include "results/ui/ResultsExport.h"
 
-#include "screens/ui/Dialogs.h"
 #include "plan/AtomicReplace.h"
 #include "results/ResultsCsv.h"
 #include "results/ui/ChartWindow.h"
 #include "results/ui/ReportDocument.h"
+#include "screens/ui/Dialogs.h"
 
 #include <QBuffer>
 #include <QDate>

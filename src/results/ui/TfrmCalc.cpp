@@ -1,18 +1,18 @@
 #include "results/ui/TfrmCalc.h"
 
 #include "Workspace.h"
-#include "history/ui/PlanHistory.h"
-#include "screens/ui/PlanText.h"
-#include "screens/ui/ControlNames.h"
-#include "screens/ui/Shell.h"
-#include "screens/ui/FontFit.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
 #include "results/ResultBox.h"
 #include "results/ResultsCalculation.h"
 #include "results/RiskRanking.h"
 #include "results/ui/ResultsExport.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/FontFit.h"
+#include "screens/ui/ScreenText.h"
+#include "screens/ui/Shell.h"
 
 #include <QAction>
 #include <QLabel>
@@ -140,17 +140,13 @@ QFont FittingFont(const QFont& font) {
                               labels);
 }
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 } // namespace
 
-TfrmCalc::TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history)
-    : workspace_(workspace), shell_(shell), history_(history) {
+TfrmCalc::TfrmCalc(const ScreenContext& context)
+    : workspace_(context.workspace), shell_(context.shell), history_(context.history) {
     setObjectName("frmCalc");
     setWindowTitle(QStringLiteral("Calculation"));
-    export_ = new ResultsExport(workspace_, dialogs, *this);
+    export_ = new ResultsExport(workspace_, context.dialogs, *this);
     CreateMenus();
 
     auto* central = new QWidget(this);
@@ -158,7 +154,7 @@ TfrmCalc::TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHis
     central->setFont(FittingFont(font()));
     setCentralWidget(central);
     CreateLabels(central);
-    CreateGrids(central, dialogs);
+    CreateGrids(central, context.dialogs);
     CreateBoxes(central);
     CreateButtons(central);
 
@@ -224,8 +220,7 @@ void TfrmCalc::CreateLabels(QWidget* parent) {
         high->move(roth->x() - 1 - high->width(), high->y());
     }
 
-    auto* title = new QLabel(QStringLiteral("Portfolio Risk Categories"), parent);
-    NameControl(*title, "lblTitle", title->text());
+    QLabel* title = NamedLabel(parent, "lblTitle", QStringLiteral("Portfolio Risk Categories"));
     QFont large = Bold(title->font());
     large.setPixelSize(large.pixelSize() + 5);
     title->setFont(large);
@@ -238,7 +233,7 @@ void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
         const int k = Number(category);
         auto* grid = new StringGrid(dialogs, parent);
         const std::string name = "StringGrid" + std::to_string(k);
-        NameControl(*grid, name.c_str(), Text(Title(category)));
+        NameControl(*grid, name.c_str(), FromCoreText(Title(category)));
         grid->SetSize(3, kGridRows);
         grid->SetFixedRows(1);
         grid->SetColWidths({65, 40, 27});
@@ -259,7 +254,7 @@ void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
 void TfrmCalc::CreateBoxes(QWidget* parent) {
     for (const BoxPlace& place : kBoxes) {
         auto* box = new QLineEdit(parent);
-        NameControl(*box, BoxName(place.box).data(), Text(BoxLabel(place.box)));
+        NameControl(*box, BoxName(place.box).data(), FromCoreText(BoxLabel(place.box)));
         box->setReadOnly(!AcceptsTyping(place.box));
         box->setGeometry(place.x, place.y, place.width, kBoxHeight);
         boxes_[static_cast<std::size_t>(place.box)] = box;
@@ -267,8 +262,8 @@ void TfrmCalc::CreateBoxes(QWidget* parent) {
 }
 
 void TfrmCalc::CreateButtons(QWidget* parent) {
-    auto* btnReturn = new QPushButton(QStringLiteral("Return to Data Entry"), parent);
-    NameControl(*btnReturn, "btnReturn", btnReturn->text());
+    QPushButton* btnReturn =
+        NamedButton(parent, "btnReturn", QStringLiteral("Return to Data Entry"));
     btnReturn->setFont(Bold(btnReturn->font()));
     btnReturn->setGeometry(488, 368, 129, 25);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmCalc::btnReturnClick);
@@ -291,8 +286,8 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     memoHelp->setGeometry(48, 32, 569, 312);
     memoHelp->hide();
 
-    btnExitMemoHelp = new QPushButton(QStringLiteral("Exit this Help Screen"), parent);
-    NameControl(*btnExitMemoHelp, "btnExitMemoHelp", btnExitMemoHelp->text());
+    btnExitMemoHelp =
+        NamedButton(parent, "btnExitMemoHelp", QStringLiteral("Exit this Help Screen"));
     QFont large = Bold(btnExitMemoHelp->font());
     large.setPixelSize(large.pixelSize() + 7);
     large.setStretch(QFont::Unstretched);
@@ -326,7 +321,7 @@ void TfrmCalc::SortCategory(int category, int low, int high) {
 void TfrmCalc::ShowBoxes() {
     for (const ResultBoxEntry& entry : kResultBoxes) {
         QLineEdit* edit = boxes_[static_cast<std::size_t>(entry.Box)];
-        edit->setText(Text(workspace_.results.boxes.*entry.Text));
+        edit->setText(FromCoreText(workspace_.results.boxes.*entry.Text));
         edit->setCursorPosition(0);
     }
 }
@@ -339,7 +334,8 @@ void TfrmCalc::ShowGrids() {
         const int count = workspace_.ranking.CategoryCount[Number(category)];
         for (int slot = 1; slot < kGridRows; ++slot) {
             const results::CategoryRow row = results::SlotRow(workspace_.ranking, category, slot);
-            const QString texts[] = {FromPlanText(row.Name), Text(row.Value), Text(row.Err)};
+            const QString texts[] = {FromPlanText(row.Name), FromCoreText(row.Value),
+                                     FromCoreText(row.Err)};
             for (int col = 0; col < 3; ++col) {
                 grid->SetCells(col, slot, texts[col]);
                 grid->SetCellTip(col, slot, slot <= count ? texts[col] : QString());

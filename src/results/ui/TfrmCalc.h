@@ -5,6 +5,7 @@
 // Every activation runs the whole results calculation.
 
 #include "results/ResultBox.h"
+#include "screens/ui/ScreenContext.h"
 
 #include <QMainWindow>
 #include <array>
@@ -31,7 +32,7 @@ public:
     // category can receive (four tables of 40 rows).
     static constexpr int kGridRows = 161;
 
-    TfrmCalc(Workspace& workspace, Dialogs& dialogs, Shell& shell, PlanHistory& history);
+    explicit TfrmCalc(const ScreenContext& context);
 
     // Runs the results calculation; what it changes in the plan (Social Security
     // cleared by the age and marital rules, a regular IRA's basis) is one step

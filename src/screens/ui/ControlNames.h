@@ -7,6 +7,9 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+
 namespace velmora {
 
 inline void NameControl(QWidget& widget, const char* controlName, const QString& readable) {
@@ -22,5 +25,13 @@ inline QString PlainCaption(QString caption) {
     caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
     return caption.trimmed();
 }
+
+// A label named `name` whose accessible name is its text, in bold when asked.
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, bool bold = false);
+
+// A button named `name` whose accessible name is its caption without the
+// accelerator marks, with `hint` as its tooltip when there is one.
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& hint = QString());
 
 } // namespace velmora

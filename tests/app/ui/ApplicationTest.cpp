@@ -50,7 +50,7 @@ protected:
 
     void MarkStarted() { ASSERT_TRUE(test::MarkStarted()); }
 
-    int VisibleScreens(const Application& app) const {
+    int VisibleScreens(Application& app) const {
         int visible = 0;
         for (Screen screen : kAllScreens) {
             visible += app.ScreenWidget(screen)->isVisible() ? 1 : 0;

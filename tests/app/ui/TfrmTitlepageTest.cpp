@@ -4,7 +4,10 @@
 #include "app/ui/TfrmTitlepage.h"
 
 #include "RecordingShell.h"
+#include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
+#include "Workspace.h"
+#include "history/ui/PlanHistory.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,8 +35,11 @@ protected:
         }
     }
 
+    Workspace workspace;
+    test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
-    TfrmTitlepage form{shell};
+    PlanHistory history{workspace.plan, shell};
+    TfrmTitlepage form{{workspace, dialogs, shell, history}};
 };
 
 TEST_F(TfrmTitlepageTest, ShowsItsTexts) {

@@ -8,8 +8,8 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "grid/ui/CellHint.h"
-#include "history/ui/PlanHistory.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 
 #include <QAction>
 #include <QLabel>
@@ -54,7 +54,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     PlanHistory history{workspace.plan, shell};
-    TfrmDataInput form{workspace, dialogs, shell, history};
+    TfrmDataInput form{{workspace, dialogs, shell, history}};
 };
 
 TEST_F(TfrmDataInputTest, AFreshPlanOpensSingleWithTheDefaults) {

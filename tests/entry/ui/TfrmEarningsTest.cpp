@@ -7,8 +7,8 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "history/ui/PlanHistory.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -40,7 +40,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     PlanHistory history{workspace.plan, shell};
-    TfrmEarnings form{workspace, dialogs, shell, history};
+    TfrmEarnings form{{workspace, dialogs, shell, history}};
 };
 
 TEST_F(TfrmEarningsTest, ShowsTheEarningsUnderAMonthlyTitleRow) {

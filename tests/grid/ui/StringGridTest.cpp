@@ -4,8 +4,8 @@
 
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
-#include "screens/ui/QtDialogs.h"
 #include "grid/ui/CellHint.h"
+#include "screens/ui/QtDialogs.h"
 
 #include <QLabel>
 #include <QLineEdit>

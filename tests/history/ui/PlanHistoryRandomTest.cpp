@@ -28,8 +28,9 @@ struct GridShape {
     int firstRow;
     int rows;
     int firstCol;
-    std::vector<const char*> masks; // from firstCol on; the typing asks the grid for each cell's own mask
-    int spouseCol = -1;             // hidden for a single household
+    std::vector<const char*>
+        masks;          // from firstCol on; the typing asks the grid for each cell's own mask
+    int spouseCol = -1; // hidden for a single household
 };
 
 const std::vector<GridShape>& Grids() {

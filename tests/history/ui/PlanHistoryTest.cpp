@@ -17,7 +17,7 @@ using test::BoxKind;
 using test::HistoryTest;
 
 // The number of screens whose title shows the modified mark.
-int MarkedScreens(const Application& app) {
+int MarkedScreens(Application& app) {
     int marked = 0;
     for (int screen = 0; screen < kScreenCount; ++screen) {
         marked += app.ScreenWidget(static_cast<Screen>(screen))->isWindowModified() ? 1 : 0;

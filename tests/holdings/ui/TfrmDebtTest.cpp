@@ -55,7 +55,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     PlanHistory history{ws.plan, shell};
-    TfrmDebt form{ws, dialogs, shell, history};
+    TfrmDebt form{{ws, dialogs, shell, history}};
 };
 
 TEST_F(TfrmDebtTest, LayoutTitlesAndNames) {

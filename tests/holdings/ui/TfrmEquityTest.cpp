@@ -59,7 +59,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     PlanHistory history{ws.plan, shell};
-    TfrmEquity form{ws, dialogs, shell, history};
+    TfrmEquity form{{ws, dialogs, shell, history}};
 };
 
 TEST_F(TfrmEquityTest, LayoutTitlesAndNames) {

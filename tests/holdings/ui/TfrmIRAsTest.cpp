@@ -50,7 +50,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     PlanHistory history{ws.plan, shell};
-    TfrmIRAs form{ws, dialogs, shell, history};
+    TfrmIRAs form{{ws, dialogs, shell, history}};
 };
 
 TEST_F(TfrmIRAsTest, LayoutTitlesAndNames) {

@@ -8,6 +8,7 @@
 #include "Workspace.h"
 #include "results/ResultsCalculation.h"
 #include "results/ui/ChartData.h"
+#include "results/ui/ReportPalette.h"
 
 #include <QImage>
 #include <QPainter>
@@ -221,13 +222,13 @@ constexpr int kRingRight = 180;
 TEST(ChartPainter, RingPiecesGoClockwiseFromTheTopInProportion) {
     const QRectF area(0, 0, 400, 200);
     const QImage image = Render(kShares, area, Shares(50, 25, 25, 0, 100), {400, 200});
-    const Spot zero = Find(image, charts::CategoryColour(0), kRingRight);
-    const Spot low = Find(image, charts::CategoryColour(1), kRingRight);
-    const Spot medium = Find(image, charts::CategoryColour(2), kRingRight);
+    const Spot zero = Find(image, palette::CategoryColour(0), kRingRight);
+    const Spot low = Find(image, palette::CategoryColour(1), kRingRight);
+    const Spot medium = Find(image, palette::CategoryColour(2), kRingRight);
     ASSERT_GT(zero.count, 1000);
     ASSERT_GT(low.count, 500);
     ASSERT_GT(medium.count, 500);
-    EXPECT_EQ(Find(image, charts::CategoryColour(3), kRingRight).count, 0) << "High holds nothing";
+    EXPECT_EQ(Find(image, palette::CategoryColour(3), kRingRight).count, 0) << "High holds nothing";
     const double cx = (zero.x * zero.count + low.x * low.count + medium.x * medium.count) /
                       (zero.count + low.count + medium.count);
     const double cy = (zero.y * zero.count + low.y * low.count + medium.y * medium.count) /
@@ -248,7 +249,7 @@ TEST(ChartPainter, RingShowsValueOutsideTheCategoriesAndSkipsNegativeTotals) {
     const QColor grey(0xC8, 0xC8, 0xC8);
     // Half of the investments in no category: half of the ring is grey.
     QImage image = Render(kShares, area, Shares(50, 0, 0, 0, 100), {400, 200});
-    const Spot zero = Find(image, charts::CategoryColour(0), kRingRight);
+    const Spot zero = Find(image, palette::CategoryColour(0), kRingRight);
     const Spot other = Find(image, grey, kRingRight);
     ASSERT_GT(zero.count, 1000);
     EXPECT_NEAR(static_cast<double>(other.count) / zero.count, 1.0, 0.1);
@@ -256,9 +257,9 @@ TEST(ChartPainter, RingShowsValueOutsideTheCategoriesAndSkipsNegativeTotals) {
 
     // A negative category total gets no piece; the rest share the whole ring.
     image = Render(kShares, area, Shares(-50, 100, 0, 0, 50), {400, 200});
-    EXPECT_EQ(Find(image, charts::CategoryColour(0), kRingRight).count, 0);
+    EXPECT_EQ(Find(image, palette::CategoryColour(0), kRingRight).count, 0);
     EXPECT_EQ(Find(image, grey, kRingRight).count, 0);
-    EXPECT_GT(Find(image, charts::CategoryColour(1), kRingRight).count, 3000);
+    EXPECT_GT(Find(image, palette::CategoryColour(1), kRingRight).count, 3000);
 }
 
 // Left and right end of the bar of one colour along a pixel row.
@@ -282,9 +283,9 @@ TEST(ChartPainter, NegativeErrsReachLeftOfTheCommonZeroAxis) {
     const QImage image = Render(kBars, QRectF(0, 0, 400, height), data, {400, 110});
     const int rowCentre = static_cast<int>(charts::kErrRowHeight / 2);
     const auto [lossLeft, lossRight] = BarAlong(
-        image, static_cast<int>(charts::kErrRowHeight) + rowCentre, charts::CategoryColour(0));
+        image, static_cast<int>(charts::kErrRowHeight) + rowCentre, palette::CategoryColour(0));
     const auto [gainLeft, gainRight] = BarAlong(
-        image, static_cast<int>(2 * charts::kErrRowHeight) + rowCentre, charts::CategoryColour(0));
+        image, static_cast<int>(2 * charts::kErrRowHeight) + rowCentre, palette::CategoryColour(0));
     ASSERT_GE(lossLeft, 0);
     ASSERT_GE(gainLeft, 0);
     EXPECT_LT(lossLeft, gainLeft);

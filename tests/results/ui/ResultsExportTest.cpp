@@ -14,8 +14,8 @@
 #include "Workspace.h"
 #include "app/ui/StandardKeys.h"
 #include "app/ui/Zoom.h"
-#include "history/ui/PlanHistory.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 #include "plan/PlanFile.h"
 #include "results/ui/ChartWindow.h"
 #include "results/ui/TfrmCalc.h"
@@ -110,7 +110,7 @@ protected:
         ASSERT_FALSE(SavePlan(plan, cwd.File("UserData.dta").toStdString()));
         LoadPlan(ws->plan, cwd.File("UserData.dta").toStdString());
         history = std::make_unique<PlanHistory>(ws->plan, shell);
-        calc = std::make_unique<TfrmCalc>(*ws, dialogs, shell, *history);
+        calc = std::make_unique<TfrmCalc>(ScreenContext{*ws, dialogs, shell, *history});
         calc->FormActivate();
         exporter = calc->findChild<ResultsExport*>("resultsExport");
         ASSERT_NE(exporter, nullptr);

@@ -7,8 +7,8 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "history/ui/PlanHistory.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 
 #include <QAction>
 #include <QLabel>
@@ -60,7 +60,7 @@ protected:
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     PlanHistory history{workspace.plan, shell};
-    TfrmCalc form{workspace, dialogs, shell, history};
+    TfrmCalc form{{workspace, dialogs, shell, history}};
 };
 
 struct Place {

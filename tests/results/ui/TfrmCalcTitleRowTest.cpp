@@ -4,8 +4,8 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "history/ui/PlanHistory.h"
 #include "grid/ui/StringGrid.h"
+#include "history/ui/PlanHistory.h"
 #include "results/ui/TfrmCalc.h"
 
 #include <QImage>
@@ -26,7 +26,7 @@ TEST(TfrmCalcTitleRowTest, NameValueAndErrStayAboveTheEntriesScrolledToTheEnd) {
     test::ScriptedDialogs dialogs;
     test::RecordingShell shell;
     PlanHistory history{workspace.plan, shell};
-    TfrmCalc form(workspace, dialogs, shell, history);
+    TfrmCalc form({workspace, dialogs, shell, history});
     ASSERT_TRUE(test::ShowAndActivate(form));
     form.FormActivate();
 

@@ -1,16 +1,15 @@
 #include "holdings/debt/ui/TfrmDebt.h"
 
 #include "Workspace.h"
-#include "screens/ui/Dialogs.h"
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
 #include "holdings/DeleteHoldingRow.h"
 #include "holdings/HoldingsColumn.h"
+#include "holdings/TableRules.h"
 #include "holdings/debt/DebtReturns.h"
 #include "holdings/ui/HoldingsGrid.h"
-#include "holdings/ui/HoldingsSteps.h"
-#include "holdings/ui/HoldingsTableChecks.h"
 #include "holdings/ui/HoldingsTableLayout.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/Shell.h"
 
 #include <array>
 
@@ -41,10 +40,12 @@ constexpr std::array<HoldingsColumn<DebtHolding>, 7> kColumns{{
 }};
 // clang-format on
 
+constexpr int kFedTaxFreeCol = ColumnOf(kColumns, &DebtHolding::FedTaxFree);
+constexpr int kCategoryCol = ColumnOf(kColumns, &DebtHolding::RiskCategory);
+
 } // namespace
 
-TfrmDebt::TfrmDebt(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history)
-    : ws_(ws), dialogs_(dialogs), shell_(shell), history_(history) {
+TfrmDebt::TfrmDebt(const ScreenContext& context) : HoldingsScreen(context, Screen::Debt) {
     FormCreate();
 }
 
@@ -54,11 +55,11 @@ void TfrmDebt::FormCreate() {
         *this, dialogs_, {"Debt Investments", "lblRiskCatValues", kRiskCategories}, kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
-    RecordHoldingsCellEdits(history_, *StringGridTable_, Screen::Debt, PlanPart::Debt, "Debt");
+    RecordCellEdits(*StringGridTable_, PlanPart::Debt, "Debt");
 }
 
 void TfrmDebt::FormActivate() {
-    FillTableGrid(*StringGridTable_, ws_.plan.DebtHoldings, kColumns);
+    FillTable(*StringGridTable_, ws_.plan.DebtHoldings, kColumns);
 }
 
 QString TfrmDebt::StringGridTableGetEditMask(int col, int /*row*/) const {
@@ -66,7 +67,7 @@ QString TfrmDebt::StringGridTableGetEditMask(int col, int /*row*/) const {
 }
 
 void TfrmDebt::StringGridTableSetEditText(int col, int row, const QString& text) {
-    StoreCellText(kColumns, ws_.plan.DebtHoldings, col, row, text);
+    StoreCell(kColumns, ws_.plan.DebtHoldings, col, row, text);
 }
 
 void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
@@ -76,41 +77,27 @@ void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmDebt::StringGridTableExit() {
     DebtTable& table = ws_.plan.DebtHoldings;
     StringGrid& grid = *StringGridTable_;
-    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
-                      {Screen::Debt, grid, PlanPart::Debt, QStringLiteral("check of Debt table"),
-                       StepKind::Check, std::nullopt},
-                      [&] {
-                          CapRiskCategories(table, grid, kColumns, dialogs_, kCategoryWarning);
-                          CorrectYesNoFlags(table, grid, kColumns, &DebtHolding::FedTaxFree,
-                                            dialogs_, kFlagWarning);
+    RecordTableChange(grid, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+                      QStringLiteral("check of Debt table"), StepKind::Check, std::nullopt, [&] {
+                          ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
+                                          {kCategoryCol}, kCategoryWarning);
+                          ShowCorrections(grid, table, kColumns,
+                                          CorrectYesNoFlags(table, &DebtHolding::FedTaxFree),
+                                          {kFedTaxFreeCol}, kFlagWarning);
                       });
 }
 
 void TfrmDebt::btnDeleteLineClick() {
-    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
-                      {Screen::Debt, *StringGridTable_, PlanPart::Debt,
-                       QStringLiteral("Delete Line"), StepKind::Change, debtSelectedRow_},
+    RecordTableChange(*StringGridTable_, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+                      QStringLiteral("Delete Line"), StepKind::Change, debtSelectedRow_,
                       [this] { DeleteHoldingRow(ws_.plan.DebtHoldings, debtSelectedRow_); });
     FormActivate();
 }
 
 void TfrmDebt::btnReturnToMiscInputClick() {
-    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
-                      {Screen::Debt, *StringGridTable_, PlanPart::Debt,
-                       QStringLiteral("clearing of unnamed Debt rows"), StepKind::Change,
-                       std::nullopt},
-                      [this] {
-                          for (DebtHolding& holding : ws_.plan.DebtHoldings) {
-                              if (holding.Name.empty()) {
-                                  holding.Basis = 0;
-                                  holding.CurrentValue = 0;
-                                  holding.InterestRate = 0;
-                                  holding.RiskCategory = 0;
-                                  holding.ProbabilityOfLoss = 0;
-                                  holding.FedTaxFree.clear();
-                              }
-                          }
-                      });
+    RecordTableChange(*StringGridTable_, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+                      QStringLiteral("clearing of unnamed Debt rows"), StepKind::Change,
+                      std::nullopt, [this] { ClearUnnamedDebtRows(ws_.plan.DebtHoldings); });
     shell_.Show(Screen::DataInput);
 }
 

@@ -5,19 +5,16 @@
 // was typed into rows without a name.
 
 #include "holdings/ui/HoldingsMessages.h"
+#include "holdings/ui/HoldingsScreen.h"
 
 #include <QString>
 #include <QWidget>
 
 namespace velmora {
 
-class Dialogs;
-class PlanHistory;
-class Shell;
 class StringGrid;
-struct Workspace;
 
-class TfrmDebt : public QWidget {
+class TfrmDebt : public HoldingsScreen {
     Q_OBJECT
 
 public:
@@ -27,7 +24,7 @@ public:
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2), High (3)";
 
-    TfrmDebt(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history);
+    explicit TfrmDebt(const ScreenContext& context);
 
     // Fills the grid from the table; rows without a name show empty.
     void FormActivate();
@@ -49,10 +46,6 @@ public:
 private:
     void FormCreate();
 
-    Workspace& ws_;
-    Dialogs& dialogs_;
-    Shell& shell_;
-    PlanHistory& history_;
     StringGrid* StringGridTable_ = nullptr;
     int debtSelectedRow_ = 0;
 };

@@ -1,16 +1,15 @@
 #include "holdings/equity/ui/TfrmEquity.h"
 
 #include "Workspace.h"
-#include "screens/ui/Dialogs.h"
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
 #include "holdings/DeleteHoldingRow.h"
 #include "holdings/HoldingsColumn.h"
+#include "holdings/TableRules.h"
 #include "holdings/equity/EquityReturns.h"
 #include "holdings/ui/HoldingsGrid.h"
-#include "holdings/ui/HoldingsSteps.h"
-#include "holdings/ui/HoldingsTableChecks.h"
 #include "holdings/ui/HoldingsTableLayout.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/Shell.h"
 
 #include <array>
 
@@ -50,11 +49,13 @@ constexpr std::array<HoldingsColumn<EquityHolding>, 11> kColumns{{
 
 constexpr int kRegularDividendsCol = ColumnOf(kColumns, &EquityHolding::RegularDividends);
 constexpr int kQualifyingDividendsCol = ColumnOf(kColumns, &EquityHolding::QualifyingDividends);
+constexpr int kAutoReinvestCol = ColumnOf(kColumns, &EquityHolding::AutoReinvest);
+constexpr int kFedTaxFreeCol = ColumnOf(kColumns, &EquityHolding::FedTaxFree);
+constexpr int kCategoryCol = ColumnOf(kColumns, &EquityHolding::RiskCategory);
 
 } // namespace
 
-TfrmEquity::TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history)
-    : ws_(ws), dialogs_(dialogs), shell_(shell), history_(history) {
+TfrmEquity::TfrmEquity(const ScreenContext& context) : HoldingsScreen(context, Screen::Equity) {
     FormCreate();
 }
 
@@ -65,12 +66,11 @@ void TfrmEquity::FormCreate() {
         kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
-    RecordHoldingsCellEdits(history_, *StringGridTable_, Screen::Equity, PlanPart::Equity,
-                            "Equity");
+    RecordCellEdits(*StringGridTable_, PlanPart::Equity, "Equity");
 }
 
 void TfrmEquity::FormActivate() {
-    FillTableGrid(*StringGridTable_, ws_.plan.EquityHoldings, kColumns);
+    FillTable(*StringGridTable_, ws_.plan.EquityHoldings, kColumns);
 }
 
 QString TfrmEquity::StringGridTableGetEditMask(int col, int /*row*/) const {
@@ -78,7 +78,7 @@ QString TfrmEquity::StringGridTableGetEditMask(int col, int /*row*/) const {
 }
 
 void TfrmEquity::StringGridTableSetEditText(int col, int row, const QString& text) {
-    StoreCellText(kColumns, ws_.plan.EquityHoldings, col, row, text);
+    StoreCell(kColumns, ws_.plan.EquityHoldings, col, row, text);
 }
 
 void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
@@ -88,25 +88,19 @@ void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmEquity::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     EquityTable& table = ws_.plan.EquityHoldings;
-    RecordTableChange(history_, ws_.plan, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
-                      {Screen::Equity, grid, PlanPart::Equity,
-                       QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt},
-                      [&] {
-                          CapRiskCategories(table, grid, kColumns, dialogs_, kCategoryWarning);
-                          CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::AutoReinvest,
-                                            dialogs_, kFlagWarning);
-                          CorrectYesNoFlags(table, grid, kColumns, &EquityHolding::FedTaxFree,
-                                            dialogs_, kFlagWarning);
-                          for (int row = 0; row < kTableRows; ++row) {
-                              EquityHolding& holding = table[row];
-                              if (holding.RegularDividends > 0 && holding.QualifyingDividends > 0) {
-                                  dialogs_.Warning(QString::fromLatin1(kDividendsWarning));
-                                  holding.RegularDividends = 0;
-                                  holding.QualifyingDividends = 0;
-                                  grid.SetCells(kRegularDividendsCol, row, QStringLiteral("0"));
-                                  grid.SetCells(kQualifyingDividendsCol, row, QStringLiteral("0"));
-                              }
-                          }
+    RecordTableChange(grid, PlanPart::Equity, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
+                      QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
+                          ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
+                                          {kCategoryCol}, kCategoryWarning);
+                          ShowCorrections(grid, table, kColumns,
+                                          CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
+                                          {kAutoReinvestCol}, kFlagWarning);
+                          ShowCorrections(grid, table, kColumns,
+                                          CorrectYesNoFlags(table, &EquityHolding::FedTaxFree),
+                                          {kFedTaxFreeCol}, kFlagWarning);
+                          ShowCorrections(grid, table, kColumns, ClearDoubledDividends(table),
+                                          {kRegularDividendsCol, kQualifyingDividendsCol},
+                                          kDividendsWarning);
                       });
     for (int row = 0; row < kTableRows; ++row) {
         if (table[row].CurrentBasis > table[row].CurrentValue) {
@@ -116,10 +110,8 @@ void TfrmEquity::StringGridTableExit() {
 }
 
 void TfrmEquity::btnDeleteLineClick() {
-    RecordTableChange(history_, ws_.plan, PlanWatch::Everything(ws_.plan),
-                      {Screen::Equity, *StringGridTable_, PlanPart::Equity,
-                       QStringLiteral("Delete Line"), StepKind::Change, equitySelectedRow_},
-                      [this] {
+    RecordTableChange(*StringGridTable_, PlanPart::Equity, PlanWatch::Everything(ws_.plan),
+                      QStringLiteral("Delete Line"), StepKind::Change, equitySelectedRow_, [this] {
                           DeleteHoldingRow(ws_.plan.EquityHoldings, equitySelectedRow_);
                           Calculate();
                       });

@@ -4,19 +4,16 @@
 // the rows are checked when the table loses the focus.
 
 #include "holdings/ui/HoldingsMessages.h"
+#include "holdings/ui/HoldingsScreen.h"
 
 #include <QString>
 #include <QWidget>
 
 namespace velmora {
 
-class Dialogs;
-class PlanHistory;
-class Shell;
 class StringGrid;
-struct Workspace;
 
-class TfrmEquity : public QWidget {
+class TfrmEquity : public HoldingsScreen {
     Q_OBJECT
 
 public:
@@ -34,7 +31,7 @@ public:
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are:  Zero (0), Low (1), Medium (2), High (3)";
 
-    TfrmEquity(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history);
+    explicit TfrmEquity(const ScreenContext& context);
 
     // Fills the grid from the table; rows without a name show empty.
     void FormActivate();
@@ -56,10 +53,6 @@ public:
 private:
     void FormCreate();
 
-    Workspace& ws_;
-    Dialogs& dialogs_;
-    Shell& shell_;
-    PlanHistory& history_;
     StringGrid* StringGridTable_ = nullptr;
     int equitySelectedRow_ = 0;
 };

@@ -1,18 +1,17 @@
 #include "holdings/ira/ui/TfrmIRAs.h"
 
 #include "Workspace.h"
-#include "screens/ui/Dialogs.h"
-#include "screens/ui/ControlNames.h"
-#include "screens/ui/ScreenWindow.h"
-#include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
 #include "holdings/DeleteHoldingRow.h"
 #include "holdings/HoldingsColumn.h"
+#include "holdings/TableRules.h"
 #include "holdings/ira/IraReturns.h"
 #include "holdings/ui/HoldingsGrid.h"
-#include "holdings/ui/HoldingsSteps.h"
-#include "holdings/ui/HoldingsTableChecks.h"
-#include "plan/NumberText.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/Dialogs.h"
+#include "screens/ui/ScreenText.h"
+#include "screens/ui/ScreenWindow.h"
+#include "screens/ui/Shell.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,6 +54,7 @@ constexpr int kBasisCol = ColumnOf(kRegularColumns, &IraHolding::Basis);
 constexpr int kInterestCol = ColumnOf(kRegularColumns, &IraHolding::InterestRate);
 constexpr int kDividendsCol = ColumnOf(kRegularColumns, &IraHolding::Dividends);
 constexpr int kGrowthCol = ColumnOf(kRegularColumns, &IraHolding::GrowthRate);
+constexpr int kCategoryCol = ColumnOf(kRegularColumns, &IraHolding::RiskCategory);
 
 // The Roth IRAs differ in the basis title only.
 constexpr std::array<HoldingsColumn<IraHolding>, 8> kRothColumns = [] {
@@ -63,25 +63,9 @@ constexpr std::array<HoldingsColumn<IraHolding>, 8> kRothColumns = [] {
     return columns;
 }();
 
-QLabel* BoldLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    NameControl(*label, name, text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    NameControl(*button, name, PlainCaption(caption));
-    return button;
-}
-
 } // namespace
 
-TfrmIRAs::TfrmIRAs(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history)
-    : ws_(ws), dialogs_(dialogs), shell_(shell), history_(history) {
+TfrmIRAs::TfrmIRAs(const ScreenContext& context) : HoldingsScreen(context, Screen::IRAs) {
     FormCreate();
 }
 
@@ -99,29 +83,31 @@ void TfrmIRAs::FormCreate() {
     const std::vector<TextRoom> rothTitles = TitleRooms(*this, kRothColumns);
     titles.insert(titles.end(), rothTitles.begin(), rothTitles.end());
     const QFont gridFont = FitTitleFont(*this, titles);
-    layout->addWidget(BoldLabel("lblRegularIRAs", QStringLiteral("Regular IRAs"), this));
+    layout->addWidget(NamedLabel(this, "lblRegularIRAs", QStringLiteral("Regular IRAs"), true));
     layout->addSpacing(4);
     StringGridIRAs_ = AddTable(*layout, "StringGridIRATitles", "StringGridIRAs",
                                QStringLiteral("Regular IRAs"), true, gridFont);
-    auto* btnDeleteRowIRA = Button("btnDeleteRowIRA", QStringLiteral("Delete IRA Row"), this);
+    auto* btnDeleteRowIRA = NamedButton(this, "btnDeleteRowIRA", QStringLiteral("Delete IRA Row"));
     layout->addSpacing(6);
     layout->addWidget(btnDeleteRowIRA, 0, Qt::AlignLeft);
     layout->addSpacing(14);
 
-    layout->addWidget(BoldLabel("lblRothIRAs", QStringLiteral("Roth IRAs"), this));
+    layout->addWidget(NamedLabel(this, "lblRothIRAs", QStringLiteral("Roth IRAs"), true));
     layout->addSpacing(4);
     StringGridRothIRAs_ = AddTable(*layout, "StringGridRothTitles", "StringGridRothIRAs",
                                    QStringLiteral("Roth IRAs"), false, gridFont);
-    auto* btnDeleteRowRoth = Button("btnDeleteRowRoth", QStringLiteral("Delete Roth Row"), this);
+    auto* btnDeleteRowRoth =
+        NamedButton(this, "btnDeleteRowRoth", QStringLiteral("Delete Roth Row"));
     layout->addSpacing(6);
     layout->addWidget(btnDeleteRowRoth, 0, Qt::AlignLeft);
     layout->addSpacing(14);
 
     auto* bottom = new QHBoxLayout();
-    bottom->addWidget(BoldLabel("lblRiskCategories", QString::fromLatin1(kRiskCategories), this));
+    bottom->addWidget(
+        NamedLabel(this, "lblRiskCategories", QString::fromLatin1(kRiskCategories), true));
     bottom->addSpacing(16);
     bottom->addStretch(1);
-    auto* btnReturnToMiscInput = Button("btnReturnToMiscInput", QStringLiteral("Done"), this);
+    auto* btnReturnToMiscInput = NamedButton(this, "btnReturnToMiscInput", QStringLiteral("Done"));
     btnReturnToMiscInput->setMinimumWidth(90);
     bottom->addWidget(btnReturnToMiscInput);
     layout->addLayout(bottom);
@@ -147,8 +133,8 @@ void TfrmIRAs::FormCreate() {
     StringGridRothIRAs_->OnSelectCell(
         [this](int col, int row) { StringGridRothIRAsSelectCell(col, row); });
     StringGridRothIRAs_->OnExit([this] { StringGridRothIRAsExit(); });
-    RecordHoldingsCellEdits(history_, *StringGridIRAs_, Screen::IRAs, PlanPart::Ira, "IRA");
-    RecordHoldingsCellEdits(history_, *StringGridRothIRAs_, Screen::IRAs, PlanPart::Roth, "Roth");
+    RecordCellEdits(*StringGridIRAs_, PlanPart::Ira, "IRA");
+    RecordCellEdits(*StringGridRothIRAs_, PlanPart::Roth, "Roth");
 }
 
 StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const char* gridName,
@@ -169,8 +155,8 @@ StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const
 }
 
 void TfrmIRAs::FormActivate() {
-    FillTableGrid(*StringGridIRAs_, ws_.plan.IraHoldings, kRegularColumns);
-    FillTableGrid(*StringGridRothIRAs_, ws_.plan.RothHoldings, kRothColumns);
+    FillTable(*StringGridIRAs_, ws_.plan.IraHoldings, kRegularColumns);
+    FillTable(*StringGridRothIRAs_, ws_.plan.RothHoldings, kRothColumns);
 }
 
 QString TfrmIRAs::StringGridIRAsGetEditMask(int col, int /*row*/) const {
@@ -195,7 +181,7 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
         return; // no table row behind the cell
     }
     IraHolding& holding = table[row];
-    const std::int32_t typed = LeadingDigits(text.toStdString());
+    const std::int32_t typed = LeadingDigitsOf(text);
     const QString zero = QStringLiteral("0");
     if (col == kBasisCol && regular && typed > 0) {
         dialogs_.Warning(QString::fromLatin1(kBasisWarning));
@@ -214,7 +200,7 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
         holding.InterestRate = 0;
         grid.SetCells(kInterestCol, row, zero);
     }
-    StoreCellText(regular ? kRegularColumns : kRothColumns, table, col, row, text);
+    StoreCell(regular ? kRegularColumns : kRothColumns, table, col, row, text);
 }
 
 void TfrmIRAs::StringGridIRAsSelectCell(int /*col*/, int row) {
@@ -236,13 +222,11 @@ void TfrmIRAs::StringGridRothIRAsExit() {
 void TfrmIRAs::CheckTable(StringGrid& grid, IraTable& table, bool regular) {
     const PlanPart part = regular ? PlanPart::Ira : PlanPart::Roth;
     RecordTableChange(
-        history_, ws_.plan, PlanWatch(ws_.plan, {{part}}),
-        {Screen::IRAs, grid, part,
-         regular ? QStringLiteral("check of IRA table") : QStringLiteral("check of Roth table"),
-         StepKind::Check, std::nullopt},
-        [&] {
-            CapRiskCategories(table, grid, regular ? kRegularColumns : kRothColumns, dialogs_,
-                              kCategoryWarning);
+        grid, part, PlanWatch(ws_.plan, {{part}}),
+        regular ? QStringLiteral("check of IRA table") : QStringLiteral("check of Roth table"),
+        StepKind::Check, std::nullopt, [&] {
+            ShowCorrections(grid, table, regular ? kRegularColumns : kRothColumns,
+                            CapRiskCategories(table), {kCategoryCol}, kCategoryWarning);
         });
 }
 
@@ -257,11 +241,9 @@ void TfrmIRAs::btnDeleteRowRothClick() {
 void TfrmIRAs::DeleteRow(StringGrid& grid, IraTable& table, bool regular, int row) {
     // The rate calculation may change the other table too (a regular IRA's basis).
     RecordTableChange(
-        history_, ws_.plan, PlanWatch::Everything(ws_.plan),
-        {Screen::IRAs, grid, regular ? PlanPart::Ira : PlanPart::Roth,
-         regular ? QStringLiteral("Delete IRA Row") : QStringLiteral("Delete Roth Row"),
-         StepKind::Change, row},
-        [&] {
+        grid, regular ? PlanPart::Ira : PlanPart::Roth, PlanWatch::Everything(ws_.plan),
+        regular ? QStringLiteral("Delete IRA Row") : QStringLiteral("Delete Roth Row"),
+        StepKind::Change, row, [&] {
             DeleteHoldingRow(table, row);
             Calculate();
         });

@@ -4,6 +4,7 @@
 // corrected with a warning as they are typed, and risk categories above 3 when
 // a table loses the focus.
 
+#include "holdings/ui/HoldingsScreen.h"
 #include "plan/PlanData.h"
 
 #include <QString>
@@ -14,13 +15,9 @@ class QVBoxLayout;
 
 namespace velmora {
 
-class Dialogs;
-class PlanHistory;
-class Shell;
 class StringGrid;
-struct Workspace;
 
-class TfrmIRAs : public QWidget {
+class TfrmIRAs : public HoldingsScreen {
     Q_OBJECT
 
 public:
@@ -36,7 +33,7 @@ public:
     static constexpr const char* kRiskCategories =
         "Portfolio Risk Categories are: Zero (0), Low (1), Medium (2)) and  High (30)";
 
-    TfrmIRAs(Workspace& ws, Dialogs& dialogs, Shell& shell, PlanHistory& history);
+    explicit TfrmIRAs(const ScreenContext& context);
 
     // Fills both grids from the tables; rows without a name show empty.
     void FormActivate();
@@ -72,10 +69,6 @@ private:
     void CheckTable(StringGrid& grid, IraTable& table, bool regular);
     void DeleteRow(StringGrid& grid, IraTable& table, bool regular, int row);
 
-    Workspace& ws_;
-    Dialogs& dialogs_;
-    Shell& shell_;
-    PlanHistory& history_;
     StringGrid* StringGridIRAs_ = nullptr;
     StringGrid* StringGridRothIRAs_ = nullptr;
     int iraSelectedRow_ = 0;

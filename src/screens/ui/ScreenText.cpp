@@ -1,5 +1,6 @@
-#include "screens/ui/PlanText.h"
+#include "screens/ui/ScreenText.h"
 
+#include "plan/NumberText.h"
 #include "plan/Windows1252.h"
 
 namespace velmora {
@@ -34,6 +35,18 @@ std::string ToPlanText(const QString& text) {
         bytes.push_back(ToByte(c));
     }
     return bytes;
+}
+
+QString FromCoreText(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString NumberText(std::int32_t value) {
+    return QString::fromStdString(IntText(value));
+}
+
+std::int32_t LeadingDigitsOf(const QString& text) {
+    return LeadingDigits(text.toStdString());
 }
 
 } // namespace velmora

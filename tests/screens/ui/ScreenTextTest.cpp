@@ -1,6 +1,6 @@
 // Names between the screens (Unicode) and the plan (Windows-1252 bytes).
 
-#include "screens/ui/PlanText.h"
+#include "screens/ui/ScreenText.h"
 
 #include <gtest/gtest.h>
 
