@@ -2,7 +2,7 @@
 
 #include "app/ui/ScreenNames.h"
 #include "app/ui/Shell.h"
-#include "tax/TaxTables2004.h"
+#include "tax/TaxYear.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -62,7 +62,7 @@ TfrmTitlepage::TfrmTitlepage(Shell& shell) : shell_(shell) {
     lblHeading_->setAlignment(Qt::AlignCenter);
 
     lblTaxYear_ = new QLabel(content);
-    lblTaxYear_->setText(QStringLiteral("Uses tax year ") + QString::number(TaxYear) +
+    lblTaxYear_->setText(QStringLiteral("Uses tax year ") + QString::number(kDefaultTaxYear) +
                          QStringLiteral(" Income Tax Rules and Rates"));
     NameControl(*lblTaxYear_, "lblTaxYear", lblTaxYear_->text());
     lblTaxYear_->setAlignment(Qt::AlignCenter);
