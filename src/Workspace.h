@@ -7,6 +7,7 @@
 #include "results/Ranking.h"
 #include "results/ResultValues.h"
 #include "tax/TaxValues.h"
+#include "tax/TaxYear.h"
 
 #include <cstdint>
 
@@ -14,6 +15,7 @@ namespace velmora {
 
 struct Workspace {
     PlanData plan;
+    TaxYear taxYear; // whose law every tax calculation reads; 2004 unless chosen
     std::int32_t AppliedStateTaxRate = 0; // state rate actually applied
     TaxValues tax;
     HoldingTotals totals;

@@ -1,6 +1,7 @@
-// velmora-report [--json | --csv] [PLANFILE]: the results screen's content for a plan file.
-// Loads the plan as the program does at start-up, runs the results calculation and
-// prints the result; the plan file is only read.
+// velmora-report [--json | --csv] [--tax-year YEAR] [PLANFILE]: the results screen's
+// content for a plan file. Loads the plan as the program does at start-up, runs the
+// results calculation under the tax year's law and prints the result; the plan file is
+// only read.
 
 #include "Workspace.h"
 #include "plan/PlanFile.h"
@@ -9,36 +10,73 @@
 #include "results/ResultsCsv.h"
 #include "results/ResultsJson.h"
 #include "results/ResultsPage.h"
+#include "tax/TaxYear.h"
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 
 namespace {
 
-constexpr const char* kUsage = "usage: velmora-report [--json | --csv] [PLANFILE]\n";
+constexpr const char* kUsage =
+    "usage: velmora-report [--json | --csv] [--tax-year YEAR] [PLANFILE]\n";
 
-constexpr const char* kHelp =
-    "Prints the results of a Velmora plan file (by default UserData.dta in the\n"
-    "current folder) as a text page, without changing the file.\n"
-    "\n"
-    "Options:\n"
-    "  --json      print one JSON object instead of the text page\n"
-    "  --csv       print comma-separated values, as the results screen's CSV export\n"
-    "  -h, --help  print this help and exit\n"
-    "\n"
-    "Exit status:\n"
-    "  0  report printed\n"
-    "  1  plan file cannot be opened, or the report cannot be written\n"
-    "  2  wrong usage\n"
-    "  3  plan file not fully read: report printed from what could be read,\n"
-    "     with a warning on standard error\n"
-    "\n"
-    "See velmora-report(1) for more.\n";
+// The known years as words: "2004 and 2026", or with the default marked,
+// "2004 (the default) or 2026".
+std::string KnownYearsText(bool markDefault = false) {
+    const auto years = velmora::KnownTaxYears();
+    std::string text;
+    for (std::size_t i = 0; i < years.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 < years.size() ? ", " : markDefault ? " or " : " and ";
+        }
+        text += std::to_string(years[i]);
+        if (markDefault && years[i] == velmora::kDefaultTaxYear) {
+            text += " (the default)";
+        }
+    }
+    return text;
+}
+
+std::string Help() {
+    return "Prints the results of a Velmora plan file (by default UserData.dta in the\n"
+           "current folder) as a text page, without changing the file.\n"
+           "\n"
+           "Options:\n"
+           "  --json      print one JSON object instead of the text page\n"
+           "  --csv       print comma-separated values, as the results screen's CSV export\n"
+           "  --tax-year YEAR\n"
+           "              work out the tax under the law of YEAR: " +
+           KnownYearsText(true) +
+           "\n"
+           "  -h, --help  print this help and exit\n"
+           "\n"
+           "Exit status:\n"
+           "  0  report printed\n"
+           "  1  plan file cannot be opened, or the report cannot be written\n"
+           "  2  wrong usage\n"
+           "  3  plan file not fully read: report printed from what could be read,\n"
+           "     with a warning on standard error\n"
+           "\n"
+           "See velmora-report(1) for more.\n";
+}
+
+// The tax year of that text: exactly the digits of a known year.
+std::optional<velmora::TaxYear> TaxYearOf(std::string_view text) {
+    for (const std::int32_t year : velmora::KnownTaxYears()) {
+        if (text == std::to_string(year)) {
+            return velmora::TaxYear::Find(year);
+        }
+    }
+    return std::nullopt;
+}
 
 // A usage error: what was wrong, then the usage line; status 2.
 int UsageError(const std::string& what) {
@@ -72,6 +110,7 @@ int main(int argc, char** argv) {
     Format format = Format::Page;
     std::string path = velmora::kPlanFileName;
     bool havePath = false;
+    std::optional<velmora::TaxYear> taxYear;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--json" || arg == "--csv") {
@@ -80,9 +119,27 @@ int main(int argc, char** argv) {
                 return UsageError("--json and --csv cannot be used together");
             }
             format = wanted;
+        } else if (arg == "--tax-year") {
+            if (i + 1 == argc) {
+                return UsageError("--tax-year needs a year: " + KnownYearsText(true));
+            }
+            const std::string_view text = argv[++i];
+            const std::optional<velmora::TaxYear> year = TaxYearOf(text);
+            if (!year) {
+                // One line: the year is what was wrong, not the usage.
+                std::fprintf(stderr,
+                             "velmora-report: unknown tax year '%s': the known years are %s\n",
+                             std::string(text).c_str(), KnownYearsText().c_str());
+                return 2;
+            }
+            if (taxYear && *taxYear != *year) {
+                return UsageError("only one tax year can be given, not also '" + std::string(text) +
+                                  "'");
+            }
+            taxYear = year;
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
-            std::fputs(kHelp, stdout);
+            std::fputs(Help().c_str(), stdout);
             return 0;
         } else if (arg.size() > 1 && arg.front() == '-') {
             return UsageError("unknown option '" + std::string(arg) + "'");
@@ -97,6 +154,9 @@ int main(int argc, char** argv) {
 
     // The workspace is large (four ranking arrays), so it lives on the heap.
     const auto ws = std::make_unique<velmora::Workspace>();
+    if (taxYear) {
+        ws->taxYear = *taxYear;
+    }
     const velmora::LoadResult loaded = velmora::LoadPlan(ws->plan, path);
     if (const std::string why = WhyNoReport(loaded); !why.empty()) {
         std::fprintf(stderr, "velmora-report: cannot open plan file %s: %s\n", path.c_str(),

@@ -8,6 +8,10 @@
 // others that start with "- ", the missing blank in "investments,so", the
 // trailing blank after "dividends. " and "ie/". Do not tidy them.
 
+#include "tax/TaxLaw.h"
+
+#include <string>
+
 namespace velmora {
 
 inline constexpr const char* kQuickHelpGeneral[] = {
@@ -79,6 +83,14 @@ inline constexpr const char* kQuickHelpIncome[] = {
     " ",
     "See Help on the Menu Bar for additional details.",
 };
+
+// The income help's line on the minimum IRA withdrawal under a year's law: the
+// line above for 2004 (" - Minimum IRA (... after you reach age 70 1/2)"),
+// "age 73" for 2026.
+inline std::string QuickHelpMinimumIraLine(const TaxLaw& law) {
+    return " - Minimum IRA (Your Minimum IRA Withdrawal after you reach age " +
+           std::string(law.MinimumDistribution.FirstAgeWords) + ")";
+}
 
 inline constexpr const char* kQuickHelpExpenses[] = {
     "EXPENSES includes:",

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace velmora::results {
@@ -120,6 +121,7 @@ void AppendValues(std::string& out, const Workspace& ws) {
     AppendNumber(out, first, "CapitalGainTaxRate", tax.CapitalGainTaxRate);
     AppendNumber(out, first, "TaxableSocialSecurity", tax.TaxableSocialSecurity);
     AppendNumber(out, first, "SocialSecurityTaxableFraction", tax.SocialSecurityTaxableFraction);
+    AppendNumber(out, first, "SeniorDeduction", tax.SeniorDeduction);
     AppendNumber(out, first, "MinimumIraDistribution", tax.MinimumIraDistribution);
     AppendInteger(out, first, "IraTotalValue", totals.IraTotalValue);
     AppendInteger(out, first, "RothTotalValue", totals.RothTotalValue);
@@ -150,6 +152,7 @@ std::string ResultsJson(const Workspace& ws) {
     AppendCategories(out, ws.ranking);
     out += ",\n \"values\": ";
     AppendValues(out, ws);
+    out += ",\n \"TaxYear\": " + std::to_string(ws.taxYear.Number());
     out += "}\n";
     return out;
 }

@@ -7,7 +7,8 @@
 
 namespace velmora::results {
 
-// {"boxes": {...}, "categories": [[...] x 4], "values": {...}} followed by a line end.
+// {"boxes": {...}, "categories": [[...] x 4], "values": {...}, "TaxYear": 2004}
+// followed by a line end.
 // Box and cell texts are the screen's own; names are converted to UTF-8.
 std::string ResultsJson(const Workspace& ws);
 

@@ -3,6 +3,7 @@
 #include "plan/Windows1252.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"
+#include "tax/TaxYear.h"
 
 #include <string_view>
 
@@ -70,6 +71,7 @@ std::string ResultsPage(const Workspace& ws) {
     const ResultBoxTexts& boxes = ws.results.boxes;
     std::string out;
     out += "Calculation\n";
+    out += TaxYearLine(ws.taxYear.Number()) + '\n';
     out += "ERR = Effective Rate of Return (%)\n\n";
     out += "Portfolio Risk Categories\n";
     out += "B: Bonds, CDs, Bank   S: Stock, Equities   I: IRA, standard   R: IRA, Roth\n\n";

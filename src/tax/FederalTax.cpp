@@ -2,7 +2,6 @@
 
 #include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
-#include "tax/TaxTables2004.h"
 
 #include <algorithm>
 #include <array>
@@ -18,45 +17,103 @@ FilingStatus StatusOf(const Workspace& ws) {
     return FilingStatusOf(ws.plan.Married);
 }
 
+const TaxLaw& LawOf(const Workspace& ws) {
+    return ws.taxYear.Law();
+}
+
 // Ages are whole years: older than 64 means 65 and over.
 bool OlderThan64(std::int32_t age) {
     return age > 64;
 }
 
-const BracketTopTable& FixedTops(FilingStatus status) {
-    return status == FilingStatus::Married ? TaxTables::MarriedBracketTops
-                                           : TaxTables::SingleBracketTops;
-}
-
-const BracketRateTable& FixedRates(FilingStatus status) {
-    return status == FilingStatus::Married ? TaxTables::MarriedBracketRates
-                                           : TaxTables::SingleBracketRates;
-}
-
-// Rate on dividends or capital gains: none without taxable income, the low rate
-// below the top of the 15 percent bracket of the filing status, the high rate
-// from that top on. Without a filing status the rate keeps its last value.
-void SetLowOrHighRate(const Workspace& ws, double low, double high, double& rate) {
+// Rate on dividends or capital gains: none without taxable income, otherwise
+// the year's rate for the taxable income and filing status. Without a filing
+// status the rate keeps its last value.
+void SetQualifiedRate(const Workspace& ws, double& rate) {
     const double income = ws.tax.TaxableIncome;
     const FilingStatus status = StatusOf(ws);
     if (status != FilingStatus::Neither) {
-        const double fifteenPercentTop = static_cast<double>(FixedTops(status)[1]);
-        rate = income < fifteenPercentTop ? low : high;
+        const QualifiedRateSchedule& schedule = LawOf(ws).QualifiedRates;
+        const auto& breakpoints = schedule.Breakpoints[status];
+        double found = schedule.Rates[0];
+        for (std::size_t k = 0; k + 1 < schedule.Count; ++k) {
+            const double breakpoint = static_cast<double>(breakpoints[k]);
+            if (schedule.LowerRateAtBreakpoint ? income > breakpoint : income >= breakpoint) {
+                found = schedule.Rates[k + 1];
+            }
+        }
+        rate = found;
     }
     if (income == 0.0) {
         rate = 0.0;
     }
 }
 
+// The senior deduction, from the values as they stand: each person older than
+// 64 (a single filer's spouse never counts) gets the year's amount less its
+// percentage of the modified adjusted gross income above the status's
+// threshold, never below 0.
+void ComputeSeniorDeduction(Workspace& ws) {
+    TaxValues& tax = ws.tax;
+    const PlanData& plan = ws.plan;
+    const FilingStatus status = StatusOf(ws);
+    std::int32_t seniors = 0;
+    if (status != FilingStatus::Neither && OlderThan64(plan.AgeSelf)) {
+        ++seniors;
+    }
+    if (status == FilingStatus::Married && OlderThan64(plan.AgeSpouse)) {
+        ++seniors;
+    }
+
+    double share = 0.0;
+    if (seniors > 0) {
+        const SeniorDeductionRule& rule = LawOf(ws).SeniorDeduction;
+        const ResultValues& income = ws.results;
+        const HoldingTotals& totals = ws.totals;
+        // Summed in this order.
+        const double magi = income.AnnualPensions + static_cast<double>(income.AnnualEarnings) +
+                            totals.TotalInterest - totals.TaxFreeInterest + totals.TotalDividends -
+                            totals.TaxFreeDividends + tax.MinimumIraDistribution +
+                            tax.TaxableSocialSecurity + income.WithdrawalNeeded +
+                            totals.TotalCapGainsDistributions;
+        const double excess = magi - static_cast<double>(rule.PhaseOutThreshold[status]);
+        share = static_cast<double>(rule.PerSenior);
+        if (!(excess <= 0.0)) { // an income that is not a number leaves no share
+            share -= excess * rule.PhaseOutPercent / 100;
+        }
+        if (!(share > 0.0)) {
+            share = 0.0;
+        }
+    }
+    tax.Seniors = seniors;
+    tax.SeniorShare = share;
+    tax.SeniorDeduction = seniors * share;
+}
+
+// While the senior deduction is phasing out, each further dollar of income
+// also takes the phase-out percentage off every senior's share, and so adds
+// 1 + percentage * seniors dollars of taxable income.
+double PhaseOutRate(const Workspace& ws, double bracketRate) {
+    const TaxValues& tax = ws.tax;
+    const SeniorDeductionRule& rule = LawOf(ws).SeniorDeduction;
+    const double perSenior = static_cast<double>(rule.PerSenior);
+    if (tax.Seniors > 0 && tax.SeniorShare > 0.0 && tax.SeniorShare < perSenior) {
+        // In hundredths, so that 22 * 1.06 is the nearest double to 23.32.
+        return bracketRate * (100 + rule.PhaseOutPercent * tax.Seniors) / 100;
+    }
+    return bracketRate;
+}
+
 } // namespace
 
 void ComputeExemptions(Workspace& ws) {
+    const std::int64_t perPerson = LawOf(ws).PersonalExemption;
     switch (StatusOf(ws)) {
     case FilingStatus::Single:
-        ws.tax.Exemptions = TaxTables::PersonalExemption;
+        ws.tax.Exemptions = perPerson;
         break;
     case FilingStatus::Married:
-        ws.tax.Exemptions = 2 * TaxTables::PersonalExemption;
+        ws.tax.Exemptions = 2 * perPerson;
         break;
     case FilingStatus::Neither:
         break;
@@ -65,25 +122,21 @@ void ComputeExemptions(Workspace& ws) {
 
 void ComputeStandardDeduction(Workspace& ws) {
     const PlanData& plan = ws.plan;
-    switch (StatusOf(ws)) {
-    case FilingStatus::Single: // the spouse's age does not count
-        ws.tax.StandardDeduction = TaxTables::StandardDeductionSingle;
-        if (OlderThan64(plan.AgeSelf)) {
-            ws.tax.StandardDeduction += TaxTables::AgedExtraSingle;
-        }
-        break;
-    case FilingStatus::Married:
-        ws.tax.StandardDeduction = TaxTables::StandardDeductionMarried;
-        if (OlderThan64(plan.AgeSelf)) {
-            ws.tax.StandardDeduction += TaxTables::AgedExtraMarried;
-        }
-        if (OlderThan64(plan.AgeSpouse)) {
-            ws.tax.StandardDeduction += TaxTables::AgedExtraMarried;
-        }
-        break;
-    case FilingStatus::Neither:
-        break;
+    const FilingStatus status = StatusOf(ws);
+    if (status == FilingStatus::Neither) {
+        return;
     }
+    const TaxLaw& law = LawOf(ws);
+    const std::int64_t extra = law.AgedExtra[status];
+    std::int64_t deduction = law.StandardDeduction[status];
+    if (OlderThan64(plan.AgeSelf)) {
+        deduction += extra;
+    }
+    // A single filer's spouse does not count.
+    if (status == FilingStatus::Married && OlderThan64(plan.AgeSpouse)) {
+        deduction += extra;
+    }
+    ws.tax.StandardDeduction = deduction;
 }
 
 void ComputeSocialSecurityTaxable(Workspace& ws) {
@@ -98,17 +151,9 @@ void ComputeSocialSecurityTaxable(Workspace& ws) {
         return;
     }
 
-    switch (StatusOf(ws)) {
-    case FilingStatus::Single:
-        tax.SocialSecurityBase1 = TaxTables::SocialSecurityBaseSingle1;
-        tax.SocialSecurityBase2 = TaxTables::SocialSecurityBaseSingle2;
-        break;
-    case FilingStatus::Married:
-        tax.SocialSecurityBase1 = TaxTables::SocialSecurityBaseMarried1;
-        tax.SocialSecurityBase2 = TaxTables::SocialSecurityBaseMarried2;
-        break;
-    case FilingStatus::Neither:
-        break;
+    if (const FilingStatus status = StatusOf(ws); status != FilingStatus::Neither) {
+        tax.SocialSecurityBase1 = LawOf(ws).SocialSecurityBase1[status];
+        tax.SocialSecurityBase2 = LawOf(ws).SocialSecurityBase2[status];
     }
     const double base1 = static_cast<double>(tax.SocialSecurityBase1);
     const double base2 = static_cast<double>(tax.SocialSecurityBase2);
@@ -148,6 +193,7 @@ void ComputeSocialSecurityTaxable(Workspace& ws) {
 void ComputeTaxableIncome(Workspace& ws) {
     ComputeExemptions(ws);
     ComputeStandardDeduction(ws);
+    ComputeSeniorDeduction(ws);
 
     TaxValues& tax = ws.tax;
     const ResultValues& income = ws.results;
@@ -157,7 +203,8 @@ void ComputeTaxableIncome(Workspace& ws) {
                      totals.TotalInterest - totals.TaxFreeInterest + totals.TotalDividends -
                      totals.TaxFreeDividends + tax.MinimumIraDistribution +
                      tax.TaxableSocialSecurity - static_cast<double>(tax.Exemptions) -
-                     static_cast<double>(tax.StandardDeduction) + income.WithdrawalNeeded;
+                     static_cast<double>(tax.StandardDeduction) - tax.SeniorDeduction +
+                     income.WithdrawalNeeded;
     if (!(taxable >= 1.0)) {
         taxable = 0.0;
     }
@@ -171,16 +218,15 @@ void ComputeIncrementalRate(Workspace& ws) {
     const double taxable = tax.TaxableIncome;
     const FilingStatus status = StatusOf(ws);
     if (status != FilingStatus::Neither) {
-        // Read from the fixed tables; a top belongs to the bracket below it.
-        const auto& tops = FixedTops(status);
-        const auto& rates = FixedRates(status);
-        double rate = rates[0];
-        for (std::size_t k = 0; k < tops.size(); ++k) {
-            if (taxable > static_cast<double>(tops[k])) {
-                rate = rates[k + 1];
+        // Read from the law, not the working copy; a top belongs to the bracket below it.
+        const RateSchedule& schedule = LawOf(ws).Brackets[status];
+        double rate = schedule.Rates[0];
+        for (std::size_t k = 0; k + 1 < schedule.Count; ++k) {
+            if (taxable > static_cast<double>(schedule.Tops[k])) {
+                rate = schedule.Rates[k + 1];
             }
         }
-        tax.FederalBracketRate = rate;
+        tax.FederalBracketRate = PhaseOutRate(ws, rate);
     }
     const std::int32_t stateRate = ws.plan.StateTaxRate;
     tax.CombinedTaxRate = tax.FederalBracketRate + static_cast<double>(stateRate);
@@ -195,8 +241,10 @@ void ComputeIncrementalRate(Workspace& ws) {
 void SelectBracketTables(Workspace& ws) {
     const FilingStatus status = StatusOf(ws);
     if (status != FilingStatus::Neither) {
-        ws.tax.BracketTops = FixedTops(status);
-        ws.tax.BracketRates = FixedRates(status);
+        const RateSchedule& schedule = LawOf(ws).Brackets[status];
+        ws.tax.BracketCount = schedule.Count;
+        ws.tax.BracketTops = schedule.Tops;
+        ws.tax.BracketRates = schedule.Rates;
     }
 }
 
@@ -206,40 +254,39 @@ void ComputeFederalTax(Workspace& ws) {
     ComputeIncrementalRate(ws);
     SelectBracketTables(ws);
 
-    // Bracket walk over the working copy of the tables.
+    // Bracket walk over the working copy of the schedule: every bracket but the
+    // last holds the income up to its top, the last holds the rest.
     TaxValues& tax = ws.tax;
     const double taxable = tax.TaxableIncome;
     auto& amounts = tax.BracketAmounts;
     amounts.fill(0.0);
-    const auto& tops = tax.BracketTops;
-    amounts[0] = std::min(taxable, static_cast<double>(tops[0]));
-    for (std::size_t i = 1; i < tops.size(); ++i) {
-        const double previousTop = static_cast<double>(tops[i - 1]);
-        if (taxable > previousTop) {
-            amounts[i] = std::min(taxable, static_cast<double>(tops[i])) - previousTop;
+    const std::size_t count = std::min(tax.BracketCount, kMaxBrackets);
+    double previousTop = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool last = i + 1 == count;
+        const double top = last ? taxable : static_cast<double>(tax.BracketTops[i]);
+        if (i == 0) {
+            amounts[i] = std::min(taxable, top);
+        } else if (taxable > previousTop) {
+            amounts[i] = std::min(taxable, top) - previousTop;
         }
-    }
-    const double lastTop = static_cast<double>(tops.back());
-    if (taxable > lastTop) {
-        amounts.back() = taxable - lastTop;
+        previousTop = top;
     }
 
     // Each bracket's tax is rounded to whole dollars by itself.
     double federalTax = 0.0;
-    for (std::size_t i = 0; i < amounts.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         federalTax += Round(amounts[i] * tax.BracketRates[i] * 0.01);
     }
     tax.FederalTax = federalTax;
 }
 
 void ComputeDividendTaxRate(Workspace& ws) {
-    SetLowOrHighRate(ws, TaxTables::DividendRateLow, TaxTables::DividendRateHigh,
-                     ws.tax.DividendTaxRate);
+    SetQualifiedRate(ws, ws.tax.DividendTaxRate);
 }
 
 void ComputeCapitalGainTaxRate(Workspace& ws) {
-    SetLowOrHighRate(ws, TaxTables::CapitalGainRateLow, TaxTables::CapitalGainRateHigh,
-                     ws.tax.CapitalGainTaxRate);
+    SetQualifiedRate(ws, ws.tax.CapitalGainTaxRate);
 }
 
 } // namespace velmora

@@ -1,33 +1,28 @@
 #include "tax/MinimumDistribution.h"
 
-#include "tax/TaxTables2004.h"
-
 #include <cstddef>
 #include <cstdint>
 
 namespace velmora {
 
-// Below 71 no withdrawal is due and there is no divisor: 0 stands for "none".
-double RmdDivisorForAge(std::int32_t age) {
-    const auto& divisors = TaxTables::RmdDivisors;
-    if (age < TaxTables::RmdFirstAge) {
+double RmdDivisorForAge(const MinimumDistributionRule& rule, std::int32_t age) {
+    if (age < rule.TableFirstAge) {
         return 0.0;
     }
-    if (age > TaxTables::RmdLastAge) {
-        return divisors.back();
-    }
-    return divisors[static_cast<std::size_t>(age - TaxTables::RmdFirstAge)];
+    const auto index = static_cast<std::size_t>(std::int64_t{age} - rule.TableFirstAge);
+    return index < rule.Divisors.size() ? rule.Divisors[index] : rule.Divisors.back();
 }
 
 void ComputeMinimumIraDistribution(Workspace& ws) {
     TaxValues& tax = ws.tax;
+    const MinimumDistributionRule& rule = ws.taxYear.Law().MinimumDistribution;
     const std::int32_t age = ws.plan.AgeSelf; // the spouse's age plays no part
     const std::int64_t iraValue = ws.totals.IraTotalValue;
 
     tax.MinimumIraDistribution = 0.0;
-    tax.RmdDivisor = RmdDivisorForAge(age);
-    // Whole-year ages: the withdrawal starts at 71, where every divisor is positive.
-    if (static_cast<double>(age) > 70.5 && iraValue > 0) {
+    tax.RmdDivisor = RmdDivisorForAge(rule, age);
+    // Whole-year ages; from the first age on every divisor is positive.
+    if (age >= rule.FirstAge && iraValue > 0) {
         tax.MinimumIraDistribution = static_cast<double>(iraValue) / tax.RmdDivisor;
     }
 }

@@ -2,11 +2,15 @@
 // Required minimum withdrawal from the regular IRAs.
 
 #include "Workspace.h"
+#include "tax/TaxLaw.h"
+
+#include <cstdint>
 
 namespace velmora {
 
-// Life-expectancy divisor for a whole-year age (above 115: the divisor of 115).
-double RmdDivisorForAge(std::int32_t age);
+// Life-expectancy divisor of the law's table for a whole-year age: ages past
+// the table use its last divisor; an age before the table has none (0).
+double RmdDivisorForAge(const MinimumDistributionRule& rule, std::int32_t age);
 
 void ComputeMinimumIraDistribution(Workspace& ws);
 

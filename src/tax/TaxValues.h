@@ -1,10 +1,11 @@
 #pragma once
-// The tax engine's working values and outputs; the fixed tables they are worked
-// from are in TaxTables2004.h.
+// The tax engine's working values and outputs; the law they are worked from is
+// the tax year's (TaxLaw.h).
 
-#include "tax/TaxTables2004.h"
+#include "tax/TaxLaw.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace velmora {
@@ -15,15 +16,20 @@ namespace velmora {
 struct TaxValues {
     std::int64_t Exemptions = 0;
     std::int64_t StandardDeduction = 0;
+    std::int32_t Seniors = 0;     // persons older than 64 who count for the senior deduction
+    double SeniorShare = 0.0;     // each one's deduction after the phase-out
+    double SeniorDeduction = 0.0; // Seniors * SeniorShare
     std::int64_t SocialSecurityBase1 = 0;
     std::int64_t SocialSecurityBase2 = 0;
     double TaxableSocialSecurity = 0.0; // whole dollars
     double SocialSecurityTaxableFraction = 0.0;
     double TaxableIncome = 0.0;
-    BracketTopTable BracketTops{}; // working copy of the filing status's table
+    // Working copy of the filing status's rate schedule: BracketCount brackets.
+    std::size_t BracketCount = 0;
+    BracketTopTable BracketTops{};
     BracketRateTable BracketRates{};
-    std::array<double, kBrackets> BracketAmounts{}; // dollars in each bracket
-    double FederalTax = 0.0;                        // whole dollars
+    std::array<double, kMaxBrackets> BracketAmounts{}; // dollars in each bracket
+    double FederalTax = 0.0;                           // whole dollars
     double FederalBracketRate = 0.0;
     double CombinedTaxRate = 0.0;
     double DividendTaxRate = 0.0;

@@ -154,6 +154,34 @@ TEST_F(Report, JsonOfTheDefaultPlanFile) {
     EXPECT_EQ((*json)["values"]["WithdrawalNeeded"].text, "44450");
     EXPECT_EQ((*json)["values"]["TaxOnWithdrawals"].number, 4450.0);
     EXPECT_EQ((*json)["values"]["AppliedStateTaxRate"].text, "5");
+    EXPECT_EQ((*json)["values"]["SeniorDeduction"].text, "0");
+    EXPECT_EQ((*json)["TaxYear"].text, "2004");
+}
+
+TEST_F(Report, TaxYearChoosesTheLaw) {
+    // 2026 (Rev. Proc. 2025-32; 26 U.S.C. 151(d)(5)(C)): no income but the
+    // withdrawal, so the first tax run taxes nothing and the withdrawal is 40000.
+    // Second run: 40000 - 16100 - 2050 - 6000 (senior, MAGI 40000) = 15850,
+    // tax 1240 + 12 % of 3450 (414) = 1654; withdrawal needed 41654. The IRA
+    // calculation then sees 41654 - 24150 = 17504: 12 %, capital gains 0 %.
+    Write(Household());
+    const ReportRun run = RunReport("--tax-year 2026 --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::optional<JsonValue> json = ParseJson(run.out);
+    ASSERT_TRUE(json) << run.out;
+    EXPECT_EQ((*json)["TaxYear"].text, "2026");
+    const JsonValue& boxes = (*json)["boxes"];
+    EXPECT_EQ(boxes["editWithDrawalNeeded"].text, "41654");
+    EXPECT_EQ(boxes["editTaxOnWithdrawals"].text, "1654");
+    EXPECT_EQ(boxes["editTaxRate"].text, "12");
+    EXPECT_EQ(boxes["editCGTaxRate"].text, "0");
+    EXPECT_EQ((*json)["values"]["SeniorDeduction"].text, "6000");
+
+    const ReportRun page = RunReport("UserData.dta --tax-year 2026");
+    ASSERT_EQ(page.status, 0) << page.err;
+    EXPECT_EQ(page.out.substr(0, page.out.find("ERR")),
+              "Calculation\nUses tax year 2026 Income Tax Rules and Rates\n");
 }
 
 TEST_F(Report, HouseholdWithHoldingsMatchesTheCalculation) {

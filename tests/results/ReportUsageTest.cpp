@@ -18,7 +18,8 @@ namespace {
 using testing::ReadBytes;
 using testing::ScratchFolder;
 
-constexpr const char* kUsageLine = "usage: velmora-report [--json | --csv] [PLANFILE]\n";
+constexpr const char* kUsageLine =
+    "usage: velmora-report [--json | --csv] [--tax-year YEAR] [PLANFILE]\n";
 
 struct ReportRun {
     int status = -1;
@@ -46,10 +47,12 @@ TEST(ReportUsage, HelpListsEveryOptionAndExitStatus) {
     const ReportRun run = RunReport(folder, "--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out.substr(0, 50), kUsageLine);
+    EXPECT_EQ(run.out.substr(0, std::string(kUsageLine).size()), kUsageLine);
     for (const char* line :
          {"\n  --json      print one JSON object instead of the text page\n",
           "\n  --csv       print comma-separated values, as the results screen's CSV export\n",
+          "\n  --tax-year YEAR\n              work out the tax under the law of YEAR: 2004 (the "
+          "default) or 2026\n",
           "\n  -h, --help  print this help and exit\n", "\nExit status:\n  0  report printed\n",
           "\n  1  plan file cannot be opened, or the report cannot be written\n",
           "\n  2  wrong usage\n",
@@ -83,6 +86,10 @@ TEST(ReportUsage, AUsageErrorNamesWhatWasNotUnderstood) {
              Case{"UserData.dta other.dta",
                   "velmora-report: only one plan file can be given, not also 'other.dta'\n"},
              Case{"--json --csv", "velmora-report: --json and --csv cannot be used together\n"},
+             Case{"--json --tax-year",
+                  "velmora-report: --tax-year needs a year: 2004 (the default) or 2026\n"},
+             Case{"--tax-year 2004 --tax-year 2026",
+                  "velmora-report: only one tax year can be given, not also '2026'\n"},
          }) {
         SCOPED_TRACE(c.arguments);
         const ReportRun run = RunReport(folder, c.arguments);
@@ -90,6 +97,29 @@ TEST(ReportUsage, AUsageErrorNamesWhatWasNotUnderstood) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, c.problem + usageAndHint);
     }
+}
+
+TEST(ReportUsage, AnUnknownTaxYearIsOneLineNamingTheKnownYears) {
+    ScratchFolder folder;
+    ASSERT_FALSE(SavePlan(testing::MarriedHousehold(), folder.Path("UserData.dta")));
+    struct Case {
+        const char* arguments;
+        const char* year;
+    };
+    for (const Case& c :
+         {Case{"--tax-year 2025", "2025"}, Case{"--json --tax-year 2027", "2027"},
+          Case{"--tax-year 02004 UserData.dta", "02004"}, Case{"--tax-year 2026.0", "2026.0"},
+          Case{"--tax-year ''", ""}, Case{"--tax-year --csv", "--csv"}}) {
+        SCOPED_TRACE(c.arguments);
+        const ReportRun run = RunReport(folder, c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string("velmora-report: unknown tax year '") + c.year +
+                               "': the known years are 2004 and 2026\n");
+    }
+    // Either known year, given once or twice alike, is no error.
+    EXPECT_EQ(RunReport(folder, "--tax-year 2026 --tax-year 2026").status, 0);
+    EXPECT_EQ(RunReport(folder, "--tax-year 2004").status, 0);
 }
 
 } // namespace

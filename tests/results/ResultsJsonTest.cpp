@@ -5,6 +5,7 @@
 #include "NumberedBoxes.h"
 #include "plan/Windows1252.h"
 #include "results/CategoryRows.h"
+#include "results/QuickHelpTexts.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsPage.h"
 
@@ -77,7 +78,8 @@ TEST_F(ResultsJsonFixture, IsOneObjectWithTheScreensContent) {
     ASSERT_EQ(text.back(), '\n');
     const std::optional<JsonValue> json = ParseJson(text);
     ASSERT_TRUE(json) << text;
-    EXPECT_EQ(json->keys, (std::vector<std::string>{"boxes", "categories", "values"}));
+    EXPECT_EQ(json->keys, (std::vector<std::string>{"boxes", "categories", "values", "TaxYear"}));
+    EXPECT_EQ((*json)["TaxYear"].text, "2004");
 
     const JsonValue& boxes = (*json)["boxes"];
     ASSERT_EQ(boxes.keys.size(), 21u);
@@ -114,6 +116,7 @@ TEST_F(ResultsJsonFixture, ValuesAreTheCalculationValuesExactly) {
                                          "CapitalGainTaxRate",
                                          "TaxableSocialSecurity",
                                          "SocialSecurityTaxableFraction",
+                                         "SeniorDeduction",
                                          "MinimumIraDistribution",
                                          "IraTotalValue",
                                          "RothTotalValue",
@@ -202,6 +205,7 @@ TEST(ResultsPageText, EveryBoxUnderItsHeadingWithItsLabel) {
     ws.results.boxes = testing::NumberedBoxes();
     EXPECT_EQ(results::ResultsPage(ws),
               "Calculation\n"
+              "Uses tax year 2004 Income Tax Rules and Rates\n"
               "ERR = Effective Rate of Return (%)\n"
               "\n"
               "Portfolio Risk Categories\n"
@@ -251,6 +255,20 @@ TEST(ResultsPageText, EveryBoxUnderItsHeadingWithItsLabel) {
               "\n"
               "INVESTMENT TOTAL          13\n"
               "WITHDRAWAL NEEDED         7\n");
+}
+
+TEST(QuickHelpText, MinimumIraLineNamesTheYearsStartingAge) {
+    struct Case {
+        std::int32_t year;
+        const char* line;
+    };
+    for (const Case& c :
+         {Case{2004, " - Minimum IRA (Your Minimum IRA Withdrawal after you reach age 70 1/2)"},
+          Case{2026, " - Minimum IRA (Your Minimum IRA Withdrawal after you reach age 73)"}}) {
+        const std::optional<TaxYear> year = TaxYear::Find(c.year);
+        ASSERT_TRUE(year) << c.year;
+        EXPECT_EQ(QuickHelpMinimumIraLine(year->Law()), c.line);
+    }
 }
 
 TEST_F(ResultsJsonFixture, TextPageShowsBoxesAndGrids) {

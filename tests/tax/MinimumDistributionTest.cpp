@@ -13,6 +13,11 @@ namespace {
 
 using testing::Household;
 
+// The divisors of 2004, the year in force unless another is chosen.
+double Divisor2004(std::int32_t age) {
+    return RmdDivisorForAge(TaxYear().Law().MinimumDistribution, age);
+}
+
 Workspace WithIra(std::int32_t ageSelf, std::int64_t iraValue, std::int32_t ageSpouse = 60) {
     Workspace ws = Household("Yes", ageSelf, ageSpouse);
     ws.totals.IraTotalValue = iraValue;
@@ -52,13 +57,13 @@ TEST(MinimumDistribution, DivisorsAlongTheTable) {
                           {120, 1.9},
                           {std::numeric_limits<std::int32_t>::max(), 1.9}};
     for (const Case& c : cases) {
-        EXPECT_EQ(RmdDivisorForAge(c.age), c.divisor) << "age " << c.age;
+        EXPECT_EQ(Divisor2004(c.age), c.divisor) << "age " << c.age;
         Workspace ws = WithIra(c.age, 19000);
         ComputeMinimumIraDistribution(ws);
         EXPECT_EQ(ws.tax.RmdDivisor, c.divisor) << "age " << c.age;
         EXPECT_EQ(ws.tax.MinimumIraDistribution, 19000 / c.divisor) << "age " << c.age;
     }
-    EXPECT_EQ(RmdDivisorForAge(120), RmdDivisorForAge(115));
+    EXPECT_EQ(Divisor2004(120), Divisor2004(115));
 }
 
 TEST(MinimumDistribution, NothingWithoutAPositiveIraValue) {

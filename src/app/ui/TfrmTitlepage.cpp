@@ -2,7 +2,7 @@
 
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/Shell.h"
-#include "tax/TaxTables2004.h"
+#include "tax/TaxYear.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -61,7 +61,7 @@ TfrmTitlepage::TfrmTitlepage(const ScreenContext& context) : shell_(context.shel
     lblHeading_->setAlignment(Qt::AlignCenter);
 
     lblTaxYear_ = new QLabel(content);
-    lblTaxYear_->setText(QStringLiteral("Uses tax year ") + QString::number(TaxYear) +
+    lblTaxYear_->setText(QStringLiteral("Uses tax year ") + QString::number(kDefaultTaxYear) +
                          QStringLiteral(" Income Tax Rules and Rates"));
     NameControl(*lblTaxYear_, "lblTaxYear", lblTaxYear_->text());
     lblTaxYear_->setAlignment(Qt::AlignCenter);

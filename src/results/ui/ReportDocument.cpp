@@ -147,7 +147,7 @@ void Layout::AddTitle() {
         DrawLine(painter, QRectF(box.left(), y, box.width(), kLine),
                  QStringLiteral("Prepared ") + dateText_, Font(kBodySize));
         DrawLine(painter, QRectF(box.left(), y + kLine, box.width(), kLine),
-                 QStringLiteral("Uses tax year ") + QString::number(TaxYear) +
+                 QStringLiteral("Uses tax year ") + QString::number(ws_.taxYear.Number()) +
                      QStringLiteral(" Income Tax Rules and Rates"),
                  Font(kBodySize));
     };
