@@ -50,10 +50,28 @@ FileStatus Entry(const std::string& path) {
     return status;
 }
 
+// The varied plan's text with line `line` (from 1) replaced.
+std::string WithLine(int line, const std::string& text) {
+    std::string plan = PlanFileText(VariedPlan());
+    std::size_t start = 0;
+    for (int before = 1; before < line; ++before) {
+        start = plan.find("\r\n", start) + 2;
+    }
+    return plan.replace(start, plan.find("\r\n", start) - start, text);
+}
+
 std::string WithLine2(const std::string& word) {
-    std::string text = PlanFileText(VariedPlan());
-    const std::size_t start = text.find("\r\n") + 2;
-    return text.replace(start, text.find("\r\n", start) - start, word);
+    return WithLine(2, word);
+}
+
+// The varied plan's first `count` lines, then `rest`.
+std::string FirstLines(int count, const std::string& rest = {}) {
+    const std::string plan = PlanFileText(VariedPlan());
+    std::size_t end = 0;
+    for (int line = 0; line < count; ++line) {
+        end = plan.find("\r\n", end) + 2;
+    }
+    return plan.substr(0, end) + rest;
 }
 
 struct DamagedCase {
@@ -111,6 +129,31 @@ TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
          "Your plan file UserData.dta is larger than 16 MB, far too large for a plan file, so "
          "Velmora did not read it. All values are the default values." +
              kKept},
+        {"cut after line 663", [](const std::string& path) { WriteBytes(path, FirstLines(663)); },
+         [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta could not be read completely: the file ends at line 663 of "
+         "1,376. The values after that line are 0 or empty." +
+             kKept},
+        {"cut inside line 664",
+         [](const std::string& path) { WriteBytes(path, FirstLines(663, "-21")); },
+         [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta could not be read completely: the file ends at line 664 of "
+         "1,376. The values after that line are 0 or empty." +
+             kKept},
+        {"0 bytes", [](const std::string& path) { WriteBytes(path, ""); }, [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta could not be read completely: the file is empty. All values "
+         "are 0 or empty." +
+             kKept},
+        {"a NUL in the value of IRA row 1",
+         [](const std::string& path) {
+             WriteBytes(path, WithLine(19, std::string("185\0"
+                                                       "000",
+                                                       7)));
+         },
+         [](FaultyFileSystem&) {},
+         "Line 19 of your plan file UserData.dta should hold a whole number but holds "
+         "\"185?000\". The values after that line are the default values." +
+             kKept},
     };
     for (const DamagedCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -120,6 +163,7 @@ TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
         c.make(path);
         const FileStatus found = Entry(path);
         const std::string bytes = S_ISREG(found.mode) ? ReadBytes(path) : ""; // a pipe would wait
+        WriteBytes(folder.Path("UserData.bak"), "the last good plan");
         FaultyFileSystem files;
         c.fault(files);
         PlanFileSession session(path, &files);
@@ -135,6 +179,8 @@ TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
         ASSERT_FALSE(session.ChangedOnDisk());
         const PlanSaveReport first = session.Save(plan);
         ASSERT_FALSE(first.error) << first.error->text;
+        EXPECT_EQ(ReadBytes(folder.Path("UserData.bak")), "the last good plan")
+            << "the file found is no plan to keep as the backup";
         plan.AgeSelf = 72;
         const PlanSaveReport second = session.Save(plan);
         ASSERT_FALSE(second.error) << second.error->text;
@@ -320,7 +366,7 @@ TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
     FaultyFileSystem files;
     PlanFileSession denied(path, &files);
     denied.Load(plan);
-    // The removal of the old backup, found in a save that nothing disturbs.
+    // The step that replaces the old backup, found in a save that nothing disturbs.
     {
         FaultyFileSystem probe;
         PlanFileSession clean(path, &probe);
@@ -328,10 +374,10 @@ TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
         const int loaded = probe.Calls();
         ASSERT_FALSE(clean.Save(plan).error);
         const auto& log = probe.Log();
-        const int unlink = static_cast<int>(
-            std::find(log.begin(), log.end(), "unlink UserData.bak") - log.begin() + 1);
-        ASSERT_LE(unlink, probe.Calls());
-        files.FailCall(files.Calls() + unlink - loaded, EACCES);
+        const int replace = static_cast<int>(
+            std::find(log.begin(), log.end(), "rename <temp> UserData.bak") - log.begin() + 1);
+        ASSERT_LE(replace, probe.Calls());
+        files.FailCall(files.Calls() + replace - loaded, EACCES);
     }
     WriteBytes(folder.Path("UserData.bak"), "older");
     const PlanSaveReport third = denied.Save(plan);
@@ -341,6 +387,8 @@ TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
               "as UserData.bak (File access denied). UserData.bak does not hold the plan as it "
               "was before this save.");
     EXPECT_EQ(ReadBytes(folder.Path("UserData.bak")), "older");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"UserData.bak", "UserData.dta"}))
+        << "the backup's new name is gone";
 }
 
 } // namespace
