@@ -131,6 +131,11 @@ std::string ChangedOnDiskQuestion(const std::string& fileName) {
            "see in Velmora?";
 }
 
+std::string LockNotMadeText(const std::string& lockName, int error) {
+    return "Velmora could not create its lock file " + lockName + " (" + SaveErrorText(error) +
+           "). Another copy of Velmora could change this plan at the same time.";
+}
+
 std::string AlreadyOpenText(const std::string& fileName, long long processId) {
     const std::string process =
         processId > 0 ? " (process id " + std::to_string(processId) + ")" : std::string();

@@ -391,5 +391,121 @@ TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
         << "the backup's new name is gone";
 }
 
+TEST(PlanFileSession, APlanClaimedThroughLinksHasOneLockBesideThePlan) {
+    ScratchFolder folder;
+    for (const char* name : {"plans", "ann", "bob"}) {
+        ASSERT_EQ(::mkdir(folder.Path(name).c_str(), 0755), 0);
+    }
+    WriteBytes(folder.Path("plans/UserData.dta"), PlanFileText(VariedPlan()));
+    ASSERT_EQ(::symlink("../plans/UserData.dta", folder.Path("ann/UserData.dta").c_str()), 0);
+    ASSERT_EQ(::symlink(folder.Path("plans/UserData.dta").c_str(),
+                        folder.Path("bob/UserData.dta").c_str()),
+              0);
+    PlanFileSession ann(folder.Path("ann/UserData.dta"));
+    const PlanClaimReport first = ann.Claim();
+    EXPECT_FALSE(first.heldByOther);
+    EXPECT_EQ(first.lockProblem, "");
+    EXPECT_TRUE(
+        ReadBytes(folder.Path("plans/UserData.lock")).starts_with(std::to_string(::getpid())));
+    EXPECT_EQ(ReadBytes(folder.Path("ann/UserData.lock")), "") << "none beside the link";
+
+    PlanFileSession bob(folder.Path("bob/UserData.dta"));
+    const PlanClaimReport second = bob.Claim();
+    EXPECT_TRUE(second.heldByOther);
+    EXPECT_EQ(second.holder, ::getpid());
+    PlanFileSession plans(folder.Path("plans/UserData.dta"));
+    EXPECT_TRUE(plans.Claim().heldByOther) << "nor through the plan's own name";
+}
+
+TEST(PlanFileSession, ALockThatCannotBeMadeIsToldAndTheRunGoesOn) {
+    struct Case {
+        const char* failing; // the call of a claim that fails
+        int error;
+        std::string told;
+    };
+    const std::string after = "). Another copy of Velmora could change this plan at the same time.";
+    const Case cases[] = {
+        {"create <temp>", ENOSPC,
+         "Velmora could not create its lock file UserData.lock (Disk full" + after},
+        {"write <temp>", EIO,
+         "Velmora could not create its lock file UserData.lock (I/O error 5" + after},
+        {"fsync <temp>", EIO,
+         "Velmora could not create its lock file UserData.lock (I/O error 5" + after},
+        {"create <temp>", EROFS,
+         "Velmora could not create its lock file UserData.lock (File access denied" + after},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failing);
+        ScratchFolder folder;
+        const std::string path = folder.Path(kPlanFileName);
+        WriteBytes(path, PlanFileText(VariedPlan()));
+        WriteBytes(folder.Path("UserData.dta.tmpAb12Cd"), "a save of the run that has the plan");
+        int call = 0;
+        {
+            FaultyFileSystem probe;
+            PlanFileSession session(path, &probe);
+            ASSERT_FALSE(session.Claim().heldByOther);
+            const auto& log = probe.Log();
+            call = static_cast<int>(std::find(log.begin(), log.end(), c.failing) - log.begin()) + 1;
+            ASSERT_LE(call, static_cast<int>(log.size()));
+        }
+        WriteBytes(folder.Path("UserData.dta.tmpAb12Cd"), "a save of the run that has the plan");
+        FaultyFileSystem files;
+        files.FailCall(call, c.error);
+        PlanFileSession session(path, &files);
+        const PlanClaimReport claim = session.Claim();
+        EXPECT_FALSE(claim.heldByOther) << "the run goes on";
+        EXPECT_EQ(claim.lockProblem, c.told);
+        EXPECT_EQ(folder.Entries(),
+                  (std::vector<std::string>{"UserData.dta", "UserData.dta.tmpAb12Cd"}))
+            << "no lock, and what may be another run's save is left alone";
+        PlanData plan;
+        EXPECT_EQ(session.Load(plan).read.status, LoadStatus::Complete);
+        EXPECT_FALSE(session.Save(plan).error);
+    }
+}
+
+TEST(PlanFileSession, AReadOnlyFolderGivesNoLockButThePlanIsRead) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    WriteBytes(path, PlanFileText(VariedPlan()));
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
+    // 0 when the claim tells the lock problem, the plan is read, and the save fails.
+    const int step = testing::RunAsUnprivilegedUser([&] {
+        PlanFileSession session(path);
+        const PlanClaimReport claim = session.Claim();
+        if (claim.heldByOther || claim.lockProblem !=
+                                     "Velmora could not create its lock file UserData.lock (File "
+                                     "access denied). Another copy of Velmora could change this "
+                                     "plan at the same time.") {
+            return 1;
+        }
+        PlanData plan;
+        if (session.Load(plan).read.status != LoadStatus::Complete) {
+            return 2;
+        }
+        const PlanSaveReport saved = session.Save(plan);
+        return saved.error && saved.error->text == "File access denied" ? 0 : 3;
+    });
+    ::chmod(folder.Path().c_str(), 0755);
+    if (step == -1) {
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    }
+    EXPECT_EQ(step, 0);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{kPlanFileName});
+}
+
+TEST(PlanFileSession, AClaimClearsLeftoversOnlyOnceTheLockIsTaken) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    PlanFileSession first(path);
+    ASSERT_FALSE(first.Claim().heldByOther);
+    WriteBytes(folder.Path("UserData.dta.tmpAb12Cd"), "a save of the first run");
+    PlanFileSession second(path);
+    EXPECT_TRUE(second.Claim().heldByOther);
+    EXPECT_EQ(ReadBytes(folder.Path("UserData.dta.tmpAb12Cd")), "a save of the first run");
+}
+
 } // namespace
 } // namespace velmora
