@@ -67,12 +67,12 @@ std::optional<FileStatus> PlanFileSession::Current() {
     return status;
 }
 
-PlanClaimReport PlanFileSession::Claim(int lockWaits) {
+PlanClaimReport PlanFileSession::Claim() {
     PlanClaimReport report;
     lock_.reset();
     std::string target;
     const int resolved = ResolveLinks(files_, path_, target);
-    lock_.emplace(files_, LockPathFor(resolved == 0 ? target : path_), lockWaits);
+    lock_.emplace(files_, LockPathFor(resolved == 0 ? target : path_));
     const LockClaim claim =
         resolved == 0 ? lock_->Claim() : LockClaim{LockClaim::Result::NotMade, 0, resolved};
     switch (claim.result) {

@@ -50,7 +50,7 @@ public:
     // and nothing is touched. A lock that cannot be made (a read-only folder, a full
     // disk) does not keep this run from going on: what to say about it is returned.
     // The lock is held until the session ends or claims again.
-    PlanClaimReport Claim(int lockWaits = PlanLock::kDefaultWaits);
+    PlanClaimReport Claim();
 
     // Removes the temporary files that saves of this plan left behind when they were
     // cut short, beside the plan file and beside the file its link points to. Only for

@@ -19,8 +19,8 @@ public:
     virtual bool Claim(long long& holder) = 0;
     // After a Claim that let this run go on: why the plan could not be locked against
     // another run (the lock file's name and the reason), to be told once the title
-    // screen is up; empty when it is locked, or when nothing was claimed.
-    virtual std::string LockProblem() const = 0;
+    // screen is up; empty when it is locked, or for a store that has no lock.
+    virtual std::string LockProblem() const { return {}; }
     // Fills the plan; returns what to tell the user about the stored plan (empty
     // when there is nothing to say).
     virtual std::string Load(PlanData& plan) = 0;
