@@ -1,8 +1,9 @@
 #include "app/DataFolder.h"
 
+#include "app/PrivateFiles.h"
+
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace velmora {
@@ -33,16 +34,11 @@ std::optional<std::string> EnterDataFolder(const std::string& folder) {
     if (folder.empty()) {
         return std::string("no data folder: neither XDG_DATA_HOME nor HOME names a folder");
     }
-    // Every folder on the way, from the top down.
-    for (std::size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
-        const std::string part = folder.substr(0, end);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            return Failure("cannot create the data folder", part, errno);
-        }
-        if (end == std::string::npos) {
-            break;
-        }
+    std::string failed;
+    if (const int error = MakePrivateFolders(folder, failed); error != 0) {
+        return Failure("cannot create the data folder", failed, error);
     }
+    TightenFolder(folder); // where that fails, the plan is kept all the same
     if (chdir(folder.c_str()) != 0) {
         return Failure("cannot open the data folder", folder, errno);
     }

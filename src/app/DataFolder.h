@@ -18,8 +18,10 @@ inline constexpr const char* kDataFolderOption = "--data-folder";
 std::string UserDataFolder(const char* xdgDataHome, const char* home);
 
 // Creates `folder` and any missing folder above it (each readable by the user
-// only, mode 0700) and makes it the working folder. An existing folder keeps
-// its mode. Returns what went wrong, or nothing.
+// only, mode 0700, whatever the umask) and makes it the working folder. An
+// existing data folder that others may use is tightened to the user alone
+// (TightenFolder); the folders above it keep their modes. Returns what went
+// wrong, or nothing.
 std::optional<std::string> EnterDataFolder(const std::string& folder);
 
 } // namespace velmora

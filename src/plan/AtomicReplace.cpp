@@ -3,6 +3,7 @@
 #include "plan/PathNames.h"
 
 #include <fcntl.h>
+#include <random>
 #include <vector>
 
 namespace velmora {
@@ -10,26 +11,13 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0600;
 constexpr std::size_t kCopyBlock = 64 * 1024;
+constexpr std::size_t kUniqueLength = 6; // the "XXXXXX" of kTempSuffix
+constexpr int kNameAttempts = 100;
 
 // Closes a descriptor; a close that a signal interrupts has closed it all the same.
 int CloseFile(FileSystem& files, int fd) {
     const int result = files.Close(fd);
     return result == -EINTR ? 0 : result;
-}
-
-int WriteAll(FileSystem& files, int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t written =
-            RetryOnInterrupt([&] { return files.Write(fd, data.data(), data.size()); });
-        if (written < 0) {
-            return static_cast<int>(-written);
-        }
-        if (written == 0) {
-            return EIO; // no progress: never spin
-        }
-        data.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
 }
 
 // Copies `from` into the new file `to`; a partial copy is removed. Returns 0 or the
@@ -70,18 +58,42 @@ int CopyFile(FileSystem& files, const std::string& from, const std::string& to, 
     return error != 0 ? error : -closed;
 }
 
-// Keeps the file about to be replaced as the backup, replacing an older backup.
-// Failing to do so does not stop the save; returns 0 or the error number.
+// A name for a temporary file beside `path`, as CreateTemp would choose it.
+std::string RandomTempName(const std::string& path, std::random_device& random) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    std::string name = path + std::string(kTempSuffix);
+    for (std::size_t i = name.size() - kUniqueLength; i < name.size(); ++i) {
+        name[i] = kLetters[pick(random)];
+    }
+    return name;
+}
+
+// Keeps the file about to be replaced as the backup: gives it a second name (or, on
+// file systems without hard links, copies it) under a new temporary name, then renames
+// that over the previous backup, so that a backup is there at every moment. Failing to
+// do so does not stop the save; returns 0 or the error number.
 int KeepBackup(FileSystem& files, const std::string& path, const std::string& backupPath,
                mode_t mode) {
-    const int removed = files.Unlink(backupPath);
-    if (removed != 0 && removed != -ENOENT) {
-        return -removed;
+    std::random_device random;
+    std::string tempPath;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < kNameAttempts && error == EEXIST; ++attempt) {
+        tempPath = RandomTempName(path, random);
+        error = -files.Link(path, tempPath);
+        if (error != 0 && error != EEXIST) {
+            error = CopyFile(files, path, tempPath, mode);
+        }
     }
-    if (files.Link(path, backupPath) != 0) {
-        return CopyFile(files, path, backupPath, mode); // for file systems without hard links
+    if (error != 0) {
+        return error;
     }
-    return 0;
+    error = -files.Rename(tempPath, backupPath);
+    if (error != 0) {
+        files.Unlink(tempPath);
+    }
+    return error;
 }
 
 // Makes the rename durable. The new file is in place already, so a failure here
@@ -108,6 +120,21 @@ int FillTemp(FileSystem& files, int fd, std::string_view contents, mode_t mode) 
 }
 
 } // namespace
+
+int WriteAll(FileSystem& files, int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t written =
+            RetryOnInterrupt([&] { return files.Write(fd, data.data(), data.size()); });
+        if (written < 0) {
+            return static_cast<int>(-written);
+        }
+        if (written == 0) {
+            return EIO; // no progress: never spin
+        }
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
 
 int AtomicReplace(FileSystem& files, const std::string& path, std::string_view contents,
                   const std::string& backupPath, int* backupError) {

@@ -9,15 +9,21 @@
 
 namespace velmora {
 
-// The temporary file of a replace is named after the file it replaces with this
-// suffix, whose last six characters become unique ones.
+// The temporary files of a replace (the new file, and the new name of the backup) are
+// named after the file it replaces with this suffix, whose last six characters become
+// unique ones.
 inline constexpr std::string_view kTempSuffix = ".tmpXXXXXX";
 
+// Writes all of `data` to the open file, however little each write takes; returns 0 or
+// the error number.
+int WriteAll(FileSystem& files, int fd, std::string_view data);
+
 // Writes `contents` to a new temporary file beside `path`, syncs it, keeps the file
-// being replaced as `backupPath` (best effort), renames the new file over `path` and
-// syncs the folder. A new file is owner read/write only; a replaced file keeps its
-// permissions. A file that the process may not write is not replaced. An empty
-// `backupPath` keeps no backup.
+// being replaced as `backupPath` (best effort: a second name for it under a temporary
+// name, renamed over the previous backup, so that a backup is there at every moment),
+// renames the new file over `path` and syncs the folder. A new file is owner
+// read/write only; a replaced file keeps its permissions. A file that the process may
+// not write is not replaced. An empty `backupPath` keeps no backup.
 // Returns 0, or the error number of the step that failed; then `path` is unchanged
 // and no temporary file is left behind. After a successful replace, `backupError`
 // (if given) receives 0, or the error number that kept the backup from being made.

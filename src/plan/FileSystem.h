@@ -1,5 +1,5 @@
 #pragma once
-// The few file operations that loading and saving the plan need, behind an
+// The few file operations that loading, saving and locking the plan need, behind an
 // interface so that tests can make any one of them fail with any error.
 // Every operation returns a negative error number (-errno) on failure.
 
@@ -34,6 +34,10 @@ public:
     virtual ssize_t Write(int fd, const void* data, std::size_t size) = 0;
     virtual int Fsync(int fd) = 0;
     virtual int Fchmod(int fd, mode_t mode) = 0;
+    // Locks the open file for this descriptor alone, like flock(LOCK_EX | LOCK_NB):
+    // -EWOULDBLOCK when another descriptor has it locked. The lock lasts until the
+    // descriptor is closed or the process ends, however it ends.
+    virtual int TryLock(int fd) = 0;
     virtual int Close(int fd) = 0;
     // Like stat(): a symbolic link is followed.
     virtual int Stat(const std::string& path, FileStatus& status) = 0;

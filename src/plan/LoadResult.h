@@ -16,8 +16,8 @@ inline constexpr off_t kMaxPlanFileSize = 16 * 1024 * 1024;
 enum class LoadStatus {
     NoFile,       // there is no plan file: the plan keeps what it holds
     Complete,     // every field was read
-    Short,        // the file ended early: the fields after its end are 0 or empty
-    NotFullyRead, // reading stopped at `problem`: later fields keep what they held
+    NotFullyRead, // reading stopped at `problem`: later fields keep what they held, or
+                  // for FileEnded are 0 or empty
 };
 
 enum class LoadProblem {
@@ -28,6 +28,7 @@ enum class LoadProblem {
     ReadError,    // reading `line` failed (`error`)
     LineTooLong,  // `line` has more than kMaxPlanLineLength characters
     NotANumber,   // `line` holds `text` where a number belongs, or a number beyond 32 bits
+    FileEnded,    // the file ends at `line` (0: it is empty), before a plan's last line
 };
 
 struct LoadResult {

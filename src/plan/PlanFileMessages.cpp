@@ -1,5 +1,6 @@
 #include "plan/PlanFileMessages.h"
 
+#include "plan/PlanFields.h"
 #include "plan/PlanFile.h"
 
 #include <cerrno>
@@ -36,6 +37,28 @@ std::string NumberProblem(const LoadResult& result, const std::string& fileName)
     return where + what + " The values after that line are the default values.";
 }
 
+// 1376 -> "1,376".
+std::string WithThousands(int number) {
+    const std::string digits = std::to_string(number);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            text += ',';
+        }
+        text += digits[i];
+    }
+    return text;
+}
+
+std::string EndProblem(const LoadResult& result, const std::string& fileName) {
+    const std::string start = "Your plan file " + fileName + " could not be read completely: ";
+    if (result.line == 0) {
+        return start + "the file is empty. All values are 0 or empty.";
+    }
+    return start + "the file ends at line " + WithThousands(result.line) + " of " +
+           WithThousands(kPlanFileLines) + ". The values after that line are 0 or empty.";
+}
+
 } // namespace
 
 std::string LoadProblemText(const LoadResult& result, const std::string& fileName) {
@@ -70,6 +93,8 @@ std::string LoadProblemText(const LoadResult& result, const std::string& fileNam
                DefaultsFrom(result.line);
     case LoadProblem::NotANumber:
         return NumberProblem(result, fileName);
+    case LoadProblem::FileEnded:
+        return EndProblem(result, fileName);
     }
     return {};
 }
@@ -104,6 +129,11 @@ std::string ChangedOnDiskQuestion(const std::string& fileName) {
     return "Another program has changed your plan file " + fileName +
            " since Velmora read or last saved it. Do you want to replace it with the plan you "
            "see in Velmora?";
+}
+
+std::string LockNotMadeText(const std::string& lockName, int error) {
+    return "Velmora could not create its lock file " + lockName + " (" + SaveErrorText(error) +
+           "). Another copy of Velmora could change this plan at the same time.";
 }
 
 std::string AlreadyOpenText(const std::string& fileName, long long processId) {

@@ -23,6 +23,9 @@ std::string BackupNotKeptText(const std::string& fileName, const std::string& ba
                               int error);
 // The question before saving over a file that another program has changed.
 std::string ChangedOnDiskQuestion(const std::string& fileName);
+// The lock file that keeps a second copy of the program away from the plan could not be
+// made, for system error number `error`.
+std::string LockNotMadeText(const std::string& lockName, int error);
 // A second copy of the program started on the same plan; `processId` 0 when unknown.
 std::string AlreadyOpenText(const std::string& fileName, long long processId);
 

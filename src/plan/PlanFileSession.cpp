@@ -67,6 +67,29 @@ std::optional<FileStatus> PlanFileSession::Current() {
     return status;
 }
 
+PlanClaimReport PlanFileSession::Claim() {
+    PlanClaimReport report;
+    lock_.reset();
+    std::string target;
+    const int resolved = ResolveLinks(files_, path_, target);
+    lock_.emplace(files_, LockPathFor(resolved == 0 ? target : path_));
+    const LockClaim claim =
+        resolved == 0 ? lock_->Claim() : LockClaim{LockClaim::Result::NotMade, 0, resolved};
+    switch (claim.result) {
+    case LockClaim::Result::Taken:
+        RemoveSaveLeftovers();
+        break;
+    case LockClaim::Result::HeldByOther:
+        report.heldByOther = true;
+        report.holder = claim.holder;
+        break;
+    case LockClaim::Result::NotMade:
+        report.lockProblem = LockNotMadeText(Shown(lock_->Path()), claim.error);
+        break;
+    }
+    return report;
+}
+
 int PlanFileSession::RemoveSaveLeftovers() {
     int removed = RemoveTempFilesOf(files_, path_);
     std::string target;

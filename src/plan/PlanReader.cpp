@@ -13,6 +13,63 @@ namespace {
 constexpr int kEndOfFileMark = 26; // Ctrl-Z
 constexpr std::size_t kMaxToken = 32;
 constexpr std::size_t kFlagLength = 1;
+// What some editors put at the start of a file they save as UTF-8. No plan written by
+// Velmora starts with these bytes (its text is Windows-1252), so they are no part of it.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The pieces of a source without a byte-order mark at its very start.
+class WithoutByteOrderMark final : public ByteSource {
+public:
+    explicit WithoutByteOrderMark(ByteSource& source) : source_(source) {}
+
+    std::string_view Next() override {
+        if (ended_) {
+            return {};
+        }
+        if (begun_) {
+            return source_.Next();
+        }
+        begun_ = true;
+        // The mark may come in pieces smaller than itself.
+        head_.assign(source_.Next());
+        while (head_.size() < kByteOrderMark.size() && !head_.empty() &&
+               kByteOrderMark.starts_with(head_)) {
+            const std::string_view more = source_.Next();
+            if (more.empty()) {
+                ended_ = true;
+                break;
+            }
+            head_.append(more);
+        }
+        std::string_view first = head_;
+        if (first.starts_with(kByteOrderMark)) {
+            first.remove_prefix(kByteOrderMark.size());
+        }
+        return first.empty() && !ended_ && !head_.empty() ? source_.Next() : first;
+    }
+    bool Failed() const override { return source_.Failed(); }
+
+private:
+    ByteSource& source_;
+    std::string head_; // the first piece, or the first pieces when they were tiny
+    bool begun_ = false;
+    bool ended_ = false; // the source ended while the mark was looked for
+};
+
+// Blanks between and after numbers; every other character below code 32 (a NUL, say)
+// is taken as part of the number, which it makes unreadable.
+bool IsBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsLineEnd(int c) {
+    return c == '\r' || c == '\n';
+}
+
+bool HasControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < ' ' && !IsBlank(c); });
+}
 
 // Access to the source byte by byte or a whole line at a time, with one byte of
 // look-ahead. Each piece of the source is cut at a Ctrl-Z when it has one, so that
@@ -58,6 +115,8 @@ public:
     int State() const { return state_; }
     // The line that the next byte belongs to, from 1.
     int Line() const { return line_; }
+    // At the end of the file: its last line, from 1; 0 for a file without a byte.
+    int LastLine() const { return Taken() > lineStart_ ? line_ : line_ - 1; }
 
     // Reads the rest of the line and its line end, keeping its first `keep` bytes in
     // `line`; at the end of the file the line is empty. False when the file had
@@ -71,7 +130,7 @@ public:
             const char* const start = piece_.data() + position_;
             const char* const end = piece_.data() + piece_.size();
             const char* stop = start;
-            while (stop != end && !IsLineEnd(*stop)) {
+            while (stop != end && !IsLineEnd(static_cast<unsigned char>(*stop))) {
                 ++stop;
             }
             const auto length = static_cast<std::size_t>(stop - start);
@@ -119,8 +178,6 @@ private:
         }
         return true;
     }
-
-    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
     void Finish(int state) {
         const bool tooLong = Taken() - lineStart_ > kMaxPlanLineLength;
@@ -184,8 +241,8 @@ public:
             return;
         }
         int c = scanner_.Peek();
-        while (c >= 0 && c <= ' ') {
-            if (c == '\r' || c == '\n') {
+        while (IsBlank(c) || IsLineEnd(c)) {
+            if (IsLineEnd(c)) {
                 scanner_.TakeLineEnd(c);
             } else {
                 scanner_.Take();
@@ -194,12 +251,12 @@ public:
         }
         const int tokenLine = scanner_.Line();
         token_.clear();
-        while (c > ' ' && token_.size() < kMaxToken) {
+        while (c >= 0 && !IsBlank(c) && !IsLineEnd(c) && token_.size() < kMaxToken) {
             token_ += static_cast<char>(c);
             scanner_.Take();
             c = scanner_.Peek();
         }
-        scanner_.ReadLine(line_, 0);
+        scanner_.ReadLine(line_, kMaxPlanLineLength);
         if (scanner_.Stopped()) {
             Stop(tokenLine);
             return;
@@ -210,6 +267,11 @@ public:
         if (!token_.empty() && !token.valid) {
             Stop(tokenLine);
             badNumber_ = true;
+        } else if (HasControlCharacter(line_)) {
+            // after the number: the line is damaged all the same
+            Stop(tokenLine);
+            badNumber_ = true;
+            token_ = (token_ + line_).substr(0, kMaxToken);
         }
     }
 
@@ -220,14 +282,19 @@ public:
         if (badNumber_) {
             result.problem = LoadProblem::NotANumber;
             for (const char c : token_) {
-                result.text += static_cast<unsigned char>(c) < 127 ? c : '?';
+                const auto code = static_cast<unsigned char>(c);
+                result.text += code >= ' ' && code < 127 ? c : '?';
             }
         } else if (scanner_.Stopped()) {
             result.problem = scanner_.State() == Scanner::kFailed ? LoadProblem::ReadError
                                                                   : LoadProblem::LineTooLong;
+        } else if (ended_ && scanner_.LastLine() < kPlanFileLines) {
+            // Velmora always writes every line, so a file that ends early was cut short.
+            result.problem = LoadProblem::FileEnded;
+            result.line = scanner_.LastLine();
         } else {
             result.line = 0;
-            result.status = ended_ ? LoadStatus::Short : LoadStatus::Complete;
+            result.status = LoadStatus::Complete;
         }
         return result;
     }
@@ -265,7 +332,8 @@ private:
 } // namespace
 
 LoadResult ReadPlan(PlanData& plan, ByteSource& source) {
-    Scanner scanner(source);
+    WithoutByteOrderMark text(source);
+    Scanner scanner(text);
     FieldReader reader(scanner);
     VisitPlanFields(plan, reader);
     return reader.Result();

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +50,10 @@ int PosixFileSystem::Fsync(int fd) {
 
 int PosixFileSystem::Fchmod(int fd, mode_t mode) {
     return Checked(::fchmod(fd, mode));
+}
+
+int PosixFileSystem::TryLock(int fd) {
+    return Checked(::flock(fd, LOCK_EX | LOCK_NB));
 }
 
 int PosixFileSystem::Close(int fd) {

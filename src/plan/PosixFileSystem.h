@@ -13,6 +13,7 @@ public:
     ssize_t Write(int fd, const void* data, std::size_t size) override;
     int Fsync(int fd) override;
     int Fchmod(int fd, mode_t mode) override;
+    int TryLock(int fd) override;
     int Close(int fd) override;
     int Stat(const std::string& path, FileStatus& status) override;
     int Lstat(const std::string& path, FileStatus& status) override;

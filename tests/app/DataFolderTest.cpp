@@ -40,22 +40,40 @@ private:
 };
 
 TEST_F(DataFolderEntry, MissingFoldersAreMadeForTheUserAloneAndEntered) {
-    const std::string folder = scratch.Path("home/.local/share/velmora");
-    EXPECT_EQ(EnterDataFolder(folder), std::nullopt);
-    EXPECT_EQ(WorkingFolder(), folder);
-    for (const char* made :
-         {"home", "home/.local", "home/.local/share", "home/.local/share/velmora"}) {
-        EXPECT_EQ(testing::FileMode(scratch.Path(made)), 0700u) << made;
+    for (const mode_t mask : {0000, 0277}) {
+        SCOPED_TRACE(mask);
+        const std::string top = "home" + std::to_string(mask);
+        const std::string folder = scratch.Path(top + "/.local/share/velmora");
+        const mode_t previous = umask(mask);
+        const std::optional<std::string> error = EnterDataFolder(folder);
+        umask(previous);
+        EXPECT_EQ(error, std::nullopt);
+        EXPECT_EQ(WorkingFolder(), folder);
+        for (const std::string made : {"", "/.local", "/.local/share", "/.local/share/velmora"}) {
+            EXPECT_EQ(testing::FileMode(scratch.Path(top + made)), 0700u) << made;
+        }
     }
 }
 
-TEST_F(DataFolderEntry, AnExistingFolderKeepsItsMode) {
-    const std::string folder = scratch.Path("velmora");
-    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
-    ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
-    EXPECT_EQ(EnterDataFolder(folder), std::nullopt);
-    EXPECT_EQ(WorkingFolder(), folder);
-    EXPECT_EQ(testing::FileMode(folder), 0755u);
+TEST_F(DataFolderEntry, AnExistingFolderIsTightenedToTheUserAlone) {
+    struct Case {
+        mode_t found;
+        mode_t kept;
+    };
+    for (const Case c : {Case{0755, 0700}, Case{0777, 0700}, Case{0711, 0700}, Case{0700, 0700},
+                         Case{0570, 0500}}) {
+        SCOPED_TRACE(c.found);
+        const std::string folder = scratch.Path("share" + std::to_string(c.found) + "/velmora");
+        ASSERT_EQ(mkdir(scratch.Path("share" + std::to_string(c.found)).c_str(), 0755), 0);
+        ASSERT_EQ(chmod(scratch.Path("share" + std::to_string(c.found)).c_str(), 0755), 0);
+        ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+        ASSERT_EQ(chmod(folder.c_str(), c.found), 0);
+        EXPECT_EQ(EnterDataFolder(folder), std::nullopt);
+        EXPECT_EQ(WorkingFolder(), folder);
+        EXPECT_EQ(testing::FileMode(folder), c.kept);
+        EXPECT_EQ(testing::FileMode(scratch.Path("share" + std::to_string(c.found))), 0755u)
+            << "a folder above it is not the program's";
+    }
 }
 
 TEST_F(DataFolderEntry, AFileInTheWayIsReportedAndTheWorkingFolderStays) {

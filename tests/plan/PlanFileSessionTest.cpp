@@ -50,10 +50,28 @@ FileStatus Entry(const std::string& path) {
     return status;
 }
 
+// The varied plan's text with line `line` (from 1) replaced.
+std::string WithLine(int line, const std::string& text) {
+    std::string plan = PlanFileText(VariedPlan());
+    std::size_t start = 0;
+    for (int before = 1; before < line; ++before) {
+        start = plan.find("\r\n", start) + 2;
+    }
+    return plan.replace(start, plan.find("\r\n", start) - start, text);
+}
+
 std::string WithLine2(const std::string& word) {
-    std::string text = PlanFileText(VariedPlan());
-    const std::size_t start = text.find("\r\n") + 2;
-    return text.replace(start, text.find("\r\n", start) - start, word);
+    return WithLine(2, word);
+}
+
+// The varied plan's first `count` lines, then `rest`.
+std::string FirstLines(int count, const std::string& rest = {}) {
+    const std::string plan = PlanFileText(VariedPlan());
+    std::size_t end = 0;
+    for (int line = 0; line < count; ++line) {
+        end = plan.find("\r\n", end) + 2;
+    }
+    return plan.substr(0, end) + rest;
 }
 
 struct DamagedCase {
@@ -111,6 +129,31 @@ TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
          "Your plan file UserData.dta is larger than 16 MB, far too large for a plan file, so "
          "Velmora did not read it. All values are the default values." +
              kKept},
+        {"cut after line 663", [](const std::string& path) { WriteBytes(path, FirstLines(663)); },
+         [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta could not be read completely: the file ends at line 663 of "
+         "1,376. The values after that line are 0 or empty." +
+             kKept},
+        {"cut inside line 664",
+         [](const std::string& path) { WriteBytes(path, FirstLines(663, "-21")); },
+         [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta could not be read completely: the file ends at line 664 of "
+         "1,376. The values after that line are 0 or empty." +
+             kKept},
+        {"0 bytes", [](const std::string& path) { WriteBytes(path, ""); }, [](FaultyFileSystem&) {},
+         "Your plan file UserData.dta could not be read completely: the file is empty. All values "
+         "are 0 or empty." +
+             kKept},
+        {"a NUL in the value of IRA row 1",
+         [](const std::string& path) {
+             WriteBytes(path, WithLine(19, std::string("185\0"
+                                                       "000",
+                                                       7)));
+         },
+         [](FaultyFileSystem&) {},
+         "Line 19 of your plan file UserData.dta should hold a whole number but holds "
+         "\"185?000\". The values after that line are the default values." +
+             kKept},
     };
     for (const DamagedCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -120,6 +163,7 @@ TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
         c.make(path);
         const FileStatus found = Entry(path);
         const std::string bytes = S_ISREG(found.mode) ? ReadBytes(path) : ""; // a pipe would wait
+        WriteBytes(folder.Path("UserData.bak"), "the last good plan");
         FaultyFileSystem files;
         c.fault(files);
         PlanFileSession session(path, &files);
@@ -135,6 +179,8 @@ TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
         ASSERT_FALSE(session.ChangedOnDisk());
         const PlanSaveReport first = session.Save(plan);
         ASSERT_FALSE(first.error) << first.error->text;
+        EXPECT_EQ(ReadBytes(folder.Path("UserData.bak")), "the last good plan")
+            << "the file found is no plan to keep as the backup";
         plan.AgeSelf = 72;
         const PlanSaveReport second = session.Save(plan);
         ASSERT_FALSE(second.error) << second.error->text;
@@ -320,7 +366,7 @@ TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
     FaultyFileSystem files;
     PlanFileSession denied(path, &files);
     denied.Load(plan);
-    // The removal of the old backup, found in a save that nothing disturbs.
+    // The step that replaces the old backup, found in a save that nothing disturbs.
     {
         FaultyFileSystem probe;
         PlanFileSession clean(path, &probe);
@@ -328,10 +374,10 @@ TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
         const int loaded = probe.Calls();
         ASSERT_FALSE(clean.Save(plan).error);
         const auto& log = probe.Log();
-        const int unlink = static_cast<int>(
-            std::find(log.begin(), log.end(), "unlink UserData.bak") - log.begin() + 1);
-        ASSERT_LE(unlink, probe.Calls());
-        files.FailCall(files.Calls() + unlink - loaded, EACCES);
+        const int replace = static_cast<int>(
+            std::find(log.begin(), log.end(), "rename <temp> UserData.bak") - log.begin() + 1);
+        ASSERT_LE(replace, probe.Calls());
+        files.FailCall(files.Calls() + replace - loaded, EACCES);
     }
     WriteBytes(folder.Path("UserData.bak"), "older");
     const PlanSaveReport third = denied.Save(plan);
@@ -341,6 +387,124 @@ TEST(PlanFileSession, ABackupThatCannotBeKeptIsTold) {
               "as UserData.bak (File access denied). UserData.bak does not hold the plan as it "
               "was before this save.");
     EXPECT_EQ(ReadBytes(folder.Path("UserData.bak")), "older");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"UserData.bak", "UserData.dta"}))
+        << "the backup's new name is gone";
+}
+
+TEST(PlanFileSession, APlanClaimedThroughLinksHasOneLockBesideThePlan) {
+    ScratchFolder folder;
+    for (const char* name : {"plans", "ann", "bob"}) {
+        ASSERT_EQ(::mkdir(folder.Path(name).c_str(), 0755), 0);
+    }
+    WriteBytes(folder.Path("plans/UserData.dta"), PlanFileText(VariedPlan()));
+    ASSERT_EQ(::symlink("../plans/UserData.dta", folder.Path("ann/UserData.dta").c_str()), 0);
+    ASSERT_EQ(::symlink(folder.Path("plans/UserData.dta").c_str(),
+                        folder.Path("bob/UserData.dta").c_str()),
+              0);
+    PlanFileSession ann(folder.Path("ann/UserData.dta"));
+    const PlanClaimReport first = ann.Claim();
+    EXPECT_FALSE(first.heldByOther);
+    EXPECT_EQ(first.lockProblem, "");
+    EXPECT_TRUE(
+        ReadBytes(folder.Path("plans/UserData.lock")).starts_with(std::to_string(::getpid())));
+    EXPECT_EQ(ReadBytes(folder.Path("ann/UserData.lock")), "") << "none beside the link";
+
+    PlanFileSession bob(folder.Path("bob/UserData.dta"));
+    const PlanClaimReport second = bob.Claim();
+    EXPECT_TRUE(second.heldByOther);
+    EXPECT_EQ(second.holder, ::getpid());
+    PlanFileSession plans(folder.Path("plans/UserData.dta"));
+    EXPECT_TRUE(plans.Claim().heldByOther) << "nor through the plan's own name";
+}
+
+TEST(PlanFileSession, ALockThatCannotBeMadeIsToldAndTheRunGoesOn) {
+    struct Case {
+        const char* failing; // the call of a claim that fails
+        int error;
+        std::string told;
+    };
+    const std::string after = "). Another copy of Velmora could change this plan at the same time.";
+    const Case cases[] = {
+        {"create <temp>", ENOSPC,
+         "Velmora could not create its lock file UserData.lock (Disk full" + after},
+        {"write <temp>", EIO,
+         "Velmora could not create its lock file UserData.lock (I/O error 5" + after},
+        {"fsync <temp>", EIO,
+         "Velmora could not create its lock file UserData.lock (I/O error 5" + after},
+        {"create <temp>", EROFS,
+         "Velmora could not create its lock file UserData.lock (File access denied" + after},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failing);
+        ScratchFolder folder;
+        const std::string path = folder.Path(kPlanFileName);
+        WriteBytes(path, PlanFileText(VariedPlan()));
+        WriteBytes(folder.Path("UserData.dta.tmpAb12Cd"), "a save of the run that has the plan");
+        int call = 0;
+        {
+            FaultyFileSystem probe;
+            PlanFileSession session(path, &probe);
+            ASSERT_FALSE(session.Claim().heldByOther);
+            const auto& log = probe.Log();
+            call = static_cast<int>(std::find(log.begin(), log.end(), c.failing) - log.begin()) + 1;
+            ASSERT_LE(call, static_cast<int>(log.size()));
+        }
+        WriteBytes(folder.Path("UserData.dta.tmpAb12Cd"), "a save of the run that has the plan");
+        FaultyFileSystem files;
+        files.FailCall(call, c.error);
+        PlanFileSession session(path, &files);
+        const PlanClaimReport claim = session.Claim();
+        EXPECT_FALSE(claim.heldByOther) << "the run goes on";
+        EXPECT_EQ(claim.lockProblem, c.told);
+        EXPECT_EQ(folder.Entries(),
+                  (std::vector<std::string>{"UserData.dta", "UserData.dta.tmpAb12Cd"}))
+            << "no lock, and what may be another run's save is left alone";
+        PlanData plan;
+        EXPECT_EQ(session.Load(plan).read.status, LoadStatus::Complete);
+        EXPECT_FALSE(session.Save(plan).error);
+    }
+}
+
+TEST(PlanFileSession, AReadOnlyFolderGivesNoLockButThePlanIsRead) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    WriteBytes(path, PlanFileText(VariedPlan()));
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
+    // 0 when the claim tells the lock problem, the plan is read, and the save fails.
+    const int step = testing::RunAsUnprivilegedUser([&] {
+        PlanFileSession session(path);
+        const PlanClaimReport claim = session.Claim();
+        if (claim.heldByOther || claim.lockProblem !=
+                                     "Velmora could not create its lock file UserData.lock (File "
+                                     "access denied). Another copy of Velmora could change this "
+                                     "plan at the same time.") {
+            return 1;
+        }
+        PlanData plan;
+        if (session.Load(plan).read.status != LoadStatus::Complete) {
+            return 2;
+        }
+        const PlanSaveReport saved = session.Save(plan);
+        return saved.error && saved.error->text == "File access denied" ? 0 : 3;
+    });
+    ::chmod(folder.Path().c_str(), 0755);
+    if (step == -1) {
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    }
+    EXPECT_EQ(step, 0);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{kPlanFileName});
+}
+
+TEST(PlanFileSession, AClaimClearsLeftoversOnlyOnceTheLockIsTaken) {
+    ScratchFolder folder;
+    const std::string path = folder.Path(kPlanFileName);
+    PlanFileSession first(path);
+    ASSERT_FALSE(first.Claim().heldByOther);
+    WriteBytes(folder.Path("UserData.dta.tmpAb12Cd"), "a save of the first run");
+    PlanFileSession second(path);
+    EXPECT_TRUE(second.Claim().heldByOther);
+    EXPECT_EQ(ReadBytes(folder.Path("UserData.dta.tmpAb12Cd")), "a save of the first run");
 }
 
 } // namespace

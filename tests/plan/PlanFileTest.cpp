@@ -62,7 +62,7 @@ TEST(PlanFile, OtherLineEndsInStoredFilesLoadLikeCrLf) {
     const PlanData household = MarriedHousehold();
     for (const char* file : {"married-household-lf.dta", "married-household-cr.dta"}) {
         PlanData loaded;
-        LoadPlan(loaded, kFixtures + file);
+        EXPECT_EQ(LoadPlan(loaded, kFixtures + file).status, LoadStatus::Complete) << file;
         EXPECT_EQ(PlanDifference(household, loaded), "") << file;
     }
 }

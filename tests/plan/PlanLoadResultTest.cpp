@@ -2,6 +2,7 @@
 // the words that tell the user.
 
 #include "FaultyFileSystem.h"
+#include "PlanCompare.h"
 #include "PlanSamples.h"
 #include "ScratchFolder.h"
 #include "plan/PlanFile.h"
@@ -20,6 +21,7 @@ using testing::FaultyFileSystem;
 using testing::MarriedHousehold;
 using testing::ScratchFolder;
 using testing::WriteBytes;
+using namespace std::string_literals;
 
 LoadResult Load(const std::string& bytes, PlanData& plan) {
     return LoadPlanFromBytes(plan, bytes);
@@ -30,17 +32,46 @@ LoadResult Load(const std::string& bytes) {
     return Load(bytes, plan);
 }
 
-TEST(PlanLoadResult, CompleteOrShort) {
+// The first `count` lines of `text`, each with its line end.
+std::string FirstLines(const std::string& text, int count) {
+    std::size_t end = 0;
+    for (int line = 0; line < count; ++line) {
+        end = text.find("\r\n", end) + 2;
+    }
+    return text.substr(0, end);
+}
+
+TEST(PlanLoadResult, AFileThatEndsBeforeItsLastLineIsNotFullyRead) {
     const std::string full = PlanFileText(MarriedHousehold());
     EXPECT_EQ(Load(full).status, LoadStatus::Complete);
     EXPECT_EQ(Load(full.substr(0, full.size() - 2)).status, LoadStatus::Complete)
         << "no line end after the last value";
     EXPECT_EQ(Load(full + "more after the plan\r\n").status, LoadStatus::Complete);
-    for (const std::string& cut : {std::string(), full.substr(0, full.size() - 3),
-                                   full.substr(0, 500), "Yes\r\n\x1A" + full}) {
-        const LoadResult result = Load(cut);
-        EXPECT_EQ(result.status, LoadStatus::Short) << cut.size();
-        EXPECT_EQ(result.problem, LoadProblem::None);
+    EXPECT_EQ(Load(FirstLines(full, 1375) + "\r\n").status, LoadStatus::Complete)
+        << "all 1376 lines, the last one empty";
+
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int line;
+    };
+    const Case cases[] = {
+        {"empty", "", 0},
+        {"a byte-order mark alone", "\xEF\xBB\xBF", 0},
+        {"Ctrl-Z first", "\x1AYes\r\n", 0},
+        {"cut after a line end", FirstLines(full, 663), 663},
+        {"cut inside a line", FirstLines(full, 663) + "Van", 664},
+        {"cut inside a line end", FirstLines(full, 662) + "10000\r", 663},
+        {"the last value missing", FirstLines(full, 1375), 1375},
+        {"Ctrl-Z after line 1", "Yes\r\n\x1A" + full, 1},
+    };
+    for (const Case& c : cases) {
+        PlanData plan = testing::VariedPlan();
+        const LoadResult result = Load(c.bytes, plan);
+        EXPECT_EQ(result.status, LoadStatus::NotFullyRead) << c.what;
+        EXPECT_EQ(result.problem, LoadProblem::FileEnded) << c.what;
+        EXPECT_EQ(result.line, c.line) << c.what;
+        EXPECT_EQ(plan.EquityHoldings[39].LossFactor, 0) << c.what << ": read as 0, as before";
     }
 }
 
@@ -56,6 +87,14 @@ TEST(PlanLoadResult, ANumberThatCannotBeReadGivesItsLineAndText) {
         {"Yes\r67\r64\r40000\r-\r", 5, "-"},
         {"Yes\n67\n64\n99999999999\n", 4, "99999999999"},
         {"No\r\n70 years\r\nsechzig\xE9\xE9\r\n", 3, "sechzig??"},
+        // A control character other than a tab is never a blank: a NUL, wherever it is
+        // in a number line, stops the load at that line.
+        {"Yes\r\n185"s + '\0' + "000\r\n64\r\n", 2, "185?000"},
+        {"Yes\r\n"s + std::string(3, '\0') + "\r\n64\r\n", 2, "???"},
+        {"Yes\r\n67\t"s + '\0' + "\r\n64\r\n", 2, "67??"},
+        {"Yes\r\n67\r\n\x0B"
+         "64\r\n",
+         3, "?64"},
     };
     for (const Case& c : cases) {
         const LoadResult result = Load(c.bytes);
@@ -75,13 +114,41 @@ LoadResult LoadInPieces(const std::string& bytes, std::size_t piece, PlanData& p
     return LoadPlan(plan, folder.Path(kPlanFileName), files);
 }
 
+TEST(PlanLoadResult, AByteOrderMarkAtTheVeryStartIsSkipped) {
+    const std::string marked = "\xEF\xBB\xBF" + PlanFileText(MarriedHousehold());
+    // Whole, and from a file read in pieces smaller than the mark.
+    for (const std::size_t piece : {0, 1, 2, 4}) {
+        PlanData plan;
+        const LoadResult result =
+            piece == 0 ? Load(marked, plan) : LoadInPieces(marked, piece, plan);
+        EXPECT_EQ(result.status, LoadStatus::Complete) << piece;
+        EXPECT_EQ(testing::PlanDifference(MarriedHousehold(), plan), "") << piece;
+
+        // Only a whole mark, and only the first one, is no part of the plan.
+        PlanData other;
+        const std::string part = "\xEF\xBB"
+                                 "Yes\r\n";
+        const std::string twice = "\xEF\xBB\xBF\xEF\xBB\xBF"
+                                  "Yes\r\n";
+        piece == 0 ? Load(part, other) : LoadInPieces(part, piece, other);
+        EXPECT_EQ(other.Married, "\xEF\xBB"
+                                 "Yes")
+            << piece;
+        piece == 0 ? Load(twice, other) : LoadInPieces(twice, piece, other);
+        EXPECT_EQ(other.Married, "\xEF\xBB\xBF"
+                                 "Yes")
+            << piece;
+    }
+}
+
 TEST(PlanLoadResult, AnOverlongLineStopsTheLoad) {
     const std::string longest = std::string(65536, 'x') + "\r\n67\r\n";
     for (const std::size_t piece : {0, 1000}) {
         PlanData plan;
         const LoadResult result =
             piece == 0 ? Load(longest, plan) : LoadInPieces(longest, piece, plan);
-        EXPECT_EQ(result.status, LoadStatus::Short);
+        EXPECT_EQ(result.problem, LoadProblem::FileEnded);
+        EXPECT_EQ(result.line, 2);
         EXPECT_EQ(plan.Married.size(), 65536u) << "a line of 64 KiB is still read";
         EXPECT_EQ(plan.AgeSelf, 67);
     }
@@ -179,11 +246,20 @@ TEST(PlanLoadResult, TheWarningSaysWhatWhereAndWhatFollows) {
     EXPECT_EQ(LoadProblemText(stopped(LoadProblem::NotANumber, 5, 0, "-"), "x.dta"),
               "Line 5 of your plan file x.dta should hold a whole number but holds \"-\". The "
               "values after that line are the default values.");
+    EXPECT_EQ(LoadProblemText(stopped(LoadProblem::FileEnded, 664), "UserData.dta"),
+              "Your plan file UserData.dta could not be read completely: the file ends at line "
+              "664 of 1,376. The values after that line are 0 or empty.");
+    EXPECT_EQ(LoadProblemText(stopped(LoadProblem::FileEnded, 1375), "UserData.dta"),
+              "Your plan file UserData.dta could not be read completely: the file ends at line "
+              "1,375 of 1,376. The values after that line are 0 or empty.");
+    EXPECT_EQ(LoadProblemText(stopped(LoadProblem::FileEnded, 0), "UserData.dta"),
+              "Your plan file UserData.dta could not be read completely: the file is empty. All "
+              "values are 0 or empty.");
 
     LoadResult quiet;
     EXPECT_EQ(LoadProblemText(quiet, "UserData.dta"), "") << "no file";
-    quiet.status = LoadStatus::Short;
-    EXPECT_EQ(LoadProblemText(quiet, "UserData.dta"), "") << "a short file";
+    quiet.status = LoadStatus::Complete;
+    EXPECT_EQ(LoadProblemText(quiet, "UserData.dta"), "") << "a whole file";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ScratchFolder.h"
 #include "Unprivileged.h"
 #include "plan/PlanFile.h"
+#include "plan/PlanFileSession.h"
 #include "plan/PlanWriter.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <set>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -76,14 +78,20 @@ TEST(PlanSaveFaults, StepsComeInASafeOrder) {
     }
     const std::size_t fsyncTemp = IndexOf(log, "fsync <temp>");
     const std::size_t closeTemp = IndexOf(log, "close <temp>");
-    const std::size_t link = IndexOf(log, "link UserData.dta UserData.bak");
+    const std::size_t link = IndexOf(log, "link UserData.dta <temp>");
+    const std::size_t backup = IndexOf(log, "rename <temp> UserData.bak");
     const std::size_t rename = IndexOf(log, "rename <temp> UserData.dta");
     ASSERT_LT(rename, log.size()) << ::testing::PrintToString(log);
     EXPECT_LT(IndexOf(log, "create <temp>"), lastWrite);
     EXPECT_LT(lastWrite, fsyncTemp);
     EXPECT_LT(fsyncTemp, closeTemp);
     EXPECT_LT(closeTemp, link);
-    EXPECT_LT(link, rename);
+    EXPECT_EQ(backup, link + 1) << "the old backup is replaced in one step";
+    EXPECT_EQ(rename, backup + 1);
+    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                            [](const std::string& call) { return call.starts_with("unlink"); }),
+              0)
+        << ::testing::PrintToString(log);
     // Then the folder is opened, synced and closed.
     ASSERT_EQ(log.size(), rename + 4) << ::testing::PrintToString(log);
     EXPECT_TRUE(log[rename + 1].starts_with("open <folder>")) << log[rename + 1];
@@ -106,10 +114,12 @@ void FailEveryStep(const std::function<void(ScratchFolder&)>& prepare, bool oldP
         // Steps whose failure must not fail the save: keeping the backup, the
         // permissions of the new file (it stays owner-only) and syncing the folder
         // after the rename, which cannot be undone.
-        const std::set<std::string> tolerated = {
-            "unlink UserData.bak", "link UserData.dta UserData.bak",
-            "fchmod <temp>",       "open <folder>",
-            "fsync <folder>",      "close <folder>"};
+        const std::set<std::string> tolerated = {"link UserData.dta <temp>",
+                                                 "rename <temp> UserData.bak",
+                                                 "fchmod <temp>",
+                                                 "open <folder>",
+                                                 "fsync <folder>",
+                                                 "close <folder>"};
 
         FaultyFileSystem files;
         files.LimitTransfer(writeLimit);
@@ -148,6 +158,49 @@ TEST(PlanSaveFaults, FailureAtAnyStepKeepsTheOldPlan) {
 TEST(PlanSaveFaults, FailureAtAnyStepOfAFirstSaveLeavesNoFile) {
     FailEveryStep([](ScratchFolder&) {}, false, 0);
     FailEveryStep([](ScratchFolder&) {}, false, 4096);
+}
+
+// A save in another process that is killed just before its call number `call`.
+void SaveKilledBefore(const std::string& path, int call) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        FaultyFileSystem files;
+        files.BeforeCall([call](int number) {
+            if (number == call) {
+                ::_exit(0);
+            }
+        });
+        SavePlan(VariedPlan(), path, files);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+}
+
+TEST(PlanSaveFaults, AKillAtAnyStepLeavesTheOldOrNewPlanAndABackup) {
+    const std::vector<std::string> clean = CleanSaveLog(PrepareOldPlan);
+    const std::string newPlan = PlanFileText(VariedPlan());
+    for (int call = 1; call <= static_cast<int>(clean.size()) + 1; ++call) {
+        SCOPED_TRACE(call <= static_cast<int>(clean.size())
+                         ? "killed before call " + std::to_string(call) + ": " + clean[call - 1]
+                         : "not killed");
+        ScratchFolder folder;
+        PrepareOldPlan(folder);
+        const std::string path = folder.Path(kPlanFileName);
+        SaveKilledBefore(path, call);
+
+        const std::string plan = ReadBytes(path);
+        EXPECT_TRUE(plan == kOldPlan || plan == newPlan) << plan;
+        const std::string backup = ReadBytes(folder.Path(kPlanBackupName));
+        EXPECT_TRUE(backup == kOldBackup || backup == kOldPlan) << "backup: " << backup;
+        if (plan == newPlan) {
+            EXPECT_EQ(backup, kOldPlan);
+        }
+        // What the save left behind goes at the next start.
+        PlanFileSession(path).RemoveSaveLeftovers();
+        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{kPlanBackupName, kPlanFileName}));
+    }
 }
 
 TEST(PlanSaveFaults, ErrorTextFollowsTheErrorNumber) {

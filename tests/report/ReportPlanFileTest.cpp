@@ -82,6 +82,38 @@ TEST(ReportPlanFile, APlanNotFullyReadIsReportedWithAWarning) {
                          "the default values.\n");
 }
 
+TEST(ReportPlanFile, APlanCutShortOrWithANulInANumberIsNotFullyRead) {
+    const std::string text = PlanFileText(testing::MarriedHousehold());
+    std::size_t line3 = text.find("\r\n") + 2;
+    line3 = text.find("\r\n", line3) + 2;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string warning;
+    };
+    const Case cases[] = {
+        {"cut inside line 3", text.substr(0, line3 + 1),
+         "Your plan file UserData.dta could not be read completely: the file ends at line 3 of "
+         "1,376. The values after that line are 0 or empty."},
+        {"empty", "",
+         "Your plan file UserData.dta could not be read completely: the file is empty. All values "
+         "are 0 or empty."},
+        {"a NUL in line 3", text.substr(0, line3 + 1) + '\0' + text.substr(line3 + 1),
+         "Line 3 of your plan file UserData.dta should hold a whole number but holds \"6?8\". The "
+         "values after that line are the default values."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        WriteBytes(folder.Path(kPlanFileName), c.bytes);
+        const ReportRun run = RunReport(folder, kPlanFileName);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.err, "velmora-report: " + c.warning + "\n");
+        EXPECT_NE(run.out, "") << "the report of what was read";
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{kPlanFileName}) << "nothing moved";
+    }
+}
+
 TEST(ReportPlanFile, APipeOrADeviceIsRefusedAtOnce) {
     ScratchFolder folder;
     ASSERT_EQ(::mkfifo(folder.Path("pipe.dta").c_str(), 0600), 0);

@@ -17,6 +17,12 @@ std::string FaultyFileSystem::LabelOf(int fd) const {
 
 int FaultyFileSystem::Enter(const std::string& operation, const std::string& target) {
     log_.push_back(operation + " " + target);
+    if (beforeCall_) {
+        beforeCall_(Calls());
+    }
+    if (const auto every = failEvery_.find(operation); every != failEvery_.end()) {
+        return every->second;
+    }
     return Calls() == failAt_ ? failError_ : 0;
 }
 
@@ -94,6 +100,13 @@ int FaultyFileSystem::Fchmod(int fd, mode_t mode) {
         return -error;
     }
     return real_.Fchmod(fd, mode);
+}
+
+int FaultyFileSystem::TryLock(int fd) {
+    if (const int error = Enter("lock", LabelOf(fd))) {
+        return -error;
+    }
+    return real_.TryLock(fd);
 }
 
 int FaultyFileSystem::Close(int fd) {

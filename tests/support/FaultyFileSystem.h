@@ -6,6 +6,7 @@
 
 #include "plan/PosixFileSystem.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,11 +20,16 @@ public:
         failAt_ = number;
         failError_ = error;
     }
+    // Every call of `operation` ("link", "lock", ... as logged) fails with `error`.
+    void FailEvery(const std::string& operation, int error) { failEvery_[operation] = error; }
     // Each read or write moves at most `bytes` bytes.
     void LimitTransfer(std::size_t bytes) { limit_ = bytes; }
     // Every open, create, read, write and fsync first fails with EINTR once, and
     // every close reports EINTR after closing (as Linux does).
     void Interrupt() { interrupt_ = true; }
+    // `hook` runs before every call, with its number (counting from 1): it may stop
+    // the process there, or hold it while another one works.
+    void BeforeCall(std::function<void(int number)> hook) { beforeCall_ = std::move(hook); }
 
     int Calls() const { return static_cast<int>(log_.size()); }
     const std::vector<std::string>& Log() const { return log_; }
@@ -34,6 +40,7 @@ public:
     ssize_t Write(int fd, const void* data, std::size_t size) override;
     int Fsync(int fd) override;
     int Fchmod(int fd, mode_t mode) override;
+    int TryLock(int fd) override;
     int Close(int fd) override;
     int Stat(const std::string& path, FileStatus& status) override;
     int Lstat(const std::string& path, FileStatus& status) override;
@@ -56,6 +63,8 @@ private:
     PosixFileSystem real_;
     std::vector<std::string> log_;
     std::map<int, std::string> names_;
+    std::function<void(int)> beforeCall_;
+    std::map<std::string, int> failEvery_;
     int failAt_ = 0;
     int failError_ = 0;
     std::size_t limit_ = 0;

@@ -1,5 +1,6 @@
 #include "app/ui/Application.h"
 
+#include "app/PrivateFiles.h"
 #include "app/ui/DesktopIdentity.h"
 #include "app/ui/PlanStore.h"
 #include "app/ui/StandardKeys.h"
@@ -195,10 +196,8 @@ void Application::ExitSequence() {
     if (!dialogs_.Confirm(QString::fromLatin1(kAskExit))) {
         return;
     }
-    QFile marker(options_.startMarker);
-    if (marker.open(QIODevice::WriteOnly)) {
-        marker.write("Velmora has been ended through its exit sequence.\n");
-    }
+    WritePrivateFile(QFile::encodeName(options_.startMarker).toStdString(),
+                     "Velmora has been ended through its exit sequence.\n");
     EndProgram();
 }
 

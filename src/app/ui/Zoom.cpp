@@ -1,9 +1,11 @@
 #include "app/ui/Zoom.h"
 
+#include "app/PrivateFiles.h"
 #include "app/ui/ScaledWindow.h"
 
 #include <QChildEvent>
 #include <QDialog>
+#include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QToolTip>
@@ -41,6 +43,7 @@ void Zoom::SetPercent(int percent) {
         return;
     }
     percent_ = step;
+    MakePrivateFile(QFile::encodeName(settings_->fileName()).toStdString()); // Qt keeps its mode
     settings_->setValue(QString::fromLatin1(kSettingsKey), percent_);
     settings_->sync();
     ApplyAll();

@@ -130,6 +130,7 @@ public:
     }
     int Fsync(int fd) override { return files_.Fsync(fd); }
     int Fchmod(int fd, mode_t mode) override { return files_.Fchmod(fd, mode); }
+    int TryLock(int fd) override { return files_.TryLock(fd); }
     int Close(int fd) override { return files_.Close(fd); }
     int Stat(const std::string& path, FileStatus& status) override {
         return files_.Stat(path, status);

@@ -16,6 +16,7 @@ public:
         holder = heldBy.value_or(0);
         return !heldBy;
     }
+    std::string LockProblem() const override { return lockProblem; }
     std::string Load(PlanData& plan) override {
         ++loads;
         if (loadedAgeSelf) {
@@ -35,6 +36,7 @@ public:
     int loads = 0;
     int saves = 0;
     std::optional<long long> heldBy;           // the other program that has the plan
+    std::string lockProblem;                   // what a claim has to say
     std::optional<std::int32_t> loadedAgeSelf; // what a load puts into AgeSelf
     std::string loadMessage;                   // what a load has to say
     bool changedOnDisk = false;
