@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QSettings>
 #include <QWidget>
@@ -63,7 +64,9 @@ std::unique_ptr<QSettings> OpenSettings(const QString& file) {
 
 Application::Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions options)
     : dialogs_(dialogs), store_(store), options_(std::move(options)),
-      zoom_(OpenSettings(options_.settingsFile)) {
+      zoom_(OpenSettings(options_.settingsFile)),
+      taxYear_(workspace_, OpenSettings(options_.settingsFile)) {
+    connect(&taxYear_, &TaxYearChoice::Changed, this, &Application::TaxYearChanged);
     if (!options_.quit) {
         options_.quit = [] { QCoreApplication::exit(0); };
     }
@@ -90,6 +93,9 @@ void Application::MakeScreen(Screen screen) {
     // Making a screen only sets it up; its activation fills it from the plan.
     entry = kScreenMakers[Index(screen)](ScreenContext{workspace_, dialogs_, *this, history_});
     SetUpScreenWindow(*entry.widget, screen == Screen::Title);
+    if (screen == Screen::Title || screen == Screen::DataInput || screen == Screen::Results) {
+        taxYear_.AddMenu(*qobject_cast<QMainWindow*>(entry.widget.get()));
+    }
     entry.widget->installEventFilter(this);
     history_.ShowModifiedMark(*entry.widget);
     history_.AddCommands(*entry.widget, entry.widget->findChild<QMenu*>(QStringLiteral("mnuFile")));
@@ -120,7 +126,24 @@ bool Application::Start() {
     if (!loadMessage_.empty()) {
         dialogs_.Information(FromCoreText(loadMessage_));
     }
+    // Without its lock the plan is not kept from a second run: the user is told,
+    // and the program goes on.
+    if (const std::string problem = store_.LockProblem(); !problem.empty()) {
+        dialogs_.Warning(FromCoreText(problem));
+    }
     return true;
+}
+
+void Application::TaxYearChanged() {
+    if (auto* title = qobject_cast<TfrmTitlepage*>(screens_[Index(Screen::Title)].widget.get())) {
+        title->ShowTaxYear();
+    }
+    if (shown_ && current_ == Screen::Results) {
+        if (auto* results =
+                qobject_cast<TfrmCalc*>(screens_[Index(Screen::Results)].widget.get())) {
+            results->Calculate();
+        }
+    }
 }
 
 void Application::WelcomeOnFirstStart() {

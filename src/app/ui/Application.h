@@ -5,6 +5,7 @@
 
 #include "Workspace.h"
 #include "app/ui/HelpViewer.h"
+#include "app/ui/TaxYearChoice.h"
 #include "app/ui/Zoom.h"
 #include "history/ui/PlanHistory.h"
 #include "screens/ui/Screen.h"
@@ -76,6 +77,7 @@ public:
     // The help window, made on first use.
     HelpViewer& Help();
     Zoom& Size() { return zoom_; }
+    TaxYearChoice& Year() { return taxYear_; }
     PlanHistory& History() { return history_; }
 
     void Show(Screen screen) override;
@@ -94,6 +96,8 @@ private:
     // Makes the screen and sets it up as a window of the program.
     void MakeScreen(Screen screen);
     void WelcomeOnFirstStart();
+    // What shows the year in force follows a new choice at once.
+    void TaxYearChanged();
     // The title screen's close control: asks whether to save, then ends the
     // program without asking "Exit now?"; false when the close is cancelled.
     bool TitleCloseRequested();
@@ -113,6 +117,7 @@ private:
     ApplicationOptions options_;
     Workspace workspace_;
     Zoom zoom_;
+    TaxYearChoice taxYear_;
     PlanHistory history_{workspace_.plan, *this}; // starts empty, after the plan is loaded
     std::unique_ptr<HelpViewer> help_;
     std::array<Entry, kScreenCount> screens_;

@@ -1,5 +1,7 @@
 #include "app/ui/TfrmTitlepage.h"
 
+#include "Workspace.h"
+#include "app/ui/TaxYearChoice.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/Shell.h"
 #include "tax/TaxYear.h"
@@ -41,7 +43,8 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
 
 } // namespace
 
-TfrmTitlepage::TfrmTitlepage(const ScreenContext& context) : shell_(context.shell) {
+TfrmTitlepage::TfrmTitlepage(const ScreenContext& context)
+    : workspace_(context.workspace), shell_(context.shell) {
     setObjectName("frmTitlepage");
     setWindowTitle(QStringLiteral("Title Page"));
     CreateMenus();
@@ -60,10 +63,9 @@ TfrmTitlepage::TfrmTitlepage(const ScreenContext& context) : shell_(context.shel
     lblHeading_->setFont(headingFont);
     lblHeading_->setAlignment(Qt::AlignCenter);
 
-    lblTaxYear_ = new QLabel(content);
-    lblTaxYear_->setText(QStringLiteral("Uses tax year ") + QString::number(kDefaultTaxYear) +
-                         QStringLiteral(" Income Tax Rules and Rates"));
-    NameControl(*lblTaxYear_, "lblTaxYear", lblTaxYear_->text());
+    lblTaxYear_ = NamedLabel(content, "lblTaxYear", QString());
+    lblTaxYear_->setToolTip(QString::fromLatin1(TaxYearChoice::kMenuTip));
+    ShowTaxYear();
     lblTaxYear_->setAlignment(Qt::AlignCenter);
 
     memoDescription_ = new QPlainTextEdit(content);
@@ -198,6 +200,12 @@ void TfrmTitlepage::QuickStartInstructions1Click() {
 
 void TfrmTitlepage::btnExitQuickStartClick() {
     pnlQuickStart_->hide();
+}
+
+void TfrmTitlepage::ShowTaxYear() {
+    const QString line = QString::fromStdString(TaxYearLine(workspace_.taxYear.Number()));
+    lblTaxYear_->setText(line);
+    lblTaxYear_->setAccessibleName(line);
 }
 
 } // namespace velmora

@@ -14,6 +14,7 @@ class QPushButton;
 namespace velmora {
 
 class Shell;
+struct Workspace;
 
 class TfrmTitlepage : public QMainWindow {
     Q_OBJECT
@@ -32,7 +33,9 @@ public:
 
     explicit TfrmTitlepage(const ScreenContext& context);
 
-    void FormActivate() {}
+    // Shows the tax year in force.
+    void FormActivate() { ShowTaxYear(); }
+    void ShowTaxYear();
 
     void btnEnterDataClick();
     void btnExitClick();
@@ -47,6 +50,7 @@ public:
 private:
     void CreateMenus();
 
+    const Workspace& workspace_;
     Shell& shell_;
     QLabel* lblHeading_ = nullptr;
     QLabel* lblTaxYear_ = nullptr;

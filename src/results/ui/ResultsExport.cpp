@@ -1,5 +1,6 @@
 #include "results/ui/ResultsExport.h"
 
+#include "Workspace.h"
 #include "plan/AtomicReplace.h"
 #include "results/ResultsCsv.h"
 #include "results/ui/ChartWindow.h"
@@ -23,8 +24,8 @@ namespace {
 
 const QString kReportTitle = QStringLiteral("Velmora Report");
 
-QString Offered(const char* name) {
-    return QDir::current().filePath(QString::fromLatin1(name));
+QString Offered(const QString& name) {
+    return QDir::current().filePath(name);
 }
 
 } // namespace
@@ -39,7 +40,8 @@ ResultsExport::~ResultsExport() = default;
 
 void ResultsExport::ExportCsv() {
     const QString path = exportDialogs_->SaveFileName(
-        &resultsScreen_, QStringLiteral("Export Results as CSV"), Offered(kCsvName),
+        &resultsScreen_, QStringLiteral("Export Results as CSV"),
+        Offered(QString::fromLatin1(kCsvName).arg(workspace_.taxYear.Number())),
         QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     if (!path.isEmpty()) {
         WriteWhole(path, results::ResultsCsv(workspace_));
@@ -47,9 +49,10 @@ void ResultsExport::ExportCsv() {
 }
 
 void ResultsExport::SaveReportPdf() {
-    const QString path = exportDialogs_->SaveFileName(
-        &resultsScreen_, QStringLiteral("Save Report as PDF"), Offered(kPdfName),
-        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    const QString path =
+        exportDialogs_->SaveFileName(&resultsScreen_, QStringLiteral("Save Report as PDF"),
+                                     Offered(QString::fromLatin1(kPdfName)),
+                                     QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return;
     }

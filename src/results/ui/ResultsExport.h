@@ -26,7 +26,7 @@ class ResultsExport : public QObject {
 
 public:
     // Offered names, in the working directory.
-    static constexpr const char* kCsvName = "Velmora Results.csv";
+    static constexpr const char* kCsvName = "Velmora Results %1.csv"; // %1: the tax year
     static constexpr const char* kPdfName = "Velmora Report.pdf";
 
     ResultsExport(const Workspace& workspace, Dialogs& dialogs, QWidget& resultsScreen);

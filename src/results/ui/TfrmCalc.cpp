@@ -20,6 +20,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <iterator>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -374,7 +377,16 @@ void TfrmCalc::hlpRetentionValuesClick() {
 }
 
 void TfrmCalc::hlpIncomeClick() {
-    ShowQuickHelp(kQuickHelpIncome);
+    // The line on the minimum IRA withdrawal names the age at which the year in
+    // force asks for it.
+    const std::string minimumIra = QuickHelpMinimumIraLine(workspace_.taxYear.Law());
+    std::vector<const char*> lines(std::begin(kQuickHelpIncome), std::end(kQuickHelpIncome));
+    for (const char*& line : lines) {
+        if (std::string_view(line).starts_with(" - Minimum IRA (")) {
+            line = minimumIra.c_str();
+        }
+    }
+    ShowQuickHelp(lines);
 }
 
 void TfrmCalc::hlpExpensesClick() {

@@ -159,7 +159,7 @@ TEST_F(ResultsExportTest, CsvHoldsTheScreensTexts) {
     Trigger("mnuExportCsv");
     ASSERT_EQ(fileDialogs.asked.size(), 1u);
     EXPECT_EQ(fileDialogs.asked[0].caption, "Export Results as CSV");
-    EXPECT_EQ(fileDialogs.asked[0].suggested, QDir::current().filePath("Velmora Results.csv"));
+    EXPECT_EQ(fileDialogs.asked[0].suggested, QDir::current().filePath("Velmora Results 2004.csv"));
     EXPECT_EQ(fileDialogs.asked[0].suffix, "csv");
 
     const QByteArray bytes = ReadAll(cwd.File("results.csv"));
