@@ -3,6 +3,7 @@
 #include "Workspace.h"
 #include "history/ui/PlanHistory.h"
 #include "screens/ui/ControlNames.h"
+#include "screens/ui/Dialogs.h"
 #include "screens/ui/Shell.h"
 #include "grid/ui/StringGrid.h"
 #include "plan/FilingStatus.h"

@@ -1,6 +1,7 @@
 #include "holdings/ui/HoldingsTableLayout.h"
 
 #include "screens/ui/ControlNames.h"
+#include "screens/ui/Dialogs.h"
 #include "screens/ui/ScreenWindow.h"
 #include "grid/ui/StringGrid.h"
 

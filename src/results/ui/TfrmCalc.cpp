@@ -4,6 +4,7 @@
 #include "history/ui/PlanHistory.h"
 #include "screens/ui/PlanText.h"
 #include "screens/ui/ControlNames.h"
+#include "screens/ui/Dialogs.h"
 #include "screens/ui/Shell.h"
 #include "screens/ui/FontFit.h"
 #include "grid/ui/StringGrid.h"
