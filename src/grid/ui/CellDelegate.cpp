@@ -3,11 +3,12 @@
 #include "grid/EditMask.h"
 #include "grid/ui/CellHint.h"
 #include "grid/ui/MaskValidator.h"
-#include "grid/ui/StringGrid.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <utility>
 
 namespace velmora {
 
@@ -29,14 +30,15 @@ bool IsHistoryKey(const QKeyEvent& key) {
 
 } // namespace
 
-CellDelegate::CellDelegate(StringGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
+CellDelegate::CellDelegate(MaskOf maskOf, EditorMade editorMade, QObject* parent)
+    : QStyledItemDelegate(parent), maskOf_(std::move(maskOf)), editorMade_(std::move(editorMade)) {}
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                                     const QModelIndex& index) const {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     editor->setText(index.data(Qt::EditRole).toString());
-    const QString mask = grid_.EditMaskFor(index.column(), index.row());
+    const QString mask = maskOf_(index.column(), index.row());
     auto* validator = new MaskValidator(EditMask(mask.toStdString()), editor);
     editor->setValidator(validator);
     // A key the mask refuses beeps and says what the cell takes.
@@ -46,9 +48,7 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
             CellHint::Show(*editor, validator->RefusedHint());
         }
     });
-    grid_.EditorOpened(editor, index.column(), index.row());
-    connect(editor, &QLineEdit::textEdited, &grid_,
-            [grid = &grid_](const QString& text) { grid->EditorTextEdited(text); });
+    editorMade_(*editor, index.column(), index.row());
     return editor;
 }
 
@@ -70,7 +70,7 @@ void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 
 bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QLineEdit*>(object);
-    if (editor == nullptr || editor != grid_.Editor()) {
+    if (editor == nullptr) {
         return QStyledItemDelegate::eventFilter(object, event);
     }
     if (event->type() == QEvent::ShortcutOverride &&
@@ -84,21 +84,17 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
         case Qt::Key_Escape:
-            grid_.CancelEditing();
+            emit closeEditor(editor, RevertModelCache);
             return true;
         case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            if (grid_.MayLeaveEditor()) {
-                const bool next =
-                    key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
-                grid_.TabFromEditor(next);
-            }
+        case Qt::Key_Backtab: {
+            const bool next = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            emit closeEditor(editor, next ? EditNextItem : EditPreviousItem);
             return true;
+        }
         case Qt::Key_Enter:
         case Qt::Key_Return:
-            if (grid_.MayLeaveEditor()) {
-                grid_.FinishEditing();
-            }
+            emit closeEditor(editor, SubmitModelCache);
             return true;
         default:
             break;
@@ -113,9 +109,11 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
         if (now == editor || editor->isAncestorOf(now)) {
             return false;
         }
-        if (!grid_.MayLeaveEditor()) {
-            return true;
-        }
+        const QPointer<QLineEdit> open(editor);
+        emit closeEditor(editor, NoHint);
+        // A closed editor is hidden. One that the view keeps open has the focus
+        // back, and its line edit never hears that it lost it for a moment.
+        return open != nullptr && !open->isHidden();
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -1,14 +1,10 @@
 #include "grid/ui/GridModel.h"
 
-#include <QBrush>
-#include <QPalette>
-#include <QWidget>
 #include <algorithm>
 
 namespace velmora {
 
-GridModel::GridModel(const QWidget& view, QObject* parent)
-    : QAbstractTableModel(parent), view_(view) {}
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int GridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
@@ -32,11 +28,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return tips_.empty() || tips_[At(col, row)].isEmpty() ? QVariant()
                                                               : QVariant(tips_[At(col, row)]);
     case Qt::BackgroundRole:
-        // Title cells are shaded; their text keeps the normal colour.
-        return IsTitle(col, row) ? QVariant(view_.palette().brush(QPalette::Button)) : QVariant();
+        return IsTitle(col, row) ? QVariant(titleShade_) : QVariant();
     case Qt::ForegroundRole:
-        return IsTitle(col, row) ? QVariant(view_.palette().brush(QPalette::ButtonText))
-                                 : QVariant();
+        return IsTitle(col, row) ? QVariant(titleText_) : QVariant();
     default:
         return QVariant();
     }
@@ -114,19 +108,35 @@ void GridModel::SetFixed(int rows, int cols) {
     if (rows == fixedRows_ && cols == fixedCols_) {
         return;
     }
-    const int changedRows = std::min(std::max(rows, fixedRows_), rows_);
-    const int changedCols = std::min(std::max(cols, fixedCols_), cols_);
+    const int changedRows = std::max(rows, fixedRows_);
+    const int changedCols = std::max(cols, fixedCols_);
     fixedRows_ = rows;
     fixedCols_ = cols;
-    if (rows_ > 0 && cols_ > 0) {
-        // Only the cells that were or are now titles look different.
-        if (changedRows > 0) {
-            emit dataChanged(index(0, 0), index(changedRows - 1, cols_ - 1));
-        }
-        if (changedCols > 0) {
-            emit dataChanged(index(0, 0), index(rows_ - 1, changedCols - 1));
-        }
+    // Only the cells that were or are now titles look different.
+    TopAndLeftChanged(changedRows, changedCols);
+}
+
+void GridModel::TopAndLeftChanged(int rows, int cols, const QList<int>& roles) {
+    rows = std::min(rows, rows_);
+    cols = std::min(cols, cols_);
+    if (rows_ == 0 || cols_ == 0) {
+        return;
     }
+    if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, cols_ - 1), roles);
+    }
+    if (cols > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, cols - 1), roles);
+    }
+}
+
+void GridModel::SetTitleColours(const QBrush& shade, const QBrush& text) {
+    if (shade == titleShade_ && text == titleText_) {
+        return;
+    }
+    titleShade_ = shade;
+    titleText_ = text;
+    TopAndLeftChanged(fixedRows_, fixedCols_, {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 void GridModel::SetEditable(bool editable) {

@@ -5,10 +5,10 @@
 // than its texts.
 
 #include <QAbstractTableModel>
+#include <QBrush>
+#include <QList>
 #include <QString>
 #include <vector>
-
-class QWidget;
 
 namespace velmora {
 
@@ -16,8 +16,7 @@ class GridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    // `view` gives the colours of the title cells.
-    explicit GridModel(const QWidget& view, QObject* parent = nullptr);
+    explicit GridModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -29,6 +28,8 @@ public:
     void Resize(int cols, int rows);
     void SetFixed(int rows, int cols);
     void SetEditable(bool editable);
+    // The background and the text of the title cells (none until set).
+    void SetTitleColours(const QBrush& shade, const QBrush& text);
     bool IsTitle(int col, int row) const { return row < fixedRows_ || col < fixedCols_; }
 
     // "" outside the grid.
@@ -46,16 +47,19 @@ private:
                static_cast<std::size_t>(col);
     }
     void Changed(int col, int row, int role);
+    // Tells the views of a change in the top `rows` rows and the left `cols` columns.
+    void TopAndLeftChanged(int rows, int cols, const QList<int>& roles = {});
     // The cells laid out for `cols` columns and `rows` rows, keeping those that stay.
     std::vector<QString> Reshaped(std::vector<QString>& cells, int cols, int rows) const;
     void Relayout(int cols, int rows);
 
-    const QWidget& view_;
     int cols_ = 0;
     int rows_ = 0;
     int fixedRows_ = 0;
     int fixedCols_ = 0;
     bool editable_ = true;
+    QBrush titleShade_;
+    QBrush titleText_;
     std::vector<QString> texts_;
     std::vector<QString> tips_; // empty until a cell gets a tip
 };

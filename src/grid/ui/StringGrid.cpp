@@ -19,8 +19,11 @@
 namespace velmora {
 
 StringGrid::StringGrid(ErrorBox& errors, QWidget* parent)
-    : QTableView(parent), errors_(errors), model_(new GridModel(*this, this)),
-      delegate_(new CellDelegate(*this)) {
+    : QTableView(parent), errors_(errors), model_(new GridModel(this)),
+      delegate_(new CellDelegate(
+          [this](int col, int row) { return EditMaskFor(col, row); },
+          [this](QLineEdit& editor, int col, int row) { EditorOpened(editor, col, row); }, this)) {
+    GiveTitleColours();
     setModel(model_);
     setItemDelegate(delegate_);
     horizontalHeader()->hide();
@@ -250,8 +253,8 @@ QString StringGrid::EditMaskFor(int col, int row) const {
     return getEditMask_ ? getEditMask_(col, row) : QString();
 }
 
-void StringGrid::EditorOpened(QLineEdit* editor, int col, int row) {
-    editor_ = editor;
+void StringGrid::EditorOpened(QLineEdit& editor, int col, int row) {
+    editor_ = &editor;
     editCol_ = col;
     editRow_ = row;
     originalText_ = Cells(col, row);
@@ -260,9 +263,10 @@ void StringGrid::EditorOpened(QLineEdit* editor, int col, int row) {
     // Watch presses elsewhere in the window: a cell that may not be left must
     // keep them from moving the focus or clicking a button.
     qApp->installEventFilter(this);
-    connect(editor, &QObject::destroyed, this, [this] { StopWatchingApplication(); });
-    openEditor_ = editor;
+    connect(&editor, &QObject::destroyed, this, [this] { StopWatchingApplication(); });
+    openEditor_ = &editor;
     emit EditStarted(col, row);
+    connect(&editor, &QLineEdit::textEdited, this, &StringGrid::EditorTextEdited);
 }
 
 void StringGrid::EditorTextEdited(const QString& text) {
@@ -356,6 +360,26 @@ void StringGrid::TabFromEditor(bool next) {
     focusNextPrevChild(next);
 }
 
+void StringGrid::EndEditAsked(QAbstractItemDelegate::EndEditHint hint) {
+    switch (hint) {
+    case QAbstractItemDelegate::RevertModelCache: // Escape
+        CancelEditing();
+        return;
+    case QAbstractItemDelegate::EditNextItem:     // Tab
+    case QAbstractItemDelegate::EditPreviousItem: // Shift+Tab
+        if (MayLeaveEditor()) {
+            TabFromEditor(hint == QAbstractItemDelegate::EditNextItem);
+        }
+        return;
+    case QAbstractItemDelegate::SubmitModelCache: // Return
+    case QAbstractItemDelegate::NoHint:           // the focus went to another control of the window
+        if (MayLeaveEditor()) {
+            FinishEditing();
+        }
+        return;
+    }
+}
+
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
     if (releaseTakenByExit_ != Qt::NoButton && event->type() == QEvent::MouseButtonPress) {
         if (auto* widget = qobject_cast<QWidget*>(watched)) {
@@ -380,6 +404,12 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // What the delegate asks is the grid's to decide. The table also closes the
+    // editor itself when the current cell moves elsewhere; that close stands.
+    if (editor != nullptr && editor == editor_ && sender() == delegate_) {
+        EndEditAsked(hint);
+        return;
+    }
     if (editor == editor_) {
         editor_ = nullptr;
     }
@@ -412,6 +442,29 @@ void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
            rowViewportPosition(index.row()) < frozenRows_->height()) {
         bar->setValue(bar->value() - 1);
     }
+}
+
+bool StringGrid::event(QEvent* event) {
+    const bool handled = QTableView::event(event);
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::EnabledChange:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::Show:
+    case QEvent::Hide:
+        GiveTitleColours();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void StringGrid::GiveTitleColours() {
+    // Title cells are shaded; their text keeps the normal colour.
+    model_->SetTitleColours(palette().brush(QPalette::Button),
+                            palette().brush(QPalette::ButtonText));
 }
 
 void StringGrid::hideEvent(QHideEvent* event) {

@@ -24,6 +24,9 @@
 // Beside the handlers, the grid signals when a cell's editor opens, when the
 // edited text was handed to the set-edit-text handler, and when the editor
 // closes (after Return, Tab, Escape, a click elsewhere or hiding the grid).
+// Its CellDelegate makes the editors and asks the grid to close them; the grid
+// decides whether the cell may be left. The title cells' colours come from the
+// grid's palette, which the grid hands to its model.
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -110,6 +113,7 @@ signals:
     void EditEnded(int col, int row);
 
 protected:
+    bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -117,8 +121,6 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
-    friend class CellDelegate;
-
     bool IsTitle(int col, int row) const { return row < fixedRows_ || col < fixedCols_; }
     // Makes the second view of the title rows once the grid can scroll.
     void FreezeTitleRowsWhenScrolling();
@@ -128,9 +130,16 @@ private:
     void GiveReleaseAfterExit(QWidget& pressed, const QMouseEvent& press);
     bool Contains(const QWidget* widget) const;
 
-    // Editing, driven by the delegate.
-    void EditorOpened(QLineEdit* editor, int col, int row);
+    // Hands the model the colours of the title cells as the palette gives them
+    // now: they differ while the grid is disabled or its window not active.
+    void GiveTitleColours();
+
+    // Editing: the delegate tells of each editor it makes and asks to close it.
+    void EditorOpened(QLineEdit& editor, int col, int row);
     void EditorTextEdited(const QString& text);
+    // The delegate asks to end the edit: Escape abandons it; Return, Tab and
+    // the focus going elsewhere leave the cell if it may be left.
+    void EndEditAsked(QAbstractItemDelegate::EndEditHint hint);
     // Whether the edited cell may be left; if not, refuses with the error box
     // and keeps the focus in the editor.
     bool MayLeaveEditor();

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -37,6 +38,10 @@ struct Edit {
 
 void PrintTo(const Edit& edit, std::ostream* os) {
     *os << "(" << edit.col << "," << edit.row << ",\"" << edit.text.toStdString() << "\")";
+}
+
+QString Event(const char* what, int col, int row) {
+    return QString("%1 %2,%3").arg(QString::fromLatin1(what)).arg(col).arg(row);
 }
 
 // A window with a 3 x 3 grid (mask "00" in column 0, ">L" in column 1, none in
@@ -78,6 +83,7 @@ protected:
     QPushButton* button = nullptr;
     std::vector<Edit> edits;
     std::vector<Edit> selected;
+    QStringList events; // handlers and signals in the order they came
     int exits = 0;
     int clicks = 0;
 };
@@ -336,6 +342,95 @@ TEST_F(StringGridTest, AMessageBoxShownWhileTypingDoesNotEndTheEdit) {
     TypeKeys("b");
     EXPECT_EQ(grid->Cells(2, 0), "ab") << "the second key goes on in the same edit";
     EXPECT_EQ(exits, 0);
+}
+
+TEST_F(StringGridTest, AnEditIsReportedInOrder) {
+    grid->OnSetEditText([this](int col, int row, const QString& text) {
+        events << Event("text", col, row) + " " + text;
+    });
+    grid->OnSelectCell([this](int col, int row) { events << Event("select", col, row); });
+    QObject::connect(grid, &StringGrid::EditStarted,
+                     [this](int col, int row) { events << Event("started", col, row); });
+    QObject::connect(grid, &StringGrid::EditTextSet,
+                     [this](int col, int row) { events << Event("set", col, row); });
+    QObject::connect(grid, &StringGrid::EditEnded,
+                     [this](int col, int row) { events << Event("ended", col, row); });
+    grid->SetCurrentCell(2, 0);
+    events.clear();
+
+    TypeKeys("a");
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(events,
+              QStringList({"started 2,0", "text 2,0 a", "set 2,0", "ended 2,0", "select 0,1"}))
+        << "Tab ends the edit before it moves on";
+
+    events.clear();
+    grid->SetCells(1, 1, "N");
+    TypeInto(1, 1, "y");
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(events, QStringList({"select 1,1", "started 1,1", "text 1,1 Y", "set 1,1",
+                                   "text 1,1 N", "set 1,1", "ended 1,1"}));
+
+    events.clear();
+    PressKey(Qt::Key_F2);
+    PressKey(Qt::Key_Backtab);
+    EXPECT_EQ(events, QStringList({"started 1,1", "ended 1,1", "select 0,1"}))
+        << "Shift+Tab from the editor goes back one cell";
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(StringGridTest, TheProgramChoosingAnotherCellEndsTheEditUnchecked) {
+    TypeInto(0, 0, "7");
+    grid->SetCurrentCell(2, 2);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->Cells(0, 0), "7");
+    EXPECT_TRUE(dialogs.Boxes().empty()) << "only the user's leaving is checked";
+}
+
+TEST_F(StringGridTest, ARefusedCellKeepsItsEditorAsItWas) {
+    TypeInto(0, 2, "5");
+    grid->Editor()->selectAll();
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_EQ(grid->Editor()->selectedText(), "5") << "the refused leave deselects nothing";
+    TypeKeys("42");
+    EXPECT_EQ(grid->Cells(0, 2), "42") << "the selection is typed over";
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(grid->IsEditing());
+}
+
+TEST_F(StringGridTest, TitleCellsTakeTheirColoursFromTheGridsPalette) {
+    grid->SetFixedRows(1);
+    const auto colour = [this](int role) {
+        return grid->model()->index(0, 1).data(role).value<QBrush>().color();
+    };
+    QPalette shades = window.palette();
+    shades.setColor(QPalette::Button, QColor(10, 20, 30));
+    shades.setColor(QPalette::ButtonText, QColor(200, 100, 0));
+    shades.setColor(QPalette::Inactive, QPalette::Button, QColor(40, 50, 60));
+    shades.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(90, 90, 90));
+    window.setPalette(shades);
+    EXPECT_EQ(colour(Qt::BackgroundRole), QColor(10, 20, 30)) << "from the window's palette";
+    EXPECT_EQ(colour(Qt::ForegroundRole), QColor(200, 100, 0));
+
+    grid->setEnabled(false);
+    EXPECT_EQ(colour(Qt::ForegroundRole), QColor(90, 90, 90)) << "a disabled grid";
+    grid->setEnabled(true);
+    EXPECT_EQ(colour(Qt::ForegroundRole), QColor(200, 100, 0));
+
+    QWidget other;
+    ASSERT_TRUE(test::ShowAndActivate(other));
+    EXPECT_EQ(colour(Qt::BackgroundRole), QColor(40, 50, 60)) << "in a window not active";
+    ASSERT_TRUE(test::ShowAndActivate(window));
+    EXPECT_EQ(colour(Qt::BackgroundRole), QColor(10, 20, 30));
+
+    QPalette own = grid->palette();
+    own.setColor(QPalette::Button, QColor(0, 128, 0));
+    grid->setPalette(own);
+    EXPECT_EQ(colour(Qt::BackgroundRole), QColor(0, 128, 0)) << "from the grid's own palette";
+    EXPECT_FALSE(grid->model()->index(1, 1).data(Qt::ForegroundRole).isValid());
 }
 
 TEST_F(StringGridTest, TitleCellsAreNeverEditedOrSelected) {
