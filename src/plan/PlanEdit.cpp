@@ -112,6 +112,24 @@ void PlanEdit::Append(const PlanEdit& later) {
     AppendChanges(texts_, later.texts_);
 }
 
+std::vector<int> PlanEdit::Rows(PlanPart part) const {
+    std::vector<int> rows;
+    auto consider = [&](const Place& place) {
+        if (place.part == part) {
+            rows.push_back(place.row);
+        }
+    };
+    for (const NumberChange& change : numbers_) {
+        consider(change.place);
+    }
+    for (const TextChange& change : texts_) {
+        consider(change.place);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 int PlanEdit::FirstRow(PlanPart part) const {
     int first = -1;
     auto consider = [&](const Place& place) {

@@ -47,6 +47,8 @@ public:
 
     // The first row (0 to 39) of a table that the change touched; -1 if none.
     int FirstRow(PlanPart part) const;
+    // Every row of a table that the change touched, in order.
+    std::vector<int> Rows(PlanPart part) const;
 
     // The memory that the edit holds, its own size included.
     std::size_t Bytes() const;

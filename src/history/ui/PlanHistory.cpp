@@ -59,6 +59,9 @@ bool PlanHistory::Undo() {
         static_cast<const PlanStep*>(stack_.command(stack_.index() - 1))->Place();
     stack_.undo();
     ShowPlace(place);
+    if (place.reveal) {
+        place.reveal();
+    }
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QUndoCommand>
 #include <QWidget>
+#include <functional>
 
 namespace velmora {
 
@@ -23,6 +24,9 @@ struct StepPlace {
     QPointer<QWidget> control;
     int col;
     int row;
+    // Shows on the screen what taking the step back brought back where the
+    // screen's own filling would not (values of rows without a name).
+    std::function<void()> reveal;
 };
 
 enum class StepKind {

@@ -16,6 +16,7 @@
 #include "screens/ui/ScreenContext.h"
 #include "screens/ui/ScreenText.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -68,15 +69,35 @@ protected:
     // Runs `change` and records what it did to the parts of the plan that
     // `watch` looks at as one step named `text`. Undoing or making it again
     // makes `row` of `grid` current; without a row, the first row of `table`
-    // that changed.
-    template <class Change>
-    void RecordTableChange(StringGrid& grid, PlanPart table, const PlanWatch& watch,
+    // that changed. Undoing it also shows every row of `table` that it brings
+    // back, named or not, with the first cell that holds something current.
+    template <class Row, std::size_t Cols, class Change>
+    void RecordTableChange(StringGrid& grid, const Columns<Row, Cols>& columns,
+                           const HoldingsTable<Row>& rows, PlanPart table, const PlanWatch& watch,
                            const QString& text, StepKind kind, std::optional<int> row,
                            Change&& change) {
         std::forward<Change>(change)();
         PlanEdit edit = watch.Changes(ws_.plan);
-        const int current = row.value_or(edit.FirstRow(table));
-        history_.Record({screen_, &grid, 0, current}, text, std::move(edit), kind);
+        StepPlace place{screen_, &grid, 0, row.value_or(edit.FirstRow(table))};
+        place.reveal = [shown = QPointer<StringGrid>(&grid), &columns, &rows,
+                        touched = edit.Rows(table)] {
+            if (shown.isNull() || touched.empty()) {
+                return;
+            }
+            for (const int r : touched) {
+                for (std::size_t col = 0; col < Cols; ++col) {
+                    shown->SetCells(static_cast<int>(col), r,
+                                    FromPlanText(columns[col].CellText(rows[r])));
+                }
+            }
+            for (std::size_t col = 0; col < Cols; ++col) {
+                if (!shown->Cells(static_cast<int>(col), touched.front()).isEmpty()) {
+                    shown->SetCurrentCell(static_cast<int>(col), touched.front());
+                    break;
+                }
+            }
+        };
+        history_.Record(place, text, std::move(edit), kind);
     }
 
     // One `warning` for each row a table rule corrected, each followed by the

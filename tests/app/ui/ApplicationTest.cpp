@@ -189,6 +189,10 @@ TEST_F(ApplicationTest, APlanFileThatCannotBeWrittenKeepsTheProgramRunning) {
     DenyingFileSystem denying;
     PlanFileStore files("UserData.dta", &denying);
     Application app(dialogs, files, Options());
+    // The folder that keeps the plan from being written keeps its lock from being made too.
+    dialogs.Expect(BoxKind::Warning,
+                   "Velmora could not create its lock file UserData.lock (File access denied). "
+                   "Another copy of Velmora could change this plan at the same time.");
     app.Start();
     dialogs.ExpectConfirm(kAskSave, true).Expect(BoxKind::Error, "File access denied");
     app.ExitSequence();
@@ -198,6 +202,9 @@ TEST_F(ApplicationTest, APlanFileThatCannotBeWrittenKeepsTheProgramRunning) {
 
     PlanFileStore nowhere("no-such-folder/UserData.dta");
     Application other(dialogs, nowhere, Options());
+    dialogs.Expect(BoxKind::Warning,
+                   "Velmora could not create its lock file UserData.lock (File not found). "
+                   "Another copy of Velmora could change this plan at the same time.");
     other.Start();
     dialogs.Expect(BoxKind::Error, "File not found");
     EXPECT_FALSE(other.Save());

@@ -49,7 +49,7 @@ TEST_F(UnderUmask000, TheMarkOfAnEndedRunIsTheUsersAlone) {
     test::ScriptedDialogs dialogs;
     test::FakePlanStore store;
     dialogs.Expect(test::BoxKind::Message, Application::kWelcome);
-    Application app(dialogs, store, test::TestOptions({}, cwd.File("settings.ini")));
+    Application app(dialogs, store, test::TestOptions([] {}, cwd.File("settings.ini")));
     ASSERT_TRUE(app.Start());
     dialogs.ExpectConfirm(Application::kAskSave, false).ExpectConfirm(Application::kAskExit, true);
     app.ExitSequence();

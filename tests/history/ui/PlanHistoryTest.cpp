@@ -147,12 +147,18 @@ TEST_F(PlanHistoryTest, TheDebtScreensClearingOfUnnamedRowsIsUndone) {
     Undo();
     EXPECT_EQ(Difference(plan, Plan()), "");
     EXPECT_EQ(app->Current(), Screen::Debt);
-    EXPECT_EQ(Grid(Screen::Debt, "StringGridTable").Row(), 6);
-    EXPECT_EQ(Grid(Screen::Debt, "StringGridTable").Cells(2, 6), "")
-        << "an unnamed row shows empty";
+    // The row comes back on screen too, although it has no name, with its first
+    // value current.
+    StringGrid& grid = Grid(Screen::Debt, "StringGridTable");
+    EXPECT_EQ(grid.Row(), 6);
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.Cells(1, 6), "100");
+    EXPECT_EQ(grid.Cells(2, 6), "5000");
+    EXPECT_EQ(grid.Cells(4, 6), "Y");
     Redo();
     EXPECT_EQ(Plan().DebtHoldings[6].CurrentValue, 0);
     EXPECT_EQ(app->Current(), Screen::Debt);
+    EXPECT_EQ(grid.Cells(2, 6), "") << "and goes again";
 }
 
 TEST_F(PlanHistoryTest, AMaritalChangeIsUndone) {

@@ -77,7 +77,8 @@ void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmDebt::StringGridTableExit() {
     DebtTable& table = ws_.plan.DebtHoldings;
     StringGrid& grid = *StringGridTable_;
-    RecordTableChange(grid, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+    RecordTableChange(grid, kColumns, table, PlanPart::Debt,
+                      PlanWatch(ws_.plan, {{PlanPart::Debt}}),
                       QStringLiteral("check of Debt table"), StepKind::Check, std::nullopt, [&] {
                           ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
                                           {kCategoryCol}, kCategoryWarning);
@@ -88,14 +89,16 @@ void TfrmDebt::StringGridTableExit() {
 }
 
 void TfrmDebt::btnDeleteLineClick() {
-    RecordTableChange(*StringGridTable_, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
-                      QStringLiteral("Delete Line"), StepKind::Change, debtSelectedRow_,
+    RecordTableChange(*StringGridTable_, kColumns, ws_.plan.DebtHoldings, PlanPart::Debt,
+                      PlanWatch(ws_.plan, {{PlanPart::Debt}}), QStringLiteral("Delete Line"),
+                      StepKind::Change, debtSelectedRow_,
                       [this] { DeleteHoldingRow(ws_.plan.DebtHoldings, debtSelectedRow_); });
     FormActivate();
 }
 
 void TfrmDebt::btnReturnToMiscInputClick() {
-    RecordTableChange(*StringGridTable_, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+    RecordTableChange(*StringGridTable_, kColumns, ws_.plan.DebtHoldings, PlanPart::Debt,
+                      PlanWatch(ws_.plan, {{PlanPart::Debt}}),
                       QStringLiteral("clearing of unnamed Debt rows"), StepKind::Change,
                       std::nullopt, [this] { ClearUnnamedDebtRows(ws_.plan.DebtHoldings); });
     shell_.Show(Screen::DataInput);

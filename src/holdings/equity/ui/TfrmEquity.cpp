@@ -88,20 +88,20 @@ void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmEquity::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     EquityTable& table = ws_.plan.EquityHoldings;
-    RecordTableChange(grid, PlanPart::Equity, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
-                      QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
-                          ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
-                                          {kCategoryCol}, kCategoryWarning);
-                          ShowCorrections(grid, table, kColumns,
-                                          CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
-                                          {kAutoReinvestCol}, kFlagWarning);
-                          ShowCorrections(grid, table, kColumns,
-                                          CorrectYesNoFlags(table, &EquityHolding::FedTaxFree),
-                                          {kFedTaxFreeCol}, kFlagWarning);
-                          ShowCorrections(grid, table, kColumns, ClearDoubledDividends(table),
-                                          {kRegularDividendsCol, kQualifyingDividendsCol},
-                                          kDividendsWarning);
-                      });
+    RecordTableChange(
+        grid, kColumns, table, PlanPart::Equity, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
+        QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
+            ShowCorrections(grid, table, kColumns, CapRiskCategories(table), {kCategoryCol},
+                            kCategoryWarning);
+            ShowCorrections(grid, table, kColumns,
+                            CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
+                            {kAutoReinvestCol}, kFlagWarning);
+            ShowCorrections(grid, table, kColumns,
+                            CorrectYesNoFlags(table, &EquityHolding::FedTaxFree), {kFedTaxFreeCol},
+                            kFlagWarning);
+            ShowCorrections(grid, table, kColumns, ClearDoubledDividends(table),
+                            {kRegularDividendsCol, kQualifyingDividendsCol}, kDividendsWarning);
+        });
     for (int row = 0; row < kTableRows; ++row) {
         if (table[row].CurrentBasis > table[row].CurrentValue) {
             dialogs_.Information(QString::fromLatin1(kCapitalLoss));
@@ -110,8 +110,9 @@ void TfrmEquity::StringGridTableExit() {
 }
 
 void TfrmEquity::btnDeleteLineClick() {
-    RecordTableChange(*StringGridTable_, PlanPart::Equity, PlanWatch::Everything(ws_.plan),
-                      QStringLiteral("Delete Line"), StepKind::Change, equitySelectedRow_, [this] {
+    RecordTableChange(*StringGridTable_, kColumns, ws_.plan.EquityHoldings, PlanPart::Equity,
+                      PlanWatch::Everything(ws_.plan), QStringLiteral("Delete Line"),
+                      StepKind::Change, equitySelectedRow_, [this] {
                           DeleteHoldingRow(ws_.plan.EquityHoldings, equitySelectedRow_);
                           Calculate();
                       });

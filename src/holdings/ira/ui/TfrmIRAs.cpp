@@ -222,7 +222,7 @@ void TfrmIRAs::StringGridRothIRAsExit() {
 void TfrmIRAs::CheckTable(StringGrid& grid, IraTable& table, bool regular) {
     const PlanPart part = regular ? PlanPart::Ira : PlanPart::Roth;
     RecordTableChange(
-        grid, part, PlanWatch(ws_.plan, {{part}}),
+        grid, regular ? kRegularColumns : kRothColumns, table, part, PlanWatch(ws_.plan, {{part}}),
         regular ? QStringLiteral("check of IRA table") : QStringLiteral("check of Roth table"),
         StepKind::Check, std::nullopt, [&] {
             ShowCorrections(grid, table, regular ? kRegularColumns : kRothColumns,
@@ -240,13 +240,14 @@ void TfrmIRAs::btnDeleteRowRothClick() {
 
 void TfrmIRAs::DeleteRow(StringGrid& grid, IraTable& table, bool regular, int row) {
     // The rate calculation may change the other table too (a regular IRA's basis).
-    RecordTableChange(
-        grid, regular ? PlanPart::Ira : PlanPart::Roth, PlanWatch::Everything(ws_.plan),
-        regular ? QStringLiteral("Delete IRA Row") : QStringLiteral("Delete Roth Row"),
-        StepKind::Change, row, [&] {
-            DeleteHoldingRow(table, row);
-            Calculate();
-        });
+    RecordTableChange(grid, regular ? kRegularColumns : kRothColumns, table,
+                      regular ? PlanPart::Ira : PlanPart::Roth, PlanWatch::Everything(ws_.plan),
+                      regular ? QStringLiteral("Delete IRA Row")
+                              : QStringLiteral("Delete Roth Row"),
+                      StepKind::Change, row, [&] {
+                          DeleteHoldingRow(table, row);
+                          Calculate();
+                      });
     FormActivate();
 }
 
