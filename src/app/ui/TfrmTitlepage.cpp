@@ -1,6 +1,7 @@
 #include "app/ui/TfrmTitlepage.h"
 
 #include "screens/ui/ControlNames.h"
+#include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
 #include "tax/TaxTables2004.h"
 
@@ -131,6 +132,8 @@ TfrmTitlepage::TfrmTitlepage(const ScreenContext& context) : shell_(context.shel
     panel->raise();
 
     connect(btnEnterData, &QPushButton::clicked, this, &TfrmTitlepage::btnEnterDataClick);
+    KeepInView(*btnEnterData);
+    KeepInView(*btnExit);
     connect(btnExit, &QPushButton::clicked, this, &TfrmTitlepage::btnExitClick);
     connect(btnExitQuickStart_, &QPushButton::clicked, this,
             &TfrmTitlepage::btnExitQuickStartClick);

@@ -1,6 +1,7 @@
 #include "app/ui/Zoom.h"
 
 #include "app/ui/ScaledWindow.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QChildEvent>
 #include <QDialog>
@@ -89,6 +90,14 @@ void Zoom::ApplyAll() {
 }
 
 bool Zoom::eventFilter(QObject* watched, QEvent* event) {
+    // Each showing of a window finds it wholly on the desktop, frame included:
+    // the window system may have framed it, or the desktop changed, meanwhile.
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && IsRegistered(window)) {
+            KeepOnScreen(*window);
+        }
+    }
     // A window that a screen opens beside itself is polished as it is first
     // shown, once it is complete.
     if (event->type() == QEvent::ChildPolished) {

@@ -10,12 +10,14 @@
 #include "grid/ui/StringGrid.h"
 #include "plan/PosixFileSystem.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 
@@ -97,6 +99,14 @@ TEST_F(ApplicationTest, LaterStartsGoStraightToTheTitleScreen) {
     EXPECT_TRUE(dialogs.Boxes().empty());
     EXPECT_EQ(store.loads, 1);
     EXPECT_EQ(app->Current(), Screen::Title);
+}
+
+TEST_F(ApplicationTest, SavingTheDataNamesTheWholePathOfThePlanFile) {
+    auto app = StartAgain();
+    app->Show(Screen::DataInput);
+    app->ScreenWidget(Screen::DataInput)->findChild<QAction*>(QStringLiteral("hlpSave"))->trigger();
+    EXPECT_TRUE(dialogs.Boxes().empty()) << "no box to answer";
+    EXPECT_EQ(QToolTip::text(), "Plan saved to " + work.Path() + "/UserData.dta");
 }
 
 TEST_F(ApplicationTest, AMissingPlanFileLeavesTheDefaults) {
