@@ -3,6 +3,7 @@
 #include "app/ui/ScaledWindow.h"
 #include "screens/ui/ScreenWindow.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QDialog>
 #include <QMenu>
@@ -18,9 +19,13 @@ Zoom::Zoom(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)), baseTipFont_(QToolTip::font()) {
     percent_ = NearestStep(settings_->value(QString::fromLatin1(kSettingsKey), 100).toInt());
     ApplyAll();
+    // Every dialog (message boxes, also those before the first screen, and the
+    // file and print dialogs) is made at the chosen size as it is first polished.
+    qApp->installEventFilter(this);
 }
 
 Zoom::~Zoom() {
+    qApp->removeEventFilter(this);
     if (tipsScaled_) {
         QToolTip::setFont(baseTipFont_);
     }
@@ -90,6 +95,13 @@ void Zoom::ApplyAll() {
 }
 
 bool Zoom::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog != nullptr && dialog->isWindow() && !IsRegistered(dialog) && percent_ != 100) {
+            dialog->setFont(ScaledFont(dialog->font(), Factor()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
     // Each showing of a window finds it wholly on the desktop, frame included:
     // the window system may have framed it, or the desktop changed, meanwhile.
     if (event->type() == QEvent::Show && watched->isWidgetType()) {

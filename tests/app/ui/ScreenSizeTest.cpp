@@ -20,6 +20,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -169,6 +170,11 @@ TEST_F(ScreenSizeTest, AtTheLargestSizeEveryScreenScrollsRatherThanLeaveTheScree
     EXPECT_TRUE(charts->isVisible());
     ExpectOnScreen(*charts);
     EXPECT_NEAR(PixelSize(charts->font()), 2.5 * PixelSize(QApplication::font()), 1.0);
+
+    // So do message boxes and the file and print dialogs.
+    QMessageBox box;
+    box.ensurePolished();
+    EXPECT_NEAR(PixelSize(box.font()), 2.5 * PixelSize(QApplication::font()), 1.0);
 }
 
 TEST_F(ScreenSizeTest, AtEverySizeEveryScreenFitsTheDesktopWithItsButtonsInView) {
@@ -184,6 +190,12 @@ TEST_F(ScreenSizeTest, AtEverySizeEveryScreenFitsTheDesktopWithItsButtonsInView)
             ExpectOnScreen(*window);
             EXPECT_LT(window->frameGeometry().top(), window->geometry().top())
                 << title << ": the title bar above the window, on the desktop";
+            // For looking at: VELMORA_SCREENSHOT_DIR=/tmp/shots keeps a picture of each.
+            if (const QString shots = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+                !shots.isEmpty()) {
+                window->grab().save(
+                    QStringLiteral("%1/%2-%3.png").arg(shots, window->objectName()).arg(percent));
+            }
 
             const auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
             const QRect viewport(scroll->viewport()->mapTo(window, QPoint(0, 0)),
