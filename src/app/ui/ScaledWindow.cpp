@@ -612,6 +612,11 @@ void ScaledWindow::ApplyWindowSize(double factor) {
     scroll_->setVerticalScrollBarPolicy(scrollsDown || size.height() > room.height()
                                             ? Qt::ScrollBarAsNeeded
                                             : Qt::ScrollBarAlwaysOff);
+    // The window's least size follows what it holds now, not what it held
+    // with parts kept in view.
+    if (QLayout* layout = window.layout()) {
+        layout->activate();
+    }
     const QPoint centre = window.frameGeometry().center();
     window.resize(size.boundedTo(room));
     if (window.isVisible()) {
