@@ -104,10 +104,13 @@ bool Zoom::eventFilter(QObject* watched, QEvent* event) {
     }
     // Each showing of a window finds it wholly on the desktop, frame included:
     // the window system may have framed it, or the desktop changed, meanwhile.
-    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+    // A window centred before it was framed is centred again once it is.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Move) &&
+        watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
-        if (window->isWindow() && IsRegistered(window)) {
-            KeepOnScreen(*window);
+        if (window->isWindow() && IsRegistered(window) &&
+            (event->type() == QEvent::Show || AwaitsFrame(*window))) {
+            PlaceOnceFramed(*window);
         }
     }
     // A window that a screen opens beside itself is polished as it is first

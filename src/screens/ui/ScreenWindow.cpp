@@ -15,6 +15,8 @@ namespace {
 
 constexpr const char* kKeepInView = "velmoraKeepInView";
 constexpr int kNoteMilliseconds = 8000;
+// Set on a window centred before the window system framed it.
+constexpr const char* kCentreWhenFramed = "velmoraCentreWhenFramed";
 
 QRect FreeArea(const QWidget& window) {
     QScreen* screen =
@@ -88,7 +90,20 @@ void CentreOnScreen(QWidget& window) {
     const QRect area = FreeArea(window);
     if (!area.isEmpty()) {
         CentreAt(window, area.center());
+        window.setProperty(kCentreWhenFramed, !FrameKnown(window));
     }
+}
+
+void PlaceOnceFramed(QWidget& window) {
+    if (window.property(kCentreWhenFramed).toBool() && FrameKnown(window)) {
+        CentreOnScreen(window);
+    } else {
+        KeepOnScreen(window);
+    }
+}
+
+bool AwaitsFrame(const QWidget& window) {
+    return window.property(kCentreWhenFramed).toBool();
 }
 
 void CentreAt(QWidget& window, QPoint centre) {

@@ -16,6 +16,13 @@ void SetUpScreenWindow(QWidget& screen, bool closable);
 // Places the window, frame included, in the middle of its screen's free area.
 void CentreOnScreen(QWidget& window);
 
+// Once the window system has framed a window that was centred before, with
+// room kept for a usual frame, centres it again with its real frame; any
+// other window is kept on the screen (KeepOnScreen).
+void PlaceOnceFramed(QWidget& window);
+// Whether the window was centred before it was framed, and not since.
+bool AwaitsFrame(const QWidget& window);
+
 // Places the window's frame with its middle at `centre`, as near as it can
 // while lying wholly in the free area of its screen.
 void CentreAt(QWidget& window, QPoint centre);
