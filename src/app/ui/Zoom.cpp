@@ -114,11 +114,13 @@ bool Zoom::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     // A window that a screen opens beside itself is polished as it is first
-    // shown, once it is complete.
-    if (event->type() == QEvent::ChildPolished) {
+    // shown, once it is complete; its tips and popups are not such windows.
+    if (event->type() == QEvent::ChildPolished && watched->isWidgetType() &&
+        IsRegistered(static_cast<QWidget*>(watched))) {
         auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
         if (child != nullptr && child->isWindow() && qobject_cast<QDialog*>(child) == nullptr &&
-            qobject_cast<QMenu*>(child) == nullptr && !IsRegistered(child)) {
+            qobject_cast<QMenu*>(child) == nullptr && child->windowType() != Qt::ToolTip &&
+            child->windowType() != Qt::Popup && !IsRegistered(child)) {
             Register(*child, false);
         }
     }

@@ -11,6 +11,7 @@
 #include "plan/PosixFileSystem.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -107,6 +108,15 @@ TEST_F(ApplicationTest, SavingTheDataNamesTheWholePathOfThePlanFile) {
     app->ScreenWidget(Screen::DataInput)->findChild<QAction*>(QStringLiteral("hlpSave"))->trigger();
     EXPECT_TRUE(dialogs.Boxes().empty()) << "no box to answer";
     EXPECT_EQ(QToolTip::text(), "Plan saved to " + work.Path() + "/UserData.dta");
+    // The note is a plain tip, not a window that follows the chosen size.
+    int tips = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "qtooltip_label" && window->isVisible()) {
+            ++tips;
+            EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("scrollScreen")), nullptr);
+        }
+    }
+    EXPECT_EQ(tips, 1);
 }
 
 TEST_F(ApplicationTest, AMissingPlanFileLeavesTheDefaults) {
