@@ -206,6 +206,11 @@ bool Application::Save() {
         return false;
     }
     history_.MarkSaved();
+    if (QWidget* screen = shown_ ? screens_[Index(current_)].widget.get() : nullptr) {
+        const QFileInfo plan(QFile::decodeName(store_.FileName().c_str()));
+        ShowWindowNote(*screen, QStringLiteral("Plan saved to ") +
+                                    QDir::toNativeSeparators(plan.absoluteFilePath()));
+    }
     if (!saved.warning.empty()) {
         dialogs_.Information(FromCoreText(saved.warning));
     }

@@ -92,6 +92,21 @@ void ScaleSections(QHeaderView& header, const std::vector<int>& sizes, double fa
     }
 }
 
+// The layout, `layout` or one inside it, that holds `widget` as one of its own items.
+QLayout* HoldingLayout(QLayout& layout, const QWidget* widget) {
+    if (layout.indexOf(const_cast<QWidget*>(widget)) >= 0) {
+        return &layout;
+    }
+    for (int i = 0; i < layout.count(); ++i) {
+        if (QLayout* inner = layout.itemAt(i)->layout()) {
+            if (QLayout* holding = HoldingLayout(*inner, widget)) {
+                return holding;
+            }
+        }
+    }
+    return nullptr;
+}
+
 int MenuHeight(const QMainWindow& window, int width) {
     const QWidget* menu = window.menuWidget();
     if (menu == nullptr || menu->isHidden()) {
@@ -128,6 +143,171 @@ ScaledWindow::ScaledWindow(QWidget& window, bool designed)
         fonts_.push_back({widget, widget->font()});
     }
     RecordViews();
+    RecordKeptParts();
+}
+
+void ScaledWindow::RecordKeptParts() {
+    for (QWidget* widget : content_->findChildren<QWidget*>()) {
+        const int group = KeptInViewGroup(*widget);
+        if (group >= 0) {
+            KeptPart part;
+            part.widget = widget;
+            part.group = group;
+            kept_.push_back(part);
+        }
+    }
+    // The parts of a group stand together, where its first part stands.
+    std::vector<KeptPart> ordered;
+    for (const KeptPart& part : kept_) {
+        const auto same = [&part](const KeptPart& other) {
+            return part.group != 0 && other.group == part.group;
+        };
+        if (std::any_of(ordered.begin(), ordered.end(), same)) {
+            continue;
+        }
+        ordered.push_back(part);
+        if (part.group != 0) {
+            for (const KeptPart& other : kept_) {
+                if (other.widget != part.widget && other.group == part.group) {
+                    ordered.push_back(other);
+                }
+            }
+        }
+    }
+    kept_ = std::move(ordered);
+}
+
+void ScaledWindow::KeepPartsInView(int width) {
+    if (kept_.empty()) {
+        return;
+    }
+    ReturnKeptParts();
+    // The order of the tab key, which moving a part to another parent changes.
+    tabOrder_.clear();
+    for (QWidget* widget = window_->nextInFocusChain(); widget != nullptr && widget != window_;
+         widget = widget->nextInFocusChain()) {
+        tabOrder_.emplace_back(widget);
+    }
+    for (KeptPart& part : kept_) {
+        QWidget* widget = part.widget;
+        if (widget == nullptr) {
+            continue;
+        }
+        part.parent = widget->parentWidget();
+        part.hidden = widget->isHidden();
+        part.minimum = widget->minimumSize();
+        part.maximum = widget->maximumSize();
+        part.geometry = widget->geometry();
+        part.box = nullptr;
+        part.grid = nullptr;
+        QLayout* layout = part.parent != nullptr && part.parent->layout() != nullptr
+                              ? HoldingLayout(*part.parent->layout(), widget)
+                              : nullptr;
+        if (layout != nullptr) {
+            const int index = layout->indexOf(widget);
+            part.index = index;
+            part.alignment = layout->itemAt(index)->alignment();
+            if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
+                part.box = box;
+                part.stretch = box->stretch(index);
+            } else if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+                part.grid = grid;
+                grid->getItemPosition(index, &part.row, &part.column, &part.rowSpan,
+                                      &part.columnSpan);
+            }
+            layout->removeWidget(widget);
+        }
+    }
+    // The parts in rows, a group as one piece; a button or label as large as
+    // its text needs, any other part as large as it is in the content.
+    auto* rows = new QWidget(keptPanel_);
+    auto* rowsLayout = new QVBoxLayout(rows);
+    const QMargins margins(6, 4, 6, 4);
+    rowsLayout->setContentsMargins(margins);
+    rowsLayout->setSpacing(4);
+    const int room = std::max(1, width - margins.left() - margins.right());
+    QHBoxLayout* row = nullptr;
+    int used = 0;
+    for (std::size_t i = 0; i < kept_.size();) {
+        std::size_t end = i + 1;
+        while (end < kept_.size() && kept_[i].group != 0 && kept_[end].group == kept_[i].group) {
+            ++end;
+        }
+        auto* piece = new QWidget(rows);
+        auto* pieceLayout = new QHBoxLayout(piece);
+        pieceLayout->setContentsMargins(0, 0, 0, 0);
+        for (std::size_t k = i; k < end; ++k) {
+            QWidget* widget = kept_[k].widget;
+            if (widget == nullptr) {
+                continue;
+            }
+            const QSize size = widget->size();
+            widget->setParent(piece);
+            if (qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                qobject_cast<QLabel*>(widget) != nullptr) {
+                widget->setMinimumSize(widget->sizeHint().boundedTo(QSize(room, QWIDGETSIZE_MAX)));
+                widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            } else {
+                widget->setFixedSize(size);
+            }
+            pieceLayout->addWidget(widget);
+            widget->setVisible(!kept_[k].hidden);
+        }
+        const int pieceWidth = piece->sizeHint().width();
+        if (row == nullptr || used + rowsLayout->spacing() + pieceWidth > room) {
+            row = new QHBoxLayout();
+            row->setSpacing(12);
+            row->addStretch(1);
+            row->addStretch(1);
+            rowsLayout->addLayout(row);
+            used = 0;
+        } else {
+            used += row->spacing();
+        }
+        row->insertWidget(row->count() - 1, piece);
+        used += pieceWidth;
+        i = end;
+    }
+    keptPanel_->layout()->addWidget(rows);
+    keptRows_ = rows;
+    keptPanel_->show();
+}
+
+void ScaledWindow::ReturnKeptParts() {
+    if (keptRows_ == nullptr) {
+        return;
+    }
+    // Back in the reverse order of leaving, so that each finds its place as it was.
+    for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
+        QWidget* widget = it->widget;
+        if (widget == nullptr || it->parent == nullptr) {
+            continue;
+        }
+        widget->setParent(it->parent);
+        widget->setMinimumSize(it->minimum);
+        widget->setMaximumSize(it->maximum);
+        if (it->box != nullptr) {
+            it->box->insertWidget(it->index, widget, it->stretch, it->alignment);
+        } else if (it->grid != nullptr) {
+            it->grid->addWidget(widget, it->row, it->column, it->rowSpan, it->columnSpan,
+                                it->alignment);
+        } else {
+            widget->setGeometry(it->geometry);
+        }
+        widget->setVisible(!it->hidden);
+    }
+    delete keptRows_;
+    keptPanel_->hide();
+    QWidget* previous = nullptr;
+    for (const QPointer<QWidget>& widget : tabOrder_) {
+        if (widget != nullptr && window_->isAncestorOf(widget) &&
+            widget->focusPolicy() != Qt::NoFocus) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, widget);
+            }
+            previous = widget;
+        }
+    }
 }
 
 void ScaledWindow::WrapInScrollArea() {
@@ -137,10 +317,23 @@ void ScaledWindow::WrapInScrollArea() {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
+    auto* kept = new QWidget(&window);
+    kept->setObjectName(QStringLiteral("pnlKeptInView"));
+    auto* keptLayout = new QVBoxLayout(kept);
+    keptLayout->setContentsMargins(0, 0, 0, 0);
+    kept->hide();
+    keptPanel_ = kept;
     if (auto* main = qobject_cast<QMainWindow*>(&window)) {
         QWidget* central = main->takeCentralWidget();
         scroll->setWidget(central);
-        main->setCentralWidget(scroll);
+        auto* screen = new QWidget(&window);
+        screen->setObjectName(QStringLiteral("pnlScreen"));
+        auto* frame = new QVBoxLayout(screen);
+        frame->setContentsMargins(0, 0, 0, 0);
+        frame->setSpacing(0);
+        frame->addWidget(scroll, 1);
+        frame->addWidget(kept);
+        main->setCentralWidget(screen);
         content_ = central;
         scroll_ = scroll;
         return;
@@ -157,7 +350,8 @@ void ScaledWindow::WrapInScrollArea() {
     const QObjectList children = window.children();
     for (QObject* child : children) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if (widget == nullptr || widget == content || widget == scroll || widget->isWindow()) {
+        if (widget == nullptr || widget == content || widget == scroll || widget == kept ||
+            widget->isWindow()) {
             continue;
         }
         const QRect place = widget->geometry();
@@ -166,7 +360,9 @@ void ScaledWindow::WrapInScrollArea() {
     }
     auto* frame = new QVBoxLayout(&window);
     frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(scroll);
+    frame->setSpacing(0);
+    frame->addWidget(scroll, 1);
+    frame->addWidget(kept);
     scroll->setWidget(content);
     content_ = content;
     scroll_ = scroll;
@@ -259,6 +455,9 @@ void ScaledWindow::Apply(double factor) {
     if (window_ == nullptr) {
         return;
     }
+    // Measured and sized with every part in its place; whether parts must be
+    // kept in view is decided anew for the new size.
+    ReturnKeptParts();
     ApplyFonts(factor);
     ApplyLayouts(factor);
     ApplyViews(factor);
@@ -381,21 +580,48 @@ void ScaledWindow::ApplyWindowSize(double factor) {
             size.rheight() += MenuHeight(*main, size.width());
         }
     }
-    // Too wide for the screen: the scroll bar along the bottom takes room too.
+    // Larger than the screen: the parts kept in view stand below the content,
+    // which scrolls. Where the content fits it shows no scroll bar at all.
     const QSize room = FreeRoom(window);
-    if (size.width() > room.width()) {
+    const bool tooWide = size.width() > room.width();
+    const bool tooHigh = size.height() > room.height();
+    if (tooWide || tooHigh) {
+        KeepPartsInView(std::min(size.width(), room.width()));
+    } else {
+        ReturnKeptParts();
+    }
+    if (keptRows_ != nullptr) {
+        keptPanel_->layout()->activate();
+        const int width = std::min(size.width(), room.width());
+        const int height = keptPanel_->hasHeightForWidth() ? keptPanel_->heightForWidth(width)
+                                                           : keptPanel_->sizeHint().height();
+        size.rheight() += std::max(height, keptPanel_->sizeHint().height());
+        size.setWidth(std::max(size.width(), keptPanel_->minimumSizeHint().width()));
+    }
+    const bool scrollsAcross = size.width() > room.width();
+    const bool scrollsDown = size.height() > room.height();
+    if (scrollsAcross) {
         size.rheight() += scroll_->horizontalScrollBar()->sizeHint().height();
     }
-    if (size.height() > room.height()) {
+    if (scrollsDown) {
         size.rwidth() += scroll_->verticalScrollBar()->sizeHint().width();
+    }
+    scroll_->setHorizontalScrollBarPolicy(scrollsAcross || size.width() > room.width()
+                                              ? Qt::ScrollBarAsNeeded
+                                              : Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(scrollsDown || size.height() > room.height()
+                                            ? Qt::ScrollBarAsNeeded
+                                            : Qt::ScrollBarAlwaysOff);
+    // The window's least size follows what it holds now, not what it held
+    // with parts kept in view.
+    if (QLayout* layout = window.layout()) {
+        layout->activate();
     }
     const QPoint centre = window.frameGeometry().center();
     window.resize(size.boundedTo(room));
     if (window.isVisible()) {
         // A shown window grows or shrinks about its centre, and stays on the screen.
-        const QSize frame = window.frameGeometry().size();
-        window.move(centre.x() - frame.width() / 2, centre.y() - frame.height() / 2);
-        KeepOnScreen(window);
+        CentreAt(window, centre);
     }
 }
 

@@ -3,7 +3,8 @@
 // font, the places and sizes of its controls, its layouts' margins and spacing,
 // its grids' column widths and row heights), and how to show it at another
 // size. Its content moves into a scroll area, so that the window never has to
-// be larger than the screen: it shows scroll bars instead.
+// be larger than the screen: it shows scroll bars instead, and the parts kept
+// in view (KeepInView) then stand below the scroll area, always seen.
 
 #include <QFont>
 #include <QMargins>
@@ -12,6 +13,8 @@
 #include <QSize>
 #include <vector>
 
+class QBoxLayout;
+class QGridLayout;
 class QLayout;
 class QScrollArea;
 class QTableView;
@@ -68,6 +71,25 @@ private:
         std::vector<int> rowMinimums;
         std::vector<int> columnMinimums;
     };
+    // A part kept in view, and where it stands in the content.
+    struct KeptPart {
+        QPointer<QWidget> widget;
+        int group = 0;
+        QPointer<QWidget> parent;
+        QPointer<QBoxLayout> box;
+        QPointer<QGridLayout> grid;
+        int index = 0;
+        int stretch = 0;
+        int row = 0;
+        int column = 0;
+        int rowSpan = 1;
+        int columnSpan = 1;
+        Qt::Alignment alignment;
+        QRect geometry;
+        QSize minimum;
+        QSize maximum;
+        bool hidden = false;
+    };
     struct ViewBase {
         QPointer<QTableView> view;
         std::vector<int> columns; // -1: hidden when recorded, left alone
@@ -85,6 +107,11 @@ private:
     void ApplyViews(double factor) const;
     void ApplyControls(double factor) const;
     void ApplyWindowSize(double factor);
+    void RecordKeptParts();
+    // Moves the parts kept in view out of the content into rows below it, as
+    // many in a row as `width` holds; and back.
+    void KeepPartsInView(int width);
+    void ReturnKeptParts();
 
     QPointer<QWidget> window_;
     QPointer<QWidget> content_;
@@ -97,6 +124,10 @@ private:
     std::vector<ControlBase> controls_;
     std::vector<LayoutBase> layouts_;
     std::vector<ViewBase> views_;
+    std::vector<KeptPart> kept_;
+    QPointer<QWidget> keptPanel_;             // below the scroll area
+    QPointer<QWidget> keptRows_;              // inside it while parts are kept there
+    std::vector<QPointer<QWidget>> tabOrder_; // as it was before parts were kept in view
 };
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "Workspace.h"
 #include "app/ui/TaxYearChoice.h"
 #include "screens/ui/ControlNames.h"
+#include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
 #include "tax/TaxYear.h"
 
@@ -133,6 +134,8 @@ TfrmTitlepage::TfrmTitlepage(const ScreenContext& context)
     panel->raise();
 
     connect(btnEnterData, &QPushButton::clicked, this, &TfrmTitlepage::btnEnterDataClick);
+    KeepInView(*btnEnterData);
+    KeepInView(*btnExit);
     connect(btnExit, &QPushButton::clicked, this, &TfrmTitlepage::btnExitClick);
     connect(btnExitQuickStart_, &QPushButton::clicked, this,
             &TfrmTitlepage::btnExitQuickStartClick);

@@ -2,7 +2,9 @@
 
 #include "app/PrivateFiles.h"
 #include "app/ui/ScaledWindow.h"
+#include "screens/ui/ScreenWindow.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QDialog>
 #include <QFile>
@@ -19,9 +21,13 @@ Zoom::Zoom(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)), baseTipFont_(QToolTip::font()) {
     percent_ = NearestStep(settings_->value(QString::fromLatin1(kSettingsKey), 100).toInt());
     ApplyAll();
+    // Every dialog (message boxes, also those before the first screen, and the
+    // file and print dialogs) is made at the chosen size as it is first polished.
+    qApp->installEventFilter(this);
 }
 
 Zoom::~Zoom() {
+    qApp->removeEventFilter(this);
     if (tipsScaled_) {
         QToolTip::setFont(baseTipFont_);
     }
@@ -92,12 +98,32 @@ void Zoom::ApplyAll() {
 }
 
 bool Zoom::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog != nullptr && dialog->isWindow() && !IsRegistered(dialog) && percent_ != 100) {
+            dialog->setFont(ScaledFont(dialog->font(), Factor()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    // Each showing of a window finds it wholly on the desktop, frame included:
+    // the window system may have framed it, or the desktop changed, meanwhile.
+    // A window centred before it was framed is centred again once it is.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Move) &&
+        watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && IsRegistered(window) &&
+            (event->type() == QEvent::Show || AwaitsFrame(*window))) {
+            PlaceOnceFramed(*window);
+        }
+    }
     // A window that a screen opens beside itself is polished as it is first
-    // shown, once it is complete.
-    if (event->type() == QEvent::ChildPolished) {
+    // shown, once it is complete; its tips and popups are not such windows.
+    if (event->type() == QEvent::ChildPolished && watched->isWidgetType() &&
+        IsRegistered(static_cast<QWidget*>(watched))) {
         auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
         if (child != nullptr && child->isWindow() && qobject_cast<QDialog*>(child) == nullptr &&
-            qobject_cast<QMenu*>(child) == nullptr && !IsRegistered(child)) {
+            qobject_cast<QMenu*>(child) == nullptr && child->windowType() != Qt::ToolTip &&
+            child->windowType() != Qt::Popup && !IsRegistered(child)) {
             Register(*child, false);
         }
     }

@@ -6,6 +6,7 @@
 #include "plan/FilingStatus.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/ScreenText.h"
+#include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
 
 #include <QAction>
@@ -106,6 +107,10 @@ TfrmDataInput::TfrmDataInput(const ScreenContext& context)
     buttons->addSpacing(40);
     buttons->addWidget(btnExit);
     buttons->addStretch(1);
+    for (QWidget* button : {static_cast<QWidget*>(btnReturn), static_cast<QWidget*>(btnResults),
+                            static_cast<QWidget*>(btnExit)}) {
+        KeepInView(*button);
+    }
 
     QStringList noteLines;
     for (const char* line : kBottomNotes) {
@@ -370,6 +375,7 @@ QWidget* TfrmDataInput::CreateResourcesBlock() {
         QPushButton* button = NamedButton(block, entry.name, QString::fromLatin1(entry.caption),
                                           QString::fromLatin1(entry.hint));
         button->setMinimumSize(150, 30);
+        KeepInView(*button);
         connect(button, &QPushButton::clicked, this, entry.handler);
         layout->addWidget(button);
     }

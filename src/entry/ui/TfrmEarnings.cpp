@@ -6,6 +6,7 @@
 #include "plan/FilingStatus.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/ScreenText.h"
+#include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
 
 #include <QLabel>
@@ -84,6 +85,7 @@ TfrmEarnings::TfrmEarnings(const ScreenContext& context)
     QPushButton* btnReturnToDataInput =
         NamedButton(this, "btnReturnToDataInput", QStringLiteral("Done"));
     btnReturnToDataInput->setGeometry(kGridLeft + 30, kGridTop + 2 * kRowHeight + 30, 75, 28);
+    KeepInView(*btnReturnToDataInput);
     connect(btnReturnToDataInput, &QPushButton::clicked, this,
             &TfrmEarnings::btnReturnToDataInputClick);
 

@@ -6,6 +6,7 @@
 #include "plan/FilingStatus.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/ScreenText.h"
+#include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
 
 #include <QFontInfo>
@@ -160,6 +161,7 @@ TfrmEntitlements::TfrmEntitlements(const ScreenContext& context)
         NamedButton(this, "btnReturnToDataInput", QStringLiteral("Done"));
     btnReturnToDataInput->setGeometry(kGridLeft + kTitleWidth + 10, kGridTop + 4 * kRowHeight + 30,
                                       100, 28);
+    KeepInView(*btnReturnToDataInput);
     connect(btnReturnToDataInput, &QPushButton::clicked, this,
             &TfrmEntitlements::btnReturnToDataInputClick);
 

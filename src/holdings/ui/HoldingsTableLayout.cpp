@@ -54,6 +54,8 @@ void LayOutHoldingsTableScreen(QWidget& screen, const HoldingsTableShape& shape,
     buttons->addStretch(1);
     buttons->addWidget(parts.done);
     layout->addLayout(buttons);
+    KeepInView(*parts.deleteLine);
+    KeepInView(*parts.done);
     screen.resize(screen.sizeHint()); // known before the first showing, for centring
 }
 

@@ -6,15 +6,20 @@
 #include "results/ui/ChartWindow.h"
 #include "results/ui/ReportDocument.h"
 #include "screens/ui/Dialogs.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QWidget>
 #include <cstring>
 
@@ -24,11 +29,32 @@ namespace {
 
 const QString kReportTitle = QStringLiteral("Velmora Report");
 
-QString Offered(const QString& name) {
-    return QDir::current().filePath(name);
-}
+// The report's margins on paper and in the PDF: three quarters of an inch.
+constexpr double kMarginPoints = 54;
 
 } // namespace
+
+QString ResultsExport::StartFolder() {
+    const QString last = QSettings().value(QString::fromLatin1(kFolderKey)).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+        return documents;
+    }
+    return QDir::homePath();
+}
+
+int ResultsExport::LocalePaper() {
+    const QLocale::Territory territory = QLocale().territory();
+    return territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter
+                                                                              : QPageSize::A4;
+}
+
+QString ResultsExport::Offered(const QString& name) const {
+    return QDir(StartFolder()).filePath(name);
+}
 
 ResultsExport::ResultsExport(const Workspace& workspace, Dialogs& dialogs, QWidget& resultsScreen)
     : QObject(&resultsScreen), workspace_(workspace), dialogs_(dialogs),
@@ -66,8 +92,10 @@ void ResultsExport::SaveReportPdf() {
         QPdfWriter writer(&buffer);
         writer.setTitle(kReportTitle);
         writer.setCreator(QStringLiteral("Velmora"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                         QMarginsF(54, 54, 54, 54), QPageLayout::Point));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                        QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+                        QPageLayout::Point));
         painted = ReportDocument(workspace_, QDate::currentDate()).Paint(writer);
     }
     if (!painted || bytes.isEmpty()) {
@@ -81,9 +109,14 @@ void ResultsExport::PrintReport() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kReportTitle);
     printer.setCreator(QStringLiteral("Velmora"));
+    printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(LocalePaper())));
     if (!exportDialogs_->SetUpPrinter(&resultsScreen_, printer)) {
         return;
     }
+    // On whatever paper was chosen, the margins of the PDF.
+    printer.setFullPage(false);
+    printer.setPageMargins(QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+                           QPageLayout::Point);
     if (!ReportDocument(workspace_, QDate::currentDate()).Paint(printer)) {
         dialogs_.Error(QStringLiteral("Could not print the report"));
     }
@@ -104,6 +137,10 @@ bool ResultsExport::WriteWhole(const QString& path, std::string_view contents) {
     const std::string target = QFile::encodeName(path).toStdString();
     const int error = AtomicReplace(*files_, target, contents, std::string());
     if (error == 0) {
+        const QFileInfo written(path);
+        QSettings().setValue(QString::fromLatin1(kFolderKey), written.absolutePath());
+        ShowWindowNote(resultsScreen_, QStringLiteral("Saved to ") +
+                                           QDir::toNativeSeparators(written.absoluteFilePath()));
         return true;
     }
     dialogs_.Error(

@@ -3,7 +3,10 @@
 // comma-separated file, the report as a PDF file or on a printer, and the
 // chart window. Files are written whole or not at all (a temporary file beside
 // the chosen one, renamed over it once complete); a file that cannot be
-// written is reported in an error box with the reason.
+// written is reported in an error box with the reason, and a file written is
+// named with its full path in a note on the screen ("Saved to ..."). The file
+// dialogs open in the user's documents folder the first time, then in the
+// folder used last (kept in the program's settings).
 
 #include "plan/PosixFileSystem.h"
 #include "results/ui/QtExportDialogs.h"
@@ -25,9 +28,11 @@ class ResultsExport : public QObject {
     Q_OBJECT
 
 public:
-    // Offered names, in the working directory.
+    // Offered names, in the folder used last (at first the documents folder).
     static constexpr const char* kCsvName = "Velmora Results %1.csv"; // %1: the tax year
     static constexpr const char* kPdfName = "Velmora Report.pdf";
+    // Where the folder used last is kept in the settings.
+    static constexpr const char* kFolderKey = "Files/LastFolder";
 
     ResultsExport(const Workspace& workspace, Dialogs& dialogs, QWidget& resultsScreen);
     ~ResultsExport() override;
@@ -44,7 +49,15 @@ public:
     void UseExportDialogs(ExportDialogs& exportDialogs) { exportDialogs_ = &exportDialogs; }
     void UseFileSystem(FileSystem& files) { files_ = &files; }
 
+    // The folder the file dialogs open in: the folder used last while it
+    // exists, else the user's documents folder, else the home folder.
+    static QString StartFolder();
+    // The paper of the user's locale: US Letter in the United States and
+    // Canada, A4 elsewhere.
+    static int LocalePaper();
+
 private:
+    QString Offered(const QString& name) const;
     // Writes the whole file or nothing; shows an error box and gives false on failure.
     bool WriteWhole(const QString& path, std::string_view contents);
 

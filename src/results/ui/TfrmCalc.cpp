@@ -12,6 +12,7 @@
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/FontFit.h"
 #include "screens/ui/ScreenText.h"
+#include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
 
 #include <QAction>
@@ -160,6 +161,13 @@ TfrmCalc::TfrmCalc(const ScreenContext& context)
     CreateGrids(central, context.dialogs);
     CreateBoxes(central);
     CreateButtons(central);
+    // The totals and the withdrawal needed, each with its label, and the way
+    // back stay in view when the screen is larger than the desktop.
+    KeepInView(*central->findChild<QWidget*>(QStringLiteral("lblInvestmentTotal")), 1);
+    KeepInView(*central->findChild<QWidget*>(QStringLiteral("editTotalInvestments")), 1);
+    KeepInView(*central->findChild<QWidget*>(QStringLiteral("lblWithdrawalNeeded")), 2);
+    KeepInView(*central->findChild<QWidget*>(QStringLiteral("editWithDrawalNeeded")), 2);
+    KeepInView(*central->findChild<QWidget*>(QStringLiteral("btnReturn")));
 
     resize(640, 467);
 }

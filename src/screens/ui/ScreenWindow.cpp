@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QMargins>
 #include <QScreen>
+#include <QString>
+#include <QToolTip>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
@@ -10,22 +13,65 @@ namespace velmora {
 
 namespace {
 
+constexpr const char* kKeepInView = "velmoraKeepInView";
+constexpr int kNoteMilliseconds = 8000;
+// Set on a window centred before the window system framed it.
+constexpr const char* kCentreWhenFramed = "velmoraCentreWhenFramed";
+
 QRect FreeArea(const QWidget& window) {
     QScreen* screen =
         window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
+bool FrameKnown(const QWidget& window) {
+    return window.frameGeometry() != window.geometry();
+}
+
 // The window system's frame around the window; before the window has been
-// shown it is not known, and room is kept for a usual title bar and border.
+// framed it is not known, and room is kept for a usual title bar and border.
 QMargins Frame(const QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QRect inner = window.geometry();
-    if (frame == inner) {
+    if (!FrameKnown(window)) {
         return {4, 32, 4, 4};
     }
     return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
             frame.bottom() - inner.bottom()};
+}
+
+// Where the frame's top left corner is, or would be once framed.
+QPoint FrameCorner(const QWidget& window) {
+    if (FrameKnown(window)) {
+        return window.frameGeometry().topLeft();
+    }
+    const QMargins frame = Frame(window);
+    return window.geometry().topLeft() - QPoint(frame.left(), frame.top());
+}
+
+// `corner` moved as little as needed for `outer` to lie in `area`; where it
+// cannot fit, the top left corner (with the title bar) stays in the area.
+QPoint Inside(QPoint corner, QSize outer, const QRect& area) {
+    return {std::max(area.left(), std::min(corner.x(), area.right() + 1 - outer.width())),
+            std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - outer.height()))};
+}
+
+// Puts the frame's top left corner at `corner`. A window not framed yet is
+// placed itself, below and beside the room kept for its frame: a move of an
+// unframed window would put the window's own corner there, and its title bar
+// above it.
+void PlaceFrameAt(QWidget& window, QPoint corner) {
+    if (FrameKnown(window)) {
+        if (window.frameGeometry().topLeft() != corner) {
+            window.move(corner);
+        }
+        return;
+    }
+    const QMargins frame = Frame(window);
+    const QPoint inner = corner + QPoint(frame.left(), frame.top());
+    if (window.geometry().topLeft() != inner) {
+        window.setGeometry(QRect(inner, window.size()));
+    }
 }
 
 } // namespace
@@ -42,13 +88,32 @@ void SetUpScreenWindow(QWidget& screen, bool closable) {
 
 void CentreOnScreen(QWidget& window) {
     const QRect area = FreeArea(window);
+    if (!area.isEmpty()) {
+        CentreAt(window, area.center());
+        window.setProperty(kCentreWhenFramed, !FrameKnown(window));
+    }
+}
+
+void PlaceOnceFramed(QWidget& window) {
+    if (window.property(kCentreWhenFramed).toBool() && FrameKnown(window)) {
+        CentreOnScreen(window);
+    } else {
+        KeepOnScreen(window);
+    }
+}
+
+bool AwaitsFrame(const QWidget& window) {
+    return window.property(kCentreWhenFramed).toBool();
+}
+
+void CentreAt(QWidget& window, QPoint centre) {
+    const QRect area = FreeArea(window);
     if (area.isEmpty()) {
         return;
     }
-    const QSize size = window.frameGeometry().size();
-    window.move(area.x() + (area.width() - size.width()) / 2,
-                area.y() + (area.height() - size.height()) / 2);
-    KeepOnScreen(window);
+    const QSize outer = window.size().grownBy(Frame(window));
+    const QPoint corner(centre.x() - outer.width() / 2, centre.y() - outer.height() / 2);
+    PlaceFrameAt(window, Inside(corner, outer, area));
 }
 
 QSize FreeRoom(const QWidget& window) {
@@ -66,15 +131,27 @@ void KeepOnScreen(QWidget& window) {
     if (area.isEmpty()) {
         return;
     }
-    const QMargins frame = Frame(window);
-    const QSize outer = window.size().grownBy(frame);
-    const QPoint at = window.frameGeometry().topLeft();
-    // Where it cannot fit, its top left corner stays on the screen.
-    const int x = std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width()));
-    const int y = std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height()));
-    if (x != at.x() || y != at.y()) {
-        window.move(x, y);
+    const QSize outer = window.size().grownBy(Frame(window));
+    const QPoint corner = FrameCorner(window);
+    const QPoint inside = Inside(corner, outer, area);
+    if (inside != corner) {
+        PlaceFrameAt(window, inside);
     }
+}
+
+void KeepInView(QWidget& part, int group) {
+    part.setProperty(kKeepInView, std::max(0, group));
+}
+
+int KeptInViewGroup(const QWidget& part) {
+    const QVariant group = part.property(kKeepInView);
+    return group.isValid() ? group.toInt() : -1;
+}
+
+void ShowWindowNote(QWidget& window, const QString& text) {
+    const int margin = window.fontMetrics().height();
+    const QPoint foot(margin, std::max(0, window.height() - 3 * margin));
+    QToolTip::showText(window.mapToGlobal(foot), text, &window, QRect(), kNoteMilliseconds);
 }
 
 } // namespace velmora

@@ -10,12 +10,15 @@
 #include "grid/ui/StringGrid.h"
 #include "plan/PosixFileSystem.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 
@@ -97,6 +100,23 @@ TEST_F(ApplicationTest, LaterStartsGoStraightToTheTitleScreen) {
     EXPECT_TRUE(dialogs.Boxes().empty());
     EXPECT_EQ(store.loads, 1);
     EXPECT_EQ(app->Current(), Screen::Title);
+}
+
+TEST_F(ApplicationTest, SavingTheDataNamesTheWholePathOfThePlanFile) {
+    auto app = StartAgain();
+    app->Show(Screen::DataInput);
+    app->ScreenWidget(Screen::DataInput)->findChild<QAction*>(QStringLiteral("hlpSave"))->trigger();
+    EXPECT_TRUE(dialogs.Boxes().empty()) << "no box to answer";
+    EXPECT_EQ(QToolTip::text(), "Plan saved to " + work.Path() + "/UserData.dta");
+    // The note is a plain tip, not a window that follows the chosen size.
+    int tips = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "qtooltip_label" && window->isVisible()) {
+            ++tips;
+            EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("scrollScreen")), nullptr);
+        }
+    }
+    EXPECT_EQ(tips, 1);
 }
 
 TEST_F(ApplicationTest, AMissingPlanFileLeavesTheDefaults) {

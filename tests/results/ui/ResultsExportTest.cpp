@@ -32,6 +32,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -104,6 +106,22 @@ protected:
     std::unique_ptr<PlanHistory> history;
     std::unique_ptr<TfrmCalc> calc;
     ResultsExport* exporter = nullptr;
+    // The user's documents folder, as the desktop names it (XDG_DOCUMENTS_DIR).
+    QTemporaryDir home;
+    QString documents = home.filePath(QStringLiteral("Papers"));
+    QString userDirs = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs");
+
+    void SetUp() override {
+        QSettings().remove(QStringLiteral("Files/LastFolder")); // no folder used before
+        ASSERT_TRUE(QDir().mkpath(documents));
+        QFile dirs(userDirs);
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write(("XDG_DOCUMENTS_DIR=\"" + documents + "\"\n").toUtf8());
+    }
+    void TearDown() override {
+        QFile::remove(userDirs);
+        QSettings().remove(QStringLiteral("Files/LastFolder"));
+    }
 
     // Writes the plan file, loads it as the program does and opens the results screen.
     void Open(const PlanData& plan) {
@@ -159,7 +177,7 @@ TEST_F(ResultsExportTest, CsvHoldsTheScreensTexts) {
     Trigger("mnuExportCsv");
     ASSERT_EQ(fileDialogs.asked.size(), 1u);
     EXPECT_EQ(fileDialogs.asked[0].caption, "Export Results as CSV");
-    EXPECT_EQ(fileDialogs.asked[0].suggested, QDir::current().filePath("Velmora Results 2004.csv"));
+    EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Results 2004.csv");
     EXPECT_EQ(fileDialogs.asked[0].suffix, "csv");
 
     const QByteArray bytes = ReadAll(cwd.File("results.csv"));
@@ -211,6 +229,63 @@ TEST_F(ResultsExportTest, CsvHoldsTheScreensTexts) {
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
+TEST_F(ResultsExportTest, DialogsOpenInTheDocumentsFolderThenWhereTheLastFileWentAndSayWhere) {
+    Open(Household());
+    // Wherever the program was started (here in another folder), the first
+    // dialog opens in the documents folder.
+    fileDialogs.answer = cwd.File("results.csv");
+    Trigger("mnuExportCsv");
+    ASSERT_EQ(fileDialogs.asked.size(), 1u);
+    EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Results 2004.csv");
+    EXPECT_EQ(QToolTip::text(), "Saved to " + cwd.Path() + "/results.csv");
+
+    fileDialogs.answer = cwd.File("report.pdf");
+    Trigger("mnuSaveReportPdf");
+    ASSERT_EQ(fileDialogs.asked.size(), 2u);
+    EXPECT_EQ(fileDialogs.asked[1].suggested, cwd.Path() + "/Velmora Report.pdf");
+    EXPECT_EQ(QToolTip::text(), "Saved to " + cwd.Path() + "/report.pdf");
+
+    // The folder is remembered for the next run; a cancelled dialog changes nothing.
+    fileDialogs.answer.clear();
+    calc.reset();
+    Open(Household());
+    Trigger("mnuExportCsv");
+    ASSERT_EQ(fileDialogs.asked.size(), 3u);
+    EXPECT_EQ(fileDialogs.asked[2].suggested, cwd.Path() + "/Velmora Results 2004.csv");
+
+    // A folder that is gone gives way to the documents folder, and a missing
+    // documents folder to the home folder.
+    QSettings().setValue(QStringLiteral("Files/LastFolder"), home.filePath("gone"));
+    Trigger("mnuExportCsv");
+    ASSERT_EQ(fileDialogs.asked.size(), 4u);
+    EXPECT_EQ(fileDialogs.asked[3].suggested, documents + "/Velmora Results 2004.csv");
+    ASSERT_TRUE(QDir(documents).removeRecursively());
+    Trigger("mnuExportCsv");
+    ASSERT_EQ(fileDialogs.asked.size(), 5u);
+    EXPECT_EQ(fileDialogs.asked[4].suggested, QDir::homePath() + "/Velmora Results 2004.csv");
+}
+
+TEST_F(ResultsExportTest, ThePrintDialogStartsOnThePaperOfTheUsersLocale) {
+    Open(Household());
+    struct Case {
+        QLocale locale;
+        QPageSize::PageSizeId paper;
+    };
+    for (const Case& c : {Case{QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
+                          Case{QLocale(QLocale::French, QLocale::Canada), QPageSize::Letter},
+                          Case{QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4},
+                          Case{QLocale(QLocale::German, QLocale::Germany), QPageSize::A4}}) {
+        const DefaultLocale locale(c.locale);
+        QPageSize::PageSizeId offered = QPageSize::Custom;
+        fileDialogs.setUpPrinter = [&offered](QPrinter& printer) {
+            offered = printer.pageLayout().pageSize().id();
+            return false;
+        };
+        Trigger("mnuPrintReport");
+        EXPECT_EQ(offered, c.paper) << c.locale.name().toStdString();
+    }
+}
+
 #ifdef VELMORA_REPORT_EXE
 TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     if (!test::HavePdfToText()) {
@@ -220,7 +295,7 @@ TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     const QString path = SavePdf();
     ASSERT_EQ(fileDialogs.asked.size(), 1u);
     EXPECT_EQ(fileDialogs.asked[0].caption, "Save Report as PDF");
-    EXPECT_EQ(fileDialogs.asked[0].suggested, QDir::current().filePath("Velmora Report.pdf"));
+    EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Report.pdf");
     EXPECT_TRUE(dialogs.Boxes().empty());
     const QByteArray bytes = ReadAll(path);
     ASSERT_TRUE(IsCompletePdf(bytes)) << bytes.left(16).toStdString();

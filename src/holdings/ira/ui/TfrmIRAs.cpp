@@ -111,6 +111,9 @@ void TfrmIRAs::FormCreate() {
     btnReturnToMiscInput->setMinimumWidth(90);
     bottom->addWidget(btnReturnToMiscInput);
     layout->addLayout(bottom);
+    KeepInView(*btnDeleteRowIRA);
+    KeepInView(*btnDeleteRowRoth);
+    KeepInView(*btnReturnToMiscInput);
     resize(sizeHint()); // known before the first showing, for centring
 
     connect(btnDeleteRowIRA, &QPushButton::clicked, this, &TfrmIRAs::btnDeleteRowIRAClick);
