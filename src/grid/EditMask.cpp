@@ -12,14 +12,75 @@ std::string Count(std::size_t n, const char* word) {
     return std::to_string(n) + ' ' + word + (n == 1 ? "" : "s");
 }
 
-// The form of a cell of n digit positions: "3 digits, for example 065".
+// The form of a cell of n digit positions: "3 digits, for example 067".
 std::string DigitsForm(std::size_t n) {
     if (n == 1) {
         return "1 digit, 0 to 9";
     }
-    std::string example = "065";
+    std::string example = "067";
     example.resize(n, '0');
     return Count(n, "digit") + ", for example " + example;
+}
+
+// The digits as they fill n digit positions, with leading zeros: "4" in
+// "00" is "04".
+std::string Padded(std::string digits, std::size_t n) {
+    if (digits.size() < n) {
+        digits.insert(0, n - digits.size(), '0');
+    }
+    return digits;
+}
+
+// The next whole number after a text of digits: "4" gives "5", "99" "100".
+std::string Incremented(std::string digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return digits;
+        }
+        *it = '0';
+    }
+    return '1' + digits;
+}
+
+// A decimal point or comma typed into a cell of n digit positions, said in
+// full: what was typed cannot be entered, and what to type instead. A comma
+// after up to three digits, in a cell with room for three more, is taken for
+// a thousands separator ("5,000 cannot be entered, type 005000"); any other
+// point or comma for a decimal point ("4.5 cannot be entered, type 04 or 05").
+// Nothing when the text holds no point or comma after its digits.
+std::optional<std::string> PointHint(std::u32string_view text, std::size_t n) {
+    const std::size_t point = text.find_first_not_of(U"0123456789");
+    if (point == std::u32string_view::npos || (text[point] != U'.' && text[point] != U',')) {
+        return std::nullopt;
+    }
+    std::string whole(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(point));
+    std::string fraction;
+    for (std::size_t i = point + 1; i < text.size() && IsDigit(text[i]); ++i) {
+        fraction.push_back(static_cast<char>(text[i]));
+    }
+    if (whole.empty()) {
+        whole = "0";
+    }
+    if (whole.size() > n) {
+        return std::nullopt;
+    }
+    const std::string said = "Whole numbers only: ";
+    if (text[point] == U',' && whole.size() <= 3 && whole.size() + 3 <= n && fraction.size() <= 3) {
+        fraction.resize(3, '0');
+        return said + whole + ',' + fraction + " cannot be entered, type " +
+               Padded(whole + fraction, n);
+    }
+    if (fraction.empty()) {
+        fraction = "5";
+    }
+    std::string hint = said + whole + static_cast<char>(text[point]) + fraction +
+                       " cannot be entered, type " + Padded(whole, n);
+    const std::string up = Incremented(whole);
+    if (up.size() <= n) {
+        hint += " or " + Padded(up, n);
+    }
+    return hint;
 }
 
 } // namespace
@@ -134,9 +195,30 @@ std::optional<std::u32string> EditMask::Admit(std::u32string_view before,
                 return std::nullopt;
             }
         }
-        return std::u32string(after);
+        // Only a deletion: characters taken out of one place, none put in.
+        std::size_t same = 0;
+        while (same < after.size() && after[same] == before[same]) {
+            ++same;
+        }
+        const std::u32string_view rest = after.substr(same);
+        if (before.substr(before.size() - rest.size()) == rest) {
+            return std::u32string(after);
+        }
     }
     return std::nullopt;
+}
+
+std::u32string EditMask::Unfilled(std::u32string_view text) const {
+    std::u32string marks;
+    if (!Fit(text)) {
+        return marks;
+    }
+    for (std::size_t i = text.size(); i < slots_.size(); ++i) {
+        if (slots_[i].kind != Kind::Any) {
+            marks.push_back(U'_');
+        }
+    }
+    return marks;
 }
 
 bool EditMask::IsComplete(std::u32string_view text) const {
@@ -165,6 +247,9 @@ std::string EditMask::Hint(std::u32string_view text) const {
     if (RunLength(0) == n) {
         switch (slots_[0].kind) {
         case Kind::Digit:
+            if (std::optional<std::string> point = PointHint(text, n)) {
+                return *point;
+            }
             for (char32_t c : text) {
                 if (!IsDigit(c)) {
                     return "Whole numbers only";

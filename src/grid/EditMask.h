@@ -45,17 +45,24 @@ public:
 
     // A change of an edited cell from `before` to `after`: the text to show, or
     // nothing when the change is refused. A text that does not fit may still
-    // be shortened.
+    // be shortened by deleting characters from it.
     std::optional<std::u32string> Admit(std::u32string_view before,
                                         std::u32string_view after) const;
+
+    // One "_" for each required position that the text leaves unfilled, as the
+    // open editor shows them after the text: "_" for "06" in "000". None for a
+    // text that does not fit.
+    std::u32string Unfilled(std::u32string_view text) const;
 
     // Whether the text fits and fills every required position.
     bool IsComplete(std::u32string_view text) const;
 
     // What the cell takes, in a few plain words, for a text that the mask
     // refused or that does not complete it ("Whole numbers only", "3 digits,
-    // for example 065", "Up to 10 characters", "Y or N"). Empty for a mask
-    // that restricts nothing.
+    // for example 067", "Up to 10 characters", "Y or N"); for the empty text,
+    // the form the cell takes. A decimal point or comma in a whole-number
+    // cell is said in full ("Whole numbers only: 4.5 cannot be entered, type
+    // 04 or 05"). Empty for a mask that restricts nothing.
     std::string Hint(std::u32string_view text) const;
 
     static bool IsLetter(char32_t c);

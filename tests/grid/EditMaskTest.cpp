@@ -108,16 +108,51 @@ TEST(EditMaskTest, TextsThatDoNotFitMayOnlyBeShortened) {
     EXPECT_EQ(budget.Admit(U"12", U"12.5"), std::nullopt);
     EXPECT_EQ(EditMask(">L").Admit(U"", U"n"), U"N");
     EXPECT_EQ(EditMask("ccc").Admit(U"abcdef", U"ab\n"), std::nullopt);
+    // Shortening is deleting: a character typed over a selection is checked.
+    EXPECT_EQ(budget.Admit(U"60000", U"$"), std::nullopt) << "typed over the whole text";
+    EXPECT_EQ(budget.Admit(U"60000", U"6$"), std::nullopt) << "typed over part of it";
+    EXPECT_EQ(budget.Admit(U"1234567", U"17"), U"17") << "a middle part deleted";
+    EXPECT_EQ(budget.Admit(U"-5", U"5"), U"5");
+    EXPECT_EQ(budget.Admit(U"-5x", U"-y"), std::nullopt);
+}
+
+TEST(EditMaskTest, UnfilledRequiredPositionsAreMarked) {
+    EXPECT_EQ(EditMask("000").Unfilled(U""), U"___");
+    EXPECT_EQ(EditMask("000").Unfilled(U"06"), U"_");
+    EXPECT_EQ(EditMask("000").Unfilled(U"067"), U"");
+    EXPECT_EQ(EditMask("00Lcc").Unfilled(U"1"), U"__") << "optional positions take no mark";
+    EXPECT_EQ(EditMask("000000").Unfilled(U"-5"), U"") << "a text that does not fit";
+    EXPECT_EQ(EditMask("").Unfilled(U""), U"");
+}
+
+TEST(EditMaskTest, APointOrCommaInAWholeNumberCellIsSaidInFull) {
+    EXPECT_EQ(EditMask("00").Hint(U"4."),
+              "Whole numbers only: 4.5 cannot be entered, type 04 or 05");
+    EXPECT_EQ(EditMask("00").Hint(U"4.25"),
+              "Whole numbers only: 4.25 cannot be entered, type 04 or 05");
+    EXPECT_EQ(EditMask("00").Hint(U"."),
+              "Whole numbers only: 0.5 cannot be entered, type 00 or 01");
+    EXPECT_EQ(EditMask("00").Hint(U"99."), "Whole numbers only: 99.5 cannot be entered, type 99")
+        << "100 does not fit";
+    EXPECT_EQ(EditMask("00").Hint(U"4,"),
+              "Whole numbers only: 4,5 cannot be entered, type 04 or 05")
+        << "no room for thousands";
+    EXPECT_EQ(EditMask("000000").Hint(U"5,"),
+              "Whole numbers only: 5,000 cannot be entered, type 005000");
+    EXPECT_EQ(EditMask("000000").Hint(U"12,5"),
+              "Whole numbers only: 12,500 cannot be entered, type 012500");
+    EXPECT_EQ(EditMask("000000").Hint(U"1234,"),
+              "Whole numbers only: 1234,5 cannot be entered, type 001234 or 001235");
+    EXPECT_EQ(EditMask("000").Hint(U"-4."), "Whole numbers only") << "not a number before it";
 }
 
 TEST(EditMaskTest, HintsSayWhatTheCellTakes) {
-    EXPECT_EQ(EditMask("00").Hint(U"4."), "Whole numbers only");
-    EXPECT_EQ(EditMask("000000").Hint(U"12,"), "Whole numbers only");
     EXPECT_EQ(EditMask("000").Hint(U"-"), "Whole numbers only");
-    EXPECT_EQ(EditMask("000").Hint(U"0655"), "3 digits, for example 065");
-    EXPECT_EQ(EditMask("000").Hint(U"65"), "3 digits, for example 065") << "left incomplete";
+    EXPECT_EQ(EditMask("000").Hint(U"6$"), "Whole numbers only");
+    EXPECT_EQ(EditMask("000").Hint(U"0655"), "3 digits, for example 067");
+    EXPECT_EQ(EditMask("000").Hint(U"65"), "3 digits, for example 067") << "left incomplete";
     EXPECT_EQ(EditMask("00").Hint(U""), "2 digits, for example 06");
-    EXPECT_EQ(EditMask("000000").Hint(U"1234567"), "6 digits, for example 065000");
+    EXPECT_EQ(EditMask("000000").Hint(U"1234567"), "6 digits, for example 067000");
     EXPECT_EQ(EditMask("0").Hint(U"12"), "1 digit, 0 to 9");
     EXPECT_EQ(EditMask("cccccccccc").Hint(U"Treasury 2010"), "Up to 10 characters");
     EXPECT_EQ(EditMask(">L").Hint(U"5"), "Y or N");

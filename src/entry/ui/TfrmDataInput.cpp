@@ -259,6 +259,8 @@ QWidget* TfrmDataInput::CreatePersonalBlock(Dialogs& dialogs) {
     heads->addStretch(1);
     layout->addLayout(heads);
     StringGridAge = CreateCellGrid(dialogs, "StringGridAge", QStringLiteral("Age"), 2);
+    StringGridAge->SetColTitle(0, QStringLiteral("Self"));
+    StringGridAge->SetColTitle(1, QStringLiteral("Spouse"));
     layout->addWidget(StringGridAge);
 
     connect(RadioButtonS, &QRadioButton::clicked, this, &TfrmDataInput::RadioButtonSClick);
@@ -346,6 +348,11 @@ QWidget* TfrmDataInput::CreateFinancialBlock(Dialogs& dialogs) {
     StringGridStateTaxRate->OnSetEditText([this](int col, int row, const QString& text) {
         StringGridStateTaxRateSetEditText(col, row, text);
     });
+    // A cell left with a new value shows it as the screen shows it when opened.
+    for (StringGrid* grid :
+         {StringGridAge, StringGridBudget, StringGridInflation, StringGridStateTaxRate}) {
+        connect(grid, &StringGrid::EditStored, this, &TfrmDataInput::ShowCells);
+    }
     return block;
 }
 
@@ -394,19 +401,24 @@ void TfrmDataInput::FormActivate() {
         RadioButtonMarried->setChecked(true);
         RadioButtonMarriedClick();
     }
-    StringGridAge->SetCells(0, 0, NumberText(plan.AgeSelf));
-    StringGridAge->SetCells(1, 0, NumberText(plan.AgeSpouse));
-    if (status == FilingStatus::Single) {
-        ShowSpouseAgeNA();
-    }
-    StringGridBudget->SetCells(0, 0, NumberText(plan.AnnualBudget));
-    StringGridInflation->SetCells(0, 0, NumberText(plan.InflationRate));
-    StringGridStateTaxRate->SetCells(0, 0, NumberText(plan.StateTaxRate));
+    ShowCells();
     if (pnlHelp->isVisible()) {
         btnExitMemoHelp->setFocus();
     } else {
         btnResults->setFocus();
     }
+}
+
+void TfrmDataInput::ShowCells() {
+    const PlanData& plan = workspace_.plan;
+    StringGridAge->SetCells(0, 0, NumberText(plan.AgeSelf));
+    StringGridAge->SetCells(1, 0, NumberText(plan.AgeSpouse));
+    if (FilingStatusOf(plan.Married) == FilingStatus::Single) {
+        ShowSpouseAgeNA();
+    }
+    StringGridBudget->SetCells(0, 0, NumberText(plan.AnnualBudget));
+    StringGridInflation->SetCells(0, 0, NumberText(plan.InflationRate));
+    StringGridStateTaxRate->SetCells(0, 0, NumberText(plan.StateTaxRate));
 }
 
 void TfrmDataInput::ShowSpouseAgeNA() {

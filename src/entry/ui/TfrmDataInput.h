@@ -64,6 +64,8 @@ private:
     void CreateMenus();
     StringGrid* CreateCellGrid(Dialogs& dialogs, const char* name, const QString& readable,
                                int cols);
+    // Shows the plan's values in the cells, as the screen does when it opens.
+    void ShowCells();
     // Shows "NA" in the spouse age cell; the spouse age stays as it is.
     void ShowSpouseAgeNA();
     // Makes each edit of the grids' cells and each change of marital status a

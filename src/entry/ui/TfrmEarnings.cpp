@@ -71,6 +71,7 @@ TfrmEarnings::TfrmEarnings(const ScreenContext& context)
     StringGridEarnings->OnSetEditText([this](int col, int row, const QString& text) {
         StringGridEarningsSetEditText(col, row, text);
     });
+    connect(StringGridEarnings, &StringGrid::EditStored, this, &TfrmEarnings::ShowCells);
     context.history.RecordCellEdits(
         *StringGridEarnings, Screen::Earnings, [](int col, int row) -> std::optional<CellField> {
             if (row != 1 || (col != 0 && col != 1)) {
@@ -115,10 +116,15 @@ void TfrmEarnings::FormActivate() {
     case FilingStatus::Neither: // the layout stays as it was
         break;
     }
-    StringGridEarnings->SetCells(0, 1, NumberText(plan.EarningsSelf));
-    StringGridEarnings->SetCells(1, 1, NumberText(plan.EarningsSpouse));
+    ShowCells();
     StringGridEarnings->SetCurrentCell(0, 1);
     StringGridEarnings->setFocus();
+}
+
+void TfrmEarnings::ShowCells() {
+    const PlanData& plan = workspace_.plan;
+    StringGridEarnings->SetCells(0, 1, NumberText(plan.EarningsSelf));
+    StringGridEarnings->SetCells(1, 1, NumberText(plan.EarningsSpouse));
 }
 
 QString TfrmEarnings::StringGridEarningsGetEditMask(int /*ACol*/, int /*ARow*/) {

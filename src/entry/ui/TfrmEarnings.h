@@ -32,6 +32,8 @@ public:
 private:
     // A single household sees only the "Self" column; the spouse's cell keeps its value.
     void ShowSpouseColumn(bool shown);
+    // Shows the plan's earnings in the cells, as the screen does when it opens.
+    void ShowCells();
 
     Workspace& workspace_;
     Shell& shell_;

@@ -153,6 +153,7 @@ TfrmEntitlements::TfrmEntitlements(const ScreenContext& context)
     StringGridEntitlements->OnSetEditText([this](int col, int row, const QString& text) {
         StringGridEntitlementsSetEditText(col, row, text);
     });
+    connect(StringGridEntitlements, &StringGrid::EditStored, this, &TfrmEntitlements::ShowCells);
     context.history.RecordCellEdits(*StringGridEntitlements, Screen::Entitlements,
                                     EntitlementField);
     ShowSpouseColumn(true);
@@ -186,13 +187,18 @@ void TfrmEntitlements::FormActivate() {
     case FilingStatus::Neither: // the layout stays as it was
         break;
     }
+    ShowCells();
+    StringGridEntitlements->SetCurrentCell(1, 1);
+    StringGridEntitlements->setFocus();
+}
+
+void TfrmEntitlements::ShowCells() {
+    PlanData& plan = workspace_.plan;
     for (int row = 1; row <= 3; ++row) {
         for (int col = 1; col <= 2; ++col) {
             StringGridEntitlements->SetCells(col, row, NumberText(*Field(plan, col, row)));
         }
     }
-    StringGridEntitlements->SetCurrentCell(1, 1);
-    StringGridEntitlements->setFocus();
 }
 
 QString TfrmEntitlements::StringGridEntitlementsGetEditMask(int ACol, int ARow) {

@@ -33,6 +33,8 @@ private:
     // A single household sees only the titles and the "Self" column; the
     // spouse's cells keep their values.
     void ShowSpouseColumn(bool shown);
+    // Shows the plan's amounts in the cells, as the screen does when it opens.
+    void ShowCells();
 
     Workspace& workspace_;
     Shell& shell_;

@@ -1,6 +1,7 @@
 #include "grid/ui/CellDelegate.h"
 
 #include "grid/EditMask.h"
+#include "grid/ui/CellEditor.h"
 #include "grid/ui/CellHint.h"
 #include "grid/ui/MaskValidator.h"
 
@@ -28,6 +29,9 @@ bool IsHistoryKey(const QKeyEvent& key) {
     }
 }
 
+// The form of the cell an editor edits ("3 digits, for example 067").
+constexpr const char* kFormProperty = "velmoraCellForm";
+
 } // namespace
 
 CellDelegate::CellDelegate(MaskOf maskOf, EditorMade editorMade, QObject* parent)
@@ -35,19 +39,23 @@ CellDelegate::CellDelegate(MaskOf maskOf, EditorMade editorMade, QObject* parent
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                                     const QModelIndex& index) const {
-    auto* editor = new QLineEdit(parent);
+    const EditMask mask(maskOf_(index.column(), index.row()).toStdString());
+    auto* editor = new CellEditor(mask, parent);
     editor->setFrame(false);
     editor->setText(index.data(Qt::EditRole).toString());
-    const QString mask = maskOf_(index.column(), index.row());
-    auto* validator = new MaskValidator(EditMask(mask.toStdString()), editor);
+    auto* validator = new MaskValidator(mask, editor);
     editor->setValidator(validator);
-    // A key the mask refuses beeps and says what the cell takes.
+    // A key the mask refuses beeps and says what the cell takes, until the
+    // next key that the cell takes.
     connect(editor, &QLineEdit::inputRejected, editor, [editor, validator] {
         if (editor->hasFocus()) {
             QApplication::beep();
-            CellHint::Show(*editor, validator->RefusedHint());
+            CellHint::Show(*editor, validator->RefusedHint(), CellHint::Lasting::UntilNextKey);
         }
     });
+    connect(editor, &QLineEdit::textEdited, editor, [editor] { CellHint::KeyTaken(*editor); });
+    // The form of the cell is said as soon as the editor is shown (below).
+    editor->setProperty(kFormProperty, QString::fromStdString(mask.Hint(U"")));
     editorMade_(*editor, index.column(), index.row());
     return editor;
 }
@@ -72,6 +80,10 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QLineEdit*>(object);
     if (editor == nullptr) {
         return QStyledItemDelegate::eventFilter(object, event);
+    }
+    if (event->type() == QEvent::Show) {
+        // Placed by now, so the note goes right under the cell.
+        CellHint::Show(*editor, editor->property(kFormProperty).toString());
     }
     if (event->type() == QEvent::ShortcutOverride &&
         IsHistoryKey(*static_cast<QKeyEvent*>(event))) {

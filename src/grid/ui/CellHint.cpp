@@ -9,6 +9,7 @@ namespace velmora::CellHint {
 namespace {
 
 constexpr int kShownMilliseconds = 5000;
+constexpr const char* kUntilNextKey = "velmoraUntilNextKey";
 
 QLabel* Make(QWidget& editor) {
     // A window of its own, so that it may reach over the grid's edge.
@@ -31,7 +32,7 @@ QLabel* Make(QWidget& editor) {
 
 } // namespace
 
-void Show(QWidget& editor, const QString& text) {
+void Show(QWidget& editor, const QString& text, Lasting lasting) {
     if (text.isEmpty()) {
         return;
     }
@@ -45,7 +46,21 @@ void Show(QWidget& editor, const QString& text) {
     label->move(editor.mapToGlobal(QPoint(0, editor.height())));
     label->show();
     label->raise();
-    label->findChild<QTimer*>(QStringLiteral("CellHintTimer"))->start(kShownMilliseconds);
+    auto* timer = label->findChild<QTimer*>(QStringLiteral("CellHintTimer"));
+    label->setProperty(kUntilNextKey, lasting == Lasting::UntilNextKey);
+    if (lasting == Lasting::UntilNextKey) {
+        timer->stop();
+    } else {
+        timer->start(kShownMilliseconds);
+    }
+}
+
+void KeyTaken(QWidget& editor) {
+    QLabel* label = Of(editor);
+    if (label != nullptr && label->property(kUntilNextKey).toBool()) {
+        label->setProperty(kUntilNextKey, false);
+        label->hide();
+    }
 }
 
 QLabel* Of(const QWidget& editor) {

@@ -36,6 +36,32 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && section >= 0 && section < cols_ &&
+        (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
+        const std::size_t col = static_cast<std::size_t>(section);
+        if (col < colTitles_.size() && !colTitles_[col].isEmpty()) {
+            return colTitles_[col];
+        }
+        if (fixedRows_ > 0 && !Text(section, 0).trimmed().isEmpty()) {
+            return Text(section, 0).trimmed();
+        }
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void GridModel::SetColTitle(int col, const QString& title) {
+    if (col < 0) {
+        return;
+    }
+    const std::size_t at = static_cast<std::size_t>(col);
+    if (colTitles_.size() <= at) {
+        colTitles_.resize(at + 1);
+    }
+    colTitles_[at] = title;
+    emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !Inside(index.column(), index.row())) {
         return false;

@@ -21,6 +21,10 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // A column's title, as assistive technology names the column: the one set,
+    // else the text of its top title cell, else its number from 1.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
@@ -37,6 +41,7 @@ public:
     // Does nothing outside the grid or when the text is the same.
     void SetText(int col, int row, const QString& text);
     void SetTip(int col, int row, const QString& tip);
+    void SetColTitle(int col, const QString& title);
 
 private:
     bool Inside(int col, int row) const {
@@ -61,7 +66,8 @@ private:
     QBrush titleShade_;
     QBrush titleText_;
     std::vector<QString> texts_;
-    std::vector<QString> tips_; // empty until a cell gets a tip
+    std::vector<QString> tips_;      // empty until a cell gets a tip
+    std::vector<QString> colTitles_; // empty until a column gets a title
 };
 
 } // namespace velmora

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -151,6 +152,10 @@ void StringGrid::SetCells(int col, int row, const QString& text) {
     }
 }
 
+void StringGrid::SetColTitle(int col, const QString& title) {
+    model_->SetColTitle(col, title);
+}
+
 void StringGrid::SetCellTip(int col, int row, const QString& tip) {
     model_->SetTip(col, row, tip);
 }
@@ -204,7 +209,23 @@ bool StringGrid::Contains(const QWidget* widget) const {
     return widget != nullptr && (widget == this || isAncestorOf(widget));
 }
 
+void StringGrid::initViewItemOption(QStyleOptionViewItem* option) const {
+    QTableView::initViewItemOption(option);
+    if (Contains(QApplication::focusWidget())) {
+        return;
+    }
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        option->palette.setBrush(group, QPalette::Highlight,
+                                 option->palette.brush(group, QPalette::Base));
+        option->palette.setBrush(group, QPalette::HighlightedText,
+                                 option->palette.brush(group, QPalette::Text));
+    }
+}
+
 void StringGrid::FocusChanged(QWidget* old, QWidget* now) {
+    if (Contains(old) != Contains(now)) {
+        viewport()->update(); // the current cell shows or stops showing
+    }
     if (exit_ && Contains(old) && now != nullptr && !Contains(now) && now->window() == window()) {
         const Qt::MouseButtons held = QGuiApplication::mouseButtons();
         exit_();
@@ -418,6 +439,9 @@ void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
     if (open) {
         openEditor_ = nullptr;
         emit EditEnded(editCol_, editRow_);
+        if (Cells(editCol_, editRow_) != originalText_) {
+            emit EditStored(editCol_, editRow_);
+        }
     }
 }
 
@@ -428,7 +452,31 @@ bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
     if (trigger == SelectedClicked) {
         return QTableView::edit(index, DoubleClicked, nullptr);
     }
+    if (trigger == AnyKeyPressed && event != nullptr && event->type() == QEvent::KeyPress &&
+        RefusesAsFirstKey(index, *static_cast<QKeyEvent*>(event))) {
+        // The key would replace the cell's text and the mask refuses it: the
+        // editor opens empty and the key is refused there, as any later key.
+        if (!QTableView::edit(index, trigger, nullptr)) {
+            return false;
+        }
+        if (editor_ != nullptr) {
+            editor_->selectAll();
+            editor_->del();
+            QCoreApplication::sendEvent(editor_, event);
+        }
+        return true;
+    }
     return QTableView::edit(index, trigger, event);
+}
+
+bool StringGrid::RefusesAsFirstKey(const QModelIndex& index, const QKeyEvent& key) const {
+    const QString typed = key.text();
+    if (typed.isEmpty() || !typed.at(0).isPrint() ||
+        (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        return false;
+    }
+    const EditMask mask(EditMaskFor(index.column(), index.row()).toStdString());
+    return !mask.Admit(Cells(index.column(), index.row()).toStdU32String(), typed.toStdU32String());
 }
 
 void StringGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {

@@ -15,15 +15,16 @@
 // only"). A changed cell whose text does not fill its mask cannot be left: the
 // grid beeps, shows "Invalid input value.  Use escape key to abandon changes"
 // in an error box, keeps the focus in the cell and shows under it the form it
-// takes ("3 digits, for example 065"). A text that the program set into the
-// cell while it was edited may be left as it is.
-// Cells are addressed (column, row) from 0, title cells included. The grid is a
-// view of a GridModel that keeps the cells' texts; what a cell is (title or
-// not, editable or not) follows from its place, so a long grid costs little
-// more to make than a short one.
-// Beside the handlers, the grid signals when a cell's editor opens, when the
+// takes ("3 digits, for example 067"). The open editor shows a "_" for each
+// required position not yet filled and, under the cell, the form it takes; a
+// key that opens the editor and that the mask refuses leaves it empty. A text that the program set
+// into the cell while it was edited may be left as it is. Cells are addressed (column, row) from 0,
+// title cells included. The grid is a view of a GridModel that keeps the cells' texts; what a cell
+// is (title or not, editable or not) follows from its place, so a long grid costs little more to
+// make than a short one. Beside the handlers, the grid signals when a cell's editor opens, when the
 // edited text was handed to the set-edit-text handler, and when the editor
-// closes (after Return, Tab, Escape, a click elsewhere or hiding the grid).
+// closes (after Return, Tab, Escape, a click elsewhere or hiding the grid), and
+// when it closed on a changed text.
 // Its CellDelegate makes the editors and asks the grid to close them; the grid
 // decides whether the cell may be left. The title cells' colours come from the
 // grid's palette, which the grid hands to its model.
@@ -82,6 +83,8 @@ public:
     // Sets a cell's text (also in the open editor of that cell) without
     // calling the set-edit-text handler.
     void SetCells(int col, int row, const QString& text);
+    // The title of a column, by which assistive technology names it.
+    void SetColTitle(int col, const QString& title);
     // The tip shown over a cell; "" for none.
     void SetCellTip(int col, int row, const QString& tip);
 
@@ -111,6 +114,10 @@ signals:
     void EditStarted(int col, int row);
     void EditTextSet(int col, int row);
     void EditEnded(int col, int row);
+    // After EditEnded, when the cell was left with a text other than the one it
+    // had when editing began: the screen may show the stored value its own way
+    // (67 for "067").
+    void EditStored(int col, int row);
 
 protected:
     bool event(QEvent* event) override;
@@ -118,10 +125,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    // The current cell shows selected only while the grid has the keyboard
+    // focus, so that one current cell in a window stands out.
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     bool IsTitle(int col, int row) const { return row < fixedRows_ || col < fixedCols_; }
+    // Whether the mask of the cell refuses `key` typed over the cell's whole text.
+    bool RefusesAsFirstKey(const QModelIndex& index, const QKeyEvent& key) const;
     // Makes the second view of the title rows once the grid can scroll.
     void FreezeTitleRowsWhenScrolling();
     QModelIndex NeighbourCell(bool next) const;

@@ -102,6 +102,19 @@ void PlanHistory::MarkSaved() {
 
 void PlanHistory::RecordCellEdits(StringGrid& grid, Screen screen, CellFieldOf field) {
     cellEdits_.push_back(new CellEditSteps(*this, plan_, grid, screen, std::move(field)));
+    // A right-click on the grid offers Undo and Redo, naming the step, also on
+    // the screens without a menu.
+    auto* undo = new QAction(&grid);
+    undo->setObjectName(QStringLiteral("mnuGridUndo"));
+    auto* redo = new QAction(&grid);
+    redo->setObjectName(QStringLiteral("mnuGridRedo"));
+    grid.addAction(undo);
+    grid.addAction(redo);
+    grid.setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(undo, &QAction::triggered, this, &PlanHistory::Undo);
+    connect(redo, &QAction::triggered, this, &PlanHistory::Redo);
+    commands_.push_back({undo, redo});
+    UpdateModifiedMark();
 }
 
 void PlanHistory::AddCommands(QWidget& window, QMenu* fileMenu) {

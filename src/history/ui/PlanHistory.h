@@ -51,7 +51,8 @@ public:
     void MarkSaved();
     bool IsModified() const { return modified_; }
 
-    // Makes each edit of a cell of `grid`, a grid of `screen`, one step.
+    // Makes each edit of a cell of `grid`, a grid of `screen`, one step, and
+    // gives the grid a right-click menu of Undo and Redo that name the step.
     void RecordCellEdits(StringGrid& grid, Screen screen, CellFieldOf field);
 
     // Undo and Redo for `window`: the keys Ctrl+Z (undo), Ctrl+Shift+Z and

@@ -11,6 +11,7 @@
 #include "screens/ui/ScreenText.h"
 
 #include <QFont>
+#include <QStringList>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -83,6 +84,12 @@ void SetUpTableGrid(StringGrid& grid, const std::array<HoldingsColumn<Row>, Cols
     for (std::size_t col = 0; col < Cols; ++col) {
         grid.SetColWidth(static_cast<int>(col), columns[col].width);
         columnsWidth += columns[col].width;
+        // The column is named by its title lines, as the title grid shows them.
+        QStringList title;
+        for (const char* line : columns[col].title) {
+            title << QString::fromLatin1(line).simplified();
+        }
+        grid.SetColTitle(static_cast<int>(col), title.join(QLatin1Char(' ')));
     }
     FrameTableGrid(grid, columnsWidth, visibleRows);
 }

@@ -51,6 +51,18 @@ protected:
         }
     }
 
+    // Once a cell of `grid` is left with a changed text, it shows the stored
+    // value as FillTable shows it (67 for "067").
+    template <class Row, std::size_t Cols>
+    void ShowStoredCells(StringGrid& grid, const HoldingsTable<Row>& table,
+                         const Columns<Row, Cols>& columns) {
+        connect(&grid, &StringGrid::EditStored, this, [&grid, &table, &columns](int col, int row) {
+            if (row >= 0 && row < kTableRows && col >= 0 && col < static_cast<int>(Cols)) {
+                grid.SetCells(col, row, FromPlanText(columns[col].CellText(table[row])));
+            }
+        });
+    }
+
     // Stores the edited text of cell (col, row) into the field of its column in
     // table row row + 1. A cell with no table row behind it stores nothing.
     template <class Row, std::size_t Cols>

@@ -251,9 +251,9 @@ void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
         grid->SetDefaultRowHeight(kGridRowHeight);
         grid->SetEditable(false);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // Narrow columns cut long texts off rather than spend room on an ellipsis;
-        // a cell's tip shows its whole text.
-        grid->setTextElideMode(Qt::ElideNone);
+        // A text too long for its narrow column ends in an ellipsis, so that a
+        // cut number never looks whole; a cell's tip shows its whole text.
+        grid->setTextElideMode(Qt::ElideRight);
         grid->SetCells(0, 0, QStringLiteral("Name"));
         grid->SetCells(1, 0, QStringLiteral("Value"));
         grid->SetCells(2, 0, QStringLiteral("ERR"));

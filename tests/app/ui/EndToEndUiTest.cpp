@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 #include <span>
+#include <tuple>
 #include <utility>
 
 namespace velmora {
@@ -165,16 +166,17 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     PressKey(Qt::Key_Tab);
     TypeKeys("068");
     PressKey(Qt::Key_Return);
-    for (const auto& [name, keys] :
-         {std::pair{"StringGridBudget", "100000"}, std::pair{"StringGridInflation", "03"},
-          std::pair{"StringGridStateTaxRate", "05"}}) {
+    // A cell left shows its value as the screen shows it when opened.
+    for (const auto& [name, keys, shown] : {std::tuple{"StringGridBudget", "100000", "100000"},
+                                            std::tuple{"StringGridInflation", "03", "3"},
+                                            std::tuple{"StringGridStateTaxRate", "05", "5"}}) {
         StringGrid& grid = Grid(Screen::DataInput, name);
         ClickCell(grid, 0, 0);
         TypeKeys(keys);
         PressKey(Qt::Key_Return);
-        EXPECT_EQ(grid.Cells(0, 0), keys) << name;
+        EXPECT_EQ(grid.Cells(0, 0), shown) << name;
     }
-    EXPECT_EQ(RowTexts(age, 0), QStringList({"071", "068"}));
+    EXPECT_EQ(RowTexts(age, 0), QStringList({"71", "68"}));
 
     // Continued earnings and entitlements open with the focus in their first value
     // cell; a click on that cell, the current one, goes straight into it.
@@ -185,7 +187,7 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     TypeKeys("1200");
     PressKey(Qt::Key_Return);
     EXPECT_EQ(RowTexts(Grid(Screen::Earnings, "StringGridEarnings"), 1),
-              QStringList({"0800", "1200"}));
+              QStringList({"800", "1200"}));
     Click(Screen::Earnings, "btnReturnToDataInput", Screen::DataInput);
 
     Click(Screen::DataInput, "btnEntitlements", Screen::Entitlements);
@@ -194,7 +196,7 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
         PressKey(Qt::Key_Tab); // across the row, then over the title column to the next one
     }
     StringGrid& entitlements = Grid(Screen::Entitlements, "StringGridEntitlements");
-    EXPECT_EQ(RowTexts(entitlements, 3), QStringList({"Tax Free Benefits", "00000", "00150"}));
+    EXPECT_EQ(RowTexts(entitlements, 3), QStringList({"Tax Free Benefits", "0", "150"}));
     Click(Screen::Entitlements, "btnReturnToDataInput", Screen::DataInput);
 
     // Both IRA tables; going from one to the other leaves the first.
@@ -202,7 +204,7 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     TypeRows(Grid(Screen::IRAs, "StringGridIRAs"), kIras);
     TypeRows(Grid(Screen::IRAs, "StringGridRothIRAs"), kRoths);
     EXPECT_EQ(RowTexts(Grid(Screen::IRAs, "StringGridRothIRAs"), 1),
-              QStringList({"Roth bond", "012000", "015500", "03", "", "", "01", "1"}));
+              QStringList({"Roth bond", "12000", "15500", "3", "", "", "1", "1"}));
     Click(Screen::IRAs, "btnReturnToMiscInput", Screen::DataInput);
 
     // Leaving the equity table shows that the fund bought above its value has a
@@ -271,6 +273,58 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     EXPECT_EQ(bytes.count('\n'), 1376) << "every line ends in CR LF";
     EXPECT_EQ(bytes.count('\r'), 1376);
     EXPECT_TRUE(bytes.endsWith("\r\n"));
+}
+
+// The help's tutorial, step by step as it is written, from a first start: no
+// box but the welcome, and the figures the tutorial shows.
+TEST_F(EndToEndUiTest, TheTutorialFollowedAsWrittenGivesItsFiguresWithoutABox) {
+    dialogs.Expect(BoxKind::Message,
+                   "Welcome to the Velmora program. New Users may wish to pull down the Quick "
+                   "Start Instructions on the Title Page. Click on OK to continue.");
+    app = std::make_unique<Application>(dialogs, files, test::TestOptions());
+    app->Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(Screen::Title)));
+
+    // Step 1.
+    Click(Screen::Title, "btnEnterData", Screen::DataInput);
+    auto* single = Find<QRadioButton>(Screen::DataInput, "RadioButtonS");
+    QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(8, single->height() / 2));
+    for (const auto& [name, keys] :
+         {std::pair{"StringGridAge", "066"}, std::pair{"StringGridBudget", "040000"},
+          std::pair{"StringGridStateTaxRate", "05"}}) {
+        ClickCell(Grid(Screen::DataInput, name), 0, 0);
+        TypeKeys(keys);
+        PressKey(Qt::Key_Return);
+    }
+    // Step 2.
+    Click(Screen::DataInput, "btnEntitlements", Screen::Entitlements);
+    ClickCell(Grid(Screen::Entitlements, "StringGridEntitlements"), 1, 2);
+    TypeKeys("02000");
+    PressKey(Qt::Key_Return);
+    Click(Screen::Entitlements, "btnReturnToDataInput", Screen::DataInput);
+    // Step 3.
+    Click(Screen::DataInput, "btnResults", Screen::Results);
+    const auto box = [this](const char* name) {
+        return Find<QLineEdit>(Screen::Results, name)->text();
+    };
+    EXPECT_EQ(box("editTaxOnIncome"), "3070");
+    EXPECT_EQ(box("editTaxOnWithdrawals"), "3648");
+    EXPECT_EQ(box("editWithDrawalNeeded"), "23918");
+    // Step 4.
+    Click(Screen::Results, "btnReturn", Screen::DataInput);
+    Click(Screen::DataInput, "btnIRAs", Screen::IRAs);
+    const QStringList savings[] = {{"Savings", "000000", "100000", "00", "00000", "06", "00", "2"}};
+    const QStringList roth[] = {{"Roth", "000000", "020000", "00", "00000", "06", "00", "2"}};
+    TypeRows(Grid(Screen::IRAs, "StringGridIRAs"), savings);
+    TypeRows(Grid(Screen::IRAs, "StringGridRothIRAs"), roth);
+    Click(Screen::IRAs, "btnReturnToMiscInput", Screen::DataInput);
+    Click(Screen::DataInput, "btnResults", Screen::Results);
+    const StringGrid& medium = Grid(Screen::Results, "StringGrid2");
+    EXPECT_EQ(RowTexts(medium, 1), QStringList({"I:Savings", "100000", "3.00054"}));
+    EXPECT_EQ(RowTexts(medium, 2), QStringList({"R:Roth", "20000", "3.9"}));
+    EXPECT_EQ(box("editWithDrawalNeeded"), "23918");
+    dialogs.VerifyAllShown();
+    EXPECT_EQ(dialogs.Boxes().size(), 1u) << "the welcome only";
 }
 
 } // namespace

@@ -7,11 +7,13 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "grid/ui/CellEditor.h"
 #include "grid/ui/CellHint.h"
 #include "grid/ui/StringGrid.h"
 #include "history/ui/PlanHistory.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -173,7 +175,7 @@ TEST_F(TfrmDataInputTest, AnAgeOfTwoDigitsCannotBeLeft) {
     EXPECT_EQ(age->Col(), 0);
     EXPECT_TRUE(age->Editor()->hasFocus());
     ASSERT_NE(CellHint::Of(*age->Editor()), nullptr);
-    EXPECT_EQ(CellHint::Of(*age->Editor())->text(), "3 digits, for example 065");
+    EXPECT_EQ(CellHint::Of(*age->Editor())->text(), "3 digits, for example 067");
 
     PressKey(Qt::Key_Escape);
     EXPECT_EQ(age->Cells(0, 0), "60");
@@ -185,6 +187,110 @@ TEST_F(TfrmDataInputTest, AnAgeOfTwoDigitsCannotBeLeft) {
     EXPECT_EQ(age->Col(), 1);
     EXPECT_EQ(workspace.plan.AgeSelf, 65);
     EXPECT_EQ(dialogs.Boxes().size(), 1u);
+}
+
+TEST_F(TfrmDataInputTest, AnOpenedCellShowsItsFormAndALeftCellItsValue) {
+    Open();
+    StringGrid* age = Grid("StringGridAge");
+    TypeInto("StringGridAge", 0, "");
+    PressKey(Qt::Key_F2);
+    ASSERT_TRUE(age->IsEditing());
+    auto* editor = dynamic_cast<CellEditor*>(age->Editor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "60");
+    EXPECT_EQ(editor->Unfilled(), "_");
+    const QLabel* note = CellHint::Of(*editor);
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible()) << "the form is said before any key";
+    EXPECT_EQ(note->text(), "3 digits, for example 067");
+    TypeKeys("0");
+    EXPECT_EQ(editor->text(), "0") << "the marks are no part of the text";
+    EXPECT_EQ(editor->Unfilled(), "__");
+    EXPECT_EQ(workspace.plan.AgeSelf, 0);
+    TypeKeys("67");
+    EXPECT_EQ(editor->Unfilled(), "");
+    EXPECT_EQ(workspace.plan.AgeSelf, 67);
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(age->IsEditing());
+    EXPECT_EQ(age->Cells(0, 0), "67") << "the value as the screen shows it";
+
+    workspace.plan.Married = "Yes";
+    Open();
+    TypeInto("StringGridAge", 1, "065");
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(age->Cells(1, 0), "65");
+    TypeInto("StringGridBudget", 0, "060000");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(Grid("StringGridBudget")->Cells(0, 0), "60000");
+    TypeInto("StringGridBudget", 0, "1");
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Grid("StringGridBudget")->Cells(0, 0), "60000");
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(TfrmDataInputTest, ADollarSignOrAPointTypedIsRefusedAndSaidWhy) {
+    workspace.plan.AnnualBudget = 45000;
+    Open();
+    StringGrid* budget = Grid("StringGridBudget");
+    budget->setFocus(Qt::OtherFocusReason);
+    TypeKeys("$");
+    ASSERT_TRUE(budget->IsEditing()) << "the key opened the editor";
+    EXPECT_EQ(budget->Editor()->text(), "");
+    ASSERT_NE(CellHint::Of(*budget->Editor()), nullptr);
+    EXPECT_EQ(CellHint::Of(*budget->Editor())->text(), "Whole numbers only");
+    TypeKeys("60000");
+    EXPECT_EQ(budget->Editor()->text(), "60000");
+    EXPECT_EQ(workspace.plan.AnnualBudget, 60000);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(workspace.plan.AnnualBudget, 45000);
+
+    StringGrid* inflation = Grid("StringGridInflation");
+    TypeInto("StringGridInflation", 0, "4.");
+    ASSERT_TRUE(inflation->IsEditing());
+    const QLabel* note = CellHint::Of(*inflation->Editor());
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "Whole numbers only: 4.5 cannot be entered, type 04 or 05");
+    EXPECT_EQ(inflation->Editor()->text(), "4");
+    TypeKeys("5");
+    EXPECT_FALSE(note->isVisible()) << "until the next key the cell takes";
+    PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(TfrmDataInputTest, OnlyTheFocusedGridShowsItsCurrentCell) {
+    Open();
+    // A grid whose current cell stands out shows the selection's colour.
+    const auto highlighted = [](StringGrid* grid) {
+        const QImage image = grid->viewport()->grab().toImage();
+        const QRgb highlight = grid->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) == highlight) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    const std::vector<const char*> names = {"StringGridAge", "StringGridBudget",
+                                            "StringGridInflation", "StringGridStateTaxRate"};
+    const auto shown = [&] {
+        QStringList which;
+        for (const char* name : names) {
+            if (highlighted(Grid(name))) {
+                which << name;
+            }
+        }
+        return which;
+    };
+    EXPECT_EQ(shown(), QStringList()) << "Show Results has the focus";
+    TypeInto("StringGridBudget", 0, "040000");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(shown(), QStringList({"StringGridBudget"}));
+    TypeInto("StringGridInflation", 0, "03");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(shown(), QStringList({"StringGridInflation"}));
 }
 
 TEST_F(TfrmDataInputTest, ClearingTheBudgetGivesZeroAtOnceButIsNoEntry) {

@@ -122,12 +122,15 @@ TEST_F(StringGridTest, ARefusedKeyShowsWhatTheCellTakes) {
     QLabel* hint = CellHint::Of(*grid->Editor());
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->isVisible());
-    EXPECT_EQ(hint->text(), "Whole numbers only");
+    EXPECT_EQ(hint->text(), "Whole numbers only: 4.5 cannot be entered, type 04 or 05");
+    TypeKeys("x");
+    EXPECT_TRUE(hint->isVisible()) << "a refused key keeps a refusal's note";
     TypeKeys("5");
     EXPECT_EQ(grid->Cells(0, 0), "45") << "the point is refused, the digits stand";
-    EXPECT_TRUE(hint->isVisible()) << "the note stays while the user types on";
+    EXPECT_FALSE(hint->isVisible()) << "the note goes with the next key the cell takes";
     EXPECT_TRUE(grid->Editor()->hasFocus());
     TypeKeys("6");
+    EXPECT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->text(), "2 digits, for example 06");
     PressKey(Qt::Key_Return);
 
@@ -142,6 +145,26 @@ TEST_F(StringGridTest, ARefusedKeyShowsWhatTheCellTakes) {
     EXPECT_EQ(CellHint::Of(*grid->Editor()), nullptr) << "a cell without a mask refuses nothing";
     PressKey(Qt::Key_Return);
     EXPECT_TRUE(dialogs.Boxes().empty());
+}
+
+TEST_F(StringGridTest, AFirstKeyTheMaskRefusesLeavesTheEditorEmpty) {
+    grid->SetCells(0, 1, "42");
+    TypeInto(0, 1, "$");
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_EQ(grid->Editor()->text(), "") << "neither the key nor the old text";
+    EXPECT_EQ(edits, (std::vector<Edit>{{0, 1, ""}})) << "the emptied cell is reported";
+    ASSERT_NE(CellHint::Of(*grid->Editor()), nullptr);
+    EXPECT_TRUE(CellHint::Of(*grid->Editor())->isVisible());
+    EXPECT_EQ(CellHint::Of(*grid->Editor())->text(), "Whole numbers only");
+    TypeKeys("7");
+    EXPECT_EQ(grid->Editor()->text(), "7") << "the next digit is taken";
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(grid->Cells(0, 1), "42");
+
+    TypeInto(0, 1, "5");
+    EXPECT_EQ(grid->Editor()->text(), "5") << "a key the mask takes replaces the text";
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(dialogs.Boxes().size(), 0u);
 }
 
 TEST_F(StringGridTest, EscapeRestoresThePreviousText) {

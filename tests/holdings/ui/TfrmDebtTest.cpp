@@ -122,14 +122,16 @@ TEST_F(TfrmDebtTest, AnInterestRateOfFourAndAHalfShowsWhyThePointIsRefused) {
     Activate();
     Table().setFocus(Qt::OtherFocusReason);
     Table().SetCurrentCell(3, 0);
-    test::TypeKeys("4.5");
+    test::TypeKeys("4.");
     ASSERT_TRUE(Table().IsEditing());
-    EXPECT_EQ(Table().Cells(3, 0), "45") << "no point in a whole-number cell";
-    EXPECT_EQ(Rows()[0].InterestRate, 45);
     const QLabel* hint = CellHint::Of(*Table().Editor());
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->isVisible());
-    EXPECT_EQ(hint->text(), "Whole numbers only");
+    EXPECT_EQ(hint->text(), "Whole numbers only: 4.5 cannot be entered, type 04 or 05");
+    test::TypeKeys("5");
+    EXPECT_EQ(Table().Cells(3, 0), "45") << "no point in a whole-number cell";
+    EXPECT_EQ(Rows()[0].InterestRate, 45);
+    EXPECT_FALSE(hint->isVisible()) << "the note stays until the next key taken";
     test::PressKey(Qt::Key_Escape);
     EXPECT_EQ(Rows()[0].InterestRate, 5);
 

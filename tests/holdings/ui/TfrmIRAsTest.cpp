@@ -9,6 +9,8 @@
 #include "history/ui/PlanHistory.h"
 #include "holdings/ira/IraReturns.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -346,6 +348,38 @@ TEST_F(TfrmIRAsFullTableTest, DeletingTheFortiethRowEmptiesIt) {
     EXPECT_EQ(RothRows()[38].Name, "Roth 39");
     EXPECT_EQ(RothRows()[38].Basis, 48);
     ExpectEmptyLastRow();
+}
+
+TEST_F(TfrmIRAsTest, ColumnsAreNamedByTheirTitlesAndALeftCellShowsItsValue) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&Iras());
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->tableInterface()->columnDescription(0), "Name or Short Description");
+    EXPECT_EQ(table->tableInterface()->columnDescription(3), "Interest Stock = 0 (%/Year)");
+    EXPECT_EQ(Roths().model()->headerData(1, Qt::Horizontal).toString(),
+              "Basis Original Investment");
+
+    IraRows()[0] = Named("Savings", 5000);
+    Activate();
+    TypeIntoCell(Iras(), 2, 0, "010000");
+    EXPECT_EQ(IraRows()[0].CurrentValue, 10000);
+    EXPECT_EQ(Iras().Cells(2, 0), "10000") << "as the screen shows it when opened";
+
+    // The grid's right-click menu takes the step back and makes it again.
+    EXPECT_EQ(Iras().contextMenuPolicy(), Qt::ActionsContextMenu);
+    auto* undo = Iras().findChild<QAction*>("mnuGridUndo");
+    auto* redo = Iras().findChild<QAction*>("mnuGridRedo");
+    ASSERT_NE(undo, nullptr);
+    ASSERT_NE(redo, nullptr);
+    EXPECT_TRUE(Iras().actions().contains(undo));
+    EXPECT_EQ(undo->text(), "&Undo edit of IRA row 1");
+    EXPECT_FALSE(redo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(IraRows()[0].CurrentValue, 5000);
+    EXPECT_EQ(redo->text(), "Re&do edit of IRA row 1");
+    redo->trigger();
+    EXPECT_EQ(IraRows()[0].CurrentValue, 10000);
+    EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
 TEST_F(TfrmIRAsTest, DoneGoesBackToTheDataInputScreen) {

@@ -56,6 +56,7 @@ void TfrmDebt::FormCreate() {
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
     RecordCellEdits(*StringGridTable_, PlanPart::Debt, "Debt");
+    ShowStoredCells(*StringGridTable_, ws_.plan.DebtHoldings, kColumns);
 }
 
 void TfrmDebt::FormActivate() {

@@ -67,6 +67,7 @@ void TfrmEquity::FormCreate() {
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
     RecordCellEdits(*StringGridTable_, PlanPart::Equity, "Equity");
+    ShowStoredCells(*StringGridTable_, ws_.plan.EquityHoldings, kColumns);
 }
 
 void TfrmEquity::FormActivate() {

@@ -138,6 +138,8 @@ void TfrmIRAs::FormCreate() {
     StringGridRothIRAs_->OnExit([this] { StringGridRothIRAsExit(); });
     RecordCellEdits(*StringGridIRAs_, PlanPart::Ira, "IRA");
     RecordCellEdits(*StringGridRothIRAs_, PlanPart::Roth, "Roth");
+    ShowStoredCells(*StringGridIRAs_, ws_.plan.IraHoldings, kRegularColumns);
+    ShowStoredCells(*StringGridRothIRAs_, ws_.plan.RothHoldings, kRothColumns);
 }
 
 StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const char* gridName,
