@@ -575,4 +575,12 @@ void TfrmDataInput::btnExitMemoHelpClick() {
     btnResults->setFocus();
 }
 
+TfrmDataInput::~TfrmDataInput() {
+    // The grids end their edits when they are hidden, which happens only after
+    // this screen is gone: they must not call back into it then.
+    for (StringGrid* grid : findChildren<StringGrid*>()) {
+        disconnect(grid, &StringGrid::EditStored, this, nullptr);
+    }
+}
+
 } // namespace velmora

@@ -29,6 +29,7 @@ public:
     static constexpr const char* kNA = "NA";
 
     explicit TfrmDataInput(const ScreenContext& context);
+    ~TfrmDataInput() override;
 
     void FormActivate();
 

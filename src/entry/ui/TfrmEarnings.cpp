@@ -146,4 +146,12 @@ void TfrmEarnings::btnReturnToDataInputClick() {
     shell_.Show(Screen::DataInput);
 }
 
+TfrmEarnings::~TfrmEarnings() {
+    // The grids end their edits when they are hidden, which happens only after
+    // this screen is gone: they must not call back into it then.
+    for (StringGrid* grid : findChildren<StringGrid*>()) {
+        disconnect(grid, &StringGrid::EditStored, this, nullptr);
+    }
+}
+
 } // namespace velmora

@@ -22,6 +22,7 @@ class TfrmEarnings : public QWidget {
 
 public:
     explicit TfrmEarnings(const ScreenContext& context);
+    ~TfrmEarnings() override;
 
     void FormActivate();
 

@@ -226,4 +226,12 @@ void TfrmEntitlements::btnReturnToDataInputClick() {
     shell_.Show(Screen::DataInput);
 }
 
+TfrmEntitlements::~TfrmEntitlements() {
+    // The grids end their edits when they are hidden, which happens only after
+    // this screen is gone: they must not call back into it then.
+    for (StringGrid* grid : findChildren<StringGrid*>()) {
+        disconnect(grid, &StringGrid::EditStored, this, nullptr);
+    }
+}
+
 } // namespace velmora

@@ -22,6 +22,7 @@ class TfrmEntitlements : public QWidget {
 
 public:
     explicit TfrmEntitlements(const ScreenContext& context);
+    ~TfrmEntitlements() override;
 
     void FormActivate();
 
