@@ -39,6 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PlanData second;
     second.Married = "?";
     static_cast<void>(LoadPlanFromBytes(second, *saved));
-    CheckSamePlan(testing::WithControlsBlanked(first), second, "save then load differs");
+    PlanData expected = testing::WithControlsBlanked(first);
+    // A first line that itself begins with the bytes of a UTF-8 byte-order mark
+    // reads back without them: the reader skips such a mark at the file's start.
+    if (expected.Married.starts_with("\xEF\xBB\xBF")) {
+        expected.Married.erase(0, 3);
+    }
+    CheckSamePlan(expected, second, "save then load differs");
     return 0;
 }
