@@ -37,6 +37,14 @@ protected:
         : ws_(context.workspace), dialogs_(context.dialogs), shell_(context.shell),
           history_(context.history), screen_(screen) {}
 
+    // Shows in cell (col, row) of `grid` the value of its column in table row
+    // row + 1, as the table holds it.
+    template <class Row, std::size_t Cols>
+    static void ShowCell(StringGrid& grid, const HoldingsTable<Row>& table,
+                         const Columns<Row, Cols>& columns, int col, int row) {
+        grid.SetCells(col, row, FromPlanText(columns[col].CellText(table[row])));
+    }
+
     // Writes table row r + 1 into grid row r, every column. Then the grid rows
     // of the rows without a name are emptied; their numbers stay in the table.
     template <class Row, std::size_t Cols>
@@ -44,9 +52,12 @@ protected:
                           const Columns<Row, Cols>& columns) {
         for (int row = 0; row < kTableRows; ++row) {
             const bool named = !table[row].Name.empty();
-            for (std::size_t col = 0; col < Cols; ++col) {
-                grid.SetCells(static_cast<int>(col), row,
-                              named ? FromPlanText(columns[col].CellText(table[row])) : QString());
+            for (int col = 0; col < static_cast<int>(Cols); ++col) {
+                if (named) {
+                    ShowCell(grid, table, columns, col, row);
+                } else {
+                    grid.SetCells(col, row, QString());
+                }
             }
         }
     }
@@ -58,7 +69,7 @@ protected:
                          const Columns<Row, Cols>& columns) {
         connect(&grid, &StringGrid::EditStored, this, [&grid, &table, &columns](int col, int row) {
             if (row >= 0 && row < kTableRows && col >= 0 && col < static_cast<int>(Cols)) {
-                grid.SetCells(col, row, FromPlanText(columns[col].CellText(table[row])));
+                ShowCell(grid, table, columns, col, row);
             }
         });
     }
@@ -97,9 +108,8 @@ protected:
                 return;
             }
             for (const int r : touched) {
-                for (std::size_t col = 0; col < Cols; ++col) {
-                    shown->SetCells(static_cast<int>(col), r,
-                                    FromPlanText(columns[col].CellText(rows[r])));
+                for (int col = 0; col < static_cast<int>(Cols); ++col) {
+                    ShowCell(*shown, rows, columns, col, r);
                 }
             }
             for (std::size_t col = 0; col < Cols; ++col) {
@@ -121,7 +131,7 @@ protected:
         for (const int row : rows) {
             dialogs_.Warning(QString::fromLatin1(warning));
             for (const int col : cols) {
-                grid.SetCells(col, row, FromPlanText(columns[col].CellText(table[row])));
+                ShowCell(grid, table, columns, col, row);
             }
         }
     }
