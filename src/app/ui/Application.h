@@ -70,7 +70,7 @@ public:
 
     Workspace& Work() { return workspace_; }
     // The screen, made now if it was not made yet; null before Start().
-    QWidget* ScreenWidget(Screen screen);
+    QWidget* ScreenWidget(Screen screen) override;
     template <class T> T* ScreenAs(Screen screen) { return qobject_cast<T*>(ScreenWidget(screen)); }
     Screen Current() const { return current_; }
     bool Ended() const { return ended_; }

@@ -3,6 +3,8 @@
 #include "Workspace.h"
 #include "grid/ui/StringGrid.h"
 #include "history/ui/PlanHistory.h"
+#include "plan/FilingStatus.h"
+#include "plan/PlanEdit.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
 #include "results/ResultBox.h"
@@ -142,6 +144,22 @@ QFont FittingFont(const QFont& font) {
     }
     return LargestFittingFont(font, {kLargestPixelSize, kSmallestPixelSize, QFont::SemiCondensed},
                               labels);
+}
+
+// Where a step is taken back: `screen`, with cell (col, row) of its grid
+// `gridName` current once the screen shows.
+StepPlace CellPlace(Shell& shell, Screen screen, const char* gridName, int col, int row) {
+    StepPlace place{screen};
+    // The other screen may not be made yet: its grid is looked up once it shows.
+    place.reveal = [&shell, screen, gridName, col, row] {
+        QWidget* window = shell.ScreenWidget(screen);
+        auto* grid = window != nullptr ? window->findChild<StringGrid*>(gridName) : nullptr;
+        if (grid != nullptr && grid->isVisible() && !grid->isColumnHidden(col)) {
+            grid->SetCurrentCell(col, row);
+            grid->setFocus(Qt::OtherFocusReason);
+        }
+    };
+    return place;
 }
 
 } // namespace
@@ -309,10 +327,27 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
 }
 
 void TfrmCalc::FormActivate() {
-    const PlanWatch watch = PlanWatch::Everything(workspace_.plan);
+    const PlanData& plan = workspace_.plan;
+    const PlanWatch watch = PlanWatch::Everything(plan);
+    const std::int32_t selfBefore = plan.SocialSecuritySelf;
+    const std::int32_t spouseBefore = plan.SocialSecuritySpouse;
     Calculate();
-    history_.Record({Screen::DataInput}, QStringLiteral("Show Results"),
-                    watch.Changes(workspace_.plan));
+    PlanEdit edit = watch.Changes(plan);
+    // Taking the step back shows what comes back where it can be seen: a
+    // cleared Social Security amount on the entitlements screen, a regular
+    // IRA's basis on the IRA screen. A single filer's spouse amount is seen
+    // nowhere, so that step goes back on the data input screen, where Show
+    // Results was pressed.
+    StepPlace place{Screen::DataInput};
+    if (plan.SocialSecuritySelf != selfBefore) {
+        place = CellPlace(shell_, Screen::Entitlements, "StringGridEntitlements", 1, 1);
+    } else if (plan.SocialSecuritySpouse != spouseBefore &&
+               FilingStatusOf(plan.Married) == FilingStatus::Married) {
+        place = CellPlace(shell_, Screen::Entitlements, "StringGridEntitlements", 2, 1);
+    } else if (const int row = edit.FirstRow(PlanPart::Ira); row >= 0) {
+        place = CellPlace(shell_, Screen::IRAs, "StringGridIRAs", 0, row);
+    }
+    history_.Record(place, QStringLiteral("Show Results"), std::move(edit));
 }
 
 void TfrmCalc::Calculate() {

@@ -36,7 +36,8 @@ public:
 
     // Runs the results calculation; what it changes in the plan (Social Security
     // cleared by the age and marital rules, a regular IRA's basis) is one step
-    // of the history, "Show Results", taken back on the data input screen.
+    // of the history, "Show Results", taken back on the screen that shows what
+    // it brings back (else on the data input screen).
     void FormActivate();
 
     // The results calculation; fills every box and grid.

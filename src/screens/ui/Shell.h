@@ -4,6 +4,8 @@
 
 #include "screens/ui/Screen.h"
 
+class QWidget;
+
 namespace velmora {
 
 class Shell {
@@ -12,6 +14,9 @@ public:
 
     // Hides the current screen, shows `screen` and runs its FormActivate.
     virtual void Show(Screen screen) = 0;
+    // The screen's window, made now if it was not made yet; null when there is
+    // none.
+    virtual QWidget* ScreenWidget(Screen screen) = 0;
     // Writes the plan file, asking first when another program has changed it; a
     // failure is shown in an error box and gives false.
     virtual bool Save() = 0;

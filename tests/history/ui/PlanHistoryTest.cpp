@@ -239,8 +239,48 @@ TEST_F(PlanHistoryTest, ShowResultsClearingSocialSecurityIsOneStep) {
     EXPECT_EQ(Plan().SocialSecuritySpouse, 700);
     EXPECT_EQ(Difference(single, Plan()), "");
     EXPECT_EQ(app->Current(), Screen::DataInput)
-        << "shown where Show Results was pressed, not calculated again";
+        << "a single filer's spouse amount is seen nowhere: shown where Show Results was pressed";
     EXPECT_EQ(MarkedScreens(*app), 0);
+}
+
+TEST_F(PlanHistoryTest, UndoingShowResultsShowsTheClearedAmountBack) {
+    PlanData young = testing::MarriedHousehold();
+    young.AgeSpouse = 60;
+    young.SocialSecuritySpouse = 700;
+    Start(young);
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnResults");
+    EXPECT_EQ(Plan().SocialSecuritySpouse, 0);
+
+    Undo();
+    EXPECT_EQ(Difference(young, Plan()), "");
+    ASSERT_EQ(app->Current(), Screen::Entitlements) << "not calculated again";
+    StringGrid& entitlements = Grid(Screen::Entitlements, "StringGridEntitlements");
+    EXPECT_EQ(entitlements.Cells(2, 1), "700");
+    EXPECT_TRUE(entitlements.hasFocus());
+    EXPECT_EQ(entitlements.Col(), 2);
+    EXPECT_EQ(entitlements.Row(), 1);
+
+    Redo();
+    EXPECT_EQ(Plan().SocialSecuritySpouse, 0);
+    EXPECT_EQ(app->Current(), Screen::Entitlements);
+    EXPECT_EQ(entitlements.Cells(2, 1), "0") << "cleared again on screen";
+}
+
+TEST_F(PlanHistoryTest, UndoingShowResultsShowsAnIrasBasisBack) {
+    PlanData withBasis = testing::MarriedHousehold();
+    withBasis.IraHoldings[1].Basis = 4000;
+    Start(withBasis);
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnResults");
+    EXPECT_EQ(Plan().IraHoldings[1].Basis, 0);
+    Undo();
+    EXPECT_EQ(Plan().IraHoldings[1].Basis, 4000);
+    ASSERT_EQ(app->Current(), Screen::IRAs);
+    StringGrid& iras = Grid(Screen::IRAs, "StringGridIRAs");
+    EXPECT_EQ(iras.Cells(1, 1), "4000");
+    EXPECT_TRUE(iras.hasFocus());
+    EXPECT_EQ(iras.Row(), 1);
 }
 
 TEST_F(PlanHistoryTest, ACellBeingEditedIsLeftFirstAndARefusedOneStays) {

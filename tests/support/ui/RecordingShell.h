@@ -11,6 +11,7 @@ namespace velmora::test {
 class RecordingShell : public Shell {
 public:
     void Show(Screen screen) override { shown.push_back(screen); }
+    QWidget* ScreenWidget(Screen /*screen*/) override { return nullptr; }
     bool Save() override {
         ++saves;
         return saveResult;
