@@ -1,6 +1,7 @@
 #include "grid/ui/CellHint.h"
 
 #include <QLabel>
+#include <QRect>
 #include <QTimer>
 #include <QToolTip>
 
@@ -33,17 +34,21 @@ QLabel* Make(QWidget& editor) {
 } // namespace
 
 void Show(QWidget& editor, const QString& text, Lasting lasting) {
+    ShowUnder(editor, editor.rect(), text, lasting);
+}
+
+void ShowUnder(QWidget& owner, const QRect& area, const QString& text, Lasting lasting) {
     if (text.isEmpty()) {
         return;
     }
-    QLabel* label = Of(editor);
+    QLabel* label = Of(owner);
     if (label == nullptr) {
-        label = Make(editor);
+        label = Make(owner);
     }
     label->setText(text);
     label->setAccessibleName(text);
     label->adjustSize();
-    label->move(editor.mapToGlobal(QPoint(0, editor.height())));
+    label->move(owner.mapToGlobal(area.bottomLeft() + QPoint(0, 1)));
     label->show();
     label->raise();
     auto* timer = label->findChild<QTimer*>(QStringLiteral("CellHintTimer"));
@@ -52,6 +57,12 @@ void Show(QWidget& editor, const QString& text, Lasting lasting) {
         timer->stop();
     } else {
         timer->start(kShownMilliseconds);
+    }
+}
+
+void Hide(QWidget& owner) {
+    if (QLabel* label = Of(owner)) {
+        label->hide();
     }
 }
 

@@ -19,11 +19,21 @@
 
 namespace velmora {
 
+namespace {
+
+// How long a cell that the program changed stays marked.
+constexpr int kMarkMilliseconds = 4000;
+
+} // namespace
+
 StringGrid::StringGrid(ErrorBox& errors, QWidget* parent)
     : QTableView(parent), errors_(errors), model_(new GridModel(this)),
       delegate_(new CellDelegate(
           [this](int col, int row) { return EditMaskFor(col, row); },
-          [this](QLineEdit& editor, int col, int row) { EditorOpened(editor, col, row); }, this)) {
+          [this](QLineEdit& editor, int col, int row) { EditorOpened(editor, col, row); }, this)),
+      markTimer_(new QTimer(this)) {
+    markTimer_->setSingleShot(true);
+    connect(markTimer_, &QTimer::timeout, this, &StringGrid::ClearMarks);
     GiveTitleColours();
     setModel(model_);
     setItemDelegate(delegate_);
@@ -158,6 +168,32 @@ void StringGrid::SetColTitle(int col, const QString& title) {
 
 void StringGrid::SetCellTip(int col, int row, const QString& tip) {
     model_->SetTip(col, row, tip);
+}
+
+void StringGrid::MarkChanged(int col, int row, const QString& note) {
+    model_->SetMarked(col, row);
+    if (!model_->IsMarked(col, row)) {
+        return; // outside the grid
+    }
+    markTimer_->start(kMarkMilliseconds);
+    const QRect cell = visualRect(model_->index(row, col));
+    if (note.isEmpty() || !viewport()->isVisible() || !viewport()->rect().intersects(cell)) {
+        return;
+    }
+    if (editor_ != nullptr) {
+        CellHint::Hide(*editor_); // the two notes would lie over each other
+    }
+    CellHint::ShowUnder(*viewport(), cell, note);
+}
+
+bool StringGrid::IsMarked(int col, int row) const {
+    return model_->IsMarked(col, row);
+}
+
+void StringGrid::ClearMarks() {
+    markTimer_->stop();
+    model_->ClearMarks();
+    CellHint::Hide(*viewport());
 }
 
 void StringGrid::SetCurrentCell(int col, int row) {
@@ -518,6 +554,7 @@ void StringGrid::GiveTitleColours() {
 void StringGrid::hideEvent(QHideEvent* event) {
     // A screen that is left keeps what was typed; the editor closes.
     FinishEditing();
+    ClearMarks();
     QTableView::hideEvent(event);
 }
 
