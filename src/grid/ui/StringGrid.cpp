@@ -7,6 +7,7 @@
 #include "grid/ui/FrozenTitleRows.h"
 #include "grid/ui/GridModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -354,10 +355,24 @@ bool StringGrid::MayLeaveEditor() {
     errors_.Error(QString::fromLatin1(kInvalidInput));
     QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
     if (editor_ != nullptr) {
-        editor_->setFocus(Qt::OtherFocusReason);
+        KeepFocusInEditor();
         CellHint::Show(*editor_, QString::fromStdString(mask.Hint(text.toStdU32String())));
     }
     return false;
+}
+
+void StringGrid::KeepFocusInEditor() {
+    editor_->activateWindow(); // the box's window may have taken the activation along
+    editor_->setFocus(Qt::OtherFocusReason);
+    // When the focus was on its way to another control, that move ends after
+    // this and tells assistive technology of that control, which never got the
+    // focus. Tell it again of the editor once the move is over.
+    QTimer::singleShot(0, editor_, [editor = editor_] {
+        if (editor != nullptr && editor->hasFocus()) {
+            QAccessibleEvent focus(editor.data(), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    });
 }
 
 bool StringGrid::TookRefusedFocus(const QWidget* pressed) const {

@@ -169,6 +169,9 @@ private:
     // Whether the edited cell may be left; if not, refuses with the error box
     // and keeps the focus in the editor.
     bool MayLeaveEditor();
+    // Gives the keyboard focus back to the editor of a cell that may not be
+    // left, and tells assistive technology that the editor has it.
+    void KeepFocusInEditor();
     bool TookRefusedFocus(const QWidget* pressed) const;
     void FinishEditing();
     void CancelEditing();
