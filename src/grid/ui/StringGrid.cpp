@@ -171,6 +171,17 @@ void StringGrid::SetCellTip(int col, int row, const QString& tip) {
     model_->SetTip(col, row, tip);
 }
 
+QString StringGrid::ShownText(int col, int row) const {
+    const QModelIndex index = model_->index(row, col);
+    if (!index.isValid()) {
+        return QString();
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return delegate_->ShownText(option, index);
+}
+
 void StringGrid::MarkChanged(int col, int row, const QString& note) {
     model_->SetMarked(col, row);
     if (!model_->IsMarked(col, row)) {

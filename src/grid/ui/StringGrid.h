@@ -91,6 +91,9 @@ public:
     void SetColTitle(int col, const QString& title);
     // The tip shown over a cell; "" for none.
     void SetCellTip(int col, int row, const QString& tip);
+    // The text a cell is drawn with: its text, or as much of it as fits the
+    // cell followed by an ellipsis.
+    QString ShownText(int col, int row) const;
 
     // Marks cell (col, row) as one that the program changed, through the
     // model's background, and shows `note` under it while it is in view (in
