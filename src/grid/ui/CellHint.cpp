@@ -10,6 +10,7 @@ namespace velmora::CellHint {
 namespace {
 
 constexpr int kShownMilliseconds = 5000;
+constexpr int kNarrowest = 160; // pixels: a note is never broken into narrower lines
 constexpr const char* kUntilNextKey = "velmoraUntilNextKey";
 
 QLabel* Make(QWidget& editor) {
@@ -47,8 +48,18 @@ void ShowUnder(QWidget& owner, const QRect& area, const QString& text, Lasting l
     }
     label->setText(text);
     label->setAccessibleName(text);
+    label->setWordWrap(false);
     label->adjustSize();
-    label->move(owner.mapToGlobal(area.bottomLeft() + QPoint(0, 1)));
+    const QPoint at = owner.mapToGlobal(area.bottomLeft() + QPoint(0, 1));
+    // A note too long for the rest of the window's width is broken into lines
+    // that end at the window's right edge.
+    const QWidget& window = *owner.window();
+    const int room = window.mapToGlobal(QPoint(window.width(), 0)).x() - at.x();
+    if (label->width() > room && room >= kNarrowest) {
+        label->setWordWrap(true);
+        label->resize(room, label->heightForWidth(room));
+    }
+    label->move(at);
     label->show();
     label->raise();
     auto* timer = label->findChild<QTimer*>(QStringLiteral("CellHintTimer"));
