@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStyle>
+#include <algorithm>
 #include <utility>
 
 namespace velmora {
@@ -74,6 +76,28 @@ void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     if (index.data(Qt::EditRole).toString() != text) {
         model->setData(index, text, Qt::EditRole);
     }
+}
+
+void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!(option->features & QStyleOptionViewItem::HasDisplay) ||
+        option->textElideMode == Qt::ElideNone) {
+        return;
+    }
+    // The style cuts a text too long for the room it draws it in; cut here
+    // instead, to that room less the margins on either side, so that the text
+    // drawn is the text that ShownText gives.
+    const QWidget* widget = option->widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, option, widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    option->text = option->fontMetrics.elidedText(option->text, option->textElideMode,
+                                                  std::max(0, room.width() - 2 * margin));
+}
+
+QString CellDelegate::ShownText(QStyleOptionViewItem option, const QModelIndex& index) const {
+    initStyleOption(&option, index);
+    return option.text;
 }
 
 bool CellDelegate::eventFilter(QObject* object, QEvent* event) {

@@ -10,6 +10,8 @@
 // with the focus back in its editor. A message box or another window taking
 // the focus does not end the edit. Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y go to the
 // window.
+// A cell's text that does not fit its cell is drawn cut, ending in the view's
+// elide mode's ellipsis ("1.234…"), while the model keeps it whole.
 
 #include <QStyledItemDelegate>
 #include <functional>
@@ -33,7 +35,12 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
 
+    // The text that the cell of `index` is drawn with, laid out as `option`
+    // (the view's option for the cell) says.
+    QString ShownText(QStyleOptionViewItem option, const QModelIndex& index) const;
+
 protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:

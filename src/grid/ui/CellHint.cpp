@@ -1,6 +1,7 @@
 #include "grid/ui/CellHint.h"
 
 #include <QLabel>
+#include <QRect>
 #include <QTimer>
 #include <QToolTip>
 
@@ -9,6 +10,7 @@ namespace velmora::CellHint {
 namespace {
 
 constexpr int kShownMilliseconds = 5000;
+constexpr int kNarrowest = 160; // pixels: a note is never broken into narrower lines
 constexpr const char* kUntilNextKey = "velmoraUntilNextKey";
 
 QLabel* Make(QWidget& editor) {
@@ -33,17 +35,31 @@ QLabel* Make(QWidget& editor) {
 } // namespace
 
 void Show(QWidget& editor, const QString& text, Lasting lasting) {
+    ShowUnder(editor, editor.rect(), text, lasting);
+}
+
+void ShowUnder(QWidget& owner, const QRect& area, const QString& text, Lasting lasting) {
     if (text.isEmpty()) {
         return;
     }
-    QLabel* label = Of(editor);
+    QLabel* label = Of(owner);
     if (label == nullptr) {
-        label = Make(editor);
+        label = Make(owner);
     }
     label->setText(text);
     label->setAccessibleName(text);
+    label->setWordWrap(false);
     label->adjustSize();
-    label->move(editor.mapToGlobal(QPoint(0, editor.height())));
+    const QPoint at = owner.mapToGlobal(area.bottomLeft() + QPoint(0, 1));
+    // A note too long for the rest of the window's width is broken into lines
+    // that end at the window's right edge.
+    const QWidget& window = *owner.window();
+    const int room = window.mapToGlobal(QPoint(window.width(), 0)).x() - at.x();
+    if (label->width() > room && room >= kNarrowest) {
+        label->setWordWrap(true);
+        label->resize(room, label->heightForWidth(room));
+    }
+    label->move(at);
     label->show();
     label->raise();
     auto* timer = label->findChild<QTimer*>(QStringLiteral("CellHintTimer"));
@@ -52,6 +68,12 @@ void Show(QWidget& editor, const QString& text, Lasting lasting) {
         timer->stop();
     } else {
         timer->start(kShownMilliseconds);
+    }
+}
+
+void Hide(QWidget& owner) {
+    if (QLabel* label = Of(owner)) {
+        label->hide();
     }
 }
 

@@ -3,11 +3,13 @@
 // numbers only"), shown when the editor opens, when the cell refuses a key and
 // when it refuses to be left. It looks like a tooltip but stays while the user
 // goes on typing, for a few seconds or until the next key the cell takes, and
-// goes with the editor.
+// goes with the editor. A grid shows the same kind of note under a cell that the
+// program changed.
 
 #include <QString>
 
 class QLabel;
+class QRect;
 class QWidget;
 
 namespace velmora::CellHint {
@@ -19,6 +21,14 @@ enum class Lasting {
 
 // Shows `text` under the editor (nothing for an empty text).
 void Show(QWidget& editor, const QString& text, Lasting lasting = Lasting::FewSeconds);
+
+// Shows `text` under `area` of `owner` (in its coordinates), as the note of
+// `owner`: one note per widget, moved to the last place asked.
+void ShowUnder(QWidget& owner, const QRect& area, const QString& text,
+               Lasting lasting = Lasting::FewSeconds);
+
+// Hides the note of a widget, if it shows one.
+void Hide(QWidget& owner);
 
 // Hides the note of an editor that shows one until the next key.
 void KeyTaken(QWidget& editor);

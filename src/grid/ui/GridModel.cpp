@@ -1,8 +1,18 @@
 #include "grid/ui/GridModel.h"
 
+#include <QColor>
 #include <algorithm>
 
 namespace velmora {
+
+namespace {
+
+// A marked cell: a warm yellow that stands out from the plain and the selected
+// cells alike, with dark text on it whatever the palette.
+const QColor kMarkShade(255, 214, 102);
+const QColor kMarkText(Qt::black);
+
+} // namespace
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -28,9 +38,15 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return tips_.empty() || tips_[At(col, row)].isEmpty() ? QVariant()
                                                               : QVariant(tips_[At(col, row)]);
     case Qt::BackgroundRole:
-        return IsTitle(col, row) ? QVariant(titleShade_) : QVariant();
+        if (IsTitle(col, row)) {
+            return QVariant(titleShade_);
+        }
+        return IsMarked(col, row) ? QVariant(QBrush(kMarkShade)) : QVariant();
     case Qt::ForegroundRole:
-        return IsTitle(col, row) ? QVariant(titleText_) : QVariant();
+        if (IsTitle(col, row)) {
+            return QVariant(titleText_);
+        }
+        return IsMarked(col, row) ? QVariant(QBrush(kMarkText)) : QVariant();
     default:
         return QVariant();
     }
@@ -96,6 +112,7 @@ std::vector<QString> GridModel::Reshaped(std::vector<QString>& cells, int cols, 
 }
 
 void GridModel::Relayout(int cols, int rows) {
+    marked_.clear(); // their places move
     texts_ = Reshaped(texts_, cols, rows);
     if (!tips_.empty()) {
         tips_ = Reshaped(tips_, cols, rows);
@@ -199,10 +216,34 @@ void GridModel::SetTip(int col, int row, const QString& tip) {
     }
 }
 
+void GridModel::SetMarked(int col, int row) {
+    if (!Inside(col, row) || IsMarked(col, row)) {
+        return;
+    }
+    marked_.push_back(At(col, row));
+    Changed(col, row, Qt::BackgroundRole);
+}
+
+bool GridModel::IsMarked(int col, int row) const {
+    return Inside(col, row) &&
+           std::find(marked_.begin(), marked_.end(), At(col, row)) != marked_.end();
+}
+
+void GridModel::ClearMarks() {
+    const std::vector<std::size_t> marked = std::move(marked_);
+    marked_.clear();
+    const std::size_t cols = static_cast<std::size_t>(cols_);
+    for (const std::size_t at : marked) {
+        Changed(static_cast<int>(at % cols), static_cast<int>(at / cols), Qt::BackgroundRole);
+    }
+}
+
 void GridModel::Changed(int col, int row, int role) {
     const QModelIndex cell = index(row, col);
     if (role == Qt::DisplayRole) {
         emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    } else if (role == Qt::BackgroundRole) {
+        emit dataChanged(cell, cell, {Qt::BackgroundRole, Qt::ForegroundRole});
     } else {
         emit dataChanged(cell, cell, {role});
     }

@@ -2,7 +2,8 @@
 // The cells of a StringGrid: their texts and tips, kept row by row, with what
 // each cell is (title or not, editable or not) worked out from its place
 // rather than stored per cell, so that a grid of many rows costs little more
-// than its texts.
+// than its texts. A few cells may be marked as changed by the program: they
+// give a background of their own (and a text colour that reads on it).
 
 #include <QAbstractTableModel>
 #include <QBrush>
@@ -43,6 +44,11 @@ public:
     void SetTip(int col, int row, const QString& tip);
     void SetColTitle(int col, const QString& title);
 
+    // Marks a cell as changed by the program; does nothing outside the grid.
+    void SetMarked(int col, int row);
+    bool IsMarked(int col, int row) const;
+    void ClearMarks();
+
 private:
     bool Inside(int col, int row) const {
         return col >= 0 && row >= 0 && col < cols_ && row < rows_;
@@ -66,8 +72,9 @@ private:
     QBrush titleShade_;
     QBrush titleText_;
     std::vector<QString> texts_;
-    std::vector<QString> tips_;      // empty until a cell gets a tip
-    std::vector<QString> colTitles_; // empty until a column gets a title
+    std::vector<QString> tips_;       // empty until a cell gets a tip
+    std::vector<QString> colTitles_;  // empty until a column gets a title
+    std::vector<std::size_t> marked_; // the marked cells, by At(col, row)
 };
 
 } // namespace velmora

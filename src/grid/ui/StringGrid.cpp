@@ -7,6 +7,7 @@
 #include "grid/ui/FrozenTitleRows.h"
 #include "grid/ui/GridModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -19,11 +20,21 @@
 
 namespace velmora {
 
+namespace {
+
+// How long a cell that the program changed stays marked.
+constexpr int kMarkMilliseconds = 4000;
+
+} // namespace
+
 StringGrid::StringGrid(ErrorBox& errors, QWidget* parent)
     : QTableView(parent), errors_(errors), model_(new GridModel(this)),
       delegate_(new CellDelegate(
           [this](int col, int row) { return EditMaskFor(col, row); },
-          [this](QLineEdit& editor, int col, int row) { EditorOpened(editor, col, row); }, this)) {
+          [this](QLineEdit& editor, int col, int row) { EditorOpened(editor, col, row); }, this)),
+      markTimer_(new QTimer(this)) {
+    markTimer_->setSingleShot(true);
+    connect(markTimer_, &QTimer::timeout, this, &StringGrid::ClearMarks);
     GiveTitleColours();
     setModel(model_);
     setItemDelegate(delegate_);
@@ -158,6 +169,43 @@ void StringGrid::SetColTitle(int col, const QString& title) {
 
 void StringGrid::SetCellTip(int col, int row, const QString& tip) {
     model_->SetTip(col, row, tip);
+}
+
+QString StringGrid::ShownText(int col, int row) const {
+    const QModelIndex index = model_->index(row, col);
+    if (!index.isValid()) {
+        return QString();
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return delegate_->ShownText(option, index);
+}
+
+void StringGrid::MarkChanged(int col, int row, const QString& note) {
+    model_->SetMarked(col, row);
+    if (!model_->IsMarked(col, row)) {
+        return; // outside the grid
+    }
+    markTimer_->start(kMarkMilliseconds);
+    const QRect cell = visualRect(model_->index(row, col));
+    if (note.isEmpty() || !viewport()->isVisible() || !viewport()->rect().intersects(cell)) {
+        return;
+    }
+    if (editor_ != nullptr) {
+        CellHint::Hide(*editor_); // the two notes would lie over each other
+    }
+    CellHint::ShowUnder(*viewport(), cell, note);
+}
+
+bool StringGrid::IsMarked(int col, int row) const {
+    return model_->IsMarked(col, row);
+}
+
+void StringGrid::ClearMarks() {
+    markTimer_->stop();
+    model_->ClearMarks();
+    CellHint::Hide(*viewport());
 }
 
 void StringGrid::SetCurrentCell(int col, int row) {
@@ -318,10 +366,24 @@ bool StringGrid::MayLeaveEditor() {
     errors_.Error(QString::fromLatin1(kInvalidInput));
     QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
     if (editor_ != nullptr) {
-        editor_->setFocus(Qt::OtherFocusReason);
+        KeepFocusInEditor();
         CellHint::Show(*editor_, QString::fromStdString(mask.Hint(text.toStdU32String())));
     }
     return false;
+}
+
+void StringGrid::KeepFocusInEditor() {
+    editor_->activateWindow(); // the box's window may have taken the activation along
+    editor_->setFocus(Qt::OtherFocusReason);
+    // When the focus was on its way to another control, that move ends after
+    // this and tells assistive technology of that control, which never got the
+    // focus. Tell it again of the editor once the move is over.
+    QTimer::singleShot(0, editor_, [editor = editor_] {
+        if (editor != nullptr && editor->hasFocus()) {
+            QAccessibleEvent focus(editor.data(), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    });
 }
 
 bool StringGrid::TookRefusedFocus(const QWidget* pressed) const {
@@ -518,6 +580,7 @@ void StringGrid::GiveTitleColours() {
 void StringGrid::hideEvent(QHideEvent* event) {
     // A screen that is left keeps what was typed; the editor closes.
     FinishEditing();
+    ClearMarks();
     QTableView::hideEvent(event);
 }
 

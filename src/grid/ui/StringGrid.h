@@ -27,7 +27,9 @@
 // when it closed on a changed text.
 // Its CellDelegate makes the editors and asks the grid to close them; the grid
 // decides whether the cell may be left. The title cells' colours come from the
-// grid's palette, which the grid hands to its model.
+// grid's palette, which the grid hands to its model. A cell that the program
+// changed while the user typed elsewhere can be marked for a few seconds, with
+// a note under it that says why.
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -36,6 +38,8 @@
 #include <QTableView>
 #include <functional>
 #include <initializer_list>
+
+class QTimer;
 
 namespace velmora {
 
@@ -87,6 +91,19 @@ public:
     void SetColTitle(int col, const QString& title);
     // The tip shown over a cell; "" for none.
     void SetCellTip(int col, int row, const QString& tip);
+    // The text a cell is drawn with: its text, or as much of it as fits the
+    // cell followed by an ellipsis.
+    QString ShownText(int col, int row) const;
+
+    // Marks cell (col, row) as one that the program changed, through the
+    // model's background, and shows `note` under it while it is in view (in
+    // place of the note of an open editor). The mark goes after a few seconds,
+    // when the grid is hidden, or with ClearMarks.
+    void MarkChanged(int col, int row, const QString& note);
+    bool IsMarked(int col, int row) const;
+    // Takes every mark and the note of a marked cell away, e.g. when the cells
+    // are filled anew.
+    void ClearMarks();
 
     int Col() const { return currentIndex().column(); }
     int Row() const { return currentIndex().row(); }
@@ -155,6 +172,9 @@ private:
     // Whether the edited cell may be left; if not, refuses with the error box
     // and keeps the focus in the editor.
     bool MayLeaveEditor();
+    // Gives the keyboard focus back to the editor of a cell that may not be
+    // left, and tells assistive technology that the editor has it.
+    void KeepFocusInEditor();
     bool TookRefusedFocus(const QWidget* pressed) const;
     void FinishEditing();
     void CancelEditing();
@@ -178,6 +198,7 @@ private:
     QString settledText_;
     QString editMask_;
     QPointer<QWidget> refusedFocus_;
+    QTimer* markTimer_;
     Qt::MouseButtons releaseTakenByExit_ = Qt::NoButton;
 
     GetEditMaskHandler getEditMask_;

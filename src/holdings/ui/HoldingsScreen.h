@@ -47,9 +47,11 @@ protected:
 
     // Writes table row r + 1 into grid row r, every column. Then the grid rows
     // of the rows without a name are emptied; their numbers stay in the table.
+    // Cells marked as changed by a rule lose their marks.
     template <class Row, std::size_t Cols>
     static void FillTable(StringGrid& grid, const HoldingsTable<Row>& table,
                           const Columns<Row, Cols>& columns) {
+        grid.ClearMarks();
         for (int row = 0; row < kTableRows; ++row) {
             const bool named = !table[row].Name.empty();
             for (int col = 0; col < static_cast<int>(Cols); ++col) {
@@ -123,15 +125,17 @@ protected:
     }
 
     // One `warning` for each row a table rule corrected, each followed by the
-    // corrected values in that row's cells of the columns `cols`.
+    // corrected values in that row's cells of the columns `cols`, marked, with
+    // `note` under the last of them.
     template <class Row, std::size_t Cols>
     void ShowCorrections(StringGrid& grid, const HoldingsTable<Row>& table,
                          const Columns<Row, Cols>& columns, const std::vector<int>& rows,
-                         std::initializer_list<int> cols, const char* warning) {
+                         std::initializer_list<int> cols, const char* warning, const char* note) {
         for (const int row : rows) {
             dialogs_.Warning(QString::fromLatin1(warning));
             for (const int col : cols) {
                 ShowCell(grid, table, columns, col, row);
+                grid.MarkChanged(col, row, QString::fromLatin1(note));
             }
         }
     }

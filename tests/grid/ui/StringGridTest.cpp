@@ -7,6 +7,7 @@
 #include "grid/ui/CellHint.h"
 #include "screens/ui/QtDialogs.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -420,6 +421,40 @@ TEST_F(StringGridTest, ARefusedCellKeepsItsEditorAsItWas) {
     EXPECT_EQ(grid->Editor()->selectedText(), "5") << "the refused leave deselects nothing";
     TypeKeys("42");
     EXPECT_EQ(grid->Cells(0, 2), "42") << "the selection is typed over";
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(grid->IsEditing());
+}
+
+TEST_F(StringGridTest, AfterARefusalTheEditorHasTheFocusForAssistiveTechnologyToo) {
+    // A modal box takes the activation from the window and leaves it
+    // inactive when it closes: nothing has the focus until the window is
+    // activated again.
+    dialogs.OnBox([](const test::Box&) {
+        QWidget box;
+        ASSERT_TRUE(test::ShowAndActivate(box));
+    });
+    grid->SetCells(0, 1, "12");
+    TypeInto(0, 1, "5");
+    ASSERT_TRUE(grid->IsEditing());
+    QLineEdit* editor = grid->Editor();
+    dialogs.Expect(BoxKind::Error, kInvalidInput);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(dialogs.Pending(), 0);
+    ASSERT_EQ(grid->Editor(), editor) << "the cell is still edited";
+
+    // (QTRY_VERIFY would end the test silently on failure: gtest never hears of it.)
+    ASSERT_TRUE(QTest::qWaitFor([editor] { return editor->hasFocus(); }, 2000))
+        << "the window is active again with the focus in the editor";
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(editor);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_TRUE(cell->state().focused);
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(shown, nullptr);
+    ASSERT_NE(shown->focusChild(), nullptr);
+    EXPECT_EQ(shown->focusChild()->object(), editor);
+    TypeKeys("4");
+    EXPECT_EQ(grid->Cells(0, 1), "54") << "the keys go on into the cell";
     PressKey(Qt::Key_Return);
     EXPECT_FALSE(grid->IsEditing());
 }

@@ -6,6 +6,7 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
+#include "grid/ui/CellHint.h"
 #include "history/ui/PlanHistory.h"
 #include "holdings/ira/IraReturns.h"
 
@@ -238,6 +239,92 @@ TEST_F(TfrmIRAsTest, InterestAndDividendsOrGrowthExcludeEachOther) {
     EXPECT_EQ(Roths().Cells(3, 0), "0");
     EXPECT_EQ(RothRows()[0].GrowthRate, 0);
     EXPECT_EQ(dialogs.Boxes().size(), 3u);
+}
+
+// A cell that a rule changed while another was typed in stands out, the note
+// under it says what happened, and one Ctrl+Z takes the typing and the rule's
+// change back on screen.
+class TfrmIRAsUndoTest : public TfrmIRAsTest {
+protected:
+    void SetUp() override {
+        TfrmIRAsTest::SetUp();
+        history.AddCommands(form, nullptr); // Ctrl+Z, as the program gives every screen
+        shell.onShow = [this](Screen) { Activate(); };
+    }
+    bool Shaded(StringGrid& grid, int col, int row) {
+        return grid.model()->index(row, col).data(Qt::BackgroundRole).isValid();
+    }
+    // The note under a cell of `grid` that the program changed, when shown.
+    QLabel* Note(StringGrid& grid) {
+        QLabel* note = CellHint::Of(*grid.viewport());
+        return note != nullptr && note->isVisible() ? note : nullptr;
+    }
+    // Whether `note` hangs right under cell (col, row) of `grid`.
+    static bool Under(const QLabel& note, StringGrid& grid, int col, int row) {
+        const QRect cell = grid.visualRect(grid.model()->index(row, col));
+        const QPoint bottomLeft = grid.viewport()->mapToGlobal(cell.bottomLeft());
+        return note.x() == bottomLeft.x() && note.y() > bottomLeft.y() &&
+               note.y() <= bottomLeft.y() + 2;
+    }
+};
+
+TEST_F(TfrmIRAsUndoTest, DividendsTypedOverInterestMarkTheClearedInterest) {
+    IraRows()[0] = Named("Interest", 10000);
+    IraRows()[0].InterestRate = 6;
+    Activate();
+    dialogs.Expect(BoxKind::Warning, kInterestWarning);
+    Iras().setFocus();
+    Iras().SetCurrentCell(4, 0);
+    test::TypeKeys("00250");
+    ASSERT_TRUE(Iras().IsEditing());
+    EXPECT_EQ(dialogs.Pending(), 0);
+    EXPECT_EQ(Iras().Cells(3, 0), "0");
+    EXPECT_TRUE(Iras().IsMarked(3, 0));
+    EXPECT_TRUE(Shaded(Iras(), 3, 0)) << "the mark is the cell's background in the model";
+    EXPECT_FALSE(Iras().IsMarked(4, 0)) << "the cell typed in is not marked";
+    EXPECT_FALSE(Shaded(Iras(), 4, 0));
+    EXPECT_FALSE(Shaded(Iras(), 3, 1));
+    QLabel* note = Note(Iras());
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), "Interest set to 0: a row has either Interest or Dividends and Growth. "
+                            "Ctrl+Z brings it back.");
+    EXPECT_TRUE(Under(*note, Iras(), 3, 0));
+    const QLabel* formNote = CellHint::Of(*Iras().Editor());
+    EXPECT_TRUE(formNote == nullptr || !formNote->isVisible()) << "one note at a time";
+
+    PressKey(Qt::Key_Z, Qt::ControlModifier); // leaves the cell, then takes the edit back
+    EXPECT_FALSE(Iras().IsEditing());
+    EXPECT_EQ(IraRows()[0].InterestRate, 6);
+    EXPECT_EQ(IraRows()[0].Dividends, 0);
+    EXPECT_EQ(test::RowTexts(Iras(), 0),
+              QStringList({"Interest", "0", "10000", "6", "0", "0", "0", "0"}));
+    EXPECT_FALSE(Iras().IsMarked(3, 0));
+    EXPECT_FALSE(Shaded(Iras(), 3, 0));
+    EXPECT_EQ(Note(Iras()), nullptr);
+    EXPECT_EQ(dialogs.Boxes().size(), 1u) << "the warning alone, once";
+}
+
+TEST_F(TfrmIRAsUndoTest, ACappedCategoryIsMarkedAndOneCtrlZBringsTheOldOneBack) {
+    IraRows()[4] = Named("Five", 100);
+    IraRows()[4].RiskCategory = 1;
+    Activate();
+    TypeIntoCell(Iras(), 7, 4, "7");
+    dialogs.Expect(BoxKind::Warning, kCategoryWarning);
+    Roths().setFocus(Qt::TabFocusReason); // the regular grid loses the focus
+    EXPECT_EQ(dialogs.Pending(), 0);
+    EXPECT_EQ(Iras().Cells(7, 4), "3");
+    EXPECT_TRUE(Iras().IsMarked(7, 4));
+    EXPECT_TRUE(Shaded(Iras(), 7, 4));
+    QLabel* note = Note(Iras());
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), "Category set to 3, the highest category. Ctrl+Z brings it back.");
+    EXPECT_TRUE(Under(*note, Iras(), 7, 4));
+
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(IraRows()[4].RiskCategory, 1) << "the typed 7 and the 3 are one step";
+    EXPECT_EQ(Iras().Cells(7, 4), "1");
+    EXPECT_FALSE(Iras().IsMarked(7, 4));
+    EXPECT_EQ(dialogs.Boxes().size(), 1u);
 }
 
 TEST_F(TfrmIRAsTest, LeavingAGridCapsEachRiskCategoryAboveThreeWithAWarning) {

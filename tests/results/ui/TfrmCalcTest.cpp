@@ -11,6 +11,7 @@
 #include "history/ui/PlanHistory.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -304,6 +305,42 @@ TEST_F(TfrmCalcTest, EachQuickHelpTextIsShownAsWritten) {
             EXPECT_FALSE(line.isEmpty()) << text.item << ": a gap is a line of one blank";
         }
     }
+}
+
+TEST_F(TfrmCalcTest, AnErrTooLongForItsColumnIsShownCutWithAnEllipsis) {
+    SingleAt66();
+    // Zero risk: a stock of 3 dollars paying 1 a year has an Err of many
+    // digits; a bond's is short.
+    EquityHolding& stock = workspace.plan.EquityHoldings[0];
+    stock.Name = "Thirds";
+    stock.CurrentValue = 3;
+    stock.CurrentBasis = 3;
+    stock.RegularDividends = 1;
+    stock.AutoReinvest = "N";
+    stock.FedTaxFree = "N";
+    workspace.plan.DebtHoldings[0] = {"Bond", 10000, 10000, 5, 0, 0, "N", 0.0};
+    Open();
+    StringGrid* zero = Grid(0);
+    ASSERT_NE(zero, nullptr);
+    const auto tip = [zero](int col, int row) {
+        return zero->model()->index(row, col).data(Qt::ToolTipRole).toString();
+    };
+
+    ASSERT_EQ(zero->Cells(0, 2), "S:Thirds");
+    EXPECT_EQ(zero->Cells(2, 2), "20.3333333333333") << "the model keeps the whole text";
+    EXPECT_EQ(tip(2, 2), "20.3333333333333");
+    const QString cut = zero->ShownText(2, 2);
+    ASSERT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+    const QString kept = cut.chopped(1);
+    EXPECT_FALSE(kept.isEmpty());
+    EXPECT_TRUE(QString("20.3333333333333").startsWith(kept)) << cut.toStdString();
+    EXPECT_LE(QFontMetrics(zero->font()).horizontalAdvance(cut), zero->columnWidth(2))
+        << "the cut text fits its column";
+
+    ASSERT_EQ(zero->Cells(0, 1), "B:Bond");
+    EXPECT_EQ(zero->ShownText(2, 1), "0.5") << "a short text is shown whole";
+    EXPECT_EQ(tip(2, 1), "0.5");
+    EXPECT_EQ(zero->ShownText(0, 2), "S:Thirds");
 }
 
 TEST_F(TfrmCalcTest, EveryEntryOfACategoryIsListedInOrderOfErr) {

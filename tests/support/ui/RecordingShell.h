@@ -4,13 +4,19 @@
 
 #include "screens/ui/Shell.h"
 
+#include <functional>
 #include <vector>
 
 namespace velmora::test {
 
 class RecordingShell : public Shell {
 public:
-    void Show(Screen screen) override { shown.push_back(screen); }
+    void Show(Screen screen) override {
+        shown.push_back(screen);
+        if (onShow) {
+            onShow(screen); // e.g. the screen's activation, as the program runs it
+        }
+    }
     QWidget* ScreenWidget(Screen /*screen*/) override { return nullptr; }
     bool Save() override {
         ++saves;
@@ -22,6 +28,7 @@ public:
     void HelpTutorial() override { ++helpTutorials; }
 
     std::vector<Screen> shown;
+    std::function<void(Screen)> onShow;
     int saves = 0;
     bool saveResult = true;
     int exitSequences = 0;

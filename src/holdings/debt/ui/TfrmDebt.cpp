@@ -6,6 +6,7 @@
 #include "holdings/HoldingsColumn.h"
 #include "holdings/TableRules.h"
 #include "holdings/debt/DebtReturns.h"
+#include "holdings/ui/CorrectionNotes.h"
 #include "holdings/ui/HoldingsGrid.h"
 #include "holdings/ui/HoldingsTableLayout.h"
 #include "screens/ui/Dialogs.h"
@@ -82,10 +83,10 @@ void TfrmDebt::StringGridTableExit() {
                       PlanWatch(ws_.plan, {{PlanPart::Debt}}),
                       QStringLiteral("check of Debt table"), StepKind::Check, std::nullopt, [&] {
                           ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
-                                          {kCategoryCol}, kCategoryWarning);
+                                          {kCategoryCol}, kCategoryWarning, kCategoryCappedNote);
                           ShowCorrections(grid, table, kColumns,
                                           CorrectYesNoFlags(table, &DebtHolding::FedTaxFree),
-                                          {kFedTaxFreeCol}, kFlagWarning);
+                                          {kFedTaxFreeCol}, kFlagWarning, kFlagSetToNoNote);
                       });
 }
 

@@ -6,6 +6,7 @@
 #include "holdings/HoldingsColumn.h"
 #include "holdings/TableRules.h"
 #include "holdings/equity/EquityReturns.h"
+#include "holdings/ui/CorrectionNotes.h"
 #include "holdings/ui/HoldingsGrid.h"
 #include "holdings/ui/HoldingsTableLayout.h"
 #include "screens/ui/Dialogs.h"
@@ -89,20 +90,21 @@ void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmEquity::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     EquityTable& table = ws_.plan.EquityHoldings;
-    RecordTableChange(
-        grid, kColumns, table, PlanPart::Equity, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
-        QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
-            ShowCorrections(grid, table, kColumns, CapRiskCategories(table), {kCategoryCol},
-                            kCategoryWarning);
-            ShowCorrections(grid, table, kColumns,
-                            CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
-                            {kAutoReinvestCol}, kFlagWarning);
-            ShowCorrections(grid, table, kColumns,
-                            CorrectYesNoFlags(table, &EquityHolding::FedTaxFree), {kFedTaxFreeCol},
-                            kFlagWarning);
-            ShowCorrections(grid, table, kColumns, ClearDoubledDividends(table),
-                            {kRegularDividendsCol, kQualifyingDividendsCol}, kDividendsWarning);
-        });
+    RecordTableChange(grid, kColumns, table, PlanPart::Equity,
+                      PlanWatch(ws_.plan, {{PlanPart::Equity}}),
+                      QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
+                          ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
+                                          {kCategoryCol}, kCategoryWarning, kCategoryCappedNote);
+                          ShowCorrections(grid, table, kColumns,
+                                          CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
+                                          {kAutoReinvestCol}, kFlagWarning, kFlagSetToNoNote);
+                          ShowCorrections(grid, table, kColumns,
+                                          CorrectYesNoFlags(table, &EquityHolding::FedTaxFree),
+                                          {kFedTaxFreeCol}, kFlagWarning, kFlagSetToNoNote);
+                          ShowCorrections(grid, table, kColumns, ClearDoubledDividends(table),
+                                          {kRegularDividendsCol, kQualifyingDividendsCol},
+                                          kDividendsWarning, kDoubledDividendsNote);
+                      });
     for (int row = 0; row < kTableRows; ++row) {
         if (table[row].CurrentBasis > table[row].CurrentValue) {
             dialogs_.Information(QString::fromLatin1(kCapitalLoss));

@@ -6,6 +6,7 @@
 #include "holdings/HoldingsColumn.h"
 #include "holdings/TableRules.h"
 #include "holdings/ira/IraReturns.h"
+#include "holdings/ui/CorrectionNotes.h"
 #include "holdings/ui/HoldingsGrid.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/Dialogs.h"
@@ -200,10 +201,14 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
         holding.GrowthRate = 0;
         grid.SetCells(kDividendsCol, row, zero);
         grid.SetCells(kGrowthCol, row, zero);
+        const QString note = QString::fromLatin1(kDividendsGrowthClearedNote);
+        grid.MarkChanged(kGrowthCol, row, note);
+        grid.MarkChanged(kDividendsCol, row, note);
     } else if ((col == kDividendsCol || col == kGrowthCol) && holding.InterestRate > 0) {
         dialogs_.Warning(QString::fromLatin1(kInterestWarning));
         holding.InterestRate = 0;
         grid.SetCells(kInterestCol, row, zero);
+        grid.MarkChanged(kInterestCol, row, QString::fromLatin1(kInterestClearedNote));
     }
     StoreCell(regular ? kRegularColumns : kRothColumns, table, col, row, text);
 }
@@ -231,7 +236,8 @@ void TfrmIRAs::CheckTable(StringGrid& grid, IraTable& table, bool regular) {
         regular ? QStringLiteral("check of IRA table") : QStringLiteral("check of Roth table"),
         StepKind::Check, std::nullopt, [&] {
             ShowCorrections(grid, table, regular ? kRegularColumns : kRothColumns,
-                            CapRiskCategories(table), {kCategoryCol}, kCategoryWarning);
+                            CapRiskCategories(table), {kCategoryCol}, kCategoryWarning,
+                            kCategoryCappedNote);
         });
 }
 
