@@ -69,7 +69,7 @@ protected:
         QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
         ASSERT_TRUE(test::ShowAndActivate(window));
         grid->setFocus();
-        QTRY_VERIFY(grid->hasFocus());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return grid->hasFocus(); }));
     }
 
     // Selects a cell and types into it, which opens its editor.
@@ -561,7 +561,7 @@ TEST_F(StringGridTest, TitleRowsStayInViewWhileTheRowsScroll) {
     grid->SetFixedRows(1);
     grid->SetCells(0, 0, "Name");
     grid->setFixedHeight(6 * 20 + 2 * grid->frameWidth());
-    QTRY_VERIFY(grid->verticalScrollBar()->maximum() > 0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return grid->verticalScrollBar()->maximum() > 0; }));
     auto* titles = grid->findChild<QTableView*>("FrozenTitleRows");
     ASSERT_NE(titles, nullptr);
     EXPECT_TRUE(titles->isVisible());
@@ -595,7 +595,8 @@ TEST_F(StringGridTest, TitleRowsStayInViewWhileTheRowsScroll) {
 
     // A grid whose rows all fit needs no second view of its titles.
     grid->SetSize(3, 4);
-    QTRY_COMPARE(grid->verticalScrollBar()->maximum(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return grid->verticalScrollBar()->maximum() == 0; }))
+        << "maximum " << grid->verticalScrollBar()->maximum();
     EXPECT_FALSE(titles->isVisible());
 }
 
