@@ -211,6 +211,13 @@ void ScaledWindow::FitPartsInView() const {
             if (largest != widget->maximumWidth()) {
                 widget->setMaximumWidth(largest);
             }
+            // Narrowed while being shown, it lays out what it holds at once: its
+            // layout misses that resize.
+            QLayout* inner = widget->layout();
+            if (widget->isVisible() && inner != nullptr &&
+                inner->geometry().width() > widget->contentsRect().width()) {
+                inner->setGeometry(widget->contentsRect());
+            }
         }
     }
 }

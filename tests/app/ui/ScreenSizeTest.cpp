@@ -395,14 +395,17 @@ TEST_F(ScreenSizeTest, AtTheLargestSizeHelpTextsWrapWithinTheWindow) {
     for (const HelpText& help :
          {HelpText{Screen::DataInput, "DataEntryInstructions1", "btnExitMemoHelp"},
           HelpText{Screen::Results, "mnuGenereal", "btnExitMemoHelp"}}) {
+        // Seen at this size before, left and come back to.
+        app->Show(help.screen);
+        SettleLayouts();
+        app->Show(Screen::Title);
         app->Show(help.screen);
         QWidget* window = app->ScreenWidget(help.screen);
         const std::string title = window->windowTitle().toStdString();
         const auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
         scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
         window->findChild<QAction*>(QString::fromLatin1(help.item))->trigger();
-        SettleLayouts(); // the help narrows to the view,
-        SettleLayouts(); // then what it holds follows
+        SettleLayouts();
         const auto* memo = window->findChild<QPlainTextEdit*>(QStringLiteral("memoHelp"));
         ASSERT_TRUE(memo->isVisible()) << title;
         EXPECT_FALSE(memo->horizontalScrollBar()->isVisible()) << title;
