@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace velmora {
 
@@ -30,7 +31,7 @@ QSize Scaled(QSize size, double factor) {
     return {Scaled(size.width(), factor), Scaled(size.height(), factor)};
 }
 
-// A length of which `chrome` (frame, scroll bar) keeps its size; no limit and
+// A length of which `chrome` (a frame) keeps its size; no limit and
 // no length stay as they are.
 int ScaledLength(int length, int chrome, double factor) {
     if (length <= chrome || length >= QWIDGETSIZE_MAX) {
@@ -52,17 +53,9 @@ bool IsContainer(const QWidget& widget) {
            type == &QGroupBox::staticMetaObject;
 }
 
+// A frame keeps its width at every size; a scroll bar grows with the size
+// (SizedStyle), as what it scrolls does.
 QSize Chrome(const QWidget& widget) {
-    if (const auto* area = qobject_cast<const QAbstractScrollArea*>(&widget)) {
-        QSize chrome(2 * area->frameWidth(), 2 * area->frameWidth());
-        if (area->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
-            chrome.rwidth() += area->verticalScrollBar()->sizeHint().width();
-        }
-        if (area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
-            chrome.rheight() += area->horizontalScrollBar()->sizeHint().height();
-        }
-        return chrome;
-    }
     if (const auto* frame = qobject_cast<const QFrame*>(&widget)) {
         return {2 * frame->frameWidth(), 2 * frame->frameWidth()};
     }
@@ -107,6 +100,24 @@ QLayout* HoldingLayout(QLayout& layout, const QWidget* widget) {
     return nullptr;
 }
 
+// Calls back on every resize and showing of the widgets it watches.
+class ShowAndResizeWatch : public QObject {
+public:
+    ShowAndResizeWatch(std::function<void(QObject*, QEvent::Type)> react, QObject* parent)
+        : QObject(parent), react_(std::move(react)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            react_(watched, event->type());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(QObject*, QEvent::Type)> react_;
+};
+
 int MenuHeight(const QMainWindow& window, int width) {
     const QWidget* menu = window.menuWidget();
     if (menu == nullptr || menu->isHidden()) {
@@ -144,6 +155,71 @@ ScaledWindow::ScaledWindow(QWidget& window, bool designed)
     }
     RecordViews();
     RecordKeptParts();
+    RecordFittedParts();
+}
+
+ScaledWindow::~ScaledWindow() {
+    delete fitWatch_;
+}
+
+void ScaledWindow::RecordFittedParts() {
+    for (QWidget* widget : content_->findChildren<QWidget*>()) {
+        if (!FitsWidthInView(*widget)) {
+            continue;
+        }
+        const bool placed = widget->parentWidget()->layout() == nullptr;
+        fitted_.push_back(
+            {widget, placed, placed ? widget->geometry().width() : widget->maximumWidth()});
+    }
+    if (fitted_.empty()) {
+        return;
+    }
+    // A part shown is fitted to the view as it is laid out, and seen from its
+    // left edge on.
+    auto* watch = new ShowAndResizeWatch(
+        [this](QObject* watched, QEvent::Type type) {
+            if (type == QEvent::Show && watched != scroll_->viewport()) {
+                scroll_->horizontalScrollBar()->setValue(0);
+            }
+            FitPartsInView();
+        },
+        window_);
+    scroll_->viewport()->installEventFilter(watch);
+    for (const FittedPart& part : fitted_) {
+        part.widget->installEventFilter(watch);
+    }
+    fitWatch_ = watch;
+}
+
+void ScaledWindow::FitPartsInView() const {
+    const int seen = scroll_->viewport()->width();
+    for (const FittedPart& part : fitted_) {
+        QWidget* widget = part.widget;
+        if (widget == nullptr) {
+            continue;
+        }
+        const int left = widget->mapTo(content_, QPoint(0, 0)).x();
+        const int room = std::max(seen - 2 * left, widget->minimumWidth());
+        if (part.placed) {
+            const int width = std::min(Scaled(part.width, factor_), room);
+            if (width != widget->width()) {
+                widget->resize(width, widget->height());
+            }
+        } else {
+            const int largest =
+                part.width >= QWIDGETSIZE_MAX ? room : std::min(Scaled(part.width, factor_), room);
+            if (largest != widget->maximumWidth()) {
+                widget->setMaximumWidth(largest);
+            }
+            // Narrowed while being shown, it lays out what it holds at once: its
+            // layout misses that resize.
+            QLayout* inner = widget->layout();
+            if (widget->isVisible() && inner != nullptr &&
+                inner->geometry().width() > widget->contentsRect().width()) {
+                inner->setGeometry(widget->contentsRect());
+            }
+        }
+    }
 }
 
 void ScaledWindow::RecordKeptParts() {
@@ -421,8 +497,8 @@ void ScaledWindow::RecordControl(QWidget& control, bool placed) {
     base.maximum = control.maximumSize();
     base.geometry = control.geometry();
     base.placed = placed;
-    // Parts of a button (a radio button's circle) and the style's margins keep
-    // their size; the layout keeps the button's proportions when it is larger.
+    // The style's margins keep their size; the layout keeps the button's
+    // proportions when it is larger.
     if (!placed &&
         (qobject_cast<QAbstractButton*>(&control) != nullptr || qobject_cast<QLabel*>(&control))) {
         base.hint = control.sizeHint();
@@ -458,11 +534,13 @@ void ScaledWindow::Apply(double factor) {
     // Measured and sized with every part in its place; whether parts must be
     // kept in view is decided anew for the new size.
     ReturnKeptParts();
+    factor_ = factor;
     ApplyFonts(factor);
     ApplyLayouts(factor);
     ApplyViews(factor);
     ApplyControls(factor);
     ApplyWindowSize(factor);
+    FitPartsInView();
 }
 
 void ScaledWindow::ApplyFonts(double factor) {

@@ -4,7 +4,8 @@
 // its grids' column widths and row heights), and how to show it at another
 // size. Its content moves into a scroll area, so that the window never has to
 // be larger than the screen: it shows scroll bars instead, and the parts kept
-// in view (KeepInView) then stand below the scroll area, always seen.
+// in view (KeepInView) then stand below the scroll area, always seen, while
+// the parts fitted in view (FitWidthInView) narrow to the width seen.
 
 #include <QFont>
 #include <QMargins>
@@ -33,6 +34,9 @@ public:
     // its designed size (times the factor); any other's follows the window,
     // down to what its layout needs.
     ScaledWindow(QWidget& window, bool designed);
+    ~ScaledWindow();
+    ScaledWindow(const ScaledWindow&) = delete;
+    ScaledWindow& operator=(const ScaledWindow&) = delete;
 
     QWidget* Window() const { return window_; }
     // The widget that holds the window's controls, inside the scroll area.
@@ -55,7 +59,7 @@ private:
         QSize hint; // a laid-out button's or label's own size, kept in proportion when larger
         bool placed = false;       // placed by hand (its parent has no layout)
         bool sizedToCells = false; // a grid exactly as large as its cells
-        QSize chrome;              // frame and scroll bar: these keep their size
+        QSize chrome;              // the frame: it keeps its width
     };
     struct SpacerBase {
         int index = 0;
@@ -90,6 +94,12 @@ private:
         QSize maximum;
         bool hidden = false;
     };
+    // A part that narrows to the width in view, and its width at 100 %.
+    struct FittedPart {
+        QPointer<QWidget> widget;
+        bool placed = false; // its width is its geometry's, else its layout's largest
+        int width = 0;
+    };
     struct ViewBase {
         QPointer<QTableView> view;
         std::vector<int> columns; // -1: hidden when recorded, left alone
@@ -112,11 +122,14 @@ private:
     // many in a row as `width` holds; and back.
     void KeepPartsInView(int width);
     void ReturnKeptParts();
+    void RecordFittedParts();
+    void FitPartsInView() const;
 
     QPointer<QWidget> window_;
     QPointer<QWidget> content_;
     QPointer<QScrollArea> scroll_;
     bool designed_ = false;
+    double factor_ = 1.0;
     QSize baseWindow_;
     QSize baseContent_;
     bool fontsScaled_ = false;
@@ -128,6 +141,8 @@ private:
     QPointer<QWidget> keptPanel_;             // below the scroll area
     QPointer<QWidget> keptRows_;              // inside it while parts are kept there
     std::vector<QPointer<QWidget>> tabOrder_; // as it was before parts were kept in view
+    std::vector<FittedPart> fitted_;
+    QPointer<QObject> fitWatch_; // fits the parts again as the view or a part changes
 };
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "app/PrivateFiles.h"
 #include "app/ui/ScaledWindow.h"
+#include "app/ui/SizedStyle.h"
 #include "screens/ui/ScreenWindow.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@
 namespace velmora {
 
 Zoom::Zoom(std::unique_ptr<QSettings> settings)
-    : settings_(std::move(settings)), baseTipFont_(QToolTip::font()) {
+    : settings_(std::move(settings)), style_(&InstallSizedStyle()), baseTipFont_(QToolTip::font()) {
     percent_ = NearestStep(settings_->value(QString::fromLatin1(kSettingsKey), 100).toInt());
     ApplyAll();
     // Every dialog (message boxes, also those before the first screen, and the
@@ -28,6 +29,10 @@ Zoom::Zoom(std::unique_ptr<QSettings> settings)
 
 Zoom::~Zoom() {
     qApp->removeEventFilter(this);
+    // Whatever stays shows at the designed size.
+    if (style_ != nullptr) {
+        style_->SetFactor(1.0);
+    }
     if (tipsScaled_) {
         QToolTip::setFont(baseTipFont_);
     }
@@ -75,7 +80,15 @@ void Zoom::Normal() {
 }
 
 void Zoom::Register(QWidget& window, bool designed) {
+    // The window is measured as it is at 100 %, its style's parts included.
+    const bool sized = style_ != nullptr && style_->Factor() != 1.0;
+    if (sized) {
+        SizeStyle(1.0, window);
+    }
     auto scaled = std::make_unique<ScaledWindow>(window, designed);
+    if (sized) {
+        SizeStyle(Factor(), window);
+    }
     scaled->Apply(Factor());
     windows_.push_back(std::move(scaled));
     window.installEventFilter(this);
@@ -86,8 +99,28 @@ bool Zoom::IsRegistered(const QWidget* window) const {
                        [window](const auto& scaled) { return scaled->Window() == window; });
 }
 
+void Zoom::SizeStyle(double factor, QWidget& window) {
+    style_->SetFactor(factor);
+    // What a widget measured with the style before (a radio button's size, a
+    // scroll area's room for its scroll bars) is measured again.
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.prepend(&window);
+    for (QWidget* widget : widgets) {
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(widget, &change);
+    }
+}
+
 void Zoom::ApplyAll() {
     const double factor = Factor();
+    if (style_ != nullptr && style_->Factor() != factor) {
+        style_->SetFactor(factor);
+        for (const auto& window : windows_) {
+            if (window->Window() != nullptr) {
+                SizeStyle(factor, *window->Window());
+            }
+        }
+    }
     for (const auto& window : windows_) {
         window->Apply(factor);
     }

@@ -5,10 +5,12 @@
 // spacing and its own size. A screen's window never grows beyond the free area
 // of the desktop: its content then scrolls. The windows that a screen opens
 // beside itself (not its dialogs or menus) follow that screen's size too, and
-// so do the tooltips.
+// so do the tooltips, and in every window the circles of radio buttons, the
+// boxes of check marks and the scroll bars (the application's SizedStyle).
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
 #include <array>
 #include <memory>
 #include <vector>
@@ -19,6 +21,7 @@ class QWidget;
 namespace velmora {
 
 class ScaledWindow;
+class SizedStyle;
 
 class Zoom : public QObject {
     Q_OBJECT
@@ -28,7 +31,8 @@ public:
     // Where the chosen size is kept in the settings.
     static constexpr const char* kSettingsKey = "View/SizePercent";
 
-    // Reads the size chosen last time from `settings`, and keeps every new choice there.
+    // Reads the size chosen last time from `settings`, and keeps every new
+    // choice there. Installs the application's SizedStyle unless it is installed.
     explicit Zoom(std::unique_ptr<QSettings> settings);
     ~Zoom() override;
     Zoom(const Zoom&) = delete;
@@ -58,8 +62,12 @@ private:
     double Factor() const { return percent_ / 100.0; }
     void ApplyAll();
     bool IsRegistered(const QWidget* window) const;
+    // Gives the style the factor, and lets `window` and what it holds measure
+    // themselves again with it.
+    void SizeStyle(double factor, QWidget& window);
 
     std::unique_ptr<QSettings> settings_;
+    QPointer<SizedStyle> style_; // owned by QApplication
     int percent_ = 100;
     QFont baseTipFont_;
     bool tipsScaled_ = false;

@@ -20,6 +20,22 @@ namespace {
 constexpr double kLargestText = 11.0;
 constexpr double kSmallestText = 7.0;
 
+// The chart's measures at its scale (see ChartPainter.h).
+struct Units {
+    explicit Units(double scale)
+        : unit(scale), largest(kLargestText * scale), smallest(kSmallestText * scale),
+          row(kErrRowHeight * scale), scaleRow(kErrScaleHeight * scale) {}
+    double unit;     // one unit of the chart as designed
+    double largest;  // the largest text
+    double smallest; // the smallest text drawn at all
+    double row;      // an ERR chart's row
+    double scaleRow; // the ERR chart's scale
+};
+
+double ValidScale(double scale) {
+    return std::isfinite(scale) && scale > 0 ? scale : 1.0;
+}
+
 QFont FontOfSize(const QPainter& painter, double size, bool bold = false) {
     QFont font = painter.font();
     font.setPixelSize(std::max(1, static_cast<int>(size)));
@@ -44,8 +60,9 @@ double TextWidth(const QFont& font, const QString& text) {
     return QFontMetricsF(font).horizontalAdvance(text);
 }
 
-void DrawNoInvestments(QPainter& painter, const QRectF& area) {
-    painter.setFont(FontOfSize(painter, std::clamp(area.height() / 3, 1.0, kLargestText + 1)));
+void DrawNoInvestments(QPainter& painter, const QRectF& area, const Units& units) {
+    painter.setFont(
+        FontOfSize(painter, std::clamp(area.height() / 3, 1.0, std::max(1.0, units.largest + 1))));
     painter.setPen(palette::Text());
     DrawFitted(painter, area, Qt::AlignCenter, QStringLiteral("No investments"));
 }
@@ -93,7 +110,7 @@ QPainterPath RingPiece(const QRectF& outer, const QRectF& inner, double start, d
 }
 
 void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>& pieces,
-              const QString& centreTitle, const QString& centreText) {
+              const QString& centreTitle, const QString& centreText, const Units& units) {
     const double margin = std::max(1.0, square.width() * 0.03);
     const QRectF outer = square.adjusted(margin, margin, -margin, -margin);
     if (outer.width() < 4) {
@@ -118,7 +135,7 @@ void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>&
     }
 
     // Each piece's percentage on the piece, where it has room.
-    const QFont labelFont = FontOfSize(painter, std::min(kLargestText, thickness * 0.45), true);
+    const QFont labelFont = FontOfSize(painter, std::min(units.largest, thickness * 0.45), true);
     painter.setFont(labelFont);
     const double midRadius = (outer.width() + inner.width()) / 4;
     const QFontMetricsF metrics(labelFont);
@@ -128,7 +145,7 @@ void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>&
         const double arcLength = std::abs(span) * std::numbers::pi / 180.0 * midRadius;
         const double width = metrics.horizontalAdvance(piece.label);
         if (!piece.label.isEmpty() && width + 4 < arcLength && metrics.height() < thickness &&
-            labelFont.pixelSize() >= kSmallestText) {
+            labelFont.pixelSize() >= units.smallest) {
             const double middle = (start + span / 2) * std::numbers::pi / 180.0;
             const QPointF at(centre.x() + midRadius * std::cos(middle),
                              centre.y() - midRadius * std::sin(middle));
@@ -142,8 +159,8 @@ void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>&
 
     // The investment total in the middle, where it has room.
     const double room = inner.width() * 0.8;
-    const double lineHeight = std::min(kLargestText + 2, inner.height() / 3);
-    if (lineHeight >= kSmallestText) {
+    const double lineHeight = std::min(units.largest + 2 * units.unit, inner.height() / 3);
+    if (lineHeight >= units.smallest) {
         painter.setPen(palette::Text());
         painter.setFont(FontOfSize(painter, lineHeight * 0.8));
         DrawFitted(painter,
@@ -155,12 +172,13 @@ void DrawRing(QPainter& painter, const QRectF& square, const std::vector<Piece>&
     }
 }
 
-void DrawLegend(QPainter& painter, const QRectF& box, const std::vector<LegendLine>& lines) {
+void DrawLegend(QPainter& painter, const QRectF& box, const std::vector<LegendLine>& lines,
+                const Units& units) {
     if (lines.empty() || box.width() <= 0 || box.height() <= 0) {
         return;
     }
-    const double rowHeight = std::min(kLargestText * 1.8, box.height() / lines.size());
-    const double textSize = std::min(kLargestText, rowHeight * 0.7);
+    const double rowHeight = std::min(units.largest * 1.8, box.height() / lines.size());
+    const double textSize = std::min(units.largest, rowHeight * 0.7);
     if (textSize < 1) {
         return;
     }
@@ -282,9 +300,9 @@ QString HeadingText(const ChartCategory& category) {
 }
 
 void DrawScaleLabels(QPainter& painter, const Scale& scale, const QRectF& box, double plotLeft,
-                     double plotRight) {
-    const double size = std::min(kLargestText - 1, box.height() * 0.75);
-    if (scale.step <= 0 || size < kSmallestText - 1) {
+                     double plotRight, const Units& units) {
+    const double size = std::min(units.largest - units.unit, box.height() * 0.75);
+    if (scale.step <= 0 || size < units.smallest - units.unit) {
         return;
     }
     painter.setFont(FontOfSize(painter, size));
@@ -311,11 +329,12 @@ void DrawScaleLabels(QPainter& painter, const Scale& scale, const QRectF& box, d
 
 } // namespace
 
-void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data) {
+void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data, double scale) {
     if (!area.isValid()) {
         return;
     }
     ClippedTo clip(painter, area);
+    const Units units(ValidScale(scale));
 
     double positive = 0.0;
     for (const ChartCategory& category : data.Categories) {
@@ -323,7 +342,7 @@ void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data) {
     }
     const double whole = std::max(positive, data.TotalInvestments);
     if (!(whole > 0)) {
-        DrawNoInvestments(painter, area);
+        DrawNoInvestments(painter, area, units);
         return;
     }
 
@@ -348,7 +367,7 @@ void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data) {
     const std::string_view total = BoxLabel(ResultBox::TotalInvestments);
     lines.push_back({QColor(), FromCoreText(total), QString(), data.TotalText, true});
 
-    const double lineRoom = kLargestText * 1.8 * static_cast<double>(lines.size());
+    const double lineRoom = units.largest * 1.8 * static_cast<double>(lines.size());
     QRectF ring;
     QRectF legend;
     if (area.width() >= area.height() * 1.3) {
@@ -357,31 +376,37 @@ void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data) {
         const double gap = side * 0.08;
         legend =
             QRectF(ring.right() + gap, area.top(),
-                   std::min(area.right() - ring.right() - gap, kLargestText * 28), area.height());
+                   std::min(area.right() - ring.right() - gap, units.largest * 28), area.height());
     } else {
         const double legendHeight = std::min(lineRoom, area.height() * 0.5);
         const double side = std::min(area.width(), area.height() - legendHeight);
         ring = QRectF(area.left() + (area.width() - side) / 2, area.top(), side, side);
-        const double width = std::min(area.width(), kLargestText * 28);
+        const double width = std::min(area.width(), units.largest * 28);
         legend = QRectF(area.left() + (area.width() - width) / 2, ring.bottom(), width,
                         area.bottom() - ring.bottom());
     }
-    DrawRing(painter, ring, pieces, QStringLiteral("Total"), data.TotalText);
-    DrawLegend(painter, legend, lines);
+    DrawRing(painter, ring, pieces, QStringLiteral("Total"), data.TotalText, units);
+    DrawLegend(painter, legend, lines, units);
 }
 
 int ErrBarRowCount(const ChartData& data) {
     return kCategories + data.HoldingCount();
 }
 
+double ErrBarsHeight(const ChartData& data, double scale) {
+    const Units units(ValidScale(scale));
+    return ErrBarRowCount(data) * units.row + units.scaleRow;
+}
+
 void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, int firstRow,
-                 int rowCount) {
+                 int rowCount, double scale) {
     if (!area.isValid()) {
         return;
     }
     ClippedTo clip(painter, area);
+    const Units units(ValidScale(scale));
     if (data.HoldingCount() == 0) {
-        DrawNoInvestments(painter, area);
+        DrawNoInvestments(painter, area, units);
         return;
     }
     const std::vector<BarRow> rows = BarRows(data);
@@ -393,11 +418,11 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
     }
 
     // The scale takes its full height where the rows can have theirs, else a fifth.
-    const double scaleHeight = std::min(
-        kErrScaleHeight, std::max(area.height() * 0.2, area.height() - count * kErrRowHeight));
-    const double rowHeight = std::min(kErrRowHeight, (area.height() - scaleHeight) / count);
-    const double textSize = std::min(kLargestText - 1, rowHeight * 0.72);
-    const bool withText = textSize >= kSmallestText;
+    const double scaleHeight =
+        std::min(units.scaleRow, std::max(area.height() * 0.2, area.height() - count * units.row));
+    const double rowHeight = std::min(units.row, (area.height() - scaleHeight) / count);
+    const double textSize = std::min(units.largest - units.unit, rowHeight * 0.72);
+    const bool withText = textSize >= units.smallest;
     const QFont plain = FontOfSize(painter, textSize);
     const QFont bold = FontOfSize(painter, textSize, true);
 
@@ -417,7 +442,7 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
     // Lines are drawn a unit inside the area, so that not even their blended edge leaves it.
     const double plotLeft = area.left() + nameWidth + 1;
     const double plotRight = std::max(plotLeft, area.right() - errWidth - 1);
-    const Scale scale = ScaleOf(data);
+    const Scale axis = ScaleOf(data);
     const double rowsTop = area.top();
     const double rowsBottom = rowsTop + rowHeight * count;
     const double lineTop = rowsTop + 1;
@@ -425,19 +450,19 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
 
     // Grid lines at the scale's steps, the zero axis darker.
     painter.setPen(QPen(palette::Grid(), 0));
-    if (scale.step > 0) {
-        const double first = std::ceil(scale.low / scale.step);
+    if (axis.step > 0) {
+        const double first = std::ceil(axis.low / axis.step);
         for (int i = 0; i <= 40; ++i) {
-            const double value = (first + i) * scale.step;
-            if (value > scale.high + scale.step / 1000) {
+            const double value = (first + i) * axis.step;
+            if (value > axis.high + axis.step / 1000) {
                 break;
             }
-            const double x = Place(scale, value, plotLeft, plotRight);
+            const double x = Place(axis, value, plotLeft, plotRight);
             painter.drawLine(QPointF(x, lineTop), QPointF(x, lineBottom));
         }
     }
 
-    const double zero = Place(scale, 0.0, plotLeft, plotRight);
+    const double zero = Place(axis, 0.0, plotLeft, plotRight);
     for (int i = 0; i < count; ++i) {
         const BarRow& row = rows[firstRow + i];
         const double y = rowsTop + rowHeight * i;
@@ -460,7 +485,7 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
         }
         const ChartHolding& holding = *row.holding;
         if (std::isfinite(holding.Err)) {
-            const double end = Place(scale, holding.Err, plotLeft, plotRight);
+            const double end = Place(axis, holding.Err, plotLeft, plotRight);
             const double barHeight = std::max(rowHeight * 0.64, std::min(rowHeight, 0.5));
             painter.setPen(Qt::NoPen);
             painter.setBrush(palette::CategoryColour(row.category));
@@ -482,10 +507,10 @@ void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, i
     painter.setPen(QPen(palette::Text(), 0));
     painter.drawLine(QPointF(zero, lineTop), QPointF(zero, lineBottom));
     painter.drawLine(QPointF(plotLeft, lineBottom), QPointF(plotRight, lineBottom));
-    DrawScaleLabels(painter, scale,
+    DrawScaleLabels(painter, axis,
                     QRectF(area.left(), rowsBottom, area.width(),
                            std::min(scaleHeight, area.bottom() - rowsBottom)),
-                    plotLeft, plotRight);
+                    plotLeft, plotRight, units);
 }
 
 } // namespace velmora::charts

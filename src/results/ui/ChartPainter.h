@@ -3,6 +3,9 @@
 // paint device (a window, an image, a PDF page, a printer page). Sizes are in
 // the painter's logical units: pixels on screen, points in the report.
 //
+// Every chart is drawn at a scale: 1 as designed (the report's pages), 2 with
+// every text, row and gap twice as large (a chart window shown at 200 %).
+//
 // Nothing is drawn outside the given rectangle: labels shrink or are cut short
 // with an ellipsis, and every drawing is clipped to the rectangle as well.
 //
@@ -26,15 +29,18 @@ namespace velmora::charts {
 // positive total get no piece of the ring; value held outside the four
 // categories (unnamed holdings, holdings of no valid category) shows as a grey
 // piece. Without any positive value the ring is replaced by "No investments".
-void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data);
+void DrawShares(QPainter& painter, const QRectF& area, const ChartData& data, double scale = 1.0);
 
-// Preferred height of one row of the ERR chart, and of its scale below the rows.
+// Preferred height of one row of the ERR chart, and of its scale below the
+// rows, at scale 1.
 inline constexpr double kErrRowHeight = 14.0;
 inline constexpr double kErrScaleHeight = 16.0;
 
 // Rows of the ERR chart: a heading row for each category, then one row per
 // holding of that category, lowest ERR first.
 int ErrBarRowCount(const ChartData& data);
+// The height the ERR chart needs for its rows and scale at their preferred heights.
+double ErrBarsHeight(const ChartData& data, double scale = 1.0);
 
 // Horizontal bars of the holdings' ERR, grouped by category, on a scale with
 // its zero axis (negative values left of it) common to all rows. Draws rows
@@ -42,6 +48,6 @@ int ErrBarRowCount(const ChartData& data);
 // negative), so that a long chart can be spread over pages. Without any
 // holding it shows "No investments".
 void DrawErrBars(QPainter& painter, const QRectF& area, const ChartData& data, int firstRow = 0,
-                 int rowCount = -1);
+                 int rowCount = -1, double scale = 1.0);
 
 } // namespace velmora::charts

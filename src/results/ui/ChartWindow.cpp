@@ -18,24 +18,40 @@ namespace velmora {
 
 namespace {
 
-constexpr int kMargin = 8;
+constexpr double kMargin = 8;
 
-// A white panel that draws one chart over its whole face.
+// The size of a font's type, in the unit it was given in.
+double TypeSize(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
+}
+
+// A white panel that draws one chart over its whole face, at the scale of its
+// type: a window made larger (Zoom) gives its panels larger type, and the
+// chart's text, rows and margins grow with it.
 class ChartView : public QWidget {
 public:
-    using Draw = std::function<void(QPainter&, const QRectF&)>;
+    using Draw = std::function<void(QPainter&, const QRectF&, double scale)>;
 
-    ChartView(Draw draw, QWidget* parent) : QWidget(parent), draw_(std::move(draw)) {}
+    ChartView(Draw draw, QWidget* parent)
+        : QWidget(parent), draw_(std::move(draw)), baseType_(TypeSize(font())) {}
+
+    double Scale() const {
+        const double now = TypeSize(font());
+        return baseType_ > 0 && now > 0 ? now / baseType_ : 1.0;
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        draw_(painter, QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin));
+        const double scale = Scale();
+        const double margin = kMargin * scale;
+        draw_(painter, QRectF(rect()).adjusted(margin, margin, -margin, -margin), scale);
     }
 
 private:
     Draw draw_;
+    double baseType_; // as made, at the designed size
 };
 
 QLabel* Heading(const QString& text, QWidget* parent) {
@@ -54,16 +70,19 @@ ChartWindow::ChartWindow(const Workspace& workspace, QWidget& resultsScreen)
     setWindowTitle(QStringLiteral("Charts"));
     setAccessibleName(QStringLiteral("Charts"));
 
-    shares_ = new ChartView(
-        [this](QPainter& painter, const QRectF& area) { charts::DrawShares(painter, area, data_); },
-        this);
+    shares_ =
+        new ChartView([this](QPainter& painter, const QRectF& area,
+                             double scale) { charts::DrawShares(painter, area, data_, scale); },
+                      this);
     shares_->setObjectName("chartShares");
     shares_->setAccessibleName(QStringLiteral("Shares of the Portfolio Risk Categories"));
     shares_->setMinimumHeight(200);
 
-    bars_ = new ChartView([this](QPainter& painter,
-                                 const QRectF& area) { charts::DrawErrBars(painter, area, data_); },
-                          this);
+    bars_ = new ChartView(
+        [this](QPainter& painter, const QRectF& area, double scale) {
+            charts::DrawErrBars(painter, area, data_, 0, -1, scale);
+        },
+        this);
     bars_->setObjectName("chartErr");
     bars_->setAccessibleName(QStringLiteral("ERR of every holding"));
     auto* scroll = new QScrollArea(this);
@@ -88,6 +107,7 @@ ChartWindow::ChartWindow(const Workspace& workspace, QWidget& resultsScreen)
     layout->addLayout(buttons);
 
     resultsScreen_.installEventFilter(this);
+    bars_->installEventFilter(this);
     InstallCloseKeys(*this);
     resize(640, 640);
     Refresh();
@@ -95,14 +115,26 @@ ChartWindow::ChartWindow(const Workspace& workspace, QWidget& resultsScreen)
 
 void ChartWindow::Refresh() {
     data_ = charts::ChartDataFrom(workspace_);
-    const double rows = charts::ErrBarRowCount(data_);
-    bars_->setMinimumHeight(static_cast<int>(
-        std::ceil(rows * charts::kErrRowHeight + charts::kErrScaleHeight + 2 * kMargin)));
+    FitErrChart();
     shares_->update();
     bars_->update();
 }
 
+double ChartWindow::Scale() const {
+    return static_cast<const ChartView*>(bars_)->Scale();
+}
+
+void ChartWindow::FitErrChart() {
+    const double scale = Scale();
+    bars_->setMinimumHeight(
+        static_cast<int>(std::ceil(charts::ErrBarsHeight(data_, scale) + 2 * kMargin * scale)));
+}
+
 bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The ERR chart's rows grow with its type.
+    if (watched == bars_ && event->type() == QEvent::FontChange) {
+        FitErrChart();
+    }
     // Leaving the results screen hides the charts with it; a window system's
     // hiding (minimizing) does not.
     if (watched == &resultsScreen_ && event->type() == QEvent::Hide && !event->spontaneous()) {

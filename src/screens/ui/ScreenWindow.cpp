@@ -14,6 +14,7 @@ namespace velmora {
 namespace {
 
 constexpr const char* kKeepInView = "velmoraKeepInView";
+constexpr const char* kFitWidthInView = "velmoraFitWidthInView";
 constexpr int kNoteMilliseconds = 8000;
 // Set on a window centred before the window system framed it.
 constexpr const char* kCentreWhenFramed = "velmoraCentreWhenFramed";
@@ -146,6 +147,14 @@ void KeepInView(QWidget& part, int group) {
 int KeptInViewGroup(const QWidget& part) {
     const QVariant group = part.property(kKeepInView);
     return group.isValid() ? group.toInt() : -1;
+}
+
+void FitWidthInView(QWidget& part) {
+    part.setProperty(kFitWidthInView, true);
+}
+
+bool FitsWidthInView(const QWidget& part) {
+    return part.property(kFitWidthInView).toBool();
 }
 
 void ShowWindowNote(QWidget& window, const QString& text) {

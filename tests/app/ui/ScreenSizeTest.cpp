@@ -10,6 +10,8 @@
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
 #include "app/ui/TfrmTitlepage.h"
+#include "grid/ui/StringGrid.h"
+#include "results/ui/ChartWindow.h"
 #include "screens/ui/ScreenWindow.h"
 
 #include <QAction>
@@ -23,9 +25,11 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <map>
@@ -324,6 +328,129 @@ TEST_F(ScreenSizeTest, TheChosenSizeSurvivesARestart) {
     EXPECT_EQ(app->Size().Percent(), 100);
     heading = app->ScreenWidget(Screen::Title)->findChild<QLabel*>(QStringLiteral("lblHeading"));
     EXPECT_DOUBLE_EQ(heading->font().pointSizeF(), 24.0);
+}
+
+TEST_F(ScreenSizeTest, RadioButtonsCheckMarksAndScrollBarsGrowWithTheSize) {
+    auto app = Start();
+    app->Show(Screen::DataInput);
+    const auto* single = app->ScreenWidget(Screen::DataInput)
+                             ->findChild<QRadioButton*>(QStringLiteral("RadioButtonS"));
+    app->Show(Screen::Results);
+    const auto* grid = app->ScreenWidget(Screen::Results)->findChild<StringGrid*>("StringGrid0");
+    ASSERT_NE(single, nullptr);
+    ASSERT_NE(grid, nullptr);
+    SettleLayouts();
+    const auto metric = [](const QWidget* widget, QStyle::PixelMetric which) {
+        return widget->style()->pixelMetric(which, nullptr, widget);
+    };
+    const int circle = metric(single, QStyle::PM_ExclusiveIndicatorWidth);
+    const int box = metric(single, QStyle::PM_IndicatorHeight);
+    const int bar = metric(grid, QStyle::PM_ScrollBarExtent);
+    const int shownBar = grid->verticalScrollBar()->width();
+    ASSERT_GT(circle, 5);
+    ASSERT_GT(bar, 5);
+
+    app->Size().SetPercent(200);
+    SettleLayouts();
+    EXPECT_NEAR(metric(single, QStyle::PM_ExclusiveIndicatorWidth), 2 * circle, 1);
+    EXPECT_NEAR(metric(single, QStyle::PM_ExclusiveIndicatorHeight), 2 * circle, 1);
+    EXPECT_NEAR(metric(single, QStyle::PM_IndicatorHeight), 2 * box, 1);
+    EXPECT_NEAR(metric(grid, QStyle::PM_ScrollBarExtent), 2 * bar, 1);
+    // The grid shown takes the wider scroll bar, and still has room for its three columns.
+    EXPECT_NEAR(grid->verticalScrollBar()->width(), 2 * shownBar, 2);
+    EXPECT_LE(grid->columnWidth(0) + grid->columnWidth(1) + grid->columnWidth(2),
+              grid->viewport()->width());
+    // A screen first made at 200 % measures as one that grew to it.
+    const QSize grown = single->sizeHint();
+    const int grownLeast = single->minimumWidth();
+    {
+        QMessageBox box;
+        EXPECT_NEAR(metric(&box, QStyle::PM_ScrollBarExtent), 2 * bar, 1) << "dialogs too";
+    }
+    app.reset();
+    app = Start();
+    ASSERT_EQ(app->Size().Percent(), 200);
+    app->Show(Screen::DataInput);
+    SettleLayouts();
+    single = app->ScreenWidget(Screen::DataInput)
+                 ->findChild<QRadioButton*>(QStringLiteral("RadioButtonS"));
+    EXPECT_NEAR(single->sizeHint().width(), grown.width(), 2);
+    EXPECT_NEAR(single->minimumWidth(), grownLeast, 2) << "its circle counted once";
+
+    app->Size().Normal();
+    EXPECT_EQ(metric(single, QStyle::PM_ExclusiveIndicatorWidth), circle);
+    EXPECT_EQ(metric(single, QStyle::PM_ScrollBarExtent), bar);
+}
+
+TEST_F(ScreenSizeTest, AtTheLargestSizeHelpTextsWrapWithinTheWindow) {
+    auto app = Start();
+    app->Size().SetPercent(250);
+    // The instructions and the quick help: no line reaches past what is seen
+    // of the screen, nor needs the text box to scroll sideways.
+    struct HelpText {
+        Screen screen;
+        const char* item;
+        const char* button;
+    };
+    for (const HelpText& help :
+         {HelpText{Screen::DataInput, "DataEntryInstructions1", "btnExitMemoHelp"},
+          HelpText{Screen::Results, "mnuGenereal", "btnExitMemoHelp"}}) {
+        // Seen at this size before, left and come back to.
+        app->Show(help.screen);
+        SettleLayouts();
+        app->Show(Screen::Title);
+        app->Show(help.screen);
+        QWidget* window = app->ScreenWidget(help.screen);
+        const std::string title = window->windowTitle().toStdString();
+        const auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
+        scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+        window->findChild<QAction*>(QString::fromLatin1(help.item))->trigger();
+        SettleLayouts();
+        const auto* memo = window->findChild<QPlainTextEdit*>(QStringLiteral("memoHelp"));
+        ASSERT_TRUE(memo->isVisible()) << title;
+        EXPECT_FALSE(memo->horizontalScrollBar()->isVisible()) << title;
+        EXPECT_EQ(memo->horizontalScrollBar()->maximum(), 0) << title;
+        const QRect seen = scroll->viewport()->rect();
+        for (const QWidget* part :
+             {static_cast<const QWidget*>(memo),
+              window->findChild<const QWidget*>(QString::fromLatin1(help.button))}) {
+            const QRect place(part->mapTo(scroll->viewport(), QPoint(0, 0)), part->size());
+            EXPECT_GE(place.left(), seen.left())
+                << title << " " << part->objectName().toStdString();
+            EXPECT_LE(place.right(), seen.right())
+                << title << " " << part->objectName().toStdString();
+            EXPECT_GT(place.width(), seen.width() / 2) << title << ": as wide as there is room";
+        }
+    }
+    // The help: its paragraphs and tables wrap to the window's width.
+    app->HelpContents();
+    SettleLayouts();
+    QTextBrowser* browser = app->Help().Browser();
+    EXPECT_EQ(browser->lineWrapMode(), QTextEdit::WidgetWidth);
+    EXPECT_EQ(browser->horizontalScrollBar()->maximum(), 0);
+    const auto* scroll = app->Help().findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(ScreenSizeTest, TheChartsTextGrowsWithTheSize) {
+    auto app = Start();
+    app->Show(Screen::Results);
+    QWidget* results = app->ScreenWidget(Screen::Results);
+    results->findChild<QAction*>(QStringLiteral("mnuCharts"))->trigger();
+    auto* charts = results->findChild<ChartWindow*>(QStringLiteral("ChartWindow"));
+    ASSERT_NE(charts, nullptr);
+    const QWidget* bars = charts->findChild<QWidget*>(QStringLiteral("chartErr"));
+    SettleLayouts();
+    EXPECT_DOUBLE_EQ(charts->Scale(), 1.0);
+    const int rows = bars->minimumHeight();
+
+    app->Size().SetPercent(200);
+    SettleLayouts();
+    EXPECT_NEAR(charts->Scale(), 2.0, 0.1);
+    EXPECT_NEAR(bars->minimumHeight(), 2 * rows, 4) << "rows twice as high for the larger text";
+    app->Size().Normal();
+    EXPECT_DOUBLE_EQ(charts->Scale(), 1.0);
+    EXPECT_EQ(bars->minimumHeight(), rows);
 }
 
 TEST_F(ScreenSizeTest, AStoredSizeIsTakenAsTheNearestStep) {

@@ -294,5 +294,46 @@ TEST(ChartPainter, NegativeErrsReachLeftOfTheCommonZeroAxis) {
     EXPECT_GT(gainRight - gainLeft, 60);
 }
 
+// Pixels of the charts' text colour (bars and bands are lighter or coloured).
+int DarkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            dark += c.red() < 0x80 && c.green() < 0x80 && c.blue() < 0x80 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+TEST(ChartPainter, AtScaleTwoTheTextIsTwiceAsLargeInEachDirection) {
+    const ChartData data = FromPlan(OneCategory());
+    const QRectF area(0, 0, 340, 200);
+    const QRectF twice(0, 0, 680, 400);
+    for (const bool bars : {false, true}) {
+        const auto draw = [bars, &data](const QRectF& box, double scale) {
+            QImage image(box.size().toSize(), QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            if (bars) {
+                charts::DrawErrBars(painter, box, data, 0, -1, scale);
+            } else {
+                charts::DrawShares(painter, box, data, scale);
+            }
+            painter.end();
+            return image;
+        };
+        const int normal = DarkPixels(draw(area, 1.0));
+        ASSERT_GT(normal, 200) << (bars ? "bars" : "ring");
+        // Type of twice the height and width covers about four times the pixels.
+        const double grown = DarkPixels(draw(twice, 2.0)) / static_cast<double>(normal);
+        EXPECT_GT(grown, 3.0) << (bars ? "bars" : "ring");
+        EXPECT_LT(grown, 5.0) << (bars ? "bars" : "ring");
+        // At scale 1 a larger area alone leaves the type as it is.
+        const double unscaled = DarkPixels(draw(twice, 1.0)) / static_cast<double>(normal);
+        EXPECT_LT(unscaled, 2.0) << (bars ? "bars" : "ring");
+    }
+}
+
 } // namespace
 } // namespace velmora

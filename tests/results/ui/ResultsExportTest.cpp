@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -541,6 +542,87 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
     dialogs.Expect(BoxKind::Error, "Could not print the report");
     Trigger("mnuPrintReport");
     dialogs.VerifyAllShown();
+}
+
+// The page's size and the box around every word on the first page, in points,
+// as `pdftotext -bbox` reads them.
+struct PrintedPage {
+    QSizeF size;
+    QRectF words; // empty: no words read
+};
+
+PrintedPage FirstPage(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                   QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        return {};
+    }
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    PrintedPage page;
+    const QRegularExpression size(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
+    if (const QRegularExpressionMatch m = size.match(html); m.hasMatch()) {
+        page.size = {m.captured(1).toDouble(), m.captured(2).toDouble()};
+    }
+    const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        page.words = page.words.isEmpty() ? box : page.words.united(box);
+    }
+    return page;
+}
+
+TEST_F(ResultsExportTest, PrintedAndSavedPagesHaveMarginsOfThreeQuartersOfAnInch) {
+    if (!test::HavePdfToText()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    Open(Household());
+    struct Paper {
+        const char* name;
+        QPageSize::PageSizeId id;
+        QSizeF points; // A4 is 210 x 297 mm, Letter 8.5 x 11 inches
+        bool printed;
+    };
+    for (const Paper& paper : {Paper{"A4", QPageSize::A4, {595.28, 841.89}, true},
+                               Paper{"Letter", QPageSize::Letter, {612, 792}, true},
+                               Paper{"PDF", QPageSize::Letter, {612, 792}, false}}) {
+        QString path = cwd.File(QStringLiteral("%1.pdf").arg(paper.name));
+        if (paper.printed) {
+            // The paper chosen in the print dialog, which may have left the
+            // whole sheet to print on.
+            fileDialogs.setUpPrinter = [&paper, &path](QPrinter& printer) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(path);
+                printer.setPageSize(QPageSize(paper.id));
+                printer.setFullPage(true);
+                printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+                return true;
+            };
+            Trigger("mnuPrintReport");
+        } else {
+            path = SavePdf(QStringLiteral("%1.pdf").arg(paper.name));
+        }
+        ASSERT_TRUE(dialogs.Boxes().empty()) << paper.name;
+        const PrintedPage page = FirstPage(path);
+        ASSERT_FALSE(page.words.isEmpty()) << paper.name;
+        EXPECT_NEAR(page.size.width(), paper.points.width(), 0.5) << paper.name;
+        EXPECT_NEAR(page.size.height(), paper.points.height(), 0.5) << paper.name;
+        // 54 points each side: the title starts at the left margin, the page
+        // number ends at the right one, the footer stands just above the bottom one.
+        const double right = page.size.width() - page.words.right();
+        const double bottom = page.size.height() - page.words.bottom();
+        EXPECT_NEAR(page.words.left(), 54, 1.5) << paper.name;
+        EXPECT_NEAR(right, 54, 1.5) << paper.name;
+        EXPECT_GE(page.words.top(), 53.5) << paper.name;
+        EXPECT_LT(page.words.top(), 54 + 20) << paper.name;
+        EXPECT_GE(bottom, 53.5) << paper.name;
+        EXPECT_LT(bottom, 54 + 20) << paper.name;
+    }
 }
 
 TEST_F(ResultsExportTest, CtrlPPrintsTheReportAndEscapeOrCtrlWClosesTheCharts) {
