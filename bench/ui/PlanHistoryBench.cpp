@@ -150,6 +150,7 @@ void BM_UndoCellEditSteps(benchmark::State& state) {
 class NoScreens : public Shell {
 public:
     void Show(Screen) override {}
+    QWidget* ScreenWidget(Screen) override { return nullptr; }
     bool Save() override { return true; }
     void ExitSequence() override {}
     void PrintHint() override {}
