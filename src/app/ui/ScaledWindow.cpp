@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -164,12 +166,14 @@ ScaledWindow::~ScaledWindow() {
 
 void ScaledWindow::RecordFittedParts() {
     for (QWidget* widget : content_->findChildren<QWidget*>()) {
-        if (!FitsWidthInView(*widget)) {
+        if (!FitsInView(*widget)) {
             continue;
         }
         const bool placed = widget->parentWidget()->layout() == nullptr;
-        fitted_.push_back(
-            {widget, placed, placed ? widget->geometry().width() : widget->maximumWidth()});
+        fitted_.push_back({widget, placed,
+                           placed ? widget->geometry().width() : widget->maximumWidth(),
+                           widget->maximumHeight(),
+                           qobject_cast<QAbstractScrollArea*>(widget) != nullptr, QRect()});
     }
     if (fitted_.empty()) {
         return;
@@ -182,6 +186,9 @@ void ScaledWindow::RecordFittedParts() {
                 scroll_->horizontalScrollBar()->setValue(0);
             }
             FitPartsInView();
+            if (type == QEvent::Show && watched != scroll_->viewport()) {
+                ShowFittedPart(*static_cast<QWidget*>(watched));
+            }
         },
         window_);
     scroll_->viewport()->installEventFilter(watch);
@@ -193,6 +200,7 @@ void ScaledWindow::RecordFittedParts() {
 
 void ScaledWindow::FitPartsInView() const {
     const int seen = scroll_->viewport()->width();
+    const int seenHeight = scroll_->viewport()->height();
     for (const FittedPart& part : fitted_) {
         QWidget* widget = part.widget;
         if (widget == nullptr) {
@@ -211,15 +219,86 @@ void ScaledWindow::FitPartsInView() const {
             if (largest != widget->maximumWidth()) {
                 widget->setMaximumWidth(largest);
             }
+            // As high as the view, less the room above it in its cell again below.
+            const QWidget* parent = widget->parentWidget();
+            const int top = parent->mapTo(content_, QPoint(0, 0)).y() +
+                            parent->layout()->contentsMargins().top();
+            const int roomHeight = std::max(seenHeight - 2 * top, widget->minimumHeight());
+            const int highest = part.height >= QWIDGETSIZE_MAX
+                                    ? roomHeight
+                                    : std::min(Scaled(part.height, factor_), roomHeight);
+            if (highest != widget->maximumHeight()) {
+                widget->setMaximumHeight(highest);
+            }
             // Narrowed while being shown, it lays out what it holds at once: its
             // layout misses that resize.
             QLayout* inner = widget->layout();
             if (widget->isVisible() && inner != nullptr &&
-                inner->geometry().width() > widget->contentsRect().width()) {
+                (inner->geometry().width() > widget->contentsRect().width() ||
+                 inner->geometry().height() > widget->contentsRect().height())) {
                 inner->setGeometry(widget->contentsRect());
             }
         }
     }
+    FitPlacedPartsInHeight(seenHeight);
+}
+
+void ScaledWindow::FitPlacedPartsInHeight(int seen) const {
+    const FittedPart* box = nullptr;
+    int bottom = 0;
+    for (const FittedPart& part : fitted_) {
+        if (part.placed && part.widget != nullptr && part.natural.isValid()) {
+            bottom = std::max(bottom, part.natural.y() + part.natural.height());
+            if (part.text && box == nullptr) {
+                box = &part;
+            }
+        }
+    }
+    if (box == nullptr) {
+        return;
+    }
+    // As far from the view's foot as the text box is from its top; the box
+    // keeps two lines at least (on the smallest views, the parts then fit
+    // only once scrolled to).
+    const QRect boxPlace = box->natural;
+    const int excess = bottom - (seen - boxPlace.y());
+    const int fewLines = 2 * box->widget->fontMetrics().lineSpacing();
+    const int shorter = std::clamp(excess, 0, std::max(0, boxPlace.height() - fewLines));
+    for (const FittedPart& part : fitted_) {
+        QWidget* widget = part.widget;
+        if (!part.placed || widget == nullptr || !part.natural.isValid()) {
+            continue;
+        }
+        QRect place(widget->x(), part.natural.y(), widget->width(), part.natural.height());
+        if (&part == box) {
+            place.setHeight(place.height() - shorter);
+        } else if (part.natural.y() >= boxPlace.y() + boxPlace.height() - 1) {
+            place.translate(0, -shorter); // below the box: it moves up with the box's foot
+        }
+        if (place != widget->geometry()) {
+            widget->setGeometry(place);
+        }
+    }
+}
+
+void ScaledWindow::ShowFittedPart(QWidget& part) const {
+    // Once laid out: a part in a layout is placed after it is shown.
+    QTimer::singleShot(0, &part, [scroll = scroll_, shown = QPointer<QWidget>(&part)] {
+        if (scroll == nullptr || shown == nullptr || !shown->isVisible()) {
+            return;
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        // The part's whole height, its top first (a text box would otherwise
+        // have only its text cursor brought into view).
+        QScrollBar* bar = scroll->verticalScrollBar();
+        const int top = shown->mapTo(scroll->widget(), QPoint(0, 0)).y();
+        const int foot = top + shown->height() - scroll->viewport()->height();
+        if (top < bar->value()) {
+            bar->setValue(top);
+        } else if (foot > bar->value()) {
+            bar->setValue(std::min(top, foot));
+        }
+    });
 }
 
 void ScaledWindow::RecordKeptParts() {
@@ -535,11 +614,19 @@ void ScaledWindow::Apply(double factor) {
     // kept in view is decided anew for the new size.
     ReturnKeptParts();
     factor_ = factor;
+    for (FittedPart& part : fitted_) {
+        part.natural = QRect(); // known again once the controls are placed
+    }
     ApplyFonts(factor);
     ApplyLayouts(factor);
     ApplyViews(factor);
     ApplyControls(factor);
     ApplyWindowSize(factor);
+    for (FittedPart& part : fitted_) {
+        if (part.placed && part.widget != nullptr) {
+            part.natural = part.widget->geometry();
+        }
+    }
     FitPartsInView();
 }
 

@@ -5,7 +5,8 @@
 // size. Its content moves into a scroll area, so that the window never has to
 // be larger than the screen: it shows scroll bars instead, and the parts kept
 // in view (KeepInView) then stand below the scroll area, always seen, while
-// the parts fitted in view (FitWidthInView) narrow to the width seen.
+// the parts fitted in view (FitInView) narrow to the width seen, shorten
+// to the height seen, and are scrolled to when shown.
 
 #include <QFont>
 #include <QMargins>
@@ -94,11 +95,15 @@ private:
         QSize maximum;
         bool hidden = false;
     };
-    // A part that narrows to the width in view, and its width at 100 %.
+    // A part that narrows to the width in view and shortens to the height in
+    // view, and its size at 100 %.
     struct FittedPart {
         QPointer<QWidget> widget;
-        bool placed = false; // its width is its geometry's, else its layout's largest
+        bool placed = false; // its size is its geometry's, else its layout's largest
         int width = 0;
+        int height = 0;    // a part in a layout: its largest height
+        bool text = false; // a text box: what shortens when the parts are too tall
+        QRect natural;     // a placed part: its place at the chosen size, unfitted
     };
     struct ViewBase {
         QPointer<QTableView> view;
@@ -124,6 +129,11 @@ private:
     void ReturnKeptParts();
     void RecordFittedParts();
     void FitPartsInView() const;
+    // The placed parts, shortened together: the text box among them gives up
+    // what they are taller than the view, and the parts below it move up.
+    void FitPlacedPartsInHeight(int seen) const;
+    // Scrolls the view to a fitted part that was just shown.
+    void ShowFittedPart(QWidget& part) const;
 
     QPointer<QWidget> window_;
     QPointer<QWidget> content_;

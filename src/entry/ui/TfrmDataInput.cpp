@@ -148,7 +148,7 @@ TfrmDataInput::TfrmDataInput(const ScreenContext& context)
     helpLayout->addWidget(memoHelp, 1);
     helpLayout->addWidget(btnExitMemoHelp);
     pnlHelp->hide();
-    FitWidthInView(*pnlHelp);
+    FitInView(*pnlHelp);
 
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(18, 12, 18, 12);

@@ -314,7 +314,7 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     // One pixel shorter than the memo's nominal 313, so that it ends where the button starts.
     memoHelp->setGeometry(48, 32, 569, 312);
     memoHelp->hide();
-    FitWidthInView(*memoHelp);
+    FitInView(*memoHelp);
 
     btnExitMemoHelp =
         NamedButton(parent, "btnExitMemoHelp", QStringLiteral("Exit this Help Screen"));
@@ -324,7 +324,7 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     btnExitMemoHelp->setFont(large);
     btnExitMemoHelp->setGeometry(48, 344, 569, 57);
     btnExitMemoHelp->hide();
-    FitWidthInView(*btnExitMemoHelp);
+    FitInView(*btnExitMemoHelp);
     connect(btnExitMemoHelp, &QPushButton::clicked, this, &TfrmCalc::btnExitMemoHelpClick);
 }
 

@@ -14,7 +14,7 @@ namespace velmora {
 namespace {
 
 constexpr const char* kKeepInView = "velmoraKeepInView";
-constexpr const char* kFitWidthInView = "velmoraFitWidthInView";
+constexpr const char* kFitInView = "velmoraFitInView";
 constexpr int kNoteMilliseconds = 8000;
 // Set on a window centred before the window system framed it.
 constexpr const char* kCentreWhenFramed = "velmoraCentreWhenFramed";
@@ -149,12 +149,12 @@ int KeptInViewGroup(const QWidget& part) {
     return group.isValid() ? group.toInt() : -1;
 }
 
-void FitWidthInView(QWidget& part) {
-    part.setProperty(kFitWidthInView, true);
+void FitInView(QWidget& part) {
+    part.setProperty(kFitInView, true);
 }
 
-bool FitsWidthInView(const QWidget& part) {
-    return part.property(kFitWidthInView).toBool();
+bool FitsInView(const QWidget& part) {
+    return part.property(kFitInView).toBool();
 }
 
 void ShowWindowNote(QWidget& window, const QString& text) {

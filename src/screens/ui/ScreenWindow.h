@@ -47,12 +47,13 @@ void KeepInView(QWidget& part, int group = 0);
 int KeptInViewGroup(const QWidget& part);
 
 // Marks `part` of a screen (a help text over the screen, or its button) as one
-// that is never wider than what is seen of the screen: when the screen at the
-// chosen size is wider than the desktop and scrolls sideways, the part
-// narrows to the width in view, as far from its right edge as from its left,
-// so that its lines wrap where they can be read.
-void FitWidthInView(QWidget& part);
-bool FitsWidthInView(const QWidget& part);
+// that is never larger than what is seen of the screen: when the screen at the
+// chosen size is larger than the desktop and scrolls, the part narrows to the
+// width in view, as far from its right edge as from its left, so that its
+// lines wrap where they can be read; a text box shortens to the height in view
+// with its button still below it; and a part shown is scrolled into view.
+void FitInView(QWidget& part);
+bool FitsInView(const QWidget& part);
 
 // Shows `text` in a note at the foot of `window` that stands in nobody's way:
 // it asks for nothing and goes by itself after a few seconds, or at the next

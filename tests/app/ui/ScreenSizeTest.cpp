@@ -386,7 +386,8 @@ TEST_F(ScreenSizeTest, AtTheLargestSizeHelpTextsWrapWithinTheWindow) {
     auto app = Start();
     app->Size().SetPercent(250);
     // The instructions and the quick help: no line reaches past what is seen
-    // of the screen, nor needs the text box to scroll sideways.
+    // of the screen, nor needs the text box to scroll sideways; the text box
+    // and its button are seen whole, wherever the screen was scrolled to.
     struct HelpText {
         Screen screen;
         const char* item;
@@ -404,6 +405,7 @@ TEST_F(ScreenSizeTest, AtTheLargestSizeHelpTextsWrapWithinTheWindow) {
         const std::string title = window->windowTitle().toStdString();
         const auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
         scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
         window->findChild<QAction*>(QString::fromLatin1(help.item))->trigger();
         SettleLayouts();
         const auto* memo = window->findChild<QPlainTextEdit*>(QStringLiteral("memoHelp"));
@@ -418,6 +420,11 @@ TEST_F(ScreenSizeTest, AtTheLargestSizeHelpTextsWrapWithinTheWindow) {
             EXPECT_GE(place.left(), seen.left())
                 << title << " " << part->objectName().toStdString();
             EXPECT_LE(place.right(), seen.right())
+                << title << " " << part->objectName().toStdString();
+            EXPECT_GE(place.top(), seen.top())
+                << title << " " << part->objectName().toStdString() << ": " << place.height()
+                << " high in " << seen.height();
+            EXPECT_LE(place.bottom(), seen.bottom())
                 << title << " " << part->objectName().toStdString();
             EXPECT_GT(place.width(), seen.width() / 2) << title << ": as wide as there is room";
         }
