@@ -46,6 +46,7 @@ void ShowUnder(QWidget& owner, const QRect& area, const QString& text, Lasting l
     if (label == nullptr) {
         label = Make(owner);
     }
+    label->setFont(QToolTip::font()); // the chosen size may have changed since
     label->setText(text);
     label->setAccessibleName(text);
     label->setWordWrap(false);

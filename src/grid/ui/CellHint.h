@@ -4,7 +4,7 @@
 // when it refuses to be left. It looks like a tooltip but stays while the user
 // goes on typing, for a few seconds or until the next key the cell takes, and
 // goes with the editor. A grid shows the same kind of note under a cell that the
-// program changed.
+// program changed, and a screen at its foot to say where a file went.
 
 #include <QString>
 

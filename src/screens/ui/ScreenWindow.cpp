@@ -1,10 +1,12 @@
 #include "screens/ui/ScreenWindow.h"
 
+#include "grid/ui/CellHint.h"
+
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMargins>
 #include <QScreen>
 #include <QString>
-#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -15,7 +17,6 @@ namespace {
 
 constexpr const char* kKeepInView = "velmoraKeepInView";
 constexpr const char* kFitInView = "velmoraFitInView";
-constexpr int kNoteMilliseconds = 8000;
 // Set on a window centred before the window system framed it.
 constexpr const char* kCentreWhenFramed = "velmoraCentreWhenFramed";
 
@@ -158,9 +159,16 @@ bool FitsInView(const QWidget& part) {
 }
 
 void ShowWindowNote(QWidget& window, const QString& text) {
+    // A note of its own rather than a tooltip: a tooltip goes as soon as the
+    // window is activated again, as it is right after a file dialog closes.
     const int margin = window.fontMetrics().height();
-    const QPoint foot(margin, std::max(0, window.height() - 3 * margin));
-    QToolTip::showText(window.mapToGlobal(foot), text, &window, QRect(), kNoteMilliseconds);
+    const QRect above(margin, 0, 1, std::max(1, window.height() - 3 * margin));
+    CellHint::ShowUnder(window, above, text);
+}
+
+QString WindowNoteText(const QWidget& window) {
+    const QLabel* note = CellHint::Of(window);
+    return note != nullptr && note->isVisible() ? note->text() : QString();
 }
 
 } // namespace velmora

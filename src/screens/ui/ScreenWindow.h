@@ -56,8 +56,9 @@ void FitInView(QWidget& part);
 bool FitsInView(const QWidget& part);
 
 // Shows `text` in a note at the foot of `window` that stands in nobody's way:
-// it asks for nothing and goes by itself after a few seconds, or at the next
-// click or key.
+// it asks for nothing and goes by itself after a few seconds.
 void ShowWindowNote(QWidget& window, const QString& text);
+// The text of the note that `window` shows; "" when it shows none.
+QString WindowNoteText(const QWidget& window);
 
 } // namespace velmora

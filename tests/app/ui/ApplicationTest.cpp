@@ -7,18 +7,20 @@
 #include "FakePlanStore.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
+#include "grid/ui/CellHint.h"
 #include "grid/ui/StringGrid.h"
 #include "plan/PosixFileSystem.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
-#include <QToolTip>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 
@@ -107,16 +109,17 @@ TEST_F(ApplicationTest, SavingTheDataNamesTheWholePathOfThePlanFile) {
     app->Show(Screen::DataInput);
     app->ScreenWidget(Screen::DataInput)->findChild<QAction*>(QStringLiteral("hlpSave"))->trigger();
     EXPECT_TRUE(dialogs.Boxes().empty()) << "no box to answer";
-    EXPECT_EQ(QToolTip::text(), "Plan saved to " + work.Path() + "/UserData.dta");
-    // The note is a plain tip, not a window that follows the chosen size.
-    int tips = 0;
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == "qtooltip_label" && window->isVisible()) {
-            ++tips;
-            EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("scrollScreen")), nullptr);
-        }
-    }
-    EXPECT_EQ(tips, 1);
+    QWidget& screen = *app->ScreenWidget(Screen::DataInput);
+    const QString saved = "Plan saved to " + work.Path() + "/UserData.dta";
+    EXPECT_EQ(WindowNoteText(screen), saved);
+    // The note stays when the window is activated again (a tooltip would go),
+    // and is a plain note, not a window that follows the chosen size.
+    QEvent activated(QEvent::WindowActivate);
+    QApplication::sendEvent(&screen, &activated);
+    EXPECT_EQ(WindowNoteText(screen), saved);
+    const QLabel* note = CellHint::Of(screen);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->findChild<QWidget*>(QStringLiteral("scrollScreen")), nullptr);
 }
 
 TEST_F(ApplicationTest, AMissingPlanFileLeavesTheDefaults) {

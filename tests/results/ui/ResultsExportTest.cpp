@@ -19,6 +19,7 @@
 #include "plan/PlanFile.h"
 #include "results/ui/ChartWindow.h"
 #include "results/ui/TfrmCalc.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,7 +35,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QToolTip>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -238,13 +238,13 @@ TEST_F(ResultsExportTest, DialogsOpenInTheDocumentsFolderThenWhereTheLastFileWen
     Trigger("mnuExportCsv");
     ASSERT_EQ(fileDialogs.asked.size(), 1u);
     EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Results 2004.csv");
-    EXPECT_EQ(QToolTip::text(), "Saved to " + cwd.Path() + "/results.csv");
+    EXPECT_EQ(WindowNoteText(*calc), "Saved to " + cwd.Path() + "/results.csv");
 
     fileDialogs.answer = cwd.File("report.pdf");
     Trigger("mnuSaveReportPdf");
     ASSERT_EQ(fileDialogs.asked.size(), 2u);
     EXPECT_EQ(fileDialogs.asked[1].suggested, cwd.Path() + "/Velmora Report.pdf");
-    EXPECT_EQ(QToolTip::text(), "Saved to " + cwd.Path() + "/report.pdf");
+    EXPECT_EQ(WindowNoteText(*calc), "Saved to " + cwd.Path() + "/report.pdf");
 
     // The folder is remembered for the next run; a cancelled dialog changes nothing.
     fileDialogs.answer.clear();
