@@ -1,6 +1,7 @@
 #include "grid/ui/CellHint.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRect>
 #include <QTimer>
 #include <QToolTip>
@@ -13,9 +14,22 @@ constexpr int kShownMilliseconds = 5000;
 constexpr int kNarrowest = 160; // pixels: a note is never broken into narrower lines
 constexpr const char* kUntilNextKey = "velmoraUntilNextKey";
 
+// A note goes when it is clicked, so that a click on what it covers works the
+// next time, as with a tooltip.
+class NoteLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        hide();
+        event->accept();
+    }
+};
+
 QLabel* Make(QWidget& editor) {
     // A window of its own, so that it may reach over the grid's edge.
-    auto* label = new QLabel(&editor, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
+    auto* label = new NoteLabel(&editor, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
     label->setObjectName(QStringLiteral("CellHint"));
     label->setAttribute(Qt::WA_ShowWithoutActivating);
     label->setPalette(QToolTip::palette());
