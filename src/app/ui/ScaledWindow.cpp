@@ -166,25 +166,18 @@ ScaledWindow::~ScaledWindow() {
 
 void ScaledWindow::RecordFittedParts() {
     for (QWidget* widget : content_->findChildren<QWidget*>()) {
-        if (!FitsInView(*widget)) {
-            continue;
+        if (FitsInView(*widget)) {
+            fitted_.push_back({widget, widget->parentWidget()->layout() == nullptr,
+                               qobject_cast<QAbstractScrollArea*>(widget) != nullptr,
+                               widget->maximumSize(), QRect()});
         }
-        const bool placed = widget->parentWidget()->layout() == nullptr;
-        fitted_.push_back({widget, placed,
-                           placed ? widget->geometry().width() : widget->maximumWidth(),
-                           widget->maximumHeight(),
-                           qobject_cast<QAbstractScrollArea*>(widget) != nullptr, QRect()});
     }
     if (fitted_.empty()) {
         return;
     }
-    // A part shown is fitted to the view as it is laid out, and seen from its
-    // left edge on.
+    // A part shown is fitted to the view as it is laid out, and brought into view.
     auto* watch = new ShowAndResizeWatch(
         [this](QObject* watched, QEvent::Type type) {
-            if (type == QEvent::Show && watched != scroll_->viewport()) {
-                scroll_->horizontalScrollBar()->setValue(0);
-            }
             FitPartsInView();
             if (type == QEvent::Show && watched != scroll_->viewport()) {
                 ShowFittedPart(*static_cast<QWidget*>(watched));
@@ -199,51 +192,43 @@ void ScaledWindow::RecordFittedParts() {
 }
 
 void ScaledWindow::FitPartsInView() const {
-    const int seen = scroll_->viewport()->width();
+    const int seenWidth = scroll_->viewport()->width();
     const int seenHeight = scroll_->viewport()->height();
+    // At most `room`, and at most `largest` (a size at 100 %) at the chosen size.
+    const auto fitted = [this](int largest, int room) {
+        return largest >= QWIDGETSIZE_MAX ? room : std::min(Scaled(largest, factor_), room);
+    };
     for (const FittedPart& part : fitted_) {
         QWidget* widget = part.widget;
-        if (widget == nullptr) {
+        if (widget == nullptr || part.placed) {
             continue;
         }
+        // As wide and as high as the view, less the room left of it and above
+        // its cell again on the other side.
         const int left = widget->mapTo(content_, QPoint(0, 0)).x();
-        const int room = std::max(seen - 2 * left, widget->minimumWidth());
-        if (part.placed) {
-            const int width = std::min(Scaled(part.width, factor_), room);
-            if (width != widget->width()) {
-                widget->resize(width, widget->height());
-            }
-        } else {
-            const int largest =
-                part.width >= QWIDGETSIZE_MAX ? room : std::min(Scaled(part.width, factor_), room);
-            if (largest != widget->maximumWidth()) {
-                widget->setMaximumWidth(largest);
-            }
-            // As high as the view, less the room above it in its cell again below.
-            const QWidget* parent = widget->parentWidget();
-            const int top = parent->mapTo(content_, QPoint(0, 0)).y() +
-                            parent->layout()->contentsMargins().top();
-            const int roomHeight = std::max(seenHeight - 2 * top, widget->minimumHeight());
-            const int highest = part.height >= QWIDGETSIZE_MAX
-                                    ? roomHeight
-                                    : std::min(Scaled(part.height, factor_), roomHeight);
-            if (highest != widget->maximumHeight()) {
-                widget->setMaximumHeight(highest);
-            }
-            // Narrowed while being shown, it lays out what it holds at once: its
-            // layout misses that resize.
-            QLayout* inner = widget->layout();
-            if (widget->isVisible() && inner != nullptr &&
-                (inner->geometry().width() > widget->contentsRect().width() ||
-                 inner->geometry().height() > widget->contentsRect().height())) {
-                inner->setGeometry(widget->contentsRect());
-            }
+        const QWidget* parent = widget->parentWidget();
+        const int top =
+            parent->mapTo(content_, QPoint(0, 0)).y() + parent->layout()->contentsMargins().top();
+        const int widest =
+            fitted(part.largest.width(), std::max(seenWidth - 2 * left, widget->minimumWidth()));
+        const int highest =
+            fitted(part.largest.height(), std::max(seenHeight - 2 * top, widget->minimumHeight()));
+        if (widest != widget->maximumWidth() || highest != widget->maximumHeight()) {
+            widget->setMaximumSize(widest, highest);
+        }
+        // Narrowed while being shown, it lays out what it holds at once: its
+        // layout misses that resize.
+        QLayout* inner = widget->layout();
+        if (widget->isVisible() && inner != nullptr &&
+            (inner->geometry().width() > widget->contentsRect().width() ||
+             inner->geometry().height() > widget->contentsRect().height())) {
+            inner->setGeometry(widget->contentsRect());
         }
     }
-    FitPlacedPartsInHeight(seenHeight);
+    FitPlacedParts(seenWidth, seenHeight);
 }
 
-void ScaledWindow::FitPlacedPartsInHeight(int seen) const {
+void ScaledWindow::FitPlacedParts(int seenWidth, int seenHeight) const {
     const FittedPart* box = nullptr;
     int bottom = 0;
     for (const FittedPart& part : fitted_) {
@@ -254,25 +239,28 @@ void ScaledWindow::FitPlacedPartsInHeight(int seen) const {
             }
         }
     }
-    if (box == nullptr) {
-        return;
-    }
     // As far from the view's foot as the text box is from its top; the box
     // keeps two lines at least (on the smallest views, the parts then fit
     // only once scrolled to).
-    const QRect boxPlace = box->natural;
-    const int excess = bottom - (seen - boxPlace.y());
-    const int fewLines = 2 * box->widget->fontMetrics().lineSpacing();
-    const int shorter = std::clamp(excess, 0, std::max(0, boxPlace.height() - fewLines));
+    int shorter = 0;
+    if (box != nullptr) {
+        const int fewLines = 2 * box->widget->fontMetrics().lineSpacing();
+        shorter = std::clamp(bottom - (seenHeight - box->natural.y()), 0,
+                             std::max(0, box->natural.height() - fewLines));
+    }
     for (const FittedPart& part : fitted_) {
         QWidget* widget = part.widget;
         if (!part.placed || widget == nullptr || !part.natural.isValid()) {
             continue;
         }
-        QRect place(widget->x(), part.natural.y(), widget->width(), part.natural.height());
+        // As far from the view's right edge as from its left.
+        const int left = widget->parentWidget()->mapTo(content_, part.natural.topLeft()).x();
+        QRect place = part.natural;
+        place.setWidth(
+            std::min(place.width(), std::max(seenWidth - 2 * left, widget->minimumWidth())));
         if (&part == box) {
             place.setHeight(place.height() - shorter);
-        } else if (part.natural.y() >= boxPlace.y() + boxPlace.height() - 1) {
+        } else if (box != nullptr && place.y() >= box->natural.y() + box->natural.height() - 1) {
             place.translate(0, -shorter); // below the box: it moves up with the box's foot
         }
         if (place != widget->geometry()) {
@@ -282,7 +270,9 @@ void ScaledWindow::FitPlacedPartsInHeight(int seen) const {
 }
 
 void ScaledWindow::ShowFittedPart(QWidget& part) const {
-    // Once laid out: a part in a layout is placed after it is shown.
+    // Seen from the screen's left edge on, and, once laid out (a part in a
+    // layout is placed after it is shown), its whole height.
+    scroll_->horizontalScrollBar()->setValue(0);
     QTimer::singleShot(0, &part, [scroll = scroll_, shown = QPointer<QWidget>(&part)] {
         if (scroll == nullptr || shown == nullptr || !shown->isVisible()) {
             return;

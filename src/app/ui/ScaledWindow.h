@@ -96,14 +96,14 @@ private:
         bool hidden = false;
     };
     // A part that narrows to the width in view and shortens to the height in
-    // view, and its size at 100 %.
+    // view. A part placed by hand is fitted from its place at the chosen size;
+    // a part in a layout from its largest size at 100 %.
     struct FittedPart {
         QPointer<QWidget> widget;
-        bool placed = false; // its size is its geometry's, else its layout's largest
-        int width = 0;
-        int height = 0;    // a part in a layout: its largest height
-        bool text = false; // a text box: what shortens when the parts are too tall
-        QRect natural;     // a placed part: its place at the chosen size, unfitted
+        bool placed = false;
+        bool text = false; // a text box: what shortens when the placed parts are too tall
+        QSize largest;     // a part in a layout
+        QRect natural;     // a placed part, as ApplyControls placed it; invalid until then
     };
     struct ViewBase {
         QPointer<QTableView> view;
@@ -129,9 +129,10 @@ private:
     void ReturnKeptParts();
     void RecordFittedParts();
     void FitPartsInView() const;
-    // The placed parts, shortened together: the text box among them gives up
-    // what they are taller than the view, and the parts below it move up.
-    void FitPlacedPartsInHeight(int seen) const;
+    // The placed parts, each narrowed to the width in view, and shortened
+    // together: the text box among them gives up what they are taller than the
+    // view, and the parts below it move up.
+    void FitPlacedParts(int seenWidth, int seenHeight) const;
     // Scrolls the view to a fitted part that was just shown.
     void ShowFittedPart(QWidget& part) const;
 
