@@ -110,6 +110,15 @@ PlanData WithoutErr(PlanData plan) {
 
 class EndToEndUiTest : public ::testing::Test {
 protected:
+    // A first start: the welcome box, then the title screen.
+    void StartFirstTime() {
+        dialogs.Expect(BoxKind::Message,
+                       "Welcome to the Velmora program. New Users may wish to pull down the "
+                       "Quick Start Instructions on the Title Page. Click on OK to continue.");
+        app = std::make_unique<Application>(dialogs, files, test::TestOptions());
+        app->Start();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(Screen::Title)));
+    }
     template <class T> T* Find(Screen screen, const char* name) {
         return test::FindControl<T>(*app->ScreenWidget(screen), name);
     }
@@ -149,12 +158,7 @@ protected:
 };
 
 TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndItsPlanFile) {
-    dialogs.Expect(BoxKind::Message, // a first start
-                   "Welcome to the Velmora program. New Users may wish to pull down the Quick "
-                   "Start Instructions on the Title Page. Click on OK to continue.");
-    app = std::make_unique<Application>(dialogs, files, test::TestOptions());
-    app->Start();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(Screen::Title)));
+    ASSERT_NO_FATAL_FAILURE(StartFirstTime());
     Click(Screen::Title, "btnEnterData", Screen::DataInput);
 
     // Personal data and financial assumptions.
@@ -278,12 +282,7 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
 // The help's tutorial, step by step as it is written, from a first start: no
 // box but the welcome, and the figures the tutorial shows.
 TEST_F(EndToEndUiTest, TheTutorialFollowedAsWrittenGivesItsFiguresWithoutABox) {
-    dialogs.Expect(BoxKind::Message,
-                   "Welcome to the Velmora program. New Users may wish to pull down the Quick "
-                   "Start Instructions on the Title Page. Click on OK to continue.");
-    app = std::make_unique<Application>(dialogs, files, test::TestOptions());
-    app->Start();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(app->ScreenWidget(Screen::Title)));
+    ASSERT_NO_FATAL_FAILURE(StartFirstTime());
 
     // Step 1.
     Click(Screen::Title, "btnEnterData", Screen::DataInput);
