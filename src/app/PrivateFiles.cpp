@@ -1,5 +1,8 @@
 #include "app/PrivateFiles.h"
 
+#include "plan/AtomicReplace.h"
+#include "plan/PosixFileSystem.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -84,15 +87,8 @@ int WritePrivateFile(const std::string& path, std::string_view text) {
     if (fd < 0) {
         return -fd;
     }
-    int error = 0;
-    while (!text.empty() && error == 0) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written > 0) {
-            text.remove_prefix(static_cast<std::size_t>(written));
-        } else if (written == 0 || errno != EINTR) {
-            error = written == 0 ? EIO : errno;
-        }
-    }
+    PosixFileSystem files;
+    int error = WriteAll(files, fd, text);
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
