@@ -1,6 +1,6 @@
 #include "app/DataFolder.h"
 
-#include "app/PrivateFiles.h"
+#include "plan/PrivateFiles.h"
 
 #include <cerrno>
 #include <cstring>

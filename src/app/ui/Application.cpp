@@ -1,6 +1,5 @@
 #include "app/ui/Application.h"
 
-#include "app/PrivateFiles.h"
 #include "app/ui/DesktopIdentity.h"
 #include "app/ui/PlanStore.h"
 #include "app/ui/StandardKeys.h"
@@ -12,6 +11,7 @@
 #include "holdings/equity/ui/TfrmEquity.h"
 #include "holdings/ira/ui/TfrmIRAs.h"
 #include "plan/PlanFileMessages.h"
+#include "plan/PrivateFiles.h"
 #include "results/ui/TfrmCalc.h"
 #include "screens/ui/Dialogs.h"
 #include "screens/ui/FullTextTips.h"

@@ -1,12 +1,11 @@
 #include "app/ui/TaxYearChoice.h"
 
 #include "Workspace.h"
-#include "app/PrivateFiles.h"
+#include "screens/ui/PrivateSettings.h"
 #include "tax/TaxYear.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,9 +49,7 @@ bool TaxYearChoice::Choose(std::int32_t year) {
     }
     const bool changed = !(workspace_.taxYear == *chosen);
     workspace_.taxYear = *chosen;
-    MakePrivateFile(QFile::encodeName(settings_->fileName()).toStdString()); // Qt keeps its mode
-    settings_->setValue(QString::fromLatin1(kSettingsKey), year);
-    settings_->sync();
+    KeepPrivately(*settings_, QString::fromLatin1(kSettingsKey), year);
     ShowChecked();
     if (changed) {
         emit Changed(year);

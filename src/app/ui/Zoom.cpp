@@ -1,14 +1,13 @@
 #include "app/ui/Zoom.h"
 
-#include "app/PrivateFiles.h"
 #include "app/ui/ScaledWindow.h"
 #include "app/ui/SizedStyle.h"
+#include "screens/ui/PrivateSettings.h"
 #include "screens/ui/ScreenWindow.h"
 
 #include <QApplication>
 #include <QChildEvent>
 #include <QDialog>
-#include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QToolTip>
@@ -54,9 +53,7 @@ void Zoom::SetPercent(int percent) {
         return;
     }
     percent_ = step;
-    MakePrivateFile(QFile::encodeName(settings_->fileName()).toStdString()); // Qt keeps its mode
-    settings_->setValue(QString::fromLatin1(kSettingsKey), percent_);
-    settings_->sync();
+    KeepPrivately(*settings_, QString::fromLatin1(kSettingsKey), percent_);
     ApplyAll();
     emit Changed(percent_);
 }

@@ -6,6 +6,7 @@
 #include "results/ui/ChartWindow.h"
 #include "results/ui/ReportDocument.h"
 #include "screens/ui/Dialogs.h"
+#include "screens/ui/PrivateSettings.h"
 #include "screens/ui/ScreenWindow.h"
 
 #include <QBuffer>
@@ -138,7 +139,8 @@ bool ResultsExport::WriteWhole(const QString& path, std::string_view contents) {
     const int error = AtomicReplace(*files_, target, contents, std::string());
     if (error == 0) {
         const QFileInfo written(path);
-        QSettings().setValue(QString::fromLatin1(kFolderKey), written.absolutePath());
+        QSettings settings;
+        KeepPrivately(settings, QString::fromLatin1(kFolderKey), written.absolutePath());
         ShowWindowNote(resultsScreen_, QStringLiteral("Saved to ") +
                                            QDir::toNativeSeparators(written.absoluteFilePath()));
         return true;

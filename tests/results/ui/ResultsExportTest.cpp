@@ -37,6 +37,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace velmora {
 namespace {
@@ -264,6 +265,22 @@ TEST_F(ResultsExportTest, DialogsOpenInTheDocumentsFolderThenWhereTheLastFileWen
     Trigger("mnuExportCsv");
     ASSERT_EQ(fileDialogs.asked.size(), 5u);
     EXPECT_EQ(fileDialogs.asked[4].suggested, QDir::homePath() + "/Velmora Results 2004.csv");
+}
+
+TEST_F(ResultsExportTest, KeepingTheFolderLeavesTheSettingsFileTheUsersAlone) {
+    const QByteArray settingsFile = QFile::encodeName(QSettings().fileName());
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("Files/LastFolder"), documents);
+    }
+    ASSERT_EQ(::chmod(settingsFile.constData(), 0644), 0) << "as another program may leave it";
+    Open(Household());
+    fileDialogs.answer = cwd.File("results.csv");
+    Trigger("mnuExportCsv");
+    struct stat info {};
+    ASSERT_EQ(::stat(settingsFile.constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(QSettings().value(QStringLiteral("Files/LastFolder")).toString(), cwd.Path());
 }
 
 TEST_F(ResultsExportTest, ThePrintDialogStartsOnThePaperOfTheUsersLocale) {

@@ -1,4 +1,4 @@
-#include "app/PrivateFiles.h"
+#include "plan/PrivateFiles.h"
 
 #include "plan/AtomicReplace.h"
 #include "plan/PosixFileSystem.h"

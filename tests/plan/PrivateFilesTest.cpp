@@ -1,7 +1,7 @@
 // The program's files that only the user may read or write: the mark of an ended run
 // and the settings file, made so under any umask.
 
-#include "app/PrivateFiles.h"
+#include "plan/PrivateFiles.h"
 
 #include "ScratchFolder.h"
 
