@@ -1,11 +1,15 @@
-// velmora-report [--json | --csv] [--tax-year YEAR] [PLANFILE]: the results screen's
-// content for a plan file. Loads the plan as the program does at start-up, runs the
-// results calculation under the tax year's law and prints the result; the plan file is
-// only read.
+// velmora-report [--json | --csv] [--tax-year YEAR] [--years ...] [PLANFILE]: the results
+// screen's content for a plan file. Loads the plan as the program does at start-up, runs
+// the results calculation under the tax year's law and prints the result, or with
+// --years the years ahead; the plan file is only read.
 
 #include "Workspace.h"
 #include "plan/PlanFile.h"
 #include "plan/PlanFileMessages.h"
+#include "projection/Projection.h"
+#include "projection/ProjectionReports.h"
+#include "projection/ProjectionTexts.h"
+#include "report/YearsOptions.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsJson.h"
@@ -25,8 +29,11 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: velmora-report [--json | --csv] [--tax-year YEAR] [PLANFILE]\n";
+std::string Usage() {
+    return std::string("usage: velmora-report [--json | --csv] [--tax-year YEAR]\n"
+                       "                      ") +
+           velmora::report::kYearsUsage + " [PLANFILE]\n";
+}
 
 // The known years as words: "2004 and 2026", or with the default marked,
 // "2004 (the default) or 2026".
@@ -54,8 +61,7 @@ std::string Help() {
            "  --csv       print comma-separated values, as the results screen's CSV export\n"
            "  --tax-year YEAR\n"
            "              work out the tax under the law of YEAR: " +
-           KnownYearsText(true) +
-           "\n"
+           KnownYearsText(true) + "\n" + velmora::report::YearsHelp() +
            "  -h, --help  print this help and exit\n"
            "\n"
            "Exit status:\n"
@@ -81,7 +87,7 @@ std::optional<velmora::TaxYear> TaxYearOf(std::string_view text) {
 // A usage error: what was wrong, then the usage line; status 2.
 int UsageError(const std::string& what) {
     std::fprintf(stderr, "velmora-report: %s\n%sTry 'velmora-report --help' for more.\n",
-                 what.c_str(), kUsage);
+                 what.c_str(), Usage().c_str());
     return 2;
 }
 
@@ -104,6 +110,30 @@ std::string WhyNoReport(const velmora::LoadResult& loaded) {
     }
 }
 
+// The results screen's content.
+std::string ResultsText(velmora::Workspace& ws, Format format) {
+    velmora::results::Calculate(ws);
+    return format == Format::Json  ? velmora::results::ResultsJson(ws)
+           : format == Format::Csv ? velmora::results::ResultsCsv(ws)
+                                   : velmora::results::ResultsPage(ws);
+}
+
+// The years ahead; when they stop early for amounts too large, the JSON and CSV
+// forms say so on standard error (the page says so itself).
+std::string YearsText(const velmora::Workspace& ws, const velmora::projection::Settings& settings,
+                      Format format) {
+    namespace projection = velmora::projection;
+    const projection::Projection years = projection::Project(ws.plan, ws.taxYear, settings);
+    if (format == Format::Page) {
+        return projection::ProjectionPage(years);
+    }
+    if (const std::string stop = projection::StopText(years); !stop.empty()) {
+        std::fprintf(stderr, "velmora-report: %s\n", stop.c_str());
+    }
+    return format == Format::Json ? projection::ProjectionJson(years)
+                                  : projection::ProjectionCsv(years);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -111,8 +141,17 @@ int main(int argc, char** argv) {
     std::string path = velmora::kPlanFileName;
     bool havePath = false;
     std::optional<velmora::TaxYear> taxYear;
+    velmora::report::YearsOptions years;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        std::string problem;
+        const auto read = velmora::report::ReadYearsOption(argc, argv, i, years, problem);
+        if (read == velmora::report::OptionRead::Wrong) {
+            return UsageError(problem);
+        }
+        if (read == velmora::report::OptionRead::Read) {
+            continue;
+        }
         if (arg == "--json" || arg == "--csv") {
             const Format wanted = arg == "--json" ? Format::Json : Format::Csv;
             if (format != Format::Page && format != wanted) {
@@ -138,7 +177,7 @@ int main(int argc, char** argv) {
             }
             taxYear = year;
         } else if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage().c_str(), stdout);
             std::fputs(Help().c_str(), stdout);
             return 0;
         } else if (arg.size() > 1 && arg.front() == '-') {
@@ -152,6 +191,10 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (const std::string problem = velmora::report::YearsProblem(years); !problem.empty()) {
+        return UsageError(problem);
+    }
+
     // The workspace is large (four ranking arrays), so it lives on the heap.
     const auto ws = std::make_unique<velmora::Workspace>();
     if (taxYear) {
@@ -163,11 +206,8 @@ int main(int argc, char** argv) {
                      why.c_str());
         return kNoPlanFile;
     }
-    velmora::results::Calculate(*ws);
-
-    const std::string text = format == Format::Json  ? velmora::results::ResultsJson(*ws)
-                             : format == Format::Csv ? velmora::results::ResultsCsv(*ws)
-                                                     : velmora::results::ResultsPage(*ws);
+    const std::string text =
+        years.Wanted ? YearsText(*ws, years.settings, format) : ResultsText(*ws, format);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
         std::fprintf(stderr, "velmora-report: cannot write the report: %s\n", std::strerror(errno));

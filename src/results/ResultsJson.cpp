@@ -107,10 +107,8 @@ void AppendCategories(std::string& out, const Ranking& ranking) {
     out += ']';
 }
 
-void AppendValues(std::string& out, const Workspace& ws) {
-    const TaxValues& tax = ws.tax;
-    const HoldingTotals& totals = ws.totals;
-    const ResultValues& r = ws.results;
+void AppendValues(std::string& out, const TaxValues& tax, const HoldingTotals& totals,
+                  const ResultValues& r, std::int32_t appliedStateTaxRate) {
     out += '{';
     bool first = true;
     AppendNumber(out, first, "TaxableIncome", tax.TaxableIncome);
@@ -139,7 +137,7 @@ void AppendValues(std::string& out, const Workspace& ws) {
     AppendNumber(out, first, "TaxOnIncome", r.TaxOnIncome);
     AppendNumber(out, first, "WithdrawalNeeded", r.WithdrawalNeeded);
     AppendNumber(out, first, "TaxOnWithdrawals", r.TaxOnWithdrawals);
-    AppendInteger(out, first, "AppliedStateTaxRate", ws.AppliedStateTaxRate);
+    AppendInteger(out, first, "AppliedStateTaxRate", appliedStateTaxRate);
     out += '}';
 }
 
@@ -151,9 +149,28 @@ std::string ResultsJson(const Workspace& ws) {
     out += ",\n \"categories\": ";
     AppendCategories(out, ws.ranking);
     out += ",\n \"values\": ";
-    AppendValues(out, ws);
+    AppendValues(out, ws.tax, ws.totals, ws.results, ws.AppliedStateTaxRate);
     out += ",\n \"TaxYear\": " + std::to_string(ws.taxYear.Number());
     out += "}\n";
+    return out;
+}
+
+std::string JsonString(std::string_view utf8) {
+    std::string out;
+    AppendString(out, utf8);
+    return out;
+}
+
+std::string BoxesJson(const ResultBoxTexts& boxes) {
+    std::string out;
+    AppendBoxes(out, boxes);
+    return out;
+}
+
+std::string ValuesJson(const TaxValues& tax, const HoldingTotals& totals, const ResultValues& r,
+                       std::int32_t appliedStateTaxRate) {
+    std::string out;
+    AppendValues(out, tax, totals, r, appliedStateTaxRate);
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "results/ResultBox.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 #include <utility>
 
@@ -18,22 +19,26 @@ std::string_view DebtPrefix(RiskCategory category) {
 }
 
 void Place(Ranking& ranking, int category, std::string_view prefix, const std::string& name,
-           std::int32_t value, double err) {
+           std::int32_t value, double err, HoldingTable table, int row) {
     const int slot = ++ranking.CategoryCount[category];
     RankedHolding& entry = ranking.RankedHoldings[category][slot - 1];
     entry.Name.assign(prefix); // then the name, cut to 15 characters in all
     entry.Name.append(name, 0, kNameLength - prefix.size());
     entry.Err = err;
     entry.Value = value;
+    entry.Table = table;
+    entry.Row = row;
     ranking.CategoryTotal[category] += value;
 }
 
 template <typename Table>
-void Gather(Ranking& ranking, RiskCategory category, const Table& table, std::string_view prefix) {
+void Gather(Ranking& ranking, RiskCategory category, const Table& table, HoldingTable from,
+            std::string_view prefix) {
     const int number = Number(category);
-    for (const auto& row : table) {
+    for (int i = 0; i < kTableRows; ++i) {
+        const auto& row = table[static_cast<std::size_t>(i)];
         if (row.RiskCategory == number && !row.Name.empty()) {
-            Place(ranking, number, prefix, row.Name, row.CurrentValue, row.Err);
+            Place(ranking, number, prefix, row.Name, row.CurrentValue, row.Err, from, i + 1);
         }
     }
 }
@@ -103,16 +108,18 @@ void LoadArrays(Workspace& ws) {
             entry.Name.clear();
             entry.Value = 0;
             entry.Err = 0.0;
+            entry.Table = HoldingTable::Debt;
+            entry.Row = 0;
         }
     }
 
     const PlanData& plan = ws.plan;
     for (const RiskCategory k : kRiskCategories) {
         ranking.CategoryTotal[Number(k)] = 0;
-        Gather(ranking, k, plan.DebtHoldings, DebtPrefix(k));
-        Gather(ranking, k, plan.EquityHoldings, "S:");
-        Gather(ranking, k, plan.IraHoldings, "I:");
-        Gather(ranking, k, plan.RothHoldings, "R:");
+        Gather(ranking, k, plan.DebtHoldings, HoldingTable::Debt, DebtPrefix(k));
+        Gather(ranking, k, plan.EquityHoldings, HoldingTable::Equity, "S:");
+        Gather(ranking, k, plan.IraHoldings, HoldingTable::Ira, "I:");
+        Gather(ranking, k, plan.RothHoldings, HoldingTable::Roth, "R:");
     }
 
     const std::int64_t all = ws.results.TotalInvestments;

@@ -22,6 +22,10 @@ public:
     // The year of that number, or none when the program does not know its law.
     static std::optional<TaxYear> Find(std::int32_t year);
 
+    // A year whose law is kept by the caller, such as a law indexed to a later
+    // year (IndexedLaw.h); the law must outlive every copy of the year.
+    static TaxYear Referring(const TaxLaw& law) { return TaxYear(law); }
+
     std::int32_t Number() const { return law_->Year; }
     const TaxLaw& Law() const { return *law_; }
 
@@ -30,7 +34,7 @@ public:
 private:
     explicit TaxYear(const TaxLaw& law) : law_(&law) {}
 
-    const TaxLaw* law_; // never null: one of the laws of TaxYear.cpp
+    const TaxLaw* law_; // never null: one of the laws of TaxYear.cpp, or the caller's
 };
 
 // The years whose law the program knows, oldest first.

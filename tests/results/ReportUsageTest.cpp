@@ -19,7 +19,9 @@ using testing::ReadBytes;
 using testing::ScratchFolder;
 
 constexpr const char* kUsageLine =
-    "usage: velmora-report [--json | --csv] [--tax-year YEAR] [PLANFILE]\n";
+    "usage: velmora-report [--json | --csv] [--tax-year YEAR]\n"
+    "                      [--years [--through-age N] [--earnings-end-age N] "
+    "[--pensions-indexed]] [PLANFILE]\n";
 
 struct ReportRun {
     int status = -1;
@@ -53,6 +55,14 @@ TEST(ReportUsage, HelpListsEveryOptionAndExitStatus) {
           "\n  --csv       print comma-separated values, as the results screen's CSV export\n",
           "\n  --tax-year YEAR\n              work out the tax under the law of YEAR: 2004 (the "
           "default) or 2026\n",
+          "\n  --years     print the years ahead instead: the plan carried forward year by\n",
+          "\n  --through-age N\n              with --years: the last year is the one in which the "
+          "younger\n              person reaches age N, from 70 to 110 (default 95)\n",
+          "\n  --earnings-end-age N\n              with --years: continued earnings stop in the "
+          "year "
+          "a person\n              reaches age N, from 50 to 100 (default 70)\n",
+          "\n  --pensions-indexed\n              with --years: pensions rise with inflation, as "
+          "Social Security does\n",
           "\n  -h, --help  print this help and exit\n", "\nExit status:\n  0  report printed\n",
           "\n  1  plan file cannot be opened, or the report cannot be written\n",
           "\n  2  wrong usage\n",
@@ -90,6 +100,24 @@ TEST(ReportUsage, AUsageErrorNamesWhatWasNotUnderstood) {
                   "velmora-report: --tax-year needs a year: 2004 (the default) or 2026\n"},
              Case{"--tax-year 2004 --tax-year 2026",
                   "velmora-report: only one tax year can be given, not also '2026'\n"},
+             Case{"--years --through-age 69",
+                  "velmora-report: --through-age needs an age from 70 to 110, not '69'\n"},
+             Case{"--through-age 111 --years",
+                  "velmora-report: --through-age needs an age from 70 to 110, not '111'\n"},
+             Case{"--years --through-age 80x",
+                  "velmora-report: --through-age needs an age from 70 to 110, not '80x'\n"},
+             Case{"--years --through-age",
+                  "velmora-report: --through-age needs an age from 70 to 110\n"},
+             Case{"--years --earnings-end-age 49",
+                  "velmora-report: --earnings-end-age needs an age from 50 to 100, not '49'\n"},
+             Case{"--years --earnings-end-age 101",
+                  "velmora-report: --earnings-end-age needs an age from 50 to 100, not '101'\n"},
+             Case{"--earnings-end-age 60 --json",
+                  "velmora-report: --earnings-end-age is a setting of --years, which is not "
+                  "given\n"},
+             Case{"--pensions-indexed",
+                  "velmora-report: --pensions-indexed is a setting of --years, which is not "
+                  "given\n"},
          }) {
         SCOPED_TRACE(c.arguments);
         const ReportRun run = RunReport(folder, c.arguments);
@@ -120,6 +148,18 @@ TEST(ReportUsage, AnUnknownTaxYearIsOneLineNamingTheKnownYears) {
     // Either known year, given once or twice alike, is no error.
     EXPECT_EQ(RunReport(folder, "--tax-year 2026 --tax-year 2026").status, 0);
     EXPECT_EQ(RunReport(folder, "--tax-year 2004").status, 0);
+}
+
+TEST(ReportUsage, TheYearsSettingsTakeTheEndsOfTheirRanges) {
+    ScratchFolder folder;
+    ASSERT_FALSE(SavePlan(testing::MarriedHousehold(), folder.Path("UserData.dta")));
+    for (const char* arguments : {"--years --through-age 70 --earnings-end-age 100",
+                                  "--csv --years --through-age 110 --earnings-end-age 50 "
+                                  "--pensions-indexed"}) {
+        const ReportRun run = RunReport(folder, arguments);
+        EXPECT_EQ(run.status, 0) << arguments << "\n" << run.err;
+        EXPECT_NE(run.out, "") << arguments;
+    }
 }
 
 } // namespace

@@ -1,0 +1,209 @@
+// The years ahead on small plans worked out by hand, the 32-bit stop, and year 0
+// against the results screen.
+
+#include "projection/Projection.h"
+
+#include "PlanSamples.h"
+#include "Workspace.h"
+#include "projection/ProjectionTexts.h"
+#include "results/ResultBox.h"
+#include "results/ResultsCalculation.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::projection {
+namespace {
+
+TaxYear Year(std::int32_t number) {
+    return *TaxYear::Find(number);
+}
+
+// Single, the given age, prices steady, no income: only the budget and the holdings.
+PlanData SingleAt(std::int32_t age, std::int32_t budget) {
+    PlanData plan;
+    plan.Married = "No";
+    plan.AgeSelf = age;
+    plan.AnnualBudget = budget;
+    plan.InflationRate = 0;
+    return plan;
+}
+
+struct SaleSeen {
+    std::string name;
+    std::int64_t amount;
+    friend bool operator==(const SaleSeen&, const SaleSeen&) = default;
+};
+
+std::vector<SaleSeen> SalesOf(const ProjectedYear& year) {
+    std::vector<SaleSeen> seen;
+    for (const Sale& sale : year.Sales) {
+        seen.push_back({sale.RankedName, sale.Amount});
+    }
+    return seen;
+}
+
+// Single at 66 under the 2004 law, budget 10,000, no income: the first tax run
+// has no taxable income; the withdrawal of 10,000 is taxed on 10,000 - 3,100 -
+// 6,050 = 850 at 10 %, so 10,085 is needed every year. A Roth of 50,000 that
+// neither grows nor loses gives 10,085 a year: 39,915, 29,830, 19,745, 9,660 are
+// left, in 2008 it gives its last 9,660 and 425 cannot be met, after that nothing.
+TEST(Projection, SteadyRothRunsOutInTheFifthYear) {
+    PlanData plan = SingleAt(66, 10000);
+    plan.RothHoldings[0] = {"Our Roth", 50000, 50000, 0, 0, 0, 0, 0, 0.0};
+    const Projection p = Project(plan, Year(2004), {.ThroughAge = 72});
+
+    struct Expected {
+        std::int32_t year, age;
+        std::int64_t sold, shortfall, end;
+    };
+    const std::vector<Expected> expected{{2004, 66, 10085, 0, 39915}, {2005, 67, 10085, 0, 29830},
+                                         {2006, 68, 10085, 0, 19745}, {2007, 69, 10085, 0, 9660},
+                                         {2008, 70, 9660, 425, 0},    {2009, 71, 0, 10085, 0},
+                                         {2010, 72, 0, 10085, 0}};
+    ASSERT_EQ(p.Years.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const ProjectedYear& y = p.Years[i];
+        const Expected& e = expected[i];
+        SCOPED_TRACE(e.year);
+        EXPECT_EQ(y.Year, e.year);
+        EXPECT_EQ(y.AgeSelf, e.age);
+        EXPECT_EQ(y.Withdrawal, 10085);
+        EXPECT_EQ(y.results.boxes.editWithDrawalNeeded, "10085");
+        const std::vector<SaleSeen> sold =
+            e.sold ? std::vector<SaleSeen>{{"R:Our Roth", e.sold}} : std::vector<SaleSeen>{};
+        EXPECT_EQ(SalesOf(y), sold);
+        EXPECT_EQ(y.Shortfall, e.shortfall);
+        EXPECT_EQ(y.EndInvestments, e.end);
+    }
+    EXPECT_EQ(p.RunsOut, std::optional<std::int32_t>(2008));
+    EXPECT_EQ(p.StoppedBefore, std::nullopt);
+    EXPECT_EQ(Summary(p),
+              "Your investments run out in 2008, when you are 70: that year 425 of the budget "
+              "cannot be met");
+    EXPECT_EQ(SellLine(p.Years[0]), "To raise 10,085: sell 10,085 of Our Roth");
+    EXPECT_EQ(SellLine(p.Years[4]),
+              "To raise 10,085: sell 9,660 of Our Roth; 425 cannot be met from the investments");
+}
+
+// A regular IRA of 100,000 that neither grows nor loses, no budget: the minimum
+// withdrawal is the only income and nothing is sold. It starts at 71 under the
+// 2004 law (100,000 / 26.5), at 73 under the 2026 law for a person born in 1954
+// (100,000 / 26.5 of the 2022 table) and at 75 for one born in 1960 (100,000 /
+// 24.6); the IRA keeps 96,226 and 95,935 after it.
+TEST(Projection, MinimumWithdrawalStartsAtTheAgeOfTheBirthYear) {
+    struct Case {
+        std::int32_t taxYear, age, firstYear, firstAge;
+        std::int64_t endOfFirstYear;
+        const char* minimumText;
+    };
+    for (const Case& c : {Case{2004, 70, 2005, 71, 96226, "3773.58490566038"},
+                          Case{2026, 72, 2027, 73, 96226, "3773.58490566038"},
+                          Case{2026, 66, 2035, 75, 95935, "4065.0406504065"}}) {
+        SCOPED_TRACE(std::to_string(c.taxYear) + " at " + std::to_string(c.age));
+        PlanData plan = SingleAt(c.age, 0);
+        plan.IraHoldings[0] = {"Rollover", 0, 100000, 0, 0, 0, 0, 1, 0.0};
+        const Projection p = Project(plan, Year(c.taxYear), {.ThroughAge = 76});
+        const ProjectedYear* first = nullptr;
+        for (const ProjectedYear& y : p.Years) {
+            if (y.tax.MinimumIraDistribution > 0) {
+                first = &y;
+                break;
+            }
+            EXPECT_EQ(y.EndInvestments, 100000) << y.Year;
+        }
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->Year, c.firstYear);
+        EXPECT_EQ(first->AgeSelf, c.firstAge);
+        EXPECT_EQ(first->results.boxes.editIRA, c.minimumText);
+        EXPECT_EQ(first->Withdrawal, 0);
+        EXPECT_TRUE(first->Sales.empty());
+        EXPECT_EQ(first->EndInvestments, c.endOfFirstYear);
+    }
+}
+
+// Single at 66 under the 2004 law, budget 30,000: 20,850 is taxed, 715 + 2,055,
+// so 32,770 is needed. A bond of 20,000 in category 0 that loses half gives at
+// most 10,000 of its share Round(32,770 x 20,000 / 60,000) = 10,923; the Roth of
+// 40,000 in category 3 gives its share 21,847 and then, in the second pass, the
+// 923 the bond could not.
+TEST(Projection, WhatAnEmptyCategoryCannotGiveComesFromTheNext) {
+    PlanData plan = SingleAt(66, 30000);
+    plan.DebtHoldings[0] = {"Shaky Bond", 20000, 20000, 0, 0, 50, "N", 0.0};
+    plan.RothHoldings[0] = {"Roth", 40000, 40000, 0, 0, 0, 0, 3, 0.0};
+    const Projection p = Project(plan, Year(2004), {.ThroughAge = 70});
+    ASSERT_FALSE(p.Years.empty());
+    const ProjectedYear& y = p.Years[0];
+    EXPECT_EQ(y.Withdrawal, 32770);
+    EXPECT_EQ(SalesOf(y), (std::vector<SaleSeen>{{"B:Shaky Bond", 10000}, {"R:Roth", 22770}}));
+    EXPECT_EQ(y.Shortfall, 0);
+    EXPECT_EQ(y.EndInvestments, 17230);
+    EXPECT_EQ(y.EndByCategory, (std::array<std::int64_t, 4>{0, 0, 0, 17230}));
+}
+
+// Amounts that would leave the 32-bit range end the projection before their year.
+TEST(Projection, StopsBeforeAYearWhoseAmountsGrowTooLarge) {
+    struct Case {
+        const char* what;
+        PlanData plan;
+        std::size_t shown;
+        std::int32_t stoppedBefore;
+    };
+    // A budget of 600 million doubling every year is 2,400 million in 2006.
+    PlanData doubling = SingleAt(66, 600000000);
+    doubling.InflationRate = 100;
+    // A Roth of 2,000 million growing 20 % is 2,400 million at the end of 2004.
+    PlanData growing = SingleAt(66, 0);
+    growing.RothHoldings[0] = {"Big", 0, 2000000000, 0, 0, 20, 0, 0, 0.0};
+    for (const Case& c : {Case{"budget", doubling, 2, 2006}, Case{"holding", growing, 0, 2004}}) {
+        SCOPED_TRACE(c.what);
+        const Projection p = Project(c.plan, Year(2004), {});
+        EXPECT_EQ(p.Years.size(), c.shown);
+        EXPECT_EQ(p.StoppedBefore, std::optional<std::int32_t>(c.stoppedBefore));
+        EXPECT_EQ(StopText(p), "The projection stops before " + std::to_string(c.stoppedBefore) +
+                                   " because the amounts grow too large.");
+    }
+}
+
+TEST(Projection, YearsRunUntilTheYoungerReachesTheThroughAge) {
+    struct Case {
+        const char* married;
+        std::int32_t self, spouse, throughAge, years;
+    };
+    for (const Case& c :
+         {Case{"No", 66, 40, 95, 30}, Case{"Yes", 66, 64, 95, 32}, Case{"Yes", 60, 70, 95, 36},
+          Case{"No", 20, 20, 110, 61}, Case{"No", 96, 60, 95, 1}, Case{"Maybe", 80, 30, 90, 11}}) {
+        PlanData plan;
+        plan.Married = c.married;
+        plan.AgeSelf = c.self;
+        plan.AgeSpouse = c.spouse;
+        EXPECT_EQ(YearCount(plan, {.ThroughAge = c.throughAge}), c.years)
+            << c.married << " " << c.self << "/" << c.spouse;
+    }
+}
+
+// Year 0 is the results screen: every box the same, under both laws.
+TEST(Projection, YearZeroIsTheResultsScreen) {
+    for (const std::int32_t taxYear : {2004, 2026}) {
+        SCOPED_TRACE(taxYear);
+        const PlanData plan = testing::MarriedHousehold();
+        const auto ws = std::make_unique<Workspace>();
+        ws->plan = plan;
+        ws->taxYear = Year(taxYear);
+        results::Calculate(*ws);
+        const Projection p = Project(plan, Year(taxYear), {});
+        ASSERT_FALSE(p.Years.empty());
+        const ProjectedYear& y = p.Years[0];
+        for (const ResultBoxEntry& box : kResultBoxes) {
+            EXPECT_EQ(y.results.boxes.*box.Text, ws->results.boxes.*box.Text) << box.Name;
+        }
+        EXPECT_EQ(y.results.WithdrawalNeeded, ws->results.WithdrawalNeeded);
+        EXPECT_EQ(y.tax.FederalTax, ws->tax.FederalTax);
+    }
+}
+
+} // namespace
+} // namespace velmora::projection
