@@ -185,6 +185,19 @@ TEST(Projection, YearsRunUntilTheYoungerReachesTheThroughAge) {
     }
 }
 
+// A settings file edited by hand may hold any number: it is brought into range.
+TEST(Projection, SettingsOutsideTheirRangesTakeTheNearestEnd) {
+    struct Case {
+        std::int32_t through, earningsEnd, throughKept, earningsEndKept;
+    };
+    for (const Case& c : {Case{69, 49, 70, 50}, Case{111, 101, 110, 100}, Case{70, 50, 70, 50},
+                          Case{110, 100, 110, 100}, Case{-2147483647 - 1, 2147483647, 70, 100}}) {
+        const Settings kept = Clamped({.ThroughAge = c.through, .EarningsEndAge = c.earningsEnd});
+        EXPECT_EQ(kept.ThroughAge, c.throughKept) << c.through;
+        EXPECT_EQ(kept.EarningsEndAge, c.earningsEndKept) << c.earningsEnd;
+    }
+}
+
 // Year 0 is the results screen: every box the same, under both laws.
 TEST(Projection, YearZeroIsTheResultsScreen) {
     for (const std::int32_t taxYear : {2004, 2026}) {
