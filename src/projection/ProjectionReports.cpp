@@ -97,7 +97,7 @@ std::string ProjectionCsv(const Projection& projection) {
                      {std::to_string(year.Year), std::to_string(year.AgeSelf), SpouseAge(year),
                       DollarText(f.Budget), DollarText(f.Income), DollarText(f.MinimumIra),
                       DollarText(f.Withdrawal), DollarText(f.Taxes), DollarText(f.EndInvestments),
-                      Windows1252ToUtf8(SalesText(year)), DollarText(f.Shortfall)});
+                      Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall)});
     }
     return out;
 }

@@ -37,13 +37,15 @@ YearFigures FiguresOf(const ProjectedYear& year) {
 
 namespace {
 
-template <typename NameOf> std::string SaleList(const ProjectedYear& year, NameOf name) {
+template <typename NameOf>
+std::string SaleList(const ProjectedYear& year, NameOf name, bool forCell = false) {
     std::string text;
     for (const Sale& sale : year.Sales) {
         if (!text.empty()) {
-            text += ", ";
+            text += forCell ? "; " : ", ";
         }
-        text += GroupedText(static_cast<double>(sale.Amount)) + " of " + name(sale);
+        const double amount = static_cast<double>(sale.Amount);
+        text += (forCell ? DollarText(amount) : GroupedText(amount)) + " of " + name(sale);
     }
     return text;
 }
@@ -52,6 +54,11 @@ template <typename NameOf> std::string SaleList(const ProjectedYear& year, NameO
 
 std::string SalesText(const ProjectedYear& year) {
     return SaleList(year, [](const Sale& sale) { return sale.RankedName; });
+}
+
+std::string SalesCellText(const ProjectedYear& year) {
+    return SaleList(
+        year, [](const Sale& sale) { return sale.RankedName; }, true);
 }
 
 std::string SellLine(const ProjectedYear& year) {

@@ -28,6 +28,8 @@ YearFigures FiguresOf(const ProjectedYear& year);
 // "412 of B:Treasury, 1,074 of S:Muni Fund", the ranked names; empty when
 // nothing is sold. Names are Windows-1252 as held.
 std::string SalesText(const ProjectedYear& year);
+// The same for a spreadsheet's cell: "412 of B:Treasury; 1074 of S:Muni Fund".
+std::string SalesCellText(const ProjectedYear& year);
 
 // "To raise 6,636: sell 412 of Treasury, 1,074 of Muni Fund", under the
 // holdings' own names, with what cannot be met when the holdings run short.

@@ -12,6 +12,7 @@
 #include "holdings/ira/ui/TfrmIRAs.h"
 #include "plan/PlanFileMessages.h"
 #include "plan/PrivateFiles.h"
+#include "projection/ui/TfrmYearsAhead.h"
 #include "results/ui/TfrmCalc.h"
 #include "screens/ui/Dialogs.h"
 #include "screens/ui/FullTextTips.h"
@@ -49,8 +50,9 @@ template <class T> Application::Entry Make(const ScreenContext& context) {
 
 // The one place where each screen is made, in the order of Screen.
 constexpr std::array<Application::Entry (*)(const ScreenContext&), kScreenCount> kScreenMakers{
-    &Make<TfrmTitlepage>, &Make<TfrmCalc>,         &Make<TfrmIRAs>,   &Make<TfrmDebt>,
-    &Make<TfrmEarnings>,  &Make<TfrmEntitlements>, &Make<TfrmEquity>, &Make<TfrmDataInput>,
+    &Make<TfrmTitlepage>, &Make<TfrmCalc>,      &Make<TfrmIRAs>,
+    &Make<TfrmDebt>,      &Make<TfrmEarnings>,  &Make<TfrmEntitlements>,
+    &Make<TfrmEquity>,    &Make<TfrmDataInput>, &Make<TfrmYearsAhead>,
 };
 
 std::unique_ptr<QSettings> OpenSettings(const QString& file) {

@@ -39,9 +39,9 @@
 namespace velmora {
 namespace {
 
-constexpr Screen kAllScreens[] = {Screen::Title,  Screen::Results,  Screen::IRAs,
-                                  Screen::Debt,   Screen::Earnings, Screen::Entitlements,
-                                  Screen::Equity, Screen::DataInput};
+constexpr Screen kAllScreens[] = {Screen::Title,  Screen::Results,   Screen::IRAs,
+                                  Screen::Debt,   Screen::Earnings,  Screen::Entitlements,
+                                  Screen::Equity, Screen::DataInput, Screen::YearsAhead};
 
 // The controls of each screen that are seen without scrolling at every size.
 const std::map<Screen, std::vector<const char*>> kAlwaysSeen{
@@ -54,6 +54,7 @@ const std::map<Screen, std::vector<const char*>> kAlwaysSeen{
     {Screen::Equity, {"btnDeleteLine", "btnReturnToMiscInput"}},
     {Screen::Earnings, {"btnReturnToDataInput"}},
     {Screen::Entitlements, {"btnReturnToDataInput"}},
+    {Screen::YearsAhead, {"btnReturn"}},
     {Screen::Results,
      {"editTotalInvestments", "lblInvestmentTotal", "editWithDrawalNeeded", "lblWithdrawalNeeded",
       "btnReturn"}},

@@ -1,0 +1,286 @@
+#include "projection/ui/TfrmYearsAhead.h"
+
+#include "Workspace.h"
+#include "projection/ProjectionTexts.h"
+#include "projection/ui/YearsChart.h"
+#include "projection/ui/YearsExport.h"
+#include "screens/ui/ControlNames.h"
+#include "screens/ui/PrivateSettings.h"
+#include "screens/ui/ScreenText.h"
+#include "screens/ui/ScreenWindow.h"
+#include "screens/ui/Shell.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+// The table's columns: the heading shown, what a screen reader says, the width.
+struct Column {
+    const char* heading;
+    const char* spoken;
+    int width;
+};
+
+constexpr std::array<Column, 10> kColumns{{
+    {"Year", "Year", 38},
+    {"Age", "Your age", 30},
+    {"Spouse", "Your spouse's age", 44},
+    {"Budget", "Budget", 64},
+    {"Income", "Income", 64},
+    {"Min. IRA", "Minimum IRA withdrawal", 60},
+    {"Withdrawal", "Withdrawal needed", 68},
+    {"Taxes", "Taxes", 56},
+    {"Investments", "Investments at the year's end", 80},
+    {"Sold", "What is sold", 400},
+}};
+constexpr int kSpouseColumn = 2;
+
+// Type size of the screen, as the results screen's.
+constexpr int kPixelSize = 11;
+
+// A label and the box after it on one line, from `x`; gives where the line goes on.
+int PlaceLabelled(QLabel& label, QWidget& box, int x, int y, int boxWidth) {
+    label.adjustSize();
+    label.move(x, y + (22 - label.height()) / 2);
+    box.setGeometry(x + label.width() + 4, y, boxWidth, 22);
+    return box.geometry().right() + 16;
+}
+
+QTableWidgetItem* Cell(const QString& text, bool number) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
+                                  : Qt::AlignLeft | Qt::AlignVCenter);
+    return item;
+}
+
+QString Amount(double value) {
+    return FromCoreText(projection::GroupedText(value));
+}
+
+} // namespace
+
+TfrmYearsAhead::TfrmYearsAhead(const ScreenContext& context)
+    : workspace_(context.workspace), shell_(context.shell),
+      export_(std::make_unique<YearsExport>(context.dialogs, *this)) {
+    setObjectName("frmYearsAhead");
+    setWindowTitle(QStringLiteral("Years Ahead"));
+    CreateMenus();
+    auto* central = new QWidget(this);
+    central->setObjectName("pnlYearsAhead");
+    QFont type = central->font();
+    type.setPixelSize(kPixelSize);
+    central->setFont(type);
+    setCentralWidget(central);
+    CreateControls(central);
+    KeepInView(*central->findChild<QWidget*>(QStringLiteral("btnReturn")));
+    resize(640, 467);
+}
+
+TfrmYearsAhead::~TfrmYearsAhead() = default;
+
+void TfrmYearsAhead::CreateMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action =
+            menu != nullptr ? menu->addAction(caption) : menuBar()->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName("mnuFile");
+    add(file, "hlpSave", QStringLiteral("&Save"), &TfrmYearsAhead::hlpSaveClick);
+    add(file, "mnuExportCsv", QStringLiteral("Export Years as &CSV..."),
+        &TfrmYearsAhead::mnuExportCsvClick);
+    file->addSeparator();
+    add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmYearsAhead::hlpExitClick);
+    add(nullptr, "hlpContent", QStringLiteral("&Help"), &TfrmYearsAhead::hlpContentClick);
+}
+
+void TfrmYearsAhead::CreateControls(QWidget* parent) {
+    lblSummary = NamedLabel(parent, "lblSummary", QString(), true);
+    lblSummary->setWordWrap(true);
+    lblSummary->setGeometry(8, 2, 624, 36);
+
+    QLabel* through = NamedLabel(parent, "lblThroughAge", QStringLiteral("Through age"));
+    editThroughAge = new QSpinBox(parent);
+    NameControl(*editThroughAge, "editThroughAge", through->text());
+    editThroughAge->setRange(projection::kThroughAgeRange.Lowest,
+                             projection::kThroughAgeRange.Highest);
+    int x = PlaceLabelled(*through, *editThroughAge, 8, 40, 52);
+    through->setBuddy(editThroughAge);
+
+    QLabel* earnings =
+        NamedLabel(parent, "lblEarningsEndAge", QStringLiteral("Earnings end at age"));
+    editEarningsEndAge = new QSpinBox(parent);
+    NameControl(*editEarningsEndAge, "editEarningsEndAge", earnings->text());
+    editEarningsEndAge->setRange(projection::kEarningsEndAgeRange.Lowest,
+                                 projection::kEarningsEndAgeRange.Highest);
+    x = PlaceLabelled(*earnings, *editEarningsEndAge, x, 40, 52);
+    earnings->setBuddy(editEarningsEndAge);
+
+    chkPensionsIndexed = new QCheckBox(QStringLiteral("Pensions rise with inflation"), parent);
+    NameControl(*chkPensionsIndexed, "chkPensionsIndexed", chkPensionsIndexed->text());
+    chkPensionsIndexed->adjustSize();
+    chkPensionsIndexed->move(x, 40 + (22 - chkPensionsIndexed->height()) / 2);
+
+    connect(editThroughAge, &QSpinBox::valueChanged, this, &TfrmYearsAhead::SettingChanged);
+    connect(editEarningsEndAge, &QSpinBox::valueChanged, this, &TfrmYearsAhead::SettingChanged);
+    connect(chkPensionsIndexed, &QCheckBox::toggled, this, &TfrmYearsAhead::SettingChanged);
+
+    StringGridYears = new QTableWidget(0, static_cast<int>(kColumns.size()), parent);
+    NameControl(*StringGridYears, "StringGridYears", QStringLiteral("The years ahead"));
+    StringGridYears->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGridYears->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGridYears->verticalHeader()->hide();
+    StringGridYears->verticalHeader()->setDefaultSectionSize(17);
+    StringGridYears->setWordWrap(false);
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        auto* heading = new QTableWidgetItem(QString::fromLatin1(kColumns[c].heading));
+        heading->setData(Qt::AccessibleTextRole, QString::fromLatin1(kColumns[c].spoken));
+        heading->setToolTip(QString::fromLatin1(kColumns[c].spoken));
+        StringGridYears->setHorizontalHeaderItem(static_cast<int>(c), heading);
+        StringGridYears->setColumnWidth(static_cast<int>(c), kColumns[c].width);
+    }
+    StringGridYears->setGeometry(8, 66, 624, 180);
+
+    chart_ = new YearsChartView(parent);
+    NameControl(*chart_, "pnlYearsChart",
+                QStringLiteral("Investments at each year's end by risk category, and the budget"));
+    chart_->setGeometry(8, 250, 624, 156);
+
+    QPushButton* exportCsv =
+        NamedButton(parent, "btnExportCsv", QStringLiteral("Export as &CSV..."),
+                    QStringLiteral("Save the table of the years for a spreadsheet"));
+    exportCsv->setGeometry(8, 412, 120, 25);
+    connect(exportCsv, &QPushButton::clicked, this, &TfrmYearsAhead::mnuExportCsvClick);
+
+    QPushButton* back = NamedButton(parent, "btnReturn", QStringLiteral("Return to Results"));
+    QFont bold = back->font();
+    bold.setBold(true);
+    back->setFont(bold);
+    back->setGeometry(488, 412, 144, 25);
+    connect(back, &QPushButton::clicked, this, &TfrmYearsAhead::btnReturnClick);
+}
+
+projection::Settings TfrmYearsAhead::KeptSettings(QSettings& settings) {
+    const projection::Settings defaults;
+    projection::Settings kept;
+    kept.ThroughAge =
+        settings.value(QString::fromLatin1(kThroughAgeKey), defaults.ThroughAge).toInt();
+    kept.EarningsEndAge =
+        settings.value(QString::fromLatin1(kEarningsEndAgeKey), defaults.EarningsEndAge).toInt();
+    kept.PensionsIndexed =
+        settings.value(QString::fromLatin1(kPensionsIndexedKey), defaults.PensionsIndexed).toBool();
+    return projection::Clamped(kept);
+}
+
+void TfrmYearsAhead::KeepSettings(QSettings& settings, const projection::Settings& kept) {
+    KeepPrivately(settings, QString::fromLatin1(kThroughAgeKey), kept.ThroughAge);
+    KeepPrivately(settings, QString::fromLatin1(kEarningsEndAgeKey), kept.EarningsEndAge);
+    KeepPrivately(settings, QString::fromLatin1(kPensionsIndexedKey), kept.PensionsIndexed);
+}
+
+void TfrmYearsAhead::FormActivate() {
+    QSettings settings;
+    const projection::Settings kept = KeptSettings(settings);
+    {
+        const QSignalBlocker a(editThroughAge);
+        const QSignalBlocker b(editEarningsEndAge);
+        const QSignalBlocker c(chkPensionsIndexed);
+        editThroughAge->setValue(kept.ThroughAge);
+        editEarningsEndAge->setValue(kept.EarningsEndAge);
+        chkPensionsIndexed->setChecked(kept.PensionsIndexed);
+    }
+    Recalculate();
+}
+
+void TfrmYearsAhead::SettingChanged() {
+    QSettings settings;
+    KeepSettings(settings, {.ThroughAge = editThroughAge->value(),
+                            .EarningsEndAge = editEarningsEndAge->value(),
+                            .PensionsIndexed = chkPensionsIndexed->isChecked()});
+    Recalculate();
+}
+
+void TfrmYearsAhead::Recalculate() {
+    years_ = projection::Project(workspace_.plan, workspace_.taxYear,
+                                 {.ThroughAge = editThroughAge->value(),
+                                  .EarningsEndAge = editEarningsEndAge->value(),
+                                  .PensionsIndexed = chkPensionsIndexed->isChecked()});
+    QString summary = FromCoreText(projection::Summary(years_));
+    if (!summary.isEmpty()) {
+        summary += QLatin1Char('.');
+    }
+    if (const std::string stop = projection::StopText(years_); !stop.empty()) {
+        summary += (summary.isEmpty() ? QString() : QStringLiteral(" ")) + FromCoreText(stop);
+    }
+    lblSummary->setText(summary);
+    lblSummary->setAccessibleName(summary);
+    ShowTable();
+    chart_->Show(&years_);
+}
+
+void TfrmYearsAhead::ShowTable() {
+    const bool married = !years_.Years.empty() && years_.Years.front().Married;
+    StringGridYears->setColumnHidden(kSpouseColumn, !married);
+    StringGridYears->setRowCount(static_cast<int>(years_.Years.size()));
+    for (int row = 0; row < static_cast<int>(years_.Years.size()); ++row) {
+        const projection::ProjectedYear& year = years_.Years[static_cast<std::size_t>(row)];
+        const projection::YearFigures f = projection::FiguresOf(year);
+        QString sold = FromPlanText(projection::SalesText(year));
+        if (year.Shortfall > 0) {
+            sold += (sold.isEmpty() ? QString() : QStringLiteral("; ")) + Amount(f.Shortfall) +
+                    QStringLiteral(" cannot be met");
+        }
+        const std::array<QString, kColumns.size()> texts{QString::number(year.Year),
+                                                         QString::number(year.AgeSelf),
+                                                         married ? QString::number(year.AgeSpouse)
+                                                                 : QString(),
+                                                         Amount(f.Budget),
+                                                         Amount(f.Income),
+                                                         Amount(f.MinimumIra),
+                                                         Amount(f.Withdrawal),
+                                                         Amount(f.Taxes),
+                                                         Amount(f.EndInvestments),
+                                                         sold};
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            QTableWidgetItem* item = Cell(texts[c], c + 1 < texts.size());
+            item->setToolTip(texts[c]);
+            StringGridYears->setItem(row, static_cast<int>(c), item);
+        }
+    }
+}
+
+void TfrmYearsAhead::btnReturnClick() {
+    shell_.Show(Screen::Results);
+}
+
+void TfrmYearsAhead::mnuExportCsvClick() {
+    export_->ExportCsv(years_);
+}
+
+void TfrmYearsAhead::hlpSaveClick() {
+    shell_.Save();
+}
+
+void TfrmYearsAhead::hlpExitClick() {
+    shell_.ExitSequence();
+}
+
+void TfrmYearsAhead::hlpContentClick() {
+    shell_.HelpContents();
+}
+
+} // namespace velmora

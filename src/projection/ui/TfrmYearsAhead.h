@@ -1,0 +1,76 @@
+#pragma once
+// The Years Ahead screen, reached from the results: the plan carried forward
+// year by year, as a table with one row a year and a chart of the investments
+// at each year's end by risk category beside the budget, under one sentence
+// that says how long the investments last. Its three settings are remembered
+// in the program's settings. Every activation works the years out again from
+// the plan as it stands.
+
+#include "projection/Projection.h"
+#include "screens/ui/ScreenContext.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QSettings;
+class QSpinBox;
+class QTableWidget;
+
+namespace velmora {
+
+class Shell;
+class YearsChartView;
+class YearsExport;
+struct Workspace;
+
+class TfrmYearsAhead : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Where the settings are kept.
+    static constexpr const char* kThroughAgeKey = "YearsAhead/ThroughAge";
+    static constexpr const char* kEarningsEndAgeKey = "YearsAhead/EarningsEndAge";
+    static constexpr const char* kPensionsIndexedKey = "YearsAhead/PensionsIndexed";
+
+    explicit TfrmYearsAhead(const ScreenContext& context);
+    ~TfrmYearsAhead() override;
+
+    // Takes the settings kept last time and works the years out.
+    void FormActivate();
+
+    void btnReturnClick();
+    void mnuExportCsvClick();
+    void hlpSaveClick();
+    void hlpExitClick();
+    void hlpContentClick();
+    // A setting changed on the screen: kept, and the years worked out again.
+    void SettingChanged();
+
+    const projection::Projection& Years() const { return years_; }
+    YearsExport& Export() { return *export_; }
+
+    // The settings as kept (each brought into its range), and keeping them.
+    static projection::Settings KeptSettings(QSettings& settings);
+    static void KeepSettings(QSettings& settings, const projection::Settings& kept);
+
+private:
+    void CreateMenus();
+    void CreateControls(QWidget* parent);
+    void Recalculate();
+    void ShowTable();
+
+    Workspace& workspace_;
+    Shell& shell_;
+    std::unique_ptr<YearsExport> export_;
+    projection::Projection years_;
+    QLabel* lblSummary = nullptr;
+    QSpinBox* editThroughAge = nullptr;
+    QSpinBox* editEarningsEndAge = nullptr;
+    QCheckBox* chkPensionsIndexed = nullptr;
+    QTableWidget* StringGridYears = nullptr;
+    YearsChartView* chart_ = nullptr;
+};
+
+} // namespace velmora
