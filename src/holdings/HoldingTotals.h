@@ -13,6 +13,7 @@ struct HoldingTotals {
     double CashDividends = 0.0;
     double TaxFreeDividends = 0.0;
     double TotalCapGainsDistributions = 0.0;
+    double QualifiedDividends = 0.0; // qualifying dividends of the rows not free of federal tax
     std::int64_t EquityTotalValue = 0;
     // debt
     double TotalInterest = 0.0;

@@ -1,6 +1,8 @@
 #pragma once
 // Values of the results calculation and the texts of the results screen's boxes.
 
+#include "results/TaxWorking.h"
+
 #include <cstdint>
 #include <string>
 
@@ -43,6 +45,7 @@ struct ResultValues {
     double TaxOnIncome = 0.0; // whole dollars
     double WithdrawalNeeded = 0.0;
     double TaxOnWithdrawals = 0.0;
+    TaxWorking working; // the tax worked out without and with the withdrawal
     ResultBoxTexts boxes;
 };
 

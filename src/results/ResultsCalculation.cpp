@@ -83,11 +83,13 @@ void Calculate(Workspace& ws) {
                         r.AnnualTaxFreeBenefits - Round(totals.TotalInterest) -
                         Round(totals.CashDividends) - Round(tax.MinimumIraDistribution);
 
-    // 9. State and local tax on income; none without federal taxable income.
+    // 9. State and local tax on income; none without federal taxable income,
+    // unless the year lets the state's tax stand on its own.
+    const ReturnRules& rules = ws.taxYear.Law().Rules;
     r.StateIncomeTax = (r.AnnualPensions + static_cast<double>(r.AnnualEarnings) +
                         totals.TotalInterest + totals.TotalDividends + tax.MinimumIraDistribution) *
                        (plan.StateTaxRate * 0.01);
-    if (tax.TaxableIncome == 0) {
+    if (tax.TaxableIncome == 0 && !rules.StateTaxStandsAlone) {
         r.StateIncomeTax = 0.0;
     }
 
@@ -96,9 +98,19 @@ void Calculate(Workspace& ws) {
     ComputeDividendTaxRate(ws);
 
     // 11. Tax on income: federal, distributions and state, each in whole dollars.
-    r.TaxOnIncome = tax.FederalTax +
-                    Round(totals.TotalCapGainsDistributions * tax.CapitalGainTaxRate * 0.01) +
-                    Round(r.StateIncomeTax);
+    // Where the distributions are part of the taxable income, the federal tax
+    // holds their tax already.
+    TaxWorkingColumn& without = r.working.WithoutWithdrawal;
+    without = TaxWorkingOfRun(ws);
+    if (rules.GainsInTaxableIncome) {
+        r.TaxOnIncome = tax.FederalTax + Round(r.StateIncomeTax);
+    } else {
+        without.TaxOnGains =
+            Round(totals.TotalCapGainsDistributions * tax.CapitalGainTaxRate * 0.01);
+        r.TaxOnIncome = tax.FederalTax + without.TaxOnGains + Round(r.StateIncomeTax);
+    }
+    without.StateIncomeTax = r.StateIncomeTax;
+    without.TotalTax = r.TaxOnIncome;
     boxes.editTaxOnIncome = DollarText(r.TaxOnIncome);
 
     // 12. Withdrawal before its own tax; the state tax is added a second time here.
@@ -119,6 +131,11 @@ void Calculate(Workspace& ws) {
     if (tax.TaxableIncome <= 0) {
         r.TaxOnWithdrawals = 0.0;
     }
+    TaxWorkingColumn& with = r.working.WithWithdrawal;
+    with = TaxWorkingOfRun(ws);
+    with.TaxOnGains = without.TaxOnGains;
+    with.StateIncomeTax = r.StateIncomeTax;
+    with.TotalTax = r.TaxOnIncome + r.TaxOnWithdrawals;
 
     // 15. The withdrawal grows by its own tax; the boxes show whole dollars.
     r.WithdrawalNeeded = r.WithdrawalNeeded + r.TaxOnWithdrawals;

@@ -3,6 +3,7 @@
 #include "plan/Windows1252.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"
+#include "results/TaxWorking.h"
 #include "tax/TaxYear.h"
 
 #include <string_view>
@@ -98,6 +99,8 @@ std::string ResultsPage(const Workspace& ws) {
     out += '\n';
     Headline(out, boxes, ResultBox::TotalInvestments);
     Headline(out, boxes, ResultBox::WithdrawalNeeded);
+    out += '\n';
+    out += TaxWorkingText(ws);
     return out;
 }
 

@@ -128,15 +128,16 @@ void ComputeStandardDeduction(Workspace& ws) {
     }
     const TaxLaw& law = LawOf(ws);
     const std::int64_t extra = law.AgedExtra[status];
-    std::int64_t deduction = law.StandardDeduction[status];
+    std::int64_t aged = 0;
     if (OlderThan64(plan.AgeSelf)) {
-        deduction += extra;
+        aged += extra;
     }
     // A single filer's spouse does not count.
     if (status == FilingStatus::Married && OlderThan64(plan.AgeSpouse)) {
-        deduction += extra;
+        aged += extra;
     }
-    ws.tax.StandardDeduction = deduction;
+    ws.tax.AgedDeduction = aged;
+    ws.tax.StandardDeduction = law.StandardDeduction[status] + aged;
 }
 
 void ComputeSocialSecurityTaxable(Workspace& ws) {
@@ -146,6 +147,7 @@ void ComputeSocialSecurityTaxable(Workspace& ws) {
     const double benefits = income.AnnualSocialSecurity;
 
     if (!(benefits > 0.0)) {
+        tax.ProvisionalIncome = 0.0;
         tax.TaxableSocialSecurity = 0.0;
         tax.SocialSecurityTaxableFraction = 0.0;
         return;
@@ -159,11 +161,21 @@ void ComputeSocialSecurityTaxable(Workspace& ws) {
     const double base2 = static_cast<double>(tax.SocialSecurityBase2);
 
     // Provisional income: the whole interest and dividend totals count, tax-free
-    // parts included; a withdrawal does not.
-    const double provisional = income.AnnualTaxFreeBenefits +
-                               static_cast<double>(income.AnnualEarnings) + income.AnnualPensions +
-                               totals.TotalInterest + totals.TotalDividends +
-                               tax.MinimumIraDistribution + 0.5 * benefits;
+    // parts included. As the statute has it, the withdrawal and the capital gain
+    // distributions count too and tax-free benefits, not being income, do not;
+    // the older rule counts the benefits and leaves the other two out.
+    double provisional = 0.0;
+    if (LawOf(ws).Rules.StatutoryProvisionalIncome) {
+        provisional = static_cast<double>(income.AnnualEarnings) + income.AnnualPensions +
+                      totals.TotalInterest + totals.TotalDividends +
+                      totals.TotalCapGainsDistributions + tax.MinimumIraDistribution +
+                      income.WithdrawalNeeded + 0.5 * benefits;
+    } else {
+        provisional = income.AnnualTaxFreeBenefits + static_cast<double>(income.AnnualEarnings) +
+                      income.AnnualPensions + totals.TotalInterest + totals.TotalDividends +
+                      tax.MinimumIraDistribution + 0.5 * benefits;
+    }
+    tax.ProvisionalIncome = provisional;
 
     // Worksheet of the tax year: half of the provisional income above the first
     // base, limited to half the benefits and to half the distance between the
@@ -199,12 +211,19 @@ void ComputeTaxableIncome(Workspace& ws) {
     const ResultValues& income = ws.results;
     const HoldingTotals& totals = ws.totals;
     // Summed in this order; uses the taxable Social Security of the last run.
-    double taxable = income.AnnualPensions + static_cast<double>(income.AnnualEarnings) +
-                     totals.TotalInterest - totals.TaxFreeInterest + totals.TotalDividends -
-                     totals.TaxFreeDividends + tax.MinimumIraDistribution +
-                     tax.TaxableSocialSecurity - static_cast<double>(tax.Exemptions) -
-                     static_cast<double>(tax.StandardDeduction) - tax.SeniorDeduction +
-                     income.WithdrawalNeeded;
+    // Capital gain distributions count where the year taxes them as income.
+    const double gains =
+        LawOf(ws).Rules.GainsInTaxableIncome ? totals.TotalCapGainsDistributions : 0.0;
+    const double taxedIncome = income.AnnualPensions + static_cast<double>(income.AnnualEarnings) +
+                               totals.TotalInterest - totals.TaxFreeInterest +
+                               totals.TotalDividends - totals.TaxFreeDividends;
+    double taxable =
+        (gains != 0.0 ? taxedIncome + gains : taxedIncome) + tax.MinimumIraDistribution +
+        tax.TaxableSocialSecurity - static_cast<double>(tax.Exemptions) -
+        static_cast<double>(tax.StandardDeduction) - tax.SeniorDeduction + income.WithdrawalNeeded;
+    tax.AdjustedGrossIncome = (gains != 0.0 ? taxedIncome + gains : taxedIncome) +
+                              tax.MinimumIraDistribution + tax.TaxableSocialSecurity +
+                              income.WithdrawalNeeded;
     if (!(taxable >= 1.0)) {
         taxable = 0.0;
     }
@@ -233,8 +252,12 @@ void ComputeIncrementalRate(Workspace& ws) {
     ws.AppliedStateTaxRate = stateRate;
     if (taxable <= 0.0) {
         tax.FederalBracketRate = 0.0;
-        tax.CombinedTaxRate = 0.0;
-        ws.AppliedStateTaxRate = 0;
+        if (LawOf(ws).Rules.StateTaxStandsAlone) {
+            tax.CombinedTaxRate = 0.0 + static_cast<double>(stateRate);
+        } else {
+            tax.CombinedTaxRate = 0.0;
+            ws.AppliedStateTaxRate = 0;
+        }
     }
 }
 
@@ -248,17 +271,13 @@ void SelectBracketTables(Workspace& ws) {
     }
 }
 
-void ComputeFederalTax(Workspace& ws) {
-    ComputeSocialSecurityTaxable(ws);
-    ComputeTaxableIncome(ws);
-    ComputeIncrementalRate(ws);
-    SelectBracketTables(ws);
+namespace {
 
-    // Bracket walk over the working copy of the schedule: every bracket but the
-    // last holds the income up to its top, the last holds the rest.
-    TaxValues& tax = ws.tax;
-    const double taxable = tax.TaxableIncome;
-    auto& amounts = tax.BracketAmounts;
+// Bracket walk over the working copy of the schedule: every bracket but the
+// last holds the income up to its top, the last holds the rest. Each bracket's
+// tax is rounded to whole dollars by itself.
+double BracketWalk(const TaxValues& tax, double taxable,
+                   std::array<double, kMaxBrackets>& amounts) {
     amounts.fill(0.0);
     const std::size_t count = std::min(tax.BracketCount, kMaxBrackets);
     double previousTop = 0.0;
@@ -272,13 +291,75 @@ void ComputeFederalTax(Workspace& ws) {
         }
         previousTop = top;
     }
-
-    // Each bracket's tax is rounded to whole dollars by itself.
-    double federalTax = 0.0;
+    double total = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
-        federalTax += Round(amounts[i] * tax.BracketRates[i] * 0.01);
+        total += Round(amounts[i] * tax.BracketRates[i] * 0.01);
     }
-    tax.FederalTax = federalTax;
+    return total;
+}
+
+// The tax on the qualified part at the qualified rates, stacked above the
+// ordinary part as the worksheet does: each rate takes what is left of the
+// qualified income up to its breakpoint, counted from where the rate below it
+// ended; the last rate takes the rest. Each rate's tax is rounded by itself.
+double StackedQualifiedTax(const Workspace& ws, FilingStatus status, double ordinary,
+                           double qualified) {
+    const QualifiedRateSchedule& schedule = LawOf(ws).QualifiedRates;
+    const auto& breakpoints = schedule.Breakpoints[status];
+    double position = ordinary;
+    double left = qualified;
+    double total = 0.0;
+    for (std::size_t k = 0; k < schedule.Count; ++k) {
+        double part = left;
+        if (k + 1 < schedule.Count) {
+            const double room = static_cast<double>(breakpoints[k]) - position;
+            part = std::min(left, room > 0.0 ? room : 0.0);
+        }
+        total += Round(part * schedule.Rates[k] * 0.01);
+        position += part;
+        left -= part;
+    }
+    return total;
+}
+
+} // namespace
+
+void ComputeFederalTax(Workspace& ws) {
+    ComputeSocialSecurityTaxable(ws);
+    ComputeTaxableIncome(ws);
+    ComputeIncrementalRate(ws);
+    SelectBracketTables(ws);
+
+    TaxValues& tax = ws.tax;
+    const double taxable = tax.TaxableIncome;
+    const double regular = BracketWalk(tax, taxable, tax.BracketAmounts);
+    tax.RegularTax = regular;
+    tax.OrdinaryIncome = taxable;
+    tax.QualifiedIncome = 0.0;
+    tax.TaxOnOrdinary = regular;
+    tax.TaxOnQualified = 0.0;
+    tax.FederalTax = regular;
+
+    const FilingStatus status = StatusOf(ws);
+    if (!LawOf(ws).Rules.QualifiedRatesStacked || status == FilingStatus::Neither) {
+        return;
+    }
+    // Qualified dividends of the taxable rows and the capital gain distributions,
+    // no more than the taxable income and never below 0; the tax is the smaller
+    // of the split and the regular tax (the worksheet's last line).
+    const HoldingTotals& totals = ws.totals;
+    double qualified = totals.QualifiedDividends + totals.TotalCapGainsDistributions;
+    qualified = std::min(qualified, taxable);
+    if (!(qualified > 0.0)) {
+        qualified = 0.0;
+    }
+    const double ordinary = taxable - qualified;
+    std::array<double, kMaxBrackets> ordinaryAmounts{};
+    tax.OrdinaryIncome = ordinary;
+    tax.QualifiedIncome = qualified;
+    tax.TaxOnOrdinary = BracketWalk(tax, ordinary, ordinaryAmounts);
+    tax.TaxOnQualified = StackedQualifiedTax(ws, status, ordinary, qualified);
+    tax.FederalTax = std::min(tax.TaxOnOrdinary + tax.TaxOnQualified, regular);
 }
 
 void ComputeDividendTaxRate(Workspace& ws) {

@@ -73,8 +73,28 @@ struct MinimumDistributionRule {
     std::span<const double> Divisors;
 };
 
+// Where the year's tax differs in how it is worked out, not only in its figures:
+// which rules of the return the engine follows. Each year's table cites its choice.
+struct ReturnRules {
+    // Provisional income as 26 U.S.C. 86(b): the withdrawal and the capital gain
+    // distributions count, tax-free benefits do not. Otherwise the household's
+    // whole income without the withdrawal and the distributions, tax-free
+    // benefits included.
+    bool StatutoryProvisionalIncome;
+    // Capital gain distributions are part of taxable income and taxed inside the
+    // federal tax; otherwise they stay out of it and the tax on income adds their
+    // own tax at the capital-gain rate.
+    bool GainsInTaxableIncome;
+    // Qualified dividends and capital gains are taxed at the qualified rates,
+    // stacked above the ordinary income, never more than the regular tax.
+    bool QualifiedRatesStacked;
+    // The state tax stays when the federal taxable income is 0.
+    bool StateTaxStandsAlone;
+};
+
 struct TaxLaw {
     std::int32_t Year;
+    ReturnRules Rules;
     std::int64_t PersonalExemption; // per person: one single, two married
     ByFilingStatus<std::int64_t> StandardDeduction;
     // Added to the standard deduction for a single filer older than 64, and

@@ -17,6 +17,14 @@ inline constexpr std::array<double, 45> kUniformLifetimeTable2002{
 // Figures by filing status are written single first, then married filing jointly.
 inline constexpr TaxLaw kTaxLaw2004{
     .Year = 2004,
+    // The rules the program's 2004 calculation has always followed: provisional
+    // income without the withdrawal, distributions taxed apart from the taxable
+    // income, dividends inside the bracket walk, no state tax without federal
+    // taxable income.
+    .Rules = {.StatutoryProvisionalIncome = false,
+              .GainsInTaxableIncome = false,
+              .QualifiedRatesStacked = false,
+              .StateTaxStandsAlone = false},
     // 2004 Form 1040 instructions, exemptions: $3,100 for each exemption.
     .PersonalExemption = 3100,
     // 2004 Form 1040 instructions, Standard Deduction Chart for Most People.

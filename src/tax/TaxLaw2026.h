@@ -18,6 +18,17 @@ inline constexpr std::array<double, 49> kUniformLifetimeTable2022{
 // Figures by filing status are written single first, then married filing jointly.
 inline constexpr TaxLaw kTaxLaw2026{
     .Year = 2026,
+    .Rules =
+        {
+            // 26 U.S.C. 86(b)(2): modified adjusted gross income plus tax-exempt interest.
+            .StatutoryProvisionalIncome = true,
+            // 26 U.S.C. 852(b)(3)(B): capital gain dividends are long-term capital gain.
+            .GainsInTaxableIncome = true,
+            // 26 U.S.C. 1(h)(1), (h)(11): Qualified Dividends and Capital Gain Tax Worksheet.
+            .QualifiedRatesStacked = true,
+            // A state taxes under its own law, not on the federal taxable income.
+            .StateTaxStandsAlone = true,
+        },
     // 26 U.S.C. 151(d)(5)(A): the exemption amount is zero.
     .PersonalExemption = 0,
     // Rev. Proc. 2025-32 sec. 4.14(1): basic standard deduction.

@@ -184,6 +184,27 @@ TEST_F(Report, TaxYearChoosesTheLaw) {
               "Calculation\nUses tax year 2026 Income Tax Rules and Rates\n");
 }
 
+TEST_F(Report, The2004ReportOfTheTestHouseholdIsAsItWas) {
+    // The report of the fixture household as the program has always given it
+    // under 2004; the text page has the tax's working after it.
+    const std::filesystem::path data = VELMORA_TEST_DATA_DIR;
+    std::filesystem::copy_file(data / "plan/married-household.dta", dir / "UserData.dta");
+    for (const char* format : {"json", "csv", "txt"}) {
+        const std::string option = std::string(format) == "txt" ? "" : std::string("--") + format;
+        const ReportRun run = RunReport(option);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string expected =
+            ReadFile(data / (std::string("report/married-household-2004.") + format));
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(run.out.substr(0, expected.size()), expected) << format;
+        if (std::string(format) == "txt") {
+            EXPECT_EQ(run.out.substr(expected.size(), 28), "\nHOW THE TAX WAS WORKED OUT\n");
+        } else {
+            EXPECT_EQ(run.out.size(), expected.size()) << format;
+        }
+    }
+}
+
 TEST_F(Report, HouseholdWithHoldingsMatchesTheCalculation) {
     PlanData plan = Household();
     plan.PensionSelf = 2000;

@@ -256,6 +256,60 @@ void FillExtreme(PlanData& plan, std::int32_t money, std::int32_t rate, std::int
     }
 }
 
+TEST_F(Results, Under2026TheStateTaxAndTheWithdrawalFollowTheReturn) {
+    // 2026 (Rev. Proc. 2025-32; 26 U.S.C. 86(b), 1(h), 151(d)(5)(C)).
+    //  - married 67/67, benefits 24,000, pension 30,000, budget 60,000, state 5 %:
+    //    no federal taxable income (35,500 + 12,000 of deductions), yet the state
+    //    taxes the pension: 1,500, and the rate stays 5. Shortfall 6,000, withdrawal
+    //    6,000 + 1,500 + 1,500 = 9,000; with it provisional income 51,000, taxable
+    //    benefits 6,000 + 0.85 * 7,000 = 11,950, taxable 50,950 - 47,500 = 3,450,
+    //    tax 345; withdrawal 9,345.
+    //  - single 70, benefits 24,000, budget 60,000 met from the IRA: the withdrawal
+    //    36,000 counts in provisional income (48,000): taxable benefits 4,500 + 0.85 *
+    //    14,000 = 16,400; taxable 52,400 - 18,150 - 6,000 = 28,250, tax 1,240 + 12 %
+    //    of 15,850 = 3,142; withdrawal 39,142.
+    //  - single 70, pension 60,000, one fund paying distributions of 20,000 (kept
+    //    invested), no budget: tax 5,095 with the gains inside it, and no second
+    //    tax on them; no withdrawal.
+    struct Case {
+        const char* what;
+        PlanData plan;
+        const char* taxOnIncome;
+        const char* withdrawal;
+        const char* stateRate;
+    };
+    PlanData married;
+    married.Married = "Yes";
+    married.AgeSelf = married.AgeSpouse = 67;
+    married.SocialSecuritySelf = 2000;
+    married.PensionSelf = 2500;
+    married.AnnualBudget = 60000;
+    married.StateTaxRate = 5;
+    PlanData single;
+    single.AgeSelf = 70;
+    single.SocialSecuritySelf = 2000;
+    single.AnnualBudget = 60000;
+    PlanData gains;
+    gains.AgeSelf = 70;
+    gains.PensionSelf = 5000;
+    gains.EquityHoldings[0] = {"Fund", 100000, 100000, 0, 0, 20000, 0, 2, 0, "Y", "N", 0.0};
+    const Case cases[] = {
+        {"state tax without federal taxable income", married, "1500", "9345", "5"},
+        {"withdrawal in provisional income", single, "0", "39142", "0"},
+        {"distributions taxed once", gains, "5095", "0", "0"},
+    };
+    for (const Case& c : cases) {
+        Workspace one;
+        one.taxYear = *TaxYear::Find(2026);
+        one.plan = c.plan;
+        results::Calculate(one);
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(one.results.boxes.editTaxOnIncome, c.taxOnIncome);
+        EXPECT_EQ(one.results.boxes.editWithDrawalNeeded, c.withdrawal);
+        EXPECT_EQ(one.results.boxes.editStateTaxRate, c.stateRate);
+    }
+}
+
 TEST(ResultsExtremes, EveryCombinationOfExtremeValuesStaysDefined) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();

@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SeniorDeduction, ModifiedIncomeCountsWhatTaxableIncomeLeavesOut) {
     // 26 U.S.C. 151(d)(5)(C): MAGI = pension 75,000 + interest 4,000 - tax-free
     // 4,000 + withdrawal 1,000 + capital-gain distributions 10,000 = 86,000; share
-    // 6,000 - 6 % of 11,000 = 5,340. Taxable 75,000 + 1,000 - 18,150 - 5,340 =
+    // 6,000 - 6 % of 11,000 = 5,340. Ordinary 75,000 + 1,000 - 18,150 - 5,340 =
     // 52,510 (22 %, phasing out); tax 5,800 + 22 % of 2,110 (464.2) = 6,264.
     Workspace ws = InYear(Household("No", 66), 2026);
     ws.results.AnnualPensions = 75000;
@@ -139,8 +139,10 @@ TEST(SeniorDeduction, ModifiedIncomeCountsWhatTaxableIncomeLeavesOut) {
     ws.plan.StateTaxRate = 5;
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.SeniorDeduction, 5340);
-    EXPECT_EQ(ws.tax.TaxableIncome, 52510);
-    EXPECT_EQ(ws.tax.FederalTax, 6264);
+    // The distributions are taxable income too (62,510), taxed at 15 % above the
+    // ordinary 52,510: 6,264 + 1,500.
+    EXPECT_EQ(ws.tax.TaxableIncome, 62510);
+    EXPECT_EQ(ws.tax.FederalTax, 7764);
     EXPECT_EQ(ws.tax.FederalBracketRate, 23.32);
     EXPECT_EQ(ws.tax.CombinedTaxRate, 28.32);
 
@@ -155,6 +157,88 @@ TEST(SeniorDeduction, ModifiedIncomeCountsWhatTaxableIncomeLeavesOut) {
     ComputeFederalTax(old);
     EXPECT_EQ(old.tax.SeniorDeduction, 0);
     EXPECT_EQ(old.tax.FederalBracketRate, 25);
+}
+
+TEST(Return2026, WorkedCasesAsTheStatuteHasThem) {
+    // Single unless said, 65 or over, no withdrawal. Provisional income, 26 U.S.C.
+    // 86(b): without the tax-free benefits, with the distributions; capital gain
+    // distributions and qualified dividends stacked at 0/15/20 % above the
+    // ordinary income, 26 U.S.C. 1(h) (zero rate amount 49,450 / 98,900, Rev.
+    // Proc. 2025-32 sec. 4.03).
+    //  - pension 60,000, distributions 20,000: senior 6,000 - 6 % of 5,000 = 5,700;
+    //    taxable 80,000 - 18,150 - 5,700 = 56,150; ordinary 36,150: 1,240 + 12 % of
+    //    23,750 = 4,090; of the gains 13,300 at 0 %, 6,700 at 15 % = 1,005.
+    //  - married 67/67, benefits 40,000, pension 50,000, qualified dividends 10,000:
+    //    provisional 80,000, taxable benefits min(6,000 + 0.85 * 36,000, 34,000) =
+    //    34,000; taxable 94,000 - 35,500 - 12,000 = 46,500; ordinary 36,500: 2,480 +
+    //    12 % of 11,700 = 3,884; the dividends at 0 %.
+    //  - benefits 24,000, pension 20,000, distributions 10,000, tax-free benefits
+    //    6,000 (not income): provisional 42,000, taxable benefits 4,500 + 0.85 *
+    //    8,000 = 11,300; taxable 41,300 - 18,150 - 6,000 = 17,150; ordinary 7,150
+    //    at 10 % = 715, the gains at 0 %.
+    //  - distributions 100,000 only: senior 6,000 - 6 % of 25,000 = 4,500; taxable
+    //    77,350, all of it gains: 27,900 above 49,450 at 15 % = 4,185.
+    //  - single under 65, distributions 600,000: taxable 583,900; 49,450 at 0 %,
+    //    496,050 at 15 % (74,407.5, to the even 74,408), 38,400 at 20 % (7,680).
+    //  - single under 65, pension 30,000, qualified dividends 2,000 of which the
+    //    tax-free rows' do not count (only the taxable rows' 2,000 are set):
+    //    taxable 15,900, ordinary 13,900: 1,240 + 180 = 1,420.
+    struct Case {
+        const char* what;
+        const char* married;
+        std::int32_t age;
+        double socialSecurity, taxFreeBenefits, pensions, qualified, gains;
+        double taxableSocialSecurity, taxableIncome, ordinaryTax, qualifiedTax, federalTax;
+    };
+    const Case cases[] = {
+        {"pension and distributions", "No", 70, 0, 0, 60000, 0, 20000, 0, 56150, 4090, 1005, 5095},
+        {"married, qualified dividends", "Yes", 67, 40000, 0, 50000, 10000, 0, 34000, 46500, 3884,
+         0, 3884},
+        {"benefits and distributions", "No", 70, 24000, 6000, 20000, 0, 10000, 11300, 17150, 715, 0,
+         715},
+        {"distributions only", "No", 70, 0, 0, 0, 0, 100000, 0, 77350, 0, 4185, 4185},
+        {"distributions over the 15 % amount", "No", 60, 0, 0, 0, 0, 600000, 0, 583900, 0, 82088,
+         82088},
+        {"qualified dividends at 0 %", "No", 60, 0, 0, 30000, 2000, 0, 0, 15900, 1420, 0, 1420},
+    };
+    for (const Case& c : cases) {
+        Workspace ws = InYear(Household(c.married, c.age, c.age), 2026);
+        ws.results.AnnualSocialSecurity = c.socialSecurity;
+        ws.results.AnnualTaxFreeBenefits = c.taxFreeBenefits;
+        ws.results.AnnualPensions = c.pensions;
+        ws.totals.TotalDividends = c.qualified;
+        ws.totals.QualifiedDividends = c.qualified;
+        ws.totals.TotalCapGainsDistributions = c.gains;
+        ComputeFederalTax(ws);
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ws.tax.TaxableSocialSecurity, c.taxableSocialSecurity);
+        EXPECT_EQ(ws.tax.TaxableIncome, c.taxableIncome);
+        EXPECT_EQ(ws.tax.TaxOnOrdinary, c.ordinaryTax);
+        EXPECT_EQ(ws.tax.TaxOnQualified, c.qualifiedTax);
+        EXPECT_EQ(ws.tax.FederalTax, c.federalTax);
+    }
+}
+
+TEST(Return2026, TheSplitIsNeverMoreThanTheRegularTax) {
+    // Single under 65, qualified dividends 1,000 and nothing else: taxable 0, so
+    // no tax at all; then pension 16,100 + 5,000 and 5,000 qualified: the split
+    // gives 10 % on the ordinary 0 and 0 % on the 5,000, against 500 regular.
+    Workspace ws = InYear(Household("No"), 2026);
+    ws.totals.TotalDividends = ws.totals.QualifiedDividends = 1000;
+    ComputeFederalTax(ws);
+    EXPECT_EQ(ws.tax.TaxableIncome, 0);
+    EXPECT_EQ(ws.tax.FederalTax, 0);
+    ws.results.AnnualPensions = 16100;
+    ws.totals.TotalDividends = ws.totals.QualifiedDividends = 5000;
+    ComputeFederalTax(ws);
+    EXPECT_EQ(ws.tax.TaxableIncome, 5000);
+    EXPECT_EQ(ws.tax.RegularTax, 500);
+    EXPECT_EQ(ws.tax.FederalTax, 0);
+    // Negative qualified income from a damaged plan counts as none.
+    ws.totals.QualifiedDividends = -7000;
+    ComputeFederalTax(ws);
+    EXPECT_EQ(ws.tax.QualifiedIncome, 0);
+    EXPECT_EQ(ws.tax.FederalTax, 500);
 }
 
 TEST(BracketWalk2026, EachTopGivesThePublishedBaseAmount) {
@@ -249,8 +333,9 @@ TEST(MinimumDistributionByYear, StartAgeAndDivisors) {
 }
 
 TEST(ExtremeInputs2026, HugeAndMissingIncomeStayDefined) {
-    // Far beyond any plan file: every bracket is full, the rest taxed at 37 %, and
-    // every senior share has phased out.
+    // Far beyond any plan file: every bracket is full, the rest of the ordinary
+    // income taxed at 37 % and the distributions at 20 %, and every senior share
+    // has phased out.
     for (const char* married : {"No", "Yes"}) {
         Workspace ws = InYear(Household(married, 90, 90), 2026);
         ws.results.AnnualPensions = 1e18;
@@ -262,7 +347,9 @@ TEST(ExtremeInputs2026, HugeAndMissingIncomeStayDefined) {
         SCOPED_TRACE(married);
         EXPECT_EQ(ws.tax.SeniorDeduction, 0);
         EXPECT_EQ(ws.tax.FederalBracketRate, 37);
-        EXPECT_NEAR(ws.tax.FederalTax / ws.tax.TaxableIncome, 0.37, 1e-9);
+        EXPECT_NEAR(ws.tax.TaxOnOrdinary / ws.tax.OrdinaryIncome, 0.37, 1e-9);
+        EXPECT_NEAR(ws.tax.TaxOnQualified / 1e18, 0.20, 1e-9);
+        EXPECT_EQ(ws.tax.FederalTax, ws.tax.TaxOnOrdinary + ws.tax.TaxOnQualified);
         EXPECT_EQ(ws.tax.DividendTaxRate, 20);
     }
     Workspace ws = InYear(Household("No", 70), 2026);

@@ -48,6 +48,7 @@ void Calculate(Workspace& ws) {
     totals.CashDividends = 0.0;
     totals.TaxFreeDividends = 0.0;
     totals.TotalCapGainsDistributions = 0.0;
+    totals.QualifiedDividends = 0.0;
 
     for (EquityHolding& row : ws.plan.EquityHoldings) {
         const double dividends = static_cast<double>(RowDividends(row));
@@ -58,6 +59,8 @@ void Calculate(Workspace& ws) {
         totals.TotalCapGainsDistributions += row.CapGainsDistribution;
         if (row.FedTaxFree == "Y") {
             totals.TaxFreeDividends += dividends;
+        } else {
+            totals.QualifiedDividends += row.QualifyingDividends;
         }
         if (row.CurrentValue <= 0) {
             continue; // keeps its Err; no tax recomputation for it
