@@ -4,8 +4,8 @@
 #include "projection/ProjectionTexts.h"
 #include "projection/ui/YearsChart.h"
 #include "projection/ui/YearsExport.h"
+#include "projection/ui/YearsSettings.h"
 #include "screens/ui/ControlNames.h"
-#include "screens/ui/PrivateSettings.h"
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
@@ -174,27 +174,9 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
     connect(back, &QPushButton::clicked, this, &TfrmYearsAhead::btnReturnClick);
 }
 
-projection::Settings TfrmYearsAhead::KeptSettings(QSettings& settings) {
-    const projection::Settings defaults;
-    projection::Settings kept;
-    kept.ThroughAge =
-        settings.value(QString::fromLatin1(kThroughAgeKey), defaults.ThroughAge).toInt();
-    kept.EarningsEndAge =
-        settings.value(QString::fromLatin1(kEarningsEndAgeKey), defaults.EarningsEndAge).toInt();
-    kept.PensionsIndexed =
-        settings.value(QString::fromLatin1(kPensionsIndexedKey), defaults.PensionsIndexed).toBool();
-    return projection::Clamped(kept);
-}
-
-void TfrmYearsAhead::KeepSettings(QSettings& settings, const projection::Settings& kept) {
-    KeepPrivately(settings, QString::fromLatin1(kThroughAgeKey), kept.ThroughAge);
-    KeepPrivately(settings, QString::fromLatin1(kEarningsEndAgeKey), kept.EarningsEndAge);
-    KeepPrivately(settings, QString::fromLatin1(kPensionsIndexedKey), kept.PensionsIndexed);
-}
-
 void TfrmYearsAhead::FormActivate() {
     QSettings settings;
-    const projection::Settings kept = KeptSettings(settings);
+    const projection::Settings kept = KeptYearsSettings(settings);
     {
         const QSignalBlocker a(editThroughAge);
         const QSignalBlocker b(editEarningsEndAge);
@@ -208,9 +190,9 @@ void TfrmYearsAhead::FormActivate() {
 
 void TfrmYearsAhead::SettingChanged() {
     QSettings settings;
-    KeepSettings(settings, {.ThroughAge = editThroughAge->value(),
-                            .EarningsEndAge = editEarningsEndAge->value(),
-                            .PensionsIndexed = chkPensionsIndexed->isChecked()});
+    KeepYearsSettings(settings, {.ThroughAge = editThroughAge->value(),
+                                 .EarningsEndAge = editEarningsEndAge->value(),
+                                 .PensionsIndexed = chkPensionsIndexed->isChecked()});
     Recalculate();
 }
 

@@ -14,7 +14,6 @@
 
 class QCheckBox;
 class QLabel;
-class QSettings;
 class QSpinBox;
 class QTableWidget;
 
@@ -29,11 +28,6 @@ class TfrmYearsAhead : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Where the settings are kept.
-    static constexpr const char* kThroughAgeKey = "YearsAhead/ThroughAge";
-    static constexpr const char* kEarningsEndAgeKey = "YearsAhead/EarningsEndAge";
-    static constexpr const char* kPensionsIndexedKey = "YearsAhead/PensionsIndexed";
-
     explicit TfrmYearsAhead(const ScreenContext& context);
     ~TfrmYearsAhead() override;
 
@@ -50,10 +44,6 @@ public:
 
     const projection::Projection& Years() const { return years_; }
     YearsExport& Export() { return *export_; }
-
-    // The settings as kept (each brought into its range), and keeping them.
-    static projection::Settings KeptSettings(QSettings& settings);
-    static void KeepSettings(QSettings& settings, const projection::Settings& kept);
 
 private:
     void CreateMenus();

@@ -2,6 +2,7 @@
 
 #include "Workspace.h"
 #include "plan/NumberText.h"
+#include "projection/ui/YearsReport.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
 #include "results/ResultBox.h"
@@ -19,6 +20,7 @@
 #include <cstddef>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -460,8 +462,9 @@ void Layout::PaintPage(QPainter& painter, const Page& page) const {
 
 } // namespace
 
-ReportDocument::ReportDocument(const Workspace& workspace, QDate date)
-    : workspace_(workspace), date_(date) {}
+ReportDocument::ReportDocument(const Workspace& workspace, QDate date,
+                               const projection::Projection* years)
+    : workspace_(workspace), date_(date), years_(years) {}
 
 bool ReportDocument::Paint(QPagedPaintDevice& device) const {
     QPainter painter;
@@ -478,17 +481,27 @@ bool ReportDocument::Paint(QPagedPaintDevice& device) const {
 
     const Layout layout(workspace_, date_, width);
     const std::vector<Page> pages = layout.Paginate(contentHeight);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
+    std::optional<YearsReport> years;
+    if (years_ != nullptr) {
+        years.emplace(*years_, width, contentHeight);
+    }
+    const std::size_t count =
+        pages.size() + (years ? static_cast<std::size_t>(years->PageCount()) : 0);
+    for (std::size_t i = 0; i < count; ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
             return false;
         }
-        layout.PaintPage(painter, pages[i]);
+        if (i < pages.size()) {
+            layout.PaintPage(painter, pages[i]);
+        } else {
+            years->PaintPage(painter, static_cast<int>(i - pages.size()));
+        }
         painter.setPen(palette::Faint());
         const QRectF footer(0, height - kLine, width, kLine);
         DrawLine(painter, footer, QStringLiteral("Velmora Report, ") + layout.DateText(),
                  Font(kBodySize - 1));
-        DrawLine(painter, footer, QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size()),
+        DrawLine(painter, footer, QStringLiteral("Page %1 of %2").arg(i + 1).arg(count),
                  Font(kBodySize - 1), Qt::AlignRight | Qt::AlignVCenter);
     }
     return painter.end();

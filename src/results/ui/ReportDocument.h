@@ -19,10 +19,16 @@ namespace velmora {
 
 struct Workspace;
 
+namespace projection {
+struct Projection;
+}
+
 class ReportDocument {
 public:
-    // `date` is the date printed on the report.
-    ReportDocument(const Workspace& workspace, QDate date);
+    // `date` is the date printed on the report; the years ahead, when given,
+    // follow on pages of their own (YearsReport.h).
+    ReportDocument(const Workspace& workspace, QDate date,
+                   const projection::Projection* years = nullptr);
 
     // Paints every page onto the device; false when the device cannot be painted on.
     bool Paint(QPagedPaintDevice& device) const;
@@ -30,6 +36,7 @@ public:
 private:
     const Workspace& workspace_;
     QDate date_;
+    const projection::Projection* years_;
 };
 
 } // namespace velmora

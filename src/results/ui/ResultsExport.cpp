@@ -2,6 +2,8 @@
 
 #include "Workspace.h"
 #include "plan/AtomicReplace.h"
+#include "projection/Projection.h"
+#include "projection/ui/YearsSettings.h"
 #include "results/ResultsCsv.h"
 #include "results/ui/ChartWindow.h"
 #include "results/ui/ReportDocument.h"
@@ -29,6 +31,12 @@ namespace velmora {
 namespace {
 
 const QString kReportTitle = QStringLiteral("Velmora Report");
+
+// The years ahead under the settings the Years Ahead screen keeps, for the report's last pages.
+projection::Projection YearsAhead(const Workspace& workspace) {
+    QSettings settings;
+    return projection::Project(workspace.plan, workspace.taxYear, KeptYearsSettings(settings));
+}
 
 // The report's margins on paper and in the PDF: three quarters of an inch.
 constexpr double kMarginPoints = 54;
@@ -97,7 +105,8 @@ void ResultsExport::SaveReportPdf() {
             QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                         QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
                         QPageLayout::Point));
-        painted = ReportDocument(workspace_, QDate::currentDate()).Paint(writer);
+        const projection::Projection years = YearsAhead(workspace_);
+        painted = ReportDocument(workspace_, QDate::currentDate(), &years).Paint(writer);
     }
     if (!painted || bytes.isEmpty()) {
         dialogs_.Error(QStringLiteral("Could not make the report"));
@@ -118,7 +127,8 @@ void ResultsExport::PrintReport() {
     printer.setFullPage(false);
     printer.setPageMargins(QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
                            QPageLayout::Point);
-    if (!ReportDocument(workspace_, QDate::currentDate()).Paint(printer)) {
+    const projection::Projection years = YearsAhead(workspace_);
+    if (!ReportDocument(workspace_, QDate::currentDate(), &years).Paint(printer)) {
         dialogs_.Error(QStringLiteral("Could not print the report"));
     }
 }

@@ -10,6 +10,7 @@
 #include "Workspace.h"
 #include "history/ui/PlanHistory.h"
 #include "projection/ui/YearsExport.h"
+#include "projection/ui/YearsSettings.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -102,7 +103,7 @@ TEST_F(TfrmYearsAheadTest, TheSettingsAreKeptAndAHandEditedOneIsBroughtIntoRange
     form.FormActivate();
     Find<QSpinBox>("editEarningsEndAge")->setValue(65);
     Find<QCheckBox>("chkPensionsIndexed")->setChecked(true);
-    QSettings().setValue(TfrmYearsAhead::kThroughAgeKey, 200);
+    QSettings().setValue(kThroughAgeKey, 200);
 
     TfrmYearsAhead again{{workspace, dialogs, shell, history}};
     again.FormActivate();
@@ -114,7 +115,7 @@ TEST_F(TfrmYearsAheadTest, TheSettingsAreKeptAndAHandEditedOneIsBroughtIntoRange
 }
 
 TEST_F(TfrmYearsAheadTest, ExportsTheYearsAsCsv) {
-    QSettings().setValue(TfrmYearsAhead::kThroughAgeKey, 70);
+    QSettings().setValue(kThroughAgeKey, 70);
     form.FormActivate();
     const QTemporaryDir folder;
     test::ScriptedExportDialogs exportDialogs;

@@ -438,7 +438,13 @@ TEST_F(ResultsExportTest, ReportsOfAnEmptyPlanAndOf160Holdings) {
     QString text = test::Collapsed(test::PdfText(SavePdf(QStringLiteral("empty.pdf"))));
     EXPECT_TRUE(text.contains("No investments")) << text.toStdString();
     EXPECT_EQ(text.count("No holdings in this category."), 4);
-    EXPECT_TRUE(text.contains("Page 1 of 2"));
+    // Two pages of the results, then the years ahead of a single person of 60
+    // through 95: the chart, and their table continued on a page of its own.
+    EXPECT_TRUE(text.contains("Page 1 of 4"));
+    EXPECT_TRUE(text.contains("The years ahead Through age 95, continued earnings end at age 70"));
+    EXPECT_TRUE(text.contains("Your investments last through 2039, when you are 95, with 0 left."));
+    EXPECT_TRUE(text.contains("2039 95 0 0 0 0 0 0 0 Velmora Report,")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Page 4 of 4"));
 
     ws = std::make_unique<Workspace>();
     Open(FullPlan());

@@ -1,0 +1,28 @@
+#include "projection/ui/YearsSettings.h"
+
+#include "screens/ui/PrivateSettings.h"
+
+#include <QSettings>
+#include <QString>
+
+namespace velmora {
+
+projection::Settings KeptYearsSettings(QSettings& settings) {
+    const projection::Settings defaults;
+    projection::Settings kept;
+    kept.ThroughAge =
+        settings.value(QString::fromLatin1(kThroughAgeKey), defaults.ThroughAge).toInt();
+    kept.EarningsEndAge =
+        settings.value(QString::fromLatin1(kEarningsEndAgeKey), defaults.EarningsEndAge).toInt();
+    kept.PensionsIndexed =
+        settings.value(QString::fromLatin1(kPensionsIndexedKey), defaults.PensionsIndexed).toBool();
+    return projection::Clamped(kept);
+}
+
+void KeepYearsSettings(QSettings& settings, const projection::Settings& kept) {
+    KeepPrivately(settings, QString::fromLatin1(kThroughAgeKey), kept.ThroughAge);
+    KeepPrivately(settings, QString::fromLatin1(kEarningsEndAgeKey), kept.EarningsEndAge);
+    KeepPrivately(settings, QString::fromLatin1(kPensionsIndexedKey), kept.PensionsIndexed);
+}
+
+} // namespace velmora
