@@ -105,7 +105,11 @@ std::int32_t YearCount(const PlanData& plan, const Settings& settings) {
     return static_cast<std::int32_t>(later) + 1;
 }
 
-Projection Project(const PlanData& plan, const TaxYear& taxYear, const Settings& settings) {
+namespace {
+
+// The first `most` years of the projection, or all when `most` is negative.
+Projection ProjectYears(const PlanData& plan, const TaxYear& taxYear, const Settings& settings,
+                        std::int32_t most) {
     Projection projection;
     projection.TaxYear = taxYear.Number();
     projection.settings = settings;
@@ -118,7 +122,8 @@ Projection Project(const PlanData& plan, const TaxYear& taxYear, const Settings&
     results::Calculate(*ws);
     const auto start = std::make_unique<const PlanData>(ws->plan);
 
-    const std::int32_t count = YearCount(*start, settings);
+    const std::int32_t all = YearCount(*start, settings);
+    const std::int32_t count = most < 0 ? all : std::min(all, most);
     const std::int64_t birthYear = std::int64_t{projection.TaxYear} - start->AgeSelf;
     const double inflation = 1 + start->InflationRate * 0.01;
     double f = 1.0;
@@ -149,6 +154,20 @@ Projection Project(const PlanData& plan, const TaxYear& taxYear, const Settings&
         projection.Years.push_back(std::move(year));
     }
     return projection;
+}
+
+} // namespace
+
+Projection Project(const PlanData& plan, const TaxYear& taxYear, const Settings& settings) {
+    return ProjectYears(plan, taxYear, settings, -1);
+}
+
+std::optional<ProjectedYear> YearZero(const PlanData& plan, const TaxYear& taxYear) {
+    Projection first = ProjectYears(plan, taxYear, Settings{}, 1);
+    if (first.Years.empty()) {
+        return std::nullopt;
+    }
+    return std::move(first.Years.front());
 }
 
 } // namespace velmora::projection

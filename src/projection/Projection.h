@@ -64,4 +64,7 @@ std::int32_t YearCount(const PlanData& plan, const Settings& settings);
 // is not changed; year 0 is the results calculation on it from a fresh start.
 Projection Project(const PlanData& plan, const TaxYear& taxYear, const Settings& settings);
 
+// Year 0 alone (what to sell this year), or none when its amounts are too large.
+std::optional<ProjectedYear> YearZero(const PlanData& plan, const TaxYear& taxYear);
+
 } // namespace velmora::projection
