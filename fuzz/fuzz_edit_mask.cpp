@@ -1,20 +1,25 @@
 // Any cell text and any keystrokes in a masked grid cell, modelled as the grid's
 // line editor applies them: every change goes through the mask's Admit, as the
 // cell's validator does, and the screen stores the leading-digits value of the
-// cell text after every change and after Escape. Checked after every keystroke:
+// text the grid hands on after every change (what the mask stores of the text,
+// or the cell's text from before the edit while the mask stores nothing of it)
+// and after Escape. Checked after every keystroke:
 // - nothing crashes; an admitted text holds no control character, and either
-//   fits the mask (conforming it again changes nothing) or is shorter than the
-//   text before it;
-// - a complete text fits the mask; in a number cell it is exactly as many digits
-//   as the mask has positions (each "0" is one required digit), so the stored
-//   value is the whole number shown, and the value shown again when the cell is
-//   refilled fits the mask (unchanged, it may be left as it is) and reads back
-//   the same; in a flag cell it stands as one capital letter;
-// - the stored field equals the leading-digits value of the cell text.
+//   fits the mask (conforming it again changes nothing), is a number as written
+//   in a number cell, a name of any length in a name cell, or is shorter than
+//   the text before it;
+// - nothing is stored changed: in a number cell the stored text is exactly the
+//   number typed (its digits, "$" and thousands commas left out), never a cut
+//   number nor one with its fraction's digits appended;
+// - a cell left with a changed text keeps one that fits the mask; in a number
+//   cell, one digit in each position whose value is the stored field, and the
+//   value shown again when the cell is refilled is kept as the same number; in a
+//   flag cell one capital letter; a number cell is never refused as incomplete.
 // The masks are those of the screens, or any mask made of the input.
 
 #include "FuzzChecks.h"
 #include "grid/EditMask.h"
+#include "grid/NumberEntry.h"
 #include "plan/NumberText.h"
 
 #include <algorithm>
@@ -37,7 +42,7 @@ constexpr std::array<std::string_view, 9> kScreenMasks{
 // ASCII and Windows-1252 letters and their neighbours, control characters,
 // digits of other scripts and characters outside the plan file's character set.
 constexpr std::array<char32_t, 48> kCharacters{
-    U'0',  U'1',  U'5',  U'9',  U' ',  U'-',  U'+',  U'.',   U'a',  U'z',   U'A',   U'Z',
+    U'0',  U'1',  U'5',  U'9',  U' ',  U'-',  U'+',  U'.',   U',',  U'$',   U'A',   U'Z',
     U'c',  U'L',  U'>',  U'"',  0x00,  0x09,  0x0A,  0x0D,   0x1A,  0x1F,   0x7F,   0x80,
     0x85,  0x9F,  0xA0,  0xC0,  0xD7,  0xDF,  0xE0,  0xE9,   0xF7,  0xFE,   0xFF,   0x152,
     0x153, 0x160, 0x161, 0x178, 0x17D, 0x17E, 0x192, 0x20AC, 0x100, 0x0660, 0xFF10, 0x1F600};
@@ -100,7 +105,7 @@ bool IsAsciiDigit(char32_t c) {
 }
 
 // One masked cell being edited: its text, cursor and selection, and the field
-// that the screen stores from it.
+// that the screen stores from what the grid hands on.
 class Cell {
 public:
     Cell(std::string_view mask, std::u32string text)
@@ -108,9 +113,7 @@ public:
           field_(LeadingDigits(Utf8(text_))) {
         // A number cell of at most 9 digits, which any 32-bit field holds (the
         // screens' number cells have at most 6).
-        numberMask_ =
-            !maskText_.empty() && maskText_.size() <= 9 &&
-            std::all_of(maskText_.begin(), maskText_.end(), [](char m) { return m == '0'; });
+        numberMask_ = mask_.IsNumber() && mask_.Positions() <= 9;
         SelectAll(); // as the grid opens its editor
     }
 
@@ -153,26 +156,34 @@ public:
         cursor_ = text_.size();
     }
 
-    // Escape: the text from before the edit, stored again when it had changed.
+    // Escape: the text from before the edit, stored again.
     void Escape() {
-        if (text_ != original_) {
-            Show(original_);
-        }
+        text_ = original_;
+        field_ = LeadingDigits(Utf8(text_));
         StartEdit();
     }
 
-    // Enter or Tab: the cell may be left with its old text or a complete one.
+    // Enter or Tab: the cell may be left with its old text, or with the text
+    // that the mask keeps of a changed one.
     void Leave() {
-        const bool complete = mask_.IsComplete(text_);
-        if (text_ == original_ || complete) {
-            CheckComplete();
+        if (text_ == original_) {
             StartEdit();
+            return;
         }
-    }
-
-    void CheckStoredField() const {
-        Check(field_ == LeadingDigits(Utf8(text_)),
-              "the stored field is not the leading digits of the cell text", Utf8(text_));
+        const EditMask::Leaving leaving = mask_.Leave(text_);
+        switch (leaving.verdict) {
+        case EditMask::Leaving::Verdict::Kept:
+            CheckKept(leaving.text);
+            text_ = leaving.text;
+            StartEdit();
+            break;
+        case EditMask::Leaving::Verdict::Refused:
+            Check(!leaving.note.empty(), "a refusal without a note", Utf8(text_));
+            break;
+        case EditMask::Leaving::Verdict::Incomplete:
+            Check(!mask_.IsNumber(), "a number cell refused as incomplete", Utf8(text_));
+            break;
+        }
     }
 
 private:
@@ -200,52 +211,72 @@ private:
             Check(admitted->size() <= mask_.Positions() || mask_.IsEmpty(),
                   "a fitting text is longer than the mask", Utf8(*admitted));
         } else {
-            Check(admitted->size() < text_.size(), "a text that does not fit got longer",
-                  Utf8(text_) + " -> " + Utf8(*admitted));
+            Check((mask_.IsNumber() && IsNumberTyping(*admitted)) || mask_.IsName() ||
+                      admitted->size() < text_.size(),
+                  "a text that does not fit got longer", Utf8(text_) + " -> " + Utf8(*admitted));
         }
-        if (*admitted != text_) {
-            Show(*admitted);
-        }
+        text_ = *admitted;
         anchor_ = cursor_ = std::min(cursor, text_.size());
-        CheckComplete();
+        Hand();
     }
 
-    // The cell shows a new text and the screen stores its value at once.
-    void Show(std::u32string text) {
-        text_ = std::move(text);
-        field_ = LeadingDigits(Utf8(text_));
-    }
-
-    void CheckComplete() const {
-        if (!mask_.IsComplete(text_)) {
-            return;
+    // The grid hands on what the mask stores of the text, or the text from
+    // before the edit; the screen stores its value at once.
+    void Hand() {
+        const std::optional<std::u32string> stored = mask_.Stored(text_);
+        if (stored && numberMask_) {
+            CheckStoredNumber(*stored);
         }
-        const std::optional<std::u32string> fitted = mask_.Conform(text_);
-        Check(fitted.has_value(), "a complete text does not fit", Utf8(text_));
+        field_ = LeadingDigits(Utf8(stored ? *stored : original_));
+    }
+
+    // The number typed, exactly: its digits without "$", thousands commas, a
+    // point or comma typed last, or zeros in front.
+    void CheckStoredNumber(const std::u32string& stored) const {
+        std::u32string digits;
+        for (std::size_t i = 0; i < text_.size(); ++i) {
+            const char32_t c = text_[i];
+            const bool last = i + 1 == text_.size();
+            if (IsAsciiDigit(c)) {
+                digits += c;
+            } else if (!(c == U'$' && i == 0) && c != U',' && !(c == U'.' && last)) {
+                Check(false, "a text that is no whole number is stored", Utf8(text_));
+            }
+        }
+        digits.erase(0, std::min(digits.find_first_not_of(U'0'), digits.size() - 1));
+        Check(stored == digits, "the number stored is not the number typed",
+              Utf8(text_) + " -> " + Utf8(stored));
+        Check(stored.size() <= mask_.Positions(), "a number too large is stored", Utf8(text_));
+    }
+
+    void CheckKept(const std::u32string& kept) const {
+        const std::optional<std::u32string> fitted = mask_.Conform(kept);
+        Check(fitted.has_value() && *fitted == kept, "a kept text does not fit", Utf8(kept));
         if (numberMask_) {
-            CheckCompleteNumber();
+            CheckKeptNumber(kept);
         } else if (maskText_ == ">L") {
-            Check(fitted->size() == 1 && EditMask::IsLetter((*fitted)[0]) &&
-                      EditMask::ToUpper((*fitted)[0]) == (*fitted)[0],
-                  "a complete flag is not one capital letter", Utf8(*fitted));
+            Check(kept.size() == 1 && EditMask::IsLetter(kept[0]) &&
+                      EditMask::ToUpper(kept[0]) == kept[0],
+                  "a kept flag is not one capital letter", Utf8(kept));
         }
     }
 
-    void CheckCompleteNumber() const {
-        Check(text_.size() == maskText_.size() &&
-                  std::all_of(text_.begin(), text_.end(), IsAsciiDigit),
-              "a complete number cell does not hold one digit in each position", Utf8(text_));
+    void CheckKeptNumber(const std::u32string& kept) const {
+        Check(kept.size() == mask_.Positions() &&
+                  std::all_of(kept.begin(), kept.end(), IsAsciiDigit),
+              "a kept number does not hold one digit in each position", Utf8(kept));
         std::int64_t shown = 0;
-        for (const char32_t c : text_) {
+        for (const char32_t c : kept) {
             shown = shown * 10 + (c - U'0');
         }
-        Check(field_ == shown, "the stored value is not the number shown", Utf8(text_));
+        Check(field_ == shown, "the stored value is not the number kept", Utf8(kept));
         std::u32string refilled;
         for (const char c : IntText(field_)) {
             refilled += static_cast<char32_t>(c);
         }
-        Check(mask_.Conform(refilled).has_value() && LeadingDigits(Utf8(refilled)) == field_,
-              "the refilled cell does not show the stored value", Utf8(refilled));
+        const EditMask::Leaving again = mask_.Leave(refilled);
+        Check(again.verdict == EditMask::Leaving::Verdict::Kept && again.text == kept,
+              "the refilled cell does not keep the stored value", Utf8(refilled));
     }
 
     std::string maskText_;
@@ -306,7 +337,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             cell.Leave();
             break;
         }
-        cell.CheckStoredField();
     }
     return 0;
 }

@@ -1,5 +1,9 @@
 #include "grid/EditMask.h"
 
+#include "grid/NumberEntry.h"
+
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -12,23 +16,10 @@ std::string Count(std::size_t n, const char* word) {
     return std::to_string(n) + ' ' + word + (n == 1 ? "" : "s");
 }
 
-// The form of a cell of n digit positions: "3 digits, for example 067".
-std::string DigitsForm(std::size_t n) {
-    if (n == 1) {
-        return "1 digit, 0 to 9";
-    }
-    std::string example = "067";
-    example.resize(n, '0');
-    return Count(n, "digit") + ", for example " + example;
-}
-
-// The digits as they fill n digit positions, with leading zeros: "4" in
-// "00" is "04".
-std::string Padded(std::string digits, std::size_t n) {
-    if (digits.size() < n) {
-        digits.insert(0, n - digits.size(), '0');
-    }
-    return digits;
+// The numbers a cell of n digit positions takes: "0 to 999". The program's
+// one-digit cells are its risk categories, which go from 0 to 3.
+std::string NumberRange(std::size_t n) {
+    return n == 1 ? "0 to 3" : "0 to " + std::string(n, '9');
 }
 
 // The next whole number after a text of digits: "4" gives "5", "99" "100".
@@ -43,44 +34,30 @@ std::string Incremented(std::string digits) {
     return '1' + digits;
 }
 
-// A decimal point or comma typed into a cell of n digit positions, said in
-// full: what was typed cannot be entered, and what to type instead. A comma
-// after up to three digits, in a cell with room for three more, is taken for
-// a thousands separator ("5,000 cannot be entered, type 005000"); any other
-// point or comma for a decimal point ("4.5 cannot be entered, type 04 or 05").
-// Nothing when the text holds no point or comma after its digits.
-std::optional<std::string> PointHint(std::u32string_view text, std::size_t n) {
-    const std::size_t point = text.find_first_not_of(U"0123456789");
-    if (point == std::u32string_view::npos || (text[point] != U'.' && text[point] != U',')) {
-        return std::nullopt;
+std::string Narrow(std::u32string_view text) {
+    std::string narrow;
+    for (char32_t c : text) {
+        narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
     }
-    std::string whole(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(point));
-    std::string fraction;
-    for (std::size_t i = point + 1; i < text.size() && IsDigit(text[i]); ++i) {
-        fraction.push_back(static_cast<char>(text[i]));
+    return narrow;
+}
+
+// A fraction typed into a cell of n digit positions, said in full: it cannot
+// be entered, and the whole numbers nearest to it can ("Whole numbers only:
+// 4.5 cannot be entered, type 4 or 5").
+std::string FractionNote(std::u32string_view typed, std::string whole, std::size_t n) {
+    if (!typed.empty() && typed.front() == U'$') {
+        typed.remove_prefix(1);
     }
     if (whole.empty()) {
         whole = "0";
     }
-    if (whole.size() > n) {
-        return std::nullopt;
-    }
-    const std::string said = "Whole numbers only: ";
-    if (text[point] == U',' && whole.size() <= 3 && whole.size() + 3 <= n && fraction.size() <= 3) {
-        fraction.resize(3, '0');
-        return said + whole + ',' + fraction + " cannot be entered, type " +
-               Padded(whole + fraction, n);
-    }
-    if (fraction.empty()) {
-        fraction = "5";
-    }
-    std::string hint = said + whole + static_cast<char>(text[point]) + fraction +
-                       " cannot be entered, type " + Padded(whole, n);
+    std::string note = "Whole numbers only: " + Narrow(typed) + " cannot be entered, type " + whole;
     const std::string up = Incremented(whole);
     if (up.size() <= n) {
-        hint += " or " + Padded(up, n);
+        note += " or " + up;
     }
-    return hint;
+    return note;
 }
 
 } // namespace
@@ -189,12 +166,17 @@ std::optional<std::u32string> EditMask::Admit(std::u32string_view before,
     if (std::optional<std::u32string> fitted = Conform(after)) {
         return fitted;
     }
-    if (after.size() < before.size()) {
-        for (char32_t c : after) {
-            if (IsControl(c)) {
-                return std::nullopt;
-            }
+    for (char32_t c : after) {
+        if (IsControl(c)) {
+            return std::nullopt;
         }
+    }
+    // A number as written, and a name of any length, stand in the cell while
+    // they are typed; leaving the cell judges them whole.
+    if ((IsNumber() && IsNumberTyping(after)) || IsName()) {
+        return std::u32string(after);
+    }
+    if (after.size() < before.size()) {
         // Only a deletion: characters taken out of one place, none put in.
         std::size_t same = 0;
         while (same < after.size() && after[same] == before[same]) {
@@ -210,7 +192,7 @@ std::optional<std::u32string> EditMask::Admit(std::u32string_view before,
 
 std::u32string EditMask::Unfilled(std::u32string_view text) const {
     std::u32string marks;
-    if (!Fit(text)) {
+    if (IsNumber() || !Fit(text)) {
         return marks;
     }
     for (std::size_t i = text.size(); i < slots_.size(); ++i) {
@@ -221,9 +203,60 @@ std::u32string EditMask::Unfilled(std::u32string_view text) const {
     return marks;
 }
 
-bool EditMask::IsComplete(std::u32string_view text) const {
+bool EditMask::IsNumber() const {
+    return !slots_.empty() && RunLength(0) == slots_.size() && slots_[0].kind == Kind::Digit;
+}
+
+bool EditMask::IsName() const {
+    return !slots_.empty() && RunLength(0) == slots_.size() && slots_[0].kind == Kind::Any;
+}
+
+std::optional<std::u32string> EditMask::Stored(std::u32string_view text) const {
+    if (IsNumber()) {
+        const NumberEntry number = ReadNumber(text, slots_.size());
+        if (number.kind != NumberEntry::Kind::Whole) {
+            return std::nullopt;
+        }
+        return std::u32string(number.digits.begin(), number.digits.end());
+    }
+    if (IsName() && !Fit(text)) {
+        return std::nullopt;
+    }
+    return std::u32string(text);
+}
+
+EditMask::Leaving EditMask::Leave(std::u32string_view text) const {
+    using Verdict = Leaving::Verdict;
+    const std::size_t n = slots_.size();
+    if (IsNumber()) {
+        const NumberEntry number = ReadNumber(text, n);
+        switch (number.kind) {
+        case NumberEntry::Kind::Whole: {
+            std::u32string kept(n - std::min(n, number.digits.size()), U'0');
+            kept.append(number.digits.begin(), number.digits.end());
+            return {Verdict::Kept, std::move(kept), {}, false};
+        }
+        case NumberEntry::Kind::Unfinished:
+        case NumberEntry::Kind::Fraction:
+            return {Verdict::Refused,
+                    {},
+                    FractionNote(text, number.digits, n),
+                    number.kind == NumberEntry::Kind::Fraction};
+        case NumberEntry::Kind::TooLarge:
+            return {Verdict::Refused, {}, "Too large: this cell takes " + NumberRange(n), true};
+        case NumberEntry::Kind::NotNumber:
+            break;
+        }
+        return {Verdict::Refused, {}, "Whole numbers only", false};
+    }
     std::optional<Match> match = Fit(text);
-    return match && match->complete;
+    if (IsName() && !match && text.size() > n) {
+        return {Verdict::Refused, {}, "Too long: up to " + Count(n, "character"), true};
+    }
+    if (!match || !match->complete) {
+        return {Verdict::Incomplete, {}, Hint(text), false};
+    }
+    return {Verdict::Kept, std::move(match->text), {}, false};
 }
 
 std::size_t EditMask::RunLength(std::size_t first) const {
@@ -247,15 +280,7 @@ std::string EditMask::Hint(std::u32string_view text) const {
     if (RunLength(0) == n) {
         switch (slots_[0].kind) {
         case Kind::Digit:
-            if (std::optional<std::string> point = PointHint(text, n)) {
-                return *point;
-            }
-            for (char32_t c : text) {
-                if (!IsDigit(c)) {
-                    return "Whole numbers only";
-                }
-            }
-            return DigitsForm(n);
+            return text.empty() ? "Whole number, " + NumberRange(n) : "Whole numbers only";
         case Kind::Letter:
             // The program's one-letter cells are its yes/no flags.
             return n == 1 ? "Y or N" : Count(n, "letter");

@@ -13,6 +13,11 @@ std::optional<std::u32string> Conform(const char* mask, std::u32string_view text
     return EditMask(mask).Conform(text);
 }
 
+// Whether a cell with `mask` may be left with `text`.
+bool Leaves(const EditMask& mask, std::u32string_view text) {
+    return mask.Leave(text).verdict == EditMask::Leaving::Verdict::Kept;
+}
+
 TEST(EditMaskTest, DigitPositionsTakeOneDigitEach) {
     EXPECT_EQ(EditMask("000000").Positions(), 6u);
     EXPECT_EQ(Conform("000000", U"040000"), U"040000");
@@ -27,16 +32,13 @@ TEST(EditMaskTest, DigitPositionsTakeOneDigitEach) {
     }
 }
 
-TEST(EditMaskTest, EveryDigitPositionIsRequired) {
-    const EditMask age("000");
-    EXPECT_TRUE(age.IsComplete(U"065"));
-    EXPECT_TRUE(age.IsComplete(U"000"));
-    EXPECT_FALSE(age.IsComplete(U"65"));
-    EXPECT_FALSE(age.IsComplete(U"")) << "an emptied cell fills no position";
-    EXPECT_FALSE(age.IsComplete(U"0650"));
-    EXPECT_FALSE(age.IsComplete(U"-65")) << "a plan-file value that does not fit";
-    EXPECT_TRUE(EditMask("0").IsComplete(U"3"));
-    EXPECT_FALSE(EditMask("00").IsComplete(U"7"));
+TEST(EditMaskTest, FlagCellsMustBeFilledToBeLeft) {
+    using Verdict = EditMask::Leaving::Verdict;
+    EXPECT_EQ(EditMask(">L").Leave(U"").verdict, Verdict::Incomplete);
+    EXPECT_EQ(EditMask(">L").Leave(U"").note, "Y or N");
+    EXPECT_EQ(EditMask(">L").Leave(U"Y").verdict, Verdict::Kept);
+    EXPECT_EQ(EditMask("00Lc").Leave(U"12").verdict, Verdict::Incomplete);
+    EXPECT_EQ(EditMask("00Lc").Leave(U"12A").text, U"12A") << "the last position is optional";
 }
 
 TEST(EditMaskTest, OptionalCharacterPositionsTakeAnythingButControls) {
@@ -48,8 +50,8 @@ TEST(EditMaskTest, OptionalCharacterPositionsTakeAnythingButControls) {
     EXPECT_EQ(name.Conform(U"a\tb"), std::nullopt);
     EXPECT_EQ(name.Conform(U"a\nb"), std::nullopt);
     EXPECT_EQ(name.Conform(U"a\u0085"), std::nullopt);
-    EXPECT_TRUE(name.IsComplete(U""));
-    EXPECT_TRUE(name.IsComplete(U"x"));
+    EXPECT_TRUE(Leaves(name, U""));
+    EXPECT_TRUE(Leaves(name, U"x"));
 }
 
 TEST(EditMaskTest, FlagCellsTakeOneLetterInUpperCase) {
@@ -65,16 +67,16 @@ TEST(EditMaskTest, FlagCellsTakeOneLetterInUpperCase) {
     EXPECT_EQ(flag.Conform(U"\u00f7"), std::nullopt) << "division sign is no letter";
     EXPECT_EQ(flag.Conform(U"YN"), std::nullopt);
     EXPECT_EQ(flag.Conform(U""), U"") << "may be empty while typing";
-    EXPECT_FALSE(flag.IsComplete(U"")) << "the required letter is missing";
-    EXPECT_TRUE(flag.IsComplete(U"Y"));
-    EXPECT_FALSE(flag.IsComplete(U"5"));
+    EXPECT_FALSE(Leaves(flag, U"")) << "the required letter is missing";
+    EXPECT_TRUE(Leaves(flag, U"Y"));
+    EXPECT_FALSE(Leaves(flag, U"5"));
 }
 
 TEST(EditMaskTest, UpperCaseAppliesOnlyAfterTheMarker) {
     EXPECT_EQ(Conform("c>cc", U"abc"), U"aBC");
     EXPECT_EQ(Conform("L>L", U"ab"), U"aB");
     EXPECT_EQ(Conform("L>L", U"a"), U"a");
-    EXPECT_FALSE(EditMask("L>L").IsComplete(U"a"));
+    EXPECT_FALSE(Leaves(EditMask("L>L"), U"a"));
 }
 
 TEST(EditMaskTest, MixedMasksFillFromTheLeft) {
@@ -84,9 +86,7 @@ TEST(EditMaskTest, MixedMasksFillFromTheLeft) {
     EXPECT_EQ(mask.Conform(U"1A"), std::nullopt) << "the letter position is the third";
     EXPECT_EQ(mask.Conform(U"A"), std::nullopt);
     EXPECT_EQ(mask.Conform(U"12A?!"), std::nullopt);
-    EXPECT_TRUE(mask.IsComplete(U"12A")) << "the last position is optional";
-    EXPECT_TRUE(mask.IsComplete(U"12A?"));
-    EXPECT_FALSE(mask.IsComplete(U"12"));
+    EXPECT_TRUE(Leaves(mask, U"12A?"));
 }
 
 TEST(EditMaskTest, EmptyMaskRefusesOnlyControlCharacters) {
@@ -95,68 +95,126 @@ TEST(EditMaskTest, EmptyMaskRefusesOnlyControlCharacters) {
     EXPECT_EQ(none.Conform(U"anything at all, however long it is"),
               U"anything at all, however long it is");
     EXPECT_EQ(none.Conform(U"a\rb"), std::nullopt);
-    EXPECT_TRUE(none.IsComplete(U""));
+    EXPECT_TRUE(Leaves(none, U""));
 }
 
 TEST(EditMaskTest, TextsThatDoNotFitMayOnlyBeShortened) {
+    const EditMask flag(">L");
+    EXPECT_EQ(flag.Admit(U"Yes", U"Ye"), U"Ye") << "deleting from a plan-file value";
+    EXPECT_EQ(flag.Admit(U"Yes", U"Yess"), std::nullopt);
+    EXPECT_EQ(flag.Admit(U"", U"n"), U"N");
+    EXPECT_EQ(flag.Admit(U"Yes", U"Y1s"), std::nullopt) << "typed over part of it";
     const EditMask budget("000000");
-    EXPECT_EQ(budget.Admit(U"-5", U"-"), U"-") << "deleting from a plan-file value";
-    EXPECT_EQ(budget.Admit(U"1234567", U"123456"), U"123456");
-    EXPECT_EQ(budget.Admit(U"1234567", U"12345678"), std::nullopt);
+    EXPECT_EQ(budget.Admit(U"-5", U"-"), U"-");
     EXPECT_EQ(budget.Admit(U"-5", U"-55"), std::nullopt);
-    EXPECT_EQ(budget.Admit(U"12", U"123"), U"123");
-    EXPECT_EQ(budget.Admit(U"12", U"12.5"), std::nullopt);
-    EXPECT_EQ(EditMask(">L").Admit(U"", U"n"), U"N");
     EXPECT_EQ(EditMask("ccc").Admit(U"abcdef", U"ab\n"), std::nullopt);
-    // Shortening is deleting: a character typed over a selection is checked.
-    EXPECT_EQ(budget.Admit(U"60000", U"$"), std::nullopt) << "typed over the whole text";
-    EXPECT_EQ(budget.Admit(U"60000", U"6$"), std::nullopt) << "typed over part of it";
-    EXPECT_EQ(budget.Admit(U"1234567", U"17"), U"17") << "a middle part deleted";
-    EXPECT_EQ(budget.Admit(U"-5", U"5"), U"5");
-    EXPECT_EQ(budget.Admit(U"-5x", U"-y"), std::nullopt);
+}
+
+TEST(EditMaskTest, NumbersAndNamesStandAsTypedUntilTheCellIsLeft) {
+    const EditMask budget("000000");
+    for (const char32_t* typed : {U"$", U"$60,000", U"1000000", U"4.5", U"1,000,000", U"."}) {
+        EXPECT_EQ(budget.Admit(U"", typed), typed);
+    }
+    for (const char32_t* refused : {U"-5", U"6$", U"1 000", U"a", U"5\t"}) {
+        EXPECT_EQ(budget.Admit(U"", refused), std::nullopt);
+    }
+    EXPECT_EQ(EditMask("cccccccccc").Admit(U"", U"Vanguard Total Bond"), U"Vanguard Total Bond");
+    EXPECT_EQ(EditMask(">L").Admit(U"", U"YN"), std::nullopt);
+}
+
+// What a cell stores while a text is typed (nothing: it keeps the value it
+// had) and what it keeps when it is left, or the note that refuses it.
+TEST(EditMaskTest, LeavingACellKeepsTheNumberTypedOrRefusesItWhole) {
+    using Verdict = EditMask::Leaving::Verdict;
+    struct Case {
+        const char* mask;
+        std::u32string_view typed;
+        std::optional<std::u32string> stored;
+        Verdict verdict;
+        std::u32string kept;
+        std::string note;
+    };
+    const Case cases[] = {
+        {"000", U"67", U"67", Verdict::Kept, U"067", ""},
+        {"000", U"0", U"0", Verdict::Kept, U"000", ""},
+        {"000", U"", U"", Verdict::Kept, U"000", ""},
+        {"000", U"0067", U"67", Verdict::Kept, U"067", ""},
+        {"000000", U"60,000", U"60000", Verdict::Kept, U"060000", ""},
+        {"000000", U"$60,000", U"60000", Verdict::Kept, U"060000", ""},
+        {"000000", U"$", U"", Verdict::Kept, U"000000", ""},
+        {"000000", U"999,999", U"999999", Verdict::Kept, U"999999", ""},
+        {"00", U"4.", U"4", Verdict::Kept, U"04", ""},
+        {"00", U"4.5", std::nullopt, Verdict::Refused, U"",
+         "Whole numbers only: 4.5 cannot be entered, type 4 or 5"},
+        {"00", U"99.9", std::nullopt, Verdict::Refused, U"",
+         "Whole numbers only: 99.9 cannot be entered, type 99"},
+        {"00", U".5", std::nullopt, Verdict::Refused, U"",
+         "Whole numbers only: .5 cannot be entered, type 0 or 1"},
+        {"00", U"4,5", std::nullopt, Verdict::Refused, U"",
+         "Whole numbers only: 4,5 cannot be entered, type 4 or 5"},
+        {"000000", U"1000,5", std::nullopt, Verdict::Refused, U"",
+         "Whole numbers only: 1000,5 cannot be entered, type 1000 or 1001"},
+        {"000000", U"$1,000.75", std::nullopt, Verdict::Refused, U"",
+         "Whole numbers only: 1,000.75 cannot be entered, type 1000 or 1001"},
+        {"000000", U"12,5", std::nullopt, Verdict::Refused, U"",
+         "Whole numbers only: 12,5 cannot be entered, type 12 or 13"},
+        {"000000", U"1000000", std::nullopt, Verdict::Refused, U"",
+         "Too large: this cell takes 0 to 999999"},
+        {"000000", U"1,000,000", std::nullopt, Verdict::Refused, U"",
+         "Too large: this cell takes 0 to 999999"},
+        {"000000", U"1234567.5", std::nullopt, Verdict::Refused, U"",
+         "Too large: this cell takes 0 to 999999"},
+        {"0", U"12", std::nullopt, Verdict::Refused, U"", "Too large: this cell takes 0 to 3"},
+        {"000000", U"1,2,3", std::nullopt, Verdict::Refused, U"", "Whole numbers only"},
+        {"000000", U"4.5.6", std::nullopt, Verdict::Refused, U"", "Whole numbers only"},
+        {"000000", U".", std::nullopt, Verdict::Refused, U"", "Whole numbers only"},
+        {"000000", U"-", std::nullopt, Verdict::Refused, U"", "Whole numbers only"},
+        {"cccccccccc", U"City Bond", U"City Bond", Verdict::Kept, U"City Bond", ""},
+        {"cccccccccc", U"Total Bond Index", std::nullopt, Verdict::Refused, U"",
+         "Too long: up to 10 characters"},
+        {">L", U"y", U"y", Verdict::Kept, U"Y", ""},
+    };
+    for (const Case& c : cases) {
+        const std::string typed(c.typed.begin(), c.typed.end());
+        const EditMask mask(c.mask);
+        EXPECT_EQ(mask.Stored(c.typed), c.stored) << c.mask << " \"" << typed << "\"";
+        const EditMask::Leaving leaving = mask.Leave(c.typed);
+        EXPECT_EQ(leaving.verdict, c.verdict) << c.mask << " \"" << typed << "\"";
+        EXPECT_EQ(leaving.text, c.kept) << c.mask << " \"" << typed << "\"";
+        EXPECT_EQ(leaving.note, c.note) << c.mask << " \"" << typed << "\"";
+    }
+}
+
+TEST(EditMaskTest, ThousandsOnTheirWayAreNotStoredNorSaidYet) {
+    const EditMask budget("000000");
+    for (const char32_t* typed : {U"1,", U"1,0", U"1,00", U"999,99"}) {
+        EXPECT_FALSE(budget.Leave(typed).atOnce);
+    }
+    EXPECT_EQ(budget.Leave(U"1,000,0").note, "Too large: this cell takes 0 to 999999");
+    EXPECT_TRUE(budget.Leave(U"1,000,0").atOnce) << "a seventh digit on its way";
+    EXPECT_EQ(budget.Stored(U"1,"), U"1");
+    EXPECT_EQ(budget.Stored(U"1,0"), std::nullopt);
+    EXPECT_EQ(budget.Stored(U"1,000"), U"1000");
+    EXPECT_TRUE(budget.Leave(U"4.5").atOnce);
+    EXPECT_TRUE(budget.Leave(U"1234567").atOnce);
+    EXPECT_TRUE(EditMask("00").Leave(U"4,5").atOnce) << "no room for thousands";
 }
 
 TEST(EditMaskTest, UnfilledRequiredPositionsAreMarked) {
-    EXPECT_EQ(EditMask("000").Unfilled(U""), U"___");
-    EXPECT_EQ(EditMask("000").Unfilled(U"06"), U"_");
-    EXPECT_EQ(EditMask("000").Unfilled(U"067"), U"");
+    EXPECT_EQ(EditMask(">L").Unfilled(U""), U"_");
     EXPECT_EQ(EditMask("00Lcc").Unfilled(U"1"), U"__") << "optional positions take no mark";
-    EXPECT_EQ(EditMask("000000").Unfilled(U"-5"), U"") << "a text that does not fit";
+    EXPECT_EQ(EditMask("000").Unfilled(U"6"), U"") << "a number cell fills its own zeros";
+    EXPECT_EQ(EditMask(">L").Unfilled(U"YN"), U"") << "a text that does not fit";
     EXPECT_EQ(EditMask("").Unfilled(U""), U"");
 }
 
-TEST(EditMaskTest, APointOrCommaInAWholeNumberCellIsSaidInFull) {
-    EXPECT_EQ(EditMask("00").Hint(U"4."),
-              "Whole numbers only: 4.5 cannot be entered, type 04 or 05");
-    EXPECT_EQ(EditMask("00").Hint(U"4.25"),
-              "Whole numbers only: 4.25 cannot be entered, type 04 or 05");
-    EXPECT_EQ(EditMask("00").Hint(U"."),
-              "Whole numbers only: 0.5 cannot be entered, type 00 or 01");
-    EXPECT_EQ(EditMask("00").Hint(U"99."), "Whole numbers only: 99.5 cannot be entered, type 99")
-        << "100 does not fit";
-    EXPECT_EQ(EditMask("00").Hint(U"4,"),
-              "Whole numbers only: 4,5 cannot be entered, type 04 or 05")
-        << "no room for thousands";
-    EXPECT_EQ(EditMask("000000").Hint(U"5,"),
-              "Whole numbers only: 5,000 cannot be entered, type 005000");
-    EXPECT_EQ(EditMask("000000").Hint(U"12,5"),
-              "Whole numbers only: 12,500 cannot be entered, type 012500");
-    EXPECT_EQ(EditMask("000000").Hint(U"1234,"),
-              "Whole numbers only: 1234,5 cannot be entered, type 001234 or 001235");
-    EXPECT_EQ(EditMask("000").Hint(U"-4."), "Whole numbers only") << "not a number before it";
-}
-
 TEST(EditMaskTest, HintsSayWhatTheCellTakes) {
+    EXPECT_EQ(EditMask("000").Hint(U""), "Whole number, 0 to 999");
+    EXPECT_EQ(EditMask("0").Hint(U""), "Whole number, 0 to 3") << "the risk category";
     EXPECT_EQ(EditMask("000").Hint(U"-"), "Whole numbers only");
     EXPECT_EQ(EditMask("000").Hint(U"6$"), "Whole numbers only");
-    EXPECT_EQ(EditMask("000").Hint(U"0655"), "3 digits, for example 067");
-    EXPECT_EQ(EditMask("000").Hint(U"65"), "3 digits, for example 067") << "left incomplete";
-    EXPECT_EQ(EditMask("00").Hint(U""), "2 digits, for example 06");
-    EXPECT_EQ(EditMask("000000").Hint(U"1234567"), "6 digits, for example 067000");
-    EXPECT_EQ(EditMask("0").Hint(U"12"), "1 digit, 0 to 9");
     EXPECT_EQ(EditMask("cccccccccc").Hint(U"Treasury 2010"), "Up to 10 characters");
     EXPECT_EQ(EditMask(">L").Hint(U"5"), "Y or N");
-    EXPECT_EQ(EditMask(">L").Hint(U"YN"), "Y or N");
     EXPECT_EQ(EditMask("00Lc").Hint(U"1A"), "2 digits, then 1 letter, then up to 1 character");
     EXPECT_EQ(EditMask("ccc").Hint(U"a\tb"), "No tabs or line breaks");
     EXPECT_EQ(EditMask("").Hint(U"a\nb"), "No tabs or line breaks");

@@ -1,9 +1,9 @@
 #pragma once
 // The line edit of a cell being edited. After the text it shows, in a faint
 // colour, one "_" for each required position of the cell's edit mask that the
-// text leaves unfilled ("6_" while "6" is typed into "00"), so that the form
-// of the cell is seen before it is typed. The marks are painted, never part of
-// the text.
+// text leaves unfilled ("_" in an empty Yes/No cell), so that the form of the
+// cell is seen before it is typed; a number cell, which fills its own zeros,
+// shows none. The marks are painted, never part of the text.
 
 #include "grid/EditMask.h"
 

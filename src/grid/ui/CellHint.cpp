@@ -1,10 +1,12 @@
 #include "grid/ui/CellHint.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRect>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 
 namespace velmora::CellHint {
 
@@ -28,8 +30,10 @@ protected:
 };
 
 QLabel* Make(QWidget& editor) {
-    // A window of its own, so that it may reach over the grid's edge.
-    auto* label = new NoteLabel(&editor, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
+    // A window of its own, so that it may reach over the grid's edge. Clicks
+    // go through it to what lies under it, where the window system allows.
+    auto* label = new NoteLabel(&editor, Qt::ToolTip | Qt::BypassGraphicsProxyWidget |
+                                             Qt::WindowTransparentForInput);
     label->setObjectName(QStringLiteral("CellHint"));
     label->setAttribute(Qt::WA_ShowWithoutActivating);
     label->setPalette(QToolTip::palette());
@@ -43,6 +47,13 @@ QLabel* Make(QWidget& editor) {
     timer->setObjectName(QStringLiteral("CellHintTimer"));
     timer->setSingleShot(true);
     QObject::connect(timer, &QTimer::timeout, label, &QWidget::hide);
+    // A box or another window taking the focus: the note would lie over it.
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, label,
+                     [label, &editor](QWindow* now) {
+                         if (now != nullptr && now != editor.window()->windowHandle()) {
+                             label->hide();
+                         }
+                     });
     return label;
 }
 
@@ -59,6 +70,12 @@ void ShowUnder(QWidget& owner, const QRect& area, const QString& text, Lasting l
     QLabel* label = Of(owner);
     if (label == nullptr) {
         label = Make(owner);
+    }
+    // One note at a time in a window: a new one takes the place of any other.
+    for (QLabel* other : owner.window()->findChildren<QLabel*>(QStringLiteral("CellHint"))) {
+        if (other != label) {
+            other->hide();
+        }
     }
     label->setFont(QToolTip::font()); // the chosen size may have changed since
     label->setText(text);

@@ -17,6 +17,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <optional>
+#include <string>
 
 namespace velmora {
 
@@ -55,6 +57,8 @@ StringGrid::StringGrid(ErrorBox& errors, QWidget* parent)
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& /*previous*/) {
+                // A note under a cell goes when another cell is taken up.
+                CellHint::Hide(*viewport());
                 if (current.isValid() && selectCell_) {
                     selectCell_(current.column(), current.row());
                 }
@@ -160,6 +164,7 @@ void StringGrid::SetCells(int col, int row, const QString& text) {
     model_->SetText(col, row, text);
     if (editor_ != nullptr && col == editCol_ && row == editRow_) {
         settledText_ = text; // the program's own text may be left as it is
+        storedText_ = text;  // and is what the cell holds now
     }
 }
 
@@ -328,6 +333,7 @@ void StringGrid::EditorOpened(QLineEdit& editor, int col, int row) {
     editRow_ = row;
     originalText_ = Cells(col, row);
     settledText_ = originalText_;
+    storedText_ = originalText_;
     editMask_ = EditMaskFor(col, row);
     // Watch presses elsewhere in the window: a cell that may not be left must
     // keep them from moving the focus or clicking a button.
@@ -342,10 +348,26 @@ void StringGrid::EditorTextEdited(const QString& text) {
     const int col = editCol_;
     const int row = editRow_;
     model_->SetText(col, row, text);
-    if (setEditText_) {
-        setEditText_(col, row, text);
+    // What the cell stores of the text: a number's digits; while the text is no
+    // whole entry, the value the cell had.
+    const EditMask mask(editMask_.toStdString());
+    const std::u32string typed = text.toStdU32String();
+    const std::optional<std::u32string> stored = mask.Stored(typed);
+    const QString store = stored ? QString::fromStdU32String(*stored) : settledText_;
+    if (store != storedText_) {
+        storedText_ = store;
+        if (setEditText_) {
+            setEditText_(col, row, store);
+        }
     }
     emit EditTextSet(col, row);
+    if (!stored && editor_ != nullptr) {
+        const EditMask::Leaving leaving = mask.Leave(typed);
+        if (leaving.verdict == EditMask::Leaving::Verdict::Refused && leaving.atOnce) {
+            CellHint::Show(*editor_, QString::fromStdString(leaving.note),
+                           CellHint::Lasting::UntilNextKey);
+        }
+    }
 }
 
 bool StringGrid::MayLeaveEditor() {
@@ -353,21 +375,28 @@ bool StringGrid::MayLeaveEditor() {
         return true;
     }
     const QString text = editor_->text();
-    const EditMask mask(editMask_.toStdString());
-    if (text == originalText_ || text == settledText_ || mask.IsComplete(text.toStdU32String())) {
+    if (text == originalText_ || text == settledText_) {
+        return true;
+    }
+    const EditMask::Leaving leaving =
+        EditMask(editMask_.toStdString()).Leave(text.toStdU32String());
+    if (leaving.verdict == EditMask::Leaving::Verdict::Kept) {
         return true;
     }
     // A mouse press gives the focus before it reaches the pressed widget:
     // remember where the focus went, so that the press is refused silently.
-    // Forgotten only after the box: the box's own event loop runs while the
-    // press is still on its way.
+    // Forgotten only after the box, if any: the box's own event loop runs while
+    // the press is still on its way.
     refusedFocus_ = QApplication::focusWidget();
     QApplication::beep();
-    errors_.Error(QString::fromLatin1(kInvalidInput));
+    if (leaving.verdict == EditMask::Leaving::Verdict::Incomplete) {
+        errors_.Error(QString::fromLatin1(kInvalidInput));
+    }
     QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
     if (editor_ != nullptr) {
         KeepFocusInEditor();
-        CellHint::Show(*editor_, QString::fromStdString(mask.Hint(text.toStdU32String())));
+        CellHint::Show(*editor_, QString::fromStdString(leaving.note),
+                       CellHint::Lasting::UntilNextKey);
     }
     return false;
 }
@@ -424,10 +453,11 @@ void StringGrid::CancelEditing() {
         return;
     }
     QLineEdit* editor = editor_;
-    const bool changed = editor->text() != originalText_;
+    const bool changed = editor->text() != originalText_ || storedText_ != originalText_;
     editor->setText(originalText_);
     if (changed) {
         model_->SetText(editCol_, editRow_, originalText_);
+        storedText_ = originalText_;
         if (setEditText_) {
             setEditText_(editCol_, editRow_, originalText_);
         }
@@ -435,6 +465,36 @@ void StringGrid::CancelEditing() {
     }
     editor_ = nullptr;
     closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
+void StringGrid::commitData(QWidget* editor) {
+    if (editor != nullptr && editor == openEditor_) {
+        SettleEditorText(*static_cast<QLineEdit*>(editor));
+    }
+    QTableView::commitData(editor);
+}
+
+void StringGrid::SettleEditorText(QLineEdit& editor) {
+    const QString text = editor.text();
+    if (text == originalText_ || text == settledText_) {
+        return;
+    }
+    const EditMask mask(editMask_.toStdString());
+    const EditMask::Leaving leaving = mask.Leave(text.toStdU32String());
+    if (leaving.verdict == EditMask::Leaving::Verdict::Kept) {
+        editor.setText(QString::fromStdU32String(leaving.text)); // "067" for "67"
+    } else if (leaving.verdict == EditMask::Leaving::Verdict::Refused) {
+        // Closed without being left (the screen hidden, the current cell moved
+        // by the program): nothing of a refused entry stays.
+        editor.setText(settledText_);
+        if (storedText_ != settledText_) {
+            storedText_ = settledText_;
+            if (setEditText_) {
+                setEditText_(editCol_, editRow_, settledText_);
+            }
+            emit EditTextSet(editCol_, editRow_);
+        }
+    }
 }
 
 void StringGrid::TabFromEditor(bool next) {
@@ -497,6 +557,11 @@ void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
         editor_ = nullptr;
     }
     const bool open = editor != nullptr && editor == openEditor_;
+    if (open) {
+        // The notes go with the editor: none stays over the cell used next.
+        CellHint::Hide(*editor);
+        CellHint::Hide(*viewport());
+    }
     QTableView::closeEditor(editor, hint);
     if (open) {
         openEditor_ = nullptr;

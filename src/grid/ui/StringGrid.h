@@ -12,19 +12,27 @@
 // Tab moves to the next cell and, from the last cell, on to the next control.
 // Escape restores the text the cell had when editing began. A key that the
 // mask refuses beeps and shows under the cell what it takes ("Whole numbers
-// only"). A changed cell whose text does not fill its mask cannot be left: the
-// grid beeps, shows "Invalid input value.  Use escape key to abandon changes"
-// in an error box, keeps the focus in the cell and shows under it the form it
-// takes ("3 digits, for example 067"). The open editor shows a "_" for each
-// required position not yet filled and, under the cell, the form it takes; a
-// key that opens the editor and that the mask refuses leaves it empty. A text that the program set
-// into the cell while it was edited may be left as it is. Cells are addressed (column, row) from 0,
-// title cells included. The grid is a view of a GridModel that keeps the cells' texts; what a cell
-// is (title or not, editable or not) follows from its place, so a long grid costs little more to
-// make than a short one. Beside the handlers, the grid signals when a cell's editor opens, when the
-// edited text was handed to the set-edit-text handler, and when the editor
-// closes (after Return, Tab, Escape, a click elsewhere or hiding the grid), and
-// when it closed on a changed text.
+// only"). A number cell takes a number as written ("$60,000") and hands the
+// set-edit-text handler its digits ("60000"); when it is left, it fills its own
+// zeros ("67" in "000" is kept as "067"). A fraction ("4.5") or a number or name
+// longer than the cell is refused whole: while it stands in the editor the
+// handler has the cell's previous text, a note under the cell says why, and the
+// cell cannot be left with it (the grid beeps, keeps the focus in the cell and
+// shows the note again; no box). Any other changed cell whose text does not
+// fill its mask cannot be left either: the grid beeps, shows "Invalid input
+// value.  Use escape key to abandon changes" in an error box and keeps the
+// focus in the cell. The open editor shows, under the cell, the form it takes;
+// a key that opens the editor and that the mask refuses leaves it empty. A text
+// that the program set into the cell while it was edited may be left as it is.
+// Cells are addressed (column, row) from 0, title cells included. The grid is a
+// view of a GridModel that keeps the cells' texts; what a cell is (title or
+// not, editable or not) follows from its place, so a long grid costs little
+// more to make than a short one. Beside the handlers, the grid signals when a
+// cell's editor opens, when the edited text was handed to the set-edit-text
+// handler, and when the editor closes (after Return, Tab, Escape, a click
+// elsewhere or hiding the grid), and when it closed on a changed text. The
+// notes under a cell go when its editor closes or another cell becomes the
+// current one.
 // Its CellDelegate makes the editors and asks the grid to close them; the grid
 // decides whether the cell may be left. The title cells' colours come from the
 // grid's palette, which the grid hands to its model. A cell that the program
@@ -142,6 +150,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    // The text an editor leaves in its cell is the one the cell keeps ("067"
+    // for "67"); a refused entry leaves nothing of itself.
+    void commitData(QWidget* editor) override;
     // The current cell shows selected only while the grid has the keyboard
     // focus, so that one current cell in a window stands out.
     void initViewItemOption(QStyleOptionViewItem* option) const override;
@@ -177,6 +188,7 @@ private:
     void KeepFocusInEditor();
     bool TookRefusedFocus(const QWidget* pressed) const;
     void FinishEditing();
+    void SettleEditorText(QLineEdit& editor);
     void CancelEditing();
     void TabFromEditor(bool next);
 
@@ -196,6 +208,8 @@ private:
     // A text that the cell may be left with although it does not fill the
     // mask: the text it had when editing began, or the last one the program set.
     QString settledText_;
+    // The text last handed to the set-edit-text handler.
+    QString storedText_;
     QString editMask_;
     QPointer<QWidget> refusedFocus_;
     QTimer* markTimer_;

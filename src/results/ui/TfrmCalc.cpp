@@ -11,8 +11,8 @@
 #include "results/ResultsCalculation.h"
 #include "results/RiskRanking.h"
 #include "results/ui/ResultsExport.h"
+#include "results/ui/ResultsLayout.h"
 #include "screens/ui/ControlNames.h"
-#include "screens/ui/FontFit.h"
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
@@ -32,86 +32,15 @@ namespace velmora {
 
 namespace {
 
-// Base type size of the screen; smaller where the machine's font is too wide
-// for a label to fit before the box beside it.
-constexpr int kLargestPixelSize = 11;
-constexpr int kSmallestPixelSize = 8;
-constexpr int kBoxHeight = 21;
-
-struct LabelPlace {
-    const char* name;
-    const char* text;
-    int x;
-    int y;
-    bool bold;
-    int room; // widest the text may be without reaching what stands to its right; 0: no limit
-};
-
-// Texts with leading blanks stand exactly so on the screen (they line up under
-// the label above); they are kept as they are on purpose.
-const LabelPlace kLabels[] = {
-    {"lblNote", "ERR = Effective Rate of Return (%)", 8, 12, false, 182},
-    {"lblBonds", "B: Bonds, CDs, Bank", 432, 8, false, 110},
-    {"lblStocks", "S: Stock, Equities", 432, 24, false, 110},
-    {"lblIRA", "I: IRA, standard", 544, 8, false, 94},
-    {"lblRoth", "R: IRA, Roth", 544, 24, false, 94},
-    {"lblZero", Title(RiskCategory::Zero).data(), 56, 32, true, 0},
-    {"lblLow", Title(RiskCategory::Low).data(), 208, 32, true, 0},
-    {"lblMedium", Title(RiskCategory::Medium).data(), 344, 32, true, 0},
-    {"lblHigh", Title(RiskCategory::High).data(), 528, 32, true, 0},
-    {"lblSubTotal", "sub total", 0, 232, true, 62},
-    {"lblPercentOfTotal", "% of Total", 8, 256, true, 70},
-    {"lblIncome", "INCOME", 8, 280, true, 150},
-    {"lblContinuedEarnings", "Continued Earnings", 8, 296, false, 94},
-    {"lblEntitlements", "Entitlements", 8, 320, false, 94},
-    {"lblIntAndDiv", "Interest + Dividends", 8, 344, false, 94},
-    {"lblMinimumIRA", "Minimum IRA", 8, 368, false, 94},
-    {"lblExpenses", "EXPENSES", 168, 280, true, 126},
-    {"lblAnnual", "Annual", 160, 296, false, 70},
-    {"lblBudget", "Budget", 160, 312, false, 70},
-    {"lblTaxesOn", "Taxes on:", 160, 328, false, 70},
-    {"lblTaxesOnIncome", " - Income", 160, 344, false, 70},
-    {"lblTaxesOnWithdrawals", " - Withdrawals", 160, 360, false, 70},
-    {"lblTaxInformation", "TAX INFORMATION", 296, 280, true, 158},
-    {"lblIncrementalTaxRates", "Incremental Tax Rates", 312, 296, false, 140},
-    {"lblQualified", "Qualified", 360, 312, false, 90},
-    {"lblRateColumns", " Ordinary   Div  CapGain", 320, 328, false, 126},
-    {"lblFederal", "Federal", 296, 344, false, 38},
-    {"lblStateAndLocal", "State + Local", 304, 368, false, 70},
-    {"lblInvestmentTotal", "INVESTMENT TOTAL", 456, 280, true, 182},
-    {"lblWithdrawalNeeded", "WITHDRAWAL NEEDED", 448, 320, true, 190},
-};
-
-// The boxes in the order they are made (and so the order of the tab key).
-struct BoxPlace {
-    ResultBox box;
-    int x;
-    int y;
-    int width;
-};
-
-const BoxPlace kBoxes[] = {
-    {ResultBox::TotalZero, 64, 232, 57},
-    {ResultBox::TotalLow, 216, 232, 65},
-    {ResultBox::TotalMedium, 376, 232, 65},
-    {ResultBox::TotalHigh, 536, 232, 57},
-    {ResultBox::PerCent0, 80, 256, 25},
-    {ResultBox::PerCent1, 232, 256, 25},
-    {ResultBox::PerCent2, 392, 256, 25},
-    {ResultBox::PerCent3, 552, 256, 25},
-    {ResultBox::ContinuedEarnings, 104, 288, 49},
-    {ResultBox::Entitlements, 104, 312, 49},
-    {ResultBox::IntAndDiv, 104, 336, 49},
-    {ResultBox::Ira, 104, 360, 49},
-    {ResultBox::Budget, 232, 304, 49},
-    {ResultBox::TaxOnIncome, 232, 336, 49},
-    {ResultBox::TaxOnWithdrawals, 232, 360, 65},
-    {ResultBox::TaxRate, 336, 344, 25},
-    {ResultBox::DivTaxRate, 376, 344, 25},
-    {ResultBox::CGTaxRate, 408, 344, 25},
-    {ResultBox::StateTaxRate, 376, 368, 25},
-    {ResultBox::TotalInvestments, 504, 296, 65},
-    {ResultBox::WithdrawalNeeded, 504, 336, 65},
+// The boxes in the order they are made, and so the order of the tab key.
+constexpr ResultBox kBoxOrder[] = {
+    ResultBox::TotalZero,    ResultBox::TotalLow,         ResultBox::TotalMedium,
+    ResultBox::TotalHigh,    ResultBox::PerCent0,         ResultBox::PerCent1,
+    ResultBox::PerCent2,     ResultBox::PerCent3,         ResultBox::ContinuedEarnings,
+    ResultBox::Entitlements, ResultBox::IntAndDiv,        ResultBox::Ira,
+    ResultBox::Budget,       ResultBox::TaxOnIncome,      ResultBox::TaxOnWithdrawals,
+    ResultBox::TaxRate,      ResultBox::DivTaxRate,       ResultBox::CGTaxRate,
+    ResultBox::StateTaxRate, ResultBox::TotalInvestments, ResultBox::WithdrawalNeeded,
 };
 
 // Boxes that take typing; nothing reads what is typed, the next calculation overwrites it.
@@ -119,31 +48,9 @@ bool AcceptsTyping(ResultBox box) {
     return box == ResultBox::StateTaxRate || box == ResultBox::CGTaxRate;
 }
 
-// Category k is shown in grid k ("StringGrid0" to "StringGrid3"), at these
-// left edges. The last grid stands two pixels right of its nominal place so
-// that it does not cover the border of the grid beside it.
-constexpr std::array<int, kCategories> kGridLeft{0, 158, 317, 472};
-constexpr int kGridTop = 48;
-constexpr int kGridWidth = 155;
-constexpr int kGridHeight = 180;
-constexpr int kGridRowHeight = 15;
-
 QFont Bold(QFont font) {
     font.setBold(true);
     return font;
-}
-
-// The largest type size, from the base size down, at which every label fits
-// its room; at each size a semi-condensed face is tried after the normal one.
-QFont FittingFont(const QFont& font) {
-    std::vector<TextRoom> labels;
-    for (const LabelPlace& place : kLabels) {
-        if (place.room != 0) {
-            labels.push_back({QString::fromLatin1(place.text), place.room, place.bold});
-        }
-    }
-    return LargestFittingFont(font, {kLargestPixelSize, kSmallestPixelSize, QFont::SemiCondensed},
-                              labels);
 }
 
 // Where a step is taken back: `screen`, with cell (col, row) of its grid
@@ -173,12 +80,13 @@ TfrmCalc::TfrmCalc(const ScreenContext& context)
 
     auto* central = new QWidget(this);
     central->setObjectName("pnlResults");
-    central->setFont(FittingFont(font()));
+    central->setFont(ResultsFont(font()));
     setCentralWidget(central);
-    CreateLabels(central);
+    MakeResultsLabels(*central);
     CreateGrids(central, context.dialogs);
     CreateBoxes(central);
     CreateButtons(central);
+    const QSize content = PlaceResultsControls(*central);
     // The totals and the withdrawal needed, each with its label, and the way
     // back stay in view when the screen is larger than the desktop.
     KeepInView(*central->findChild<QWidget*>(QStringLiteral("lblInvestmentTotal")), 1);
@@ -187,7 +95,8 @@ TfrmCalc::TfrmCalc(const ScreenContext& context)
     KeepInView(*central->findChild<QWidget*>(QStringLiteral("editWithDrawalNeeded")), 2);
     KeepInView(*central->findChild<QWidget*>(QStringLiteral("btnReturn")));
 
-    resize(640, 467);
+    const int menu = menuBar()->heightForWidth(content.width());
+    resize(content.width(), content.height() + (menu > 0 ? menu : menuBar()->sizeHint().height()));
 }
 
 void TfrmCalc::CreateMenus() {
@@ -231,32 +140,6 @@ void TfrmCalc::CreateMenus() {
     add(nullptr, "mnuCharts", QStringLiteral("&Charts"), &TfrmCalc::mnuChartsClick);
 }
 
-void TfrmCalc::CreateLabels(QWidget* parent) {
-    for (const LabelPlace& place : kLabels) {
-        auto* label = new QLabel(QString::fromLatin1(place.text), parent);
-        NameControl(*label, place.name, label->text().trimmed());
-        if (place.bold) {
-            label->setFont(Bold(label->font()));
-        }
-        label->move(place.x, place.y);
-        label->adjustSize();
-    }
-    // "High" stands under the legend's second column: it ends before that column
-    // starts, so that the two lines do not touch.
-    auto* high = parent->findChild<QLabel*>(QStringLiteral("lblHigh"));
-    const auto* roth = parent->findChild<QLabel*>(QStringLiteral("lblRoth"));
-    if (high->geometry().right() >= roth->x()) {
-        high->move(roth->x() - 1 - high->width(), high->y());
-    }
-
-    QLabel* title = NamedLabel(parent, "lblTitle", QStringLiteral("Portfolio Risk Categories"));
-    QFont large = Bold(title->font());
-    large.setPixelSize(large.pixelSize() + 5);
-    title->setFont(large);
-    title->move(192, 8);
-    title->adjustSize();
-}
-
 void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
     for (const RiskCategory category : kRiskCategories) {
         const int k = Number(category);
@@ -265,28 +148,27 @@ void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
         NameControl(*grid, name.c_str(), FromCoreText(Title(category)));
         grid->SetSize(3, kGridRows);
         grid->SetFixedRows(1);
-        grid->SetColWidths({65, 40, 27});
-        grid->SetDefaultRowHeight(kGridRowHeight);
+        grid->SetDefaultRowHeight(15);
         grid->SetEditable(false);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // A text too long for its narrow column ends in an ellipsis, so that a
-        // cut number never looks whole; a cell's tip shows its whole text.
+        // The columns take the widest text they can show; should a text still
+        // be too long (a name of unusually wide letters), it ends in an
+        // ellipsis, so that a cut text never looks whole, and the cell's tip
+        // shows it whole.
         grid->setTextElideMode(Qt::ElideRight);
         grid->SetCells(0, 0, QStringLiteral("Name"));
         grid->SetCells(1, 0, QStringLiteral("Value"));
         grid->SetCells(2, 0, QStringLiteral("ERR"));
-        grid->setGeometry(kGridLeft[k], kGridTop, kGridWidth, kGridHeight);
         grids_[k] = grid;
     }
 }
 
 void TfrmCalc::CreateBoxes(QWidget* parent) {
-    for (const BoxPlace& place : kBoxes) {
+    for (const ResultBox which : kBoxOrder) {
         auto* box = new QLineEdit(parent);
-        NameControl(*box, BoxName(place.box).data(), FromCoreText(BoxLabel(place.box)));
-        box->setReadOnly(!AcceptsTyping(place.box));
-        box->setGeometry(place.x, place.y, place.width, kBoxHeight);
-        boxes_[static_cast<std::size_t>(place.box)] = box;
+        NameControl(*box, BoxName(which).data(), FromCoreText(BoxLabel(which)));
+        box->setReadOnly(!AcceptsTyping(which));
+        boxes_[static_cast<std::size_t>(which)] = box;
     }
 }
 
@@ -294,7 +176,6 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     QPushButton* btnReturn =
         NamedButton(parent, "btnReturn", QStringLiteral("Return to Data Entry"));
     btnReturn->setFont(Bold(btnReturn->font()));
-    btnReturn->setGeometry(488, 368, 129, 25);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmCalc::btnReturnClick);
 
     // The help memo and its button lie over the grids and boxes while shown.
@@ -311,8 +192,6 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     memoFont.setPixelSize(memoFont.pixelSize() + 5);
     memoFont.setStretch(QFont::Unstretched); // room enough for the text's own width
     memoHelp->setFont(memoFont);
-    // One pixel shorter than the memo's nominal 313, so that it ends where the button starts.
-    memoHelp->setGeometry(48, 32, 569, 312);
     memoHelp->hide();
     FitInView(*memoHelp);
 
@@ -322,7 +201,6 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     large.setPixelSize(large.pixelSize() + 7);
     large.setStretch(QFont::Unstretched);
     btnExitMemoHelp->setFont(large);
-    btnExitMemoHelp->setGeometry(48, 344, 569, 57);
     btnExitMemoHelp->hide();
     FitInView(*btnExitMemoHelp);
     connect(btnExitMemoHelp, &QPushButton::clicked, this, &TfrmCalc::btnExitMemoHelpClick);

@@ -67,7 +67,6 @@ public:
 
 private:
     void CreateMenus();
-    void CreateLabels(QWidget* parent);
     void CreateGrids(QWidget* parent, Dialogs& dialogs);
     void CreateBoxes(QWidget* parent);
     void CreateButtons(QWidget* parent);

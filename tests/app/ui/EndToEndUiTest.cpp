@@ -34,30 +34,31 @@ using test::PressKey;
 using test::RowTexts;
 using test::TypeKeys;
 
-// What the user types, row by row, every digit position of a cell filled; the
-// expected plan below holds the same values. An empty cell is passed over with
-// Tab, as a user skips a column.
+// What the user types, row by row, numbers as people write them; the expected
+// plan below holds the same values. An empty cell is passed over with Tab, as
+// a user skips a column. The bond IRA gets the 0s that the titles ask for
+// ("Bonds = 0") after its interest.
 const QStringList kIras[] = {
-    {"Fidelity", "000000", "185000", "00", "03200", "06", "02", "2"},
-    {"Schwab CD", "000000", "092000", "04", "", "", "00", "0"},
+    {"Fidelity", "0", "$185,000", "0", "3,200", "6", "2", "2"},
+    {"Schwab CD", "0", "92000", "4", "0", "0", "0", "0"},
     {"Spouse IRA", "000000", "041000", "00", "00900", "05", "03", "3"},
 };
 const QStringList kRoths[] = {
-    {"Roth Vangd", "030000", "052000", "00", "00800", "07", "02", "2"},
-    {"Roth bond", "012000", "015500", "03", "", "", "01", "1"},
+    {"Roth Vangd", "30,000", "52,000", "0", "800", "7", "2", "2"},
+    {"Roth bond", "12000", "15500", "3", "", "", "1", "1"},
 };
 const QStringList kEquities[] = {
-    {"Acme Corp", "020000", "035000", "000000", "000700", "000300", "05", "y", "n", "03", "3"},
-    {"Index Fund", "040000", "062000", "000000", "001100", "000900", "06", "Y", "N", "02", "2"},
+    {"Acme Corp", "20,000", "35,000", "0", "700", "300", "5", "y", "n", "3", "3"},
+    {"Index Fund", "$40,000", "$62,000", "0", "1,100", "900", "6", "Y", "N", "2", "2"},
     {"Muni Fund", "025000", "024000", "000900", "000000", "000000", "01", "n", "y", "01", "1"},
-    {"Utility Co", "008000", "011000", "000450", "000000", "000000", "02", "N", "N", "04", "3"},
+    {"Utility Co", "8000", "11000", "450", "", "", "2", "N", "N", "4", "3"},
 };
 // The treasury's tax flag is forgotten: leaving the table makes it "N".
 const QStringList kDebts[] = {
-    {"City bond", "010000", "010250", "05", "Y", "1", "00"},
-    {"Bank CD", "025000", "025000", "03", "N", "0", "00"},
+    {"City bond", "10,000", "10,250", "5", "Y", "1", "0"},
+    {"Bank CD", "25000", "25000", "3", "N", "0", "0"},
     {"Treasury", "020000", "019800", "04", "", "0", "00"},
-    {"Corp XYZ", "015000", "014100", "07", "N", "3", "04"},
+    {"Corp XYZ", "15,000", "14,100", "7", "N", "3", "4"},
 };
 
 PlanData ExpectedPlan() {
@@ -166,14 +167,14 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     QTest::mouseClick(married, Qt::LeftButton, {}, QPoint(8, married->height() / 2));
     StringGrid& age = Grid(Screen::DataInput, "StringGridAge");
     ClickCell(age, 0, 0);
-    TypeKeys("071");
+    TypeKeys("71");
     PressKey(Qt::Key_Tab);
-    TypeKeys("068");
+    TypeKeys("68");
     PressKey(Qt::Key_Return);
     // A cell left shows its value as the screen shows it when opened.
-    for (const auto& [name, keys, shown] : {std::tuple{"StringGridBudget", "100000", "100000"},
+    for (const auto& [name, keys, shown] : {std::tuple{"StringGridBudget", "$100,000", "100000"},
                                             std::tuple{"StringGridInflation", "03", "3"},
-                                            std::tuple{"StringGridStateTaxRate", "05", "5"}}) {
+                                            std::tuple{"StringGridStateTaxRate", "5", "5"}}) {
         StringGrid& grid = Grid(Screen::DataInput, name);
         ClickCell(grid, 0, 0);
         TypeKeys(keys);
@@ -186,16 +187,16 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     // cell; a click on that cell, the current one, goes straight into it.
     Click(Screen::DataInput, "btnEarn", Screen::Earnings);
     ClickCell(Grid(Screen::Earnings, "StringGridEarnings"), 0, 1);
-    TypeKeys("0800");
+    TypeKeys("800");
     PressKey(Qt::Key_Tab);
-    TypeKeys("1200");
+    TypeKeys("1,200");
     PressKey(Qt::Key_Return);
     EXPECT_EQ(RowTexts(Grid(Screen::Earnings, "StringGridEarnings"), 1),
               QStringList({"800", "1200"}));
     Click(Screen::Earnings, "btnReturnToDataInput", Screen::DataInput);
 
     Click(Screen::DataInput, "btnEntitlements", Screen::Entitlements);
-    for (const char* keys : {"1900", "1100", "01500", "00400", "00000", "00150"}) {
+    for (const char* keys : {"1,900", "1100", "1500", "00400", "0", "150"}) {
         TypeKeys(keys);
         PressKey(Qt::Key_Tab); // across the row, then over the title column to the next one
     }
@@ -227,7 +228,8 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
                                      "of any other letter will be interpreted as a No.");
     Click(Screen::Debt, "btnReturnToMiscInput", Screen::DataInput);
     dialogs.VerifyAllShown();
-    EXPECT_EQ(dialogs.Boxes().size(), 3u) << "the welcome and the two expected boxes";
+    EXPECT_EQ(dialogs.Boxes().size(), 3u)
+        << "the welcome and the two expected boxes: none for any number";
 
     // What was typed is the plan.
     const PlanData typed = ExpectedPlan();
@@ -289,8 +291,8 @@ TEST_F(EndToEndUiTest, TheTutorialFollowedAsWrittenGivesItsFiguresWithoutABox) {
     auto* single = Find<QRadioButton>(Screen::DataInput, "RadioButtonS");
     QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(8, single->height() / 2));
     for (const auto& [name, keys] :
-         {std::pair{"StringGridAge", "066"}, std::pair{"StringGridBudget", "040000"},
-          std::pair{"StringGridStateTaxRate", "05"}}) {
+         {std::pair{"StringGridAge", "66"}, std::pair{"StringGridBudget", "40,000"},
+          std::pair{"StringGridStateTaxRate", "5"}}) {
         ClickCell(Grid(Screen::DataInput, name), 0, 0);
         TypeKeys(keys);
         PressKey(Qt::Key_Return);
@@ -298,7 +300,7 @@ TEST_F(EndToEndUiTest, TheTutorialFollowedAsWrittenGivesItsFiguresWithoutABox) {
     // Step 2.
     Click(Screen::DataInput, "btnEntitlements", Screen::Entitlements);
     ClickCell(Grid(Screen::Entitlements, "StringGridEntitlements"), 1, 2);
-    TypeKeys("02000");
+    TypeKeys("2000");
     PressKey(Qt::Key_Return);
     Click(Screen::Entitlements, "btnReturnToDataInput", Screen::DataInput);
     // Step 3.
@@ -312,8 +314,8 @@ TEST_F(EndToEndUiTest, TheTutorialFollowedAsWrittenGivesItsFiguresWithoutABox) {
     // Step 4.
     Click(Screen::Results, "btnReturn", Screen::DataInput);
     Click(Screen::DataInput, "btnIRAs", Screen::IRAs);
-    const QStringList savings[] = {{"Savings", "000000", "100000", "00", "00000", "06", "00", "2"}};
-    const QStringList roth[] = {{"Roth", "000000", "020000", "00", "00000", "06", "00", "2"}};
+    const QStringList savings[] = {{"Savings", "0", "100,000", "0", "0", "6", "0", "2"}};
+    const QStringList roth[] = {{"Roth", "0", "20,000", "0", "0", "6", "0", "2"}};
     TypeRows(Grid(Screen::IRAs, "StringGridIRAs"), savings);
     TypeRows(Grid(Screen::IRAs, "StringGridRothIRAs"), roth);
     Click(Screen::IRAs, "btnReturnToMiscInput", Screen::DataInput);

@@ -126,20 +126,19 @@ TEST_F(TfrmIRAsTest, ActivationShowsTheTablesAndBlanksRowsWithoutAName) {
     EXPECT_EQ(ws.totals.IraTotalValue, 25000 + 7000 - 5) << "the blank row still counts";
 }
 
-TEST_F(TfrmIRAsTest, EachColumnStoresItsFieldAsFarAsItsMaskAdmits) {
-    // The keys beyond a cell's mask, and letters in a number, are refused.
-    // Interest and dividends or growth go into different rows, away from the
-    // rule that they exclude each other.
-    TypeIntoCell(Roths(), 0, 0, "Vanguard 500 Index");
-    TypeIntoCell(Roths(), 1, 0, "1234567");
-    TypeIntoCell(Roths(), 2, 0, "2345678");
-    TypeIntoCell(Roths(), 3, 0, "3x45");
-    TypeIntoCell(Roths(), 6, 0, "678");
-    TypeIntoCell(Roths(), 7, 0, "28");
-    TypeIntoCell(Roths(), 4, 1, "4567890");
-    TypeIntoCell(Roths(), 5, 1, "567");
+TEST_F(TfrmIRAsTest, EachColumnStoresItsField) {
+    // Letters in a number are refused. Interest and dividends or growth go into
+    // different rows, away from the rule that they exclude each other.
+    TypeIntoCell(Roths(), 0, 0, "Vanguard 5");
+    TypeIntoCell(Roths(), 1, 0, "123,456");
+    TypeIntoCell(Roths(), 2, 0, "$234567");
+    TypeIntoCell(Roths(), 3, 0, "3x4");
+    TypeIntoCell(Roths(), 6, 0, "67");
+    TypeIntoCell(Roths(), 7, 0, "2");
+    TypeIntoCell(Roths(), 4, 1, "45678");
+    TypeIntoCell(Roths(), 5, 1, "56");
     const IraHolding& first = RothRows()[0];
-    EXPECT_EQ(first.Name, "Vanguard 5") << "ten characters";
+    EXPECT_EQ(first.Name, "Vanguard 5");
     EXPECT_EQ(first.Basis, 123456) << "a Roth basis is stored as typed";
     EXPECT_EQ(first.CurrentValue, 234567);
     EXPECT_EQ(first.InterestRate, 34);
@@ -168,6 +167,13 @@ TEST_F(TfrmIRAsTest, EachColumnStoresItsFieldAsFarAsItsMaskAdmits) {
     TypeIntoCell(Iras(), 2, 3, "000000");
     EXPECT_EQ(IraRows()[3].CurrentValue, 0);
     EXPECT_TRUE(dialogs.Boxes().empty());
+
+    // A name longer than its cell is refused whole, never cut.
+    TypeIntoCell(Roths(), 0, 0, "Vanguard 500 Index");
+    ASSERT_TRUE(Roths().IsEditing());
+    EXPECT_EQ(CellHint::Of(*Roths().Editor())->text(), "Too long: up to 10 characters");
+    EXPECT_EQ(RothRows()[0].Name, "Vanguard 5") << "the name it had";
+    PressKey(Qt::Key_Escape);
 
     Activate(); // and each field shows in its column again
     EXPECT_EQ(test::RowTexts(Roths(), 0),
@@ -232,13 +238,31 @@ TEST_F(TfrmIRAsTest, InterestAndDividendsOrGrowthExcludeEachOther) {
     EXPECT_EQ(Iras().Cells(5, 1), "0");
     EXPECT_EQ(IraRows()[1].InterestRate, 5);
 
-    // Typing 0 counts too: the test looks at the other side only.
-    dialogs.Expect(BoxKind::Warning, kInterestWarning);
+    EXPECT_EQ(dialogs.Boxes().size(), 2u);
+}
+
+// The titles ask for a 0 ("Bonds = 0", "Stock = 0"): a 0 typed, or an emptied
+// cell, clears nothing on the other side.
+TEST_F(TfrmIRAsTest, ZeroIsNotBoth) {
+    RothRows()[0] = Named("Bond IRA", 5000);
+    RothRows()[0].InterestRate = 4;
+    RothRows()[1] = Named("Stock IRA", 5000);
+    RothRows()[1].Dividends = 300;
+    RothRows()[1].GrowthRate = 6;
+    Activate();
+    TypeIntoCell(Roths(), 4, 0, "0");
     TypeIntoCell(Roths(), 5, 0, "00");
-    EXPECT_EQ(RothRows()[0].InterestRate, 0);
-    EXPECT_EQ(Roths().Cells(3, 0), "0");
-    EXPECT_EQ(RothRows()[0].GrowthRate, 0);
-    EXPECT_EQ(dialogs.Boxes().size(), 3u);
+    TypeIntoCell(Roths(), 3, 1, "0");
+    Roths().SetCurrentCell(3, 1);
+    PressKey(Qt::Key_F2);
+    PressKey(Qt::Key_Backspace);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(RothRows()[0].InterestRate, 4);
+    EXPECT_EQ(Roths().Cells(3, 0), "4");
+    EXPECT_EQ(RothRows()[1].Dividends, 300);
+    EXPECT_EQ(RothRows()[1].GrowthRate, 6);
+    EXPECT_EQ(RothRows()[1].InterestRate, 0);
+    EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
 // A cell that a rule changed while another was typed in stands out, the note

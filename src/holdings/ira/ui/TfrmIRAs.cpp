@@ -195,7 +195,11 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
         holding.Basis = 0;
         return;
     }
-    if (col == kInterestCol && (holding.Dividends > 0 || holding.GrowthRate > 0)) {
+    // Interest on one side, dividends and growth on the other: a value above 0
+    // on one side clears the other. A 0 typed clears nothing: the titles ask
+    // for it ("Bonds = 0").
+    const bool clears = typed > 0;
+    if (clears && col == kInterestCol && (holding.Dividends > 0 || holding.GrowthRate > 0)) {
         dialogs_.Warning(QString::fromLatin1(kInterestWarning));
         holding.Dividends = 0;
         holding.GrowthRate = 0;
@@ -204,7 +208,7 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
         const QString note = QString::fromLatin1(kDividendsGrowthClearedNote);
         grid.MarkChanged(kGrowthCol, row, note);
         grid.MarkChanged(kDividendsCol, row, note);
-    } else if ((col == kDividendsCol || col == kGrowthCol) && holding.InterestRate > 0) {
+    } else if (clears && (col == kDividendsCol || col == kGrowthCol) && holding.InterestRate > 0) {
         dialogs_.Warning(QString::fromLatin1(kInterestWarning));
         holding.InterestRate = 0;
         grid.SetCells(kInterestCol, row, zero);
