@@ -345,7 +345,8 @@ Extent PlaceTaxInformation(QWidget& panel, int left, int top, const Widths& boxe
 // the button flush with the right edge of the widest label.
 Extent PlaceTotals(QWidget& panel, int left, int top, const Widths& boxes) {
     QWidget& button = Part(panel, "btnReturn");
-    const int buttonWidth = std::max(129, button.sizeHint().width());
+    const int buttonWidth =
+        std::max({129, button.sizeHint().width(), Part(panel, "btnYearsAhead").sizeHint().width()});
     const int width = std::max({WidthOf(panel, "lblInvestmentTotal"),
                                 WidthOf(panel, "lblWithdrawalNeeded"), boxes.money, buttonWidth});
     const int right = left + width;
@@ -357,9 +358,11 @@ Extent PlaceTotals(QWidget& panel, int left, int top, const Widths& boxes) {
     PlaceLabel(panel, "lblWithdrawalNeeded", left, withdrawalLabel);
     const int withdrawal = withdrawalLabel + line + 2;
     PlaceBox(panel, ResultBox::WithdrawalNeeded, right - boxes.money, withdrawal, boxes.money);
+    // The years ahead, then the way back.
     const int buttonTop = withdrawal + kBoxHeight + 6;
-    button.setGeometry(right - buttonWidth, buttonTop, buttonWidth, 25);
-    return {right, buttonTop + 25};
+    Part(panel, "btnYearsAhead").setGeometry(right - buttonWidth, buttonTop, buttonWidth, 25);
+    button.setGeometry(right - buttonWidth, buttonTop + 25 + 4, buttonWidth, 25);
+    return {right, buttonTop + 2 * 25 + 4};
 }
 
 } // namespace
@@ -415,7 +418,14 @@ QSize PlaceResultsControls(QWidget& panel) {
         width = std::max(width, Part(panel, label).geometry().right() + 1);
     }
     width += kMargin;
-    const int height = bottom + kMargin;
+    // What to sell this year, across the foot of the screen in up to two lines.
+    const int sellTop = bottom + 6;
+    const int sellHeight = 2 * LineHeight(panel, "lblContinuedEarnings") + 2;
+    // Its size is fixed: a wrapped text's own preferred height must not change it.
+    QWidget& sell = Part(panel, "lblSellThisYear");
+    sell.setFixedSize(width - 2 * kMargin, sellHeight);
+    sell.move(kMargin, sellTop);
+    const int height = sellTop + sellHeight + kMargin;
 
     // The quick help memo and its button cover the grids and the boxes while shown.
     constexpr int kHelpLeft = 48;

@@ -21,7 +21,8 @@ QFont ResultsFont(const QFont& font);
 void MakeResultsLabels(QWidget& panel);
 
 // Places the labels, the grids "StringGrid0" to "StringGrid3", the boxes, the
-// return button and the quick help memo with its button inside `panel`, and
+// line of what to sell this year, the Years Ahead and return buttons and the
+// quick help memo with its button inside `panel`, and
 // sets the grids' column widths. Returns the size the panel needs.
 QSize PlaceResultsControls(QWidget& panel);
 

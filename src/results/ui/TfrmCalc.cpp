@@ -5,6 +5,8 @@
 #include "history/ui/PlanHistory.h"
 #include "plan/FilingStatus.h"
 #include "plan/PlanEdit.h"
+#include "projection/Projection.h"
+#include "projection/ProjectionTexts.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
 #include "results/ResultBox.h"
@@ -24,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -178,6 +181,16 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
     btnReturn->setFont(Bold(btnReturn->font()));
     connect(btnReturn, &QPushButton::clicked, this, &TfrmCalc::btnReturnClick);
 
+    QPushButton* btnYearsAhead =
+        NamedButton(parent, "btnYearsAhead", QStringLiteral("Years Ahead"),
+                    QStringLiteral("The plan carried forward year by year: what to sell each "
+                                   "year and how long the investments last"));
+    connect(btnYearsAhead, &QPushButton::clicked, this, &TfrmCalc::btnYearsAheadClick);
+    lblSellThisYear = NamedLabel(parent, "lblSellThisYear", QString());
+    lblSellThisYear->setWordWrap(true);
+    lblSellThisYear->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSellThisYear->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     // The help memo and its button lie over the grids and boxes while shown.
     memoHelp = new QPlainTextEdit(parent);
     NameControl(*memoHelp, "memoHelp", QStringLiteral("Quick Help"));
@@ -234,6 +247,7 @@ void TfrmCalc::Calculate() {
     results::Calculate(workspace_);
     ShowBoxes();
     ShowGrids();
+    ShowSellLine();
 }
 
 void TfrmCalc::LoadArrays() {
@@ -281,6 +295,21 @@ void TfrmCalc::ShowQuickHelp(std::span<const char* const> lines) {
         memoHelp->appendPlainText(QString::fromLatin1(line));
     }
     memoHelp->moveCursor(QTextCursor::Start);
+}
+
+void TfrmCalc::ShowSellLine() {
+    // Year 0 of the years ahead: the same calculation on a copy of the plan,
+    // and the year's withdrawal sold from the ranked holdings.
+    const std::optional<projection::ProjectedYear> year =
+        projection::YearZero(workspace_.plan, workspace_.taxYear);
+    const QString line = year ? FromPlanText(projection::SellLine(*year))
+                              : QStringLiteral("The amounts are too large to say what to sell");
+    lblSellThisYear->setText(line);
+    lblSellThisYear->setAccessibleName(line);
+}
+
+void TfrmCalc::btnYearsAheadClick() {
+    shell_.Show(Screen::YearsAhead);
 }
 
 void TfrmCalc::btnReturnClick() {

@@ -11,6 +11,7 @@
 #include <array>
 #include <span>
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -47,6 +48,8 @@ public:
     void SortCategory(int category, int low, int high);
 
     void btnReturnClick();
+    // Shows the Years Ahead screen.
+    void btnYearsAheadClick();
     void mnuGenerealClick();
     void hlpRiskCategoriesClick();
     void hlpRetentionValuesClick();
@@ -71,6 +74,8 @@ private:
     void CreateBoxes(QWidget* parent);
     void CreateButtons(QWidget* parent);
     void ShowBoxes();
+    // "To raise 6,636: sell 412 of Treasury, ...": year 0 of the years ahead.
+    void ShowSellLine();
     void ShowGrids();
     // Shows the help memo with the given lines, replacing whatever it held.
     void ShowQuickHelp(std::span<const char* const> lines);
@@ -82,6 +87,7 @@ private:
     std::array<StringGrid*, 4> grids_{};
     std::array<QLineEdit*, kResultBoxCount> boxes_{}; // by ResultBox
     QPlainTextEdit* memoHelp = nullptr;
+    QLabel* lblSellThisYear = nullptr;
     QPushButton* btnExitMemoHelp = nullptr;
 };
 

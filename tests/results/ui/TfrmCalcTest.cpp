@@ -156,7 +156,7 @@ TEST_F(TfrmCalcTest, NothingShownCoversAnythingElse) {
             shown << child;
         }
     }
-    ASSERT_EQ(shown.size(), 63); // 37 labels, 21 boxes, 4 grids, 1 button
+    ASSERT_EQ(shown.size(), 65); // 38 labels, 21 boxes, 4 grids, 2 buttons
     for (int i = 0; i < shown.size(); ++i) {
         EXPECT_TRUE(form.centralWidget()->rect().contains(shown[i]->geometry()))
             << shown[i]->objectName().toStdString();
@@ -463,6 +463,29 @@ TEST_F(TfrmCalcTest, EveryEntryOfACategoryIsListedInOrderOfErr) {
     EXPECT_EQ(medium->Cells(1, 45), "0");
     EXPECT_EQ(Box("editTotalMedium"), "0");
     EXPECT_EQ(Box("editTotalInvestments"), "0");
+}
+
+// Under the withdrawal needed, what to sell this year: single at 66, budget
+// 30,000 under the 2004 law needs 32,770 (30,000 + 715 + 2,055 of tax on
+// 20,850). A bond of 20,000 in category 0 and a Roth of 40,000 in category 3
+// give their shares, 10,923 and 21,847; "Years Ahead" leads on.
+TEST_F(TfrmCalcTest, SaysWhatToSellThisYearAndLeadsToTheYearsAhead) {
+    workspace.plan.Married = "No";
+    workspace.plan.AgeSelf = 66;
+    workspace.plan.AnnualBudget = 30000;
+    workspace.plan.DebtHoldings[0] = {"Treasury", 20000, 20000, 0, 0, 0, "N", 0.0};
+    workspace.plan.RothHoldings[0] = {"Our Roth", 40000, 40000, 0, 0, 0, 0, 3, 0.0};
+    Open();
+    EXPECT_EQ(Box("editWithDrawalNeeded"), "32770");
+    auto* line = Find<QLabel>("lblSellThisYear");
+    EXPECT_EQ(line->text(), "To raise 32,770: sell 10,923 of Treasury, 21,847 of Our Roth");
+    EXPECT_EQ(line->accessibleName(), line->text());
+    EXPECT_GT(line->y(), Find<QLineEdit>("editWithDrawalNeeded")->geometry().bottom());
+
+    auto* years = Find<QPushButton>("btnYearsAhead");
+    EXPECT_EQ(years->text(), "Years Ahead");
+    years->click();
+    EXPECT_EQ(shell.shown, std::vector<Screen>{Screen::YearsAhead});
 }
 
 } // namespace
