@@ -158,7 +158,11 @@ TEST(Projection, StopsBeforeAYearWhoseAmountsGrowTooLarge) {
     // A Roth of 2,000 million growing 20 % is 2,400 million at the end of 2004.
     PlanData growing = SingleAt(66, 0);
     growing.RothHoldings[0] = {"Big", 0, 2000000000, 0, 0, 20, 0, 0, 0.0};
-    for (const Case& c : {Case{"budget", doubling, 2, 2006}, Case{"holding", growing, 0, 2004}}) {
+    // Every field at a different value over the whole 32-bit range: the
+    // withdrawal of year 0 is already too large (and nothing may overflow on the way).
+    const PlanData varied = testing::VariedPlan();
+    for (const Case& c : {Case{"budget", doubling, 2, 2006}, Case{"holding", growing, 0, 2004},
+                          Case{"varied", varied, 0, 2004}}) {
         SCOPED_TRACE(c.what);
         const Projection p = Project(c.plan, Year(2004), {});
         EXPECT_EQ(p.Years.size(), c.shown);

@@ -358,11 +358,33 @@ Extent PlaceTotals(QWidget& panel, int left, int top, const Widths& boxes) {
     PlaceLabel(panel, "lblWithdrawalNeeded", left, withdrawalLabel);
     const int withdrawal = withdrawalLabel + line + 2;
     PlaceBox(panel, ResultBox::WithdrawalNeeded, right - boxes.money, withdrawal, boxes.money);
-    // The years ahead, then the way back.
     const int buttonTop = withdrawal + kBoxHeight + 6;
-    Part(panel, "btnYearsAhead").setGeometry(right - buttonWidth, buttonTop, buttonWidth, 25);
-    button.setGeometry(right - buttonWidth, buttonTop + 25 + 4, buttonWidth, 25);
-    return {right, buttonTop + 2 * 25 + 4};
+    button.setGeometry(right - buttonWidth, buttonTop, buttonWidth, 25);
+    return {right, buttonTop + 25};
+}
+
+// "Years Ahead" to the left of the way back when the groups to its left end
+// above it, else under it; the line of what to sell this year in the button's
+// row, from the left edge up to it, in up to two lines. Returns the new bottom.
+int PlaceYearsAhead(QWidget& panel, int othersBottom, int bottom) {
+    const QRect back = Part(panel, "btnReturn").geometry();
+    QWidget& years = Part(panel, "btnYearsAhead");
+    const int yearsWidth = std::max(90, years.sizeHint().width());
+    const int lines = 2 * LineHeight(panel, "lblContinuedEarnings") + 2;
+    if (othersBottom + 4 <= back.top()) {
+        years.setGeometry(back.left() - kGroupGap - yearsWidth, back.top(), yearsWidth,
+                          back.height());
+    } else {
+        // Under the way back, as wide.
+        years.setGeometry(back.left(), bottom + 4, back.width(), back.height());
+    }
+    const int row = years.y();
+    bottom = std::max(bottom, row + std::max(lines, back.height()));
+    // Its size is fixed: a wrapped text's own preferred height must not change it.
+    QWidget& sell = Part(panel, "lblSellThisYear");
+    sell.setFixedSize(std::max(0, years.x() - kGroupGap - kMargin), lines);
+    sell.move(kMargin, row);
+    return bottom;
 }
 
 } // namespace
@@ -408,24 +430,21 @@ QSize PlaceResultsControls(QWidget& panel) {
     const int top = categories.y() + 8;
     Extent groups = PlaceIncome(panel, kMargin, top, boxes);
     int bottom = groups.bottom;
-    for (const auto place : {&PlaceExpenses, &PlaceTaxInformation, &PlaceTotals}) {
+    for (const auto place : {&PlaceExpenses, &PlaceTaxInformation}) {
         groups = place(panel, groups.right + kGroupGap, top, boxes);
         bottom = std::max(bottom, groups.bottom);
     }
+    const int othersBottom = bottom;
+    groups = PlaceTotals(panel, groups.right + kGroupGap, top, boxes);
+    bottom = std::max(bottom, groups.bottom);
+    bottom = PlaceYearsAhead(panel, othersBottom, bottom);
 
     int width = std::max(groups.right, categories.x());
     for (const char* label : {"lblRoth", "lblIRA"}) {
         width = std::max(width, Part(panel, label).geometry().right() + 1);
     }
     width += kMargin;
-    // What to sell this year, across the foot of the screen in up to two lines.
-    const int sellTop = bottom + 6;
-    const int sellHeight = 2 * LineHeight(panel, "lblContinuedEarnings") + 2;
-    // Its size is fixed: a wrapped text's own preferred height must not change it.
-    QWidget& sell = Part(panel, "lblSellThisYear");
-    sell.setFixedSize(width - 2 * kMargin, sellHeight);
-    sell.move(kMargin, sellTop);
-    const int height = sellTop + sellHeight + kMargin;
+    const int height = bottom + kMargin;
 
     // The quick help memo and its button cover the grids and the boxes while shown.
     constexpr int kHelpLeft = 48;

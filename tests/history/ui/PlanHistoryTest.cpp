@@ -206,20 +206,20 @@ TEST_F(PlanHistoryTest, TheModifiedMarkFollowsTheSavedPlan) {
     StringGrid& budget = Grid(Screen::DataInput, "StringGridBudget");
     budget.setFocus();
     test::TypeKeys("0");
-    EXPECT_EQ(MarkedScreens(*app), 8) << "the plan changed with the first key";
+    EXPECT_EQ(MarkedScreens(*app), 9) << "the plan changed with the first key";
     test::TypeKeys("71000");
     test::PressKey(Qt::Key_Return);
-    EXPECT_EQ(MarkedScreens(*app), 8);
+    EXPECT_EQ(MarkedScreens(*app), 9);
     Undo();
     EXPECT_EQ(MarkedScreens(*app), 0) << "back to the loaded plan";
     Redo();
-    EXPECT_EQ(MarkedScreens(*app), 8);
+    EXPECT_EQ(MarkedScreens(*app), 9);
 
     SaveThroughMenu();
     EXPECT_EQ(MarkedScreens(*app), 0);
     EXPECT_EQ(app->History().Stack().count(), 1) << "a save keeps the history";
     Undo();
-    EXPECT_EQ(MarkedScreens(*app), 8) << "the saved plan had the edit";
+    EXPECT_EQ(MarkedScreens(*app), 9) << "the saved plan had the edit";
     EXPECT_EQ(Plan().AnnualBudget, 64000);
     Redo();
     EXPECT_EQ(MarkedScreens(*app), 0);
