@@ -1,5 +1,5 @@
 #pragma once
-// The program: the one Workspace, the eight screens (exactly one shown at a
+// The program: the one Workspace, the screens (exactly one shown at a
 // time), moving between them, and the commands they share: save, the exit
 // sequence, the print hint and the help file.
 
