@@ -22,6 +22,7 @@ class PlanHistory;
 class ResultsExport;
 class Shell;
 class StringGrid;
+class TaxWorkingWindow;
 struct Workspace;
 
 class TfrmCalc : public QMainWindow {
@@ -64,6 +65,8 @@ public:
     void mnuSaveReportPdfClick();
     void mnuPrintReportClick();
     void mnuChartsClick();
+    // How the tax was worked out, line by line, without and with the withdrawal.
+    void mnuTaxWorkingClick();
 
 private:
     void CreateMenus();
@@ -72,6 +75,7 @@ private:
     void CreateButtons(QWidget* parent);
     void ShowBoxes();
     void ShowGrids();
+    void ShowTaxYear();
     // Shows the help memo with the given lines, replacing whatever it held.
     void ShowQuickHelp(std::span<const char* const> lines);
 
@@ -83,6 +87,7 @@ private:
     std::array<QLineEdit*, kResultBoxCount> boxes_{}; // by ResultBox
     QPlainTextEdit* memoHelp = nullptr;
     QPushButton* btnExitMemoHelp = nullptr;
+    TaxWorkingWindow* taxWorking_ = nullptr; // once opened
 };
 
 } // namespace velmora
