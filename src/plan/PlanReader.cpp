@@ -135,6 +135,26 @@ public:
     // At the end of the file: its last line, from 1; 0 for a file without a byte.
     int LastLine() const { return Taken() > lineStart_ ? line_ : line_ - 1; }
 
+    // Takes the bytes up to the next blank or line end, at most `most` of them, into
+    // `token`, a piece at a time.
+    void ReadToken(std::string& token, std::size_t most) {
+        token.clear();
+        while (token.size() < most && (position_ < piece_.size() || Refill())) {
+            const char* const start = piece_.data() + position_;
+            const std::size_t room = std::min(piece_.size() - position_, most - token.size());
+            std::size_t length = 0;
+            while (length < room && !IsBlank(static_cast<unsigned char>(start[length])) &&
+                   !IsLineEnd(static_cast<unsigned char>(start[length]))) {
+                ++length;
+            }
+            token.append(start, length);
+            position_ += length;
+            if (length < room) {
+                return; // at a blank or a line end
+            }
+        }
+    }
+
     // Reads the rest of the line and its line end, keeping its first `keep` bytes in
     // `line`; at the end of the file the line is empty. False when the file had
     // ended (or reading stopped) before the line began. Takes the bytes of the line
@@ -156,7 +176,7 @@ public:
                 controls_ |= kind;
             }
             const auto length = static_cast<std::size_t>(stop - start);
-            if (line.size() < keep) {
+            if (length > 0 && line.size() < keep) {
                 line.append(start, std::min(length, keep - line.size()));
             }
             position_ += length;
@@ -273,12 +293,7 @@ public:
             c = scanner_.Peek();
         }
         const int tokenLine = scanner_.Line();
-        token_.clear();
-        while (c >= 0 && !IsBlank(c) && !IsLineEnd(c) && token_.size() < kMaxToken) {
-            token_ += static_cast<char>(c);
-            scanner_.Take();
-            c = scanner_.Peek();
-        }
+        scanner_.ReadToken(token_, kMaxToken);
         // The rest of the line is only looked at; a few bytes of it are kept for the
         // message when it is damaged.
         scanner_.ReadLine(line_, kMaxToken);
