@@ -102,8 +102,10 @@ void FitDialogToDesktop(QDialog& dialog) {
 }
 
 void KeepDialogOnDesktop(QDialog& dialog) {
+    // A message box sizes itself as it shows, from its wrapped text. No dialog
+    // is moved here: the dialog centres itself over its window as it shows,
+    // within the desktop, unless it was moved before.
     if (qobject_cast<QMessageBox*>(&dialog) != nullptr) {
-        KeepOnScreen(dialog); // it sizes itself as it shows, from its wrapped text
         return;
     }
     const QSize room = FreeRoom(dialog);
@@ -118,11 +120,8 @@ void KeepDialogOnDesktop(QDialog& dialog) {
         }
     }
     if (dialog.width() > room.width() || dialog.height() > room.height()) {
-        const QPoint centre = dialog.geometry().center();
         dialog.resize(dialog.size().boundedTo(room));
-        CentreAt(dialog, centre);
     }
-    KeepOnScreen(dialog);
 }
 
 } // namespace velmora

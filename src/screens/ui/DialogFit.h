@@ -15,7 +15,7 @@ void FitDialogToDesktop(QDialog& dialog);
 
 // As `dialog` shows, with the size it asks for: a dialog too large for the
 // free area takes a smaller type (never below the application's own) and is
-// at most as large as the free area; every dialog lies within it, frame and all.
+// at most as large as the free area, so that it can show within it.
 void KeepDialogOnDesktop(QDialog& dialog);
 
 } // namespace velmora
