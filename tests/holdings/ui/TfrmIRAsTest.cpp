@@ -446,6 +446,11 @@ TEST_F(TfrmIRAsTest, ColumnsAreNamedByTheirTitlesAndALeftCellShowsItsValue) {
     EXPECT_EQ(table->tableInterface()->columnDescription(3), "Interest Stock = 0 (%/Year)");
     EXPECT_EQ(Roths().model()->headerData(1, Qt::Horizontal).toString(),
               "Basis Original Investment");
+    // The grid of titles above reads each column by all its lines too.
+    auto* titles = form.findChild<StringGrid*>("StringGridRothTitles");
+    ASSERT_NE(titles, nullptr);
+    EXPECT_EQ(titles->model()->headerData(1, Qt::Horizontal).toString(),
+              "Basis Original Investment");
 
     IraRows()[0] = Named("Savings", 5000);
     Activate();
