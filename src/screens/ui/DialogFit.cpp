@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStyle>
 #include <algorithm>
 
@@ -20,6 +21,8 @@ namespace {
 constexpr int kLineCharacters = 50;
 // Smaller steps than this many tries are never needed between 250 % and 100 %.
 constexpr int kMostSteps = 12;
+// The widest, in pixels, that a message box makes itself before it wraps its text.
+constexpr int kOwnWrap = 500;
 
 // Gives `dialog` a type one step smaller; false when it already has the
 // application's own size for it, below which it never goes.
@@ -65,11 +68,15 @@ int WrapMessage(QMessageBox& box, const QSize& room) {
                                   std::max(1, room.width() - chrome));
         label->setMinimumWidth(0);
         label->setWordWrap(false);
-        if (label->sizeHint().width() > line) {
-            label->setMinimumWidth(line);
+        const int whole = label->sizeHint().width();
+        // The box wraps a long text by itself at this width, at the most; it
+        // is left to do so where that gives lines of a readable length.
+        const int own = std::min(box.screen()->availableGeometry().width() / 2, kOwnWrap) - chrome;
+        if (whole > own && line > own) {
+            label->setMinimumWidth(std::min(line, whole));
             label->setWordWrap(true);
         }
-        widest = std::max(widest, std::min(label->sizeHint().width(), line));
+        widest = std::max(widest, std::min(whole, std::max(line, own)));
     }
     return chrome + widest;
 }

@@ -33,6 +33,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -273,6 +274,7 @@ private:
         }
         timer_.stop();
         seen_ = true;
+        QTest::qWait(50); // the dialog finishes fitting itself once it has shown
         SettleLayouts();
         check_(*dialog);
         dialog->reject();
