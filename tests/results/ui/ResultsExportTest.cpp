@@ -245,7 +245,7 @@ TEST_F(ResultsExportTest, DialogsOpenInTheDocumentsFolderThenWhereTheLastFileWen
     fileDialogs.answer = cwd.File("report.pdf");
     Trigger("mnuSaveReportPdf");
     ASSERT_EQ(fileDialogs.asked.size(), 2u);
-    EXPECT_EQ(fileDialogs.asked[1].suggested, cwd.Path() + "/Velmora Report.pdf");
+    EXPECT_EQ(fileDialogs.asked[1].suggested, cwd.Path() + "/Velmora Report 2004.pdf");
     EXPECT_EQ(WindowNoteText(*calc), "Saved to " + cwd.Path() + "/report.pdf");
 
     // The folder is remembered for the next run; a cancelled dialog changes nothing.
@@ -293,7 +293,8 @@ TEST_F(ResultsExportTest, ThePrintDialogStartsOnThePaperOfTheUsersLocale) {
     for (const Case& c : {Case{QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
                           Case{QLocale(QLocale::French, QLocale::Canada), QPageSize::Letter},
                           Case{QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4},
-                          Case{QLocale(QLocale::German, QLocale::Germany), QPageSize::A4}}) {
+                          Case{QLocale(QLocale::German, QLocale::Germany), QPageSize::A4},
+                          Case{QLocale::c(), QPageSize::Letter}}) {
         const DefaultLocale locale(c.locale);
         QPageSize::PageSizeId offered = QPageSize::Custom;
         fileDialogs.setUpPrinter = [&offered](QPrinter& printer) {
@@ -314,7 +315,7 @@ TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     const QString path = SavePdf();
     ASSERT_EQ(fileDialogs.asked.size(), 1u);
     EXPECT_EQ(fileDialogs.asked[0].caption, "Save Report as PDF");
-    EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Report.pdf");
+    EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Report 2004.pdf");
     EXPECT_TRUE(dialogs.Boxes().empty());
     const QByteArray bytes = ReadAll(path);
     ASSERT_TRUE(IsCompletePdf(bytes)) << bytes.left(16).toStdString();
@@ -538,6 +539,10 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
     Trigger("mnuPrintReport");
     EXPECT_EQ(fileDialogs.printerDialogs, 1);
     EXPECT_EQ(Entries(cwd.Path()), QStringList{"UserData.dta"}) << "cancelled: nothing printed";
+    // A file printed to is offered where the PDF would be saved, not in the
+    // working folder that holds the plan.
+    EXPECT_EQ(fileDialogs.printFileOffered, documents + "/Velmora Report 2004.pdf");
+    EXPECT_EQ(WindowNoteText(*calc), "");
 
     const QString printed = cwd.File("printed.pdf");
     fileDialogs.setUpPrinter = [&printed](QPrinter& printer) {
@@ -548,6 +553,7 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
     Trigger("mnuPrintReport");
     EXPECT_TRUE(dialogs.Boxes().empty());
     ASSERT_TRUE(IsCompletePdf(ReadAll(printed)));
+    EXPECT_EQ(WindowNoteText(*calc), "Saved to " + printed);
     if (test::HavePdfToText()) {
         const QString text = test::Collapsed(test::PdfText(printed));
         ASSERT_EQ(ws->results.boxes.editWithDrawalNeeded, "98907");
