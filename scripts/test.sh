@@ -20,9 +20,7 @@ echo "== sanitizer build"
 cmake -S "$top" -B "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON \
       -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$top/build/sanitize" -j "$jobs"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
-export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+. "$top/scripts/sanitizer-env.sh"
 ctest --test-dir "$top/build/sanitize" --output-on-failure -j "$jobs"
 
 if command -v clang++ >/dev/null && [ -n "$(ls "$top"/fuzz/*.cpp 2>/dev/null)" ]; then

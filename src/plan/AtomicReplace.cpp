@@ -2,8 +2,11 @@
 
 #include "plan/PathNames.h"
 
+#include <chrono>
+#include <cstdint>
 #include <fcntl.h>
 #include <random>
+#include <unistd.h>
 #include <vector>
 
 namespace velmora {
@@ -58,8 +61,22 @@ int CopyFile(FileSystem& files, const std::string& from, const std::string& to, 
     return error != 0 ? error : -closed;
 }
 
+// Letters for temporary names. A name only has to differ from the names already there
+// (a taken one is refused and another drawn; a second name is given with link(), which
+// never follows a link at the new name), so the system's random device, slow to open,
+// is not needed: the clock, the process and an address make the start different each
+// time.
+std::minstd_rand TempNameLetters() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    int local = 0;
+    std::seed_seq seed{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
+                       static_cast<std::uint32_t>(getpid()),
+                       static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&local))};
+    return std::minstd_rand(seed);
+}
+
 // A name for a temporary file beside `path`, as CreateTemp would choose it.
-std::string RandomTempName(const std::string& path, std::random_device& random) {
+std::string RandomTempName(const std::string& path, std::minstd_rand& random) {
     static constexpr std::string_view kLetters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
@@ -76,7 +93,7 @@ std::string RandomTempName(const std::string& path, std::random_device& random) 
 // do so does not stop the save; returns 0 or the error number.
 int KeepBackup(FileSystem& files, const std::string& path, const std::string& backupPath,
                mode_t mode) {
-    std::random_device random;
+    std::minstd_rand random = TempNameLetters();
     std::string tempPath;
     int error = EEXIST;
     for (int attempt = 0; attempt < kNameAttempts && error == EEXIST; ++attempt) {

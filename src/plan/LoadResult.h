@@ -28,6 +28,7 @@ enum class LoadProblem {
     ReadError,    // reading `line` failed (`error`)
     LineTooLong,  // `line` has more than kMaxPlanLineLength characters
     NotANumber,   // `line` holds `text` where a number belongs, or a number beyond 32 bits
+    NulByte,      // the text line `line` (the marital status, a name, a flag) holds a NUL
     FileEnded,    // the file ends at `line` (0: it is empty), before a plan's last line
 };
 

@@ -6,15 +6,17 @@
 #include "plan/PlanWriter.h"
 #include "plan/PosixFileSystem.h"
 
+#include <algorithm>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <utility>
-#include <vector>
 
 namespace velmora {
 namespace {
 
 constexpr std::size_t kReadBlock = 64 * 1024;
+constexpr std::size_t kMinReadBlock = 4 * 1024;
 constexpr int kMaxLinks = 40; // as the system allows when it follows links itself
 constexpr std::string_view kPlanExtension = ".dta";
 constexpr const char* kBackupExtension = ".bak";
@@ -35,11 +37,18 @@ private:
 // read fails with EFBIG.
 class FileSource final : public ByteSource {
 public:
-    FileSource(FileSystem& files, int fd) : files_(files), fd_(fd), buffer_(kReadBlock) {}
+    // Reads in blocks of the file's size as it was opened (and a byte to see its end),
+    // from kMinReadBlock to kReadBlock: a plan file is read whole by the first read,
+    // into a buffer not much larger than the file.
+    FileSource(FileSystem& files, int fd, off_t size)
+        : files_(files), fd_(fd),
+          size_(static_cast<std::size_t>(std::clamp<off_t>(
+              size + 1, static_cast<off_t>(kMinReadBlock), static_cast<off_t>(kReadBlock)))),
+          buffer_(std::make_unique_for_overwrite<char[]>(size_)) {}
 
     std::string_view Next() override {
         const ssize_t got =
-            RetryOnInterrupt([&] { return files_.Read(fd_, buffer_.data(), buffer_.size()); });
+            RetryOnInterrupt([&] { return files_.Read(fd_, buffer_.get(), size_); });
         if (got <= 0) {
             error_ = static_cast<int>(-got);
             return {};
@@ -49,7 +58,7 @@ public:
             error_ = EFBIG;
             return {};
         }
-        return {buffer_.data(), static_cast<std::size_t>(got)};
+        return {buffer_.get(), static_cast<std::size_t>(got)};
     }
     bool Failed() const override { return error_ != 0; }
     int Error() const { return error_; }
@@ -57,7 +66,8 @@ public:
 private:
     FileSystem& files_;
     int fd_;
-    std::vector<char> buffer_;
+    std::size_t size_;
+    std::unique_ptr<char[]> buffer_;
     off_t total_ = 0;
     int error_ = 0;
 };
@@ -98,7 +108,7 @@ LoadResult LoadPlan(PlanData& plan, const std::string& path, FileSystem& files) 
     } else if (file.size > kMaxPlanFileSize) {
         result = NotRead(LoadProblem::FileTooLarge);
     } else {
-        FileSource source(files, fd);
+        FileSource source(files, fd, file.size);
         result = ReadPlan(plan, source);
         if (result.problem == LoadProblem::ReadError) {
             result.error = source.Error();

@@ -1,5 +1,6 @@
 #include "plan/PlanFileMessages.h"
 
+#include "plan/FilingStatus.h"
 #include "plan/PlanFields.h"
 #include "plan/PlanFile.h"
 
@@ -59,7 +60,42 @@ std::string EndProblem(const LoadResult& result, const std::string& fileName) {
            WithThousands(kPlanFileLines) + ". The values after that line are 0 or empty.";
 }
 
+// The text as it can be shown: printable ASCII as it is, every other byte (a control
+// character, a byte of another character set) as its code, "<09>".
+std::string Visible(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= ' ' && code < 127) {
+            shown += c;
+        } else {
+            shown += '<';
+            shown += kHex[code / 16];
+            shown += kHex[code % 16];
+            shown += '>';
+        }
+    }
+    return shown;
+}
+
 } // namespace
+
+std::string MaritalStatusText(const LoadResult& result, const std::string& married,
+                              const std::string& fileName) {
+    const bool lineOneRead =
+        result.status == LoadStatus::Complete ||
+        (result.status == LoadStatus::NotFullyRead &&
+         (result.line > 1 || (result.problem == LoadProblem::FileEnded && result.line == 1)));
+    if (!lineOneRead || FilingStatusOf(married) != FilingStatus::Neither) {
+        return {};
+    }
+    const std::string holds = married.empty() ? "is empty" : "holds \"" + Visible(married) + "\"";
+    return "Line 1 of your plan file " + fileName +
+           ", the marital status, should be \"Yes\" (married) or \"No\" (single) but " + holds +
+           ". Velmora keeps it as it is, but the tax cannot be worked out until you choose Single "
+           "or Married on the Data Input Screen.";
+}
 
 std::string LoadProblemText(const LoadResult& result, const std::string& fileName) {
     const std::string file = "your plan file " + fileName;
@@ -93,6 +129,10 @@ std::string LoadProblemText(const LoadResult& result, const std::string& fileNam
                DefaultsFrom(result.line);
     case LoadProblem::NotANumber:
         return NumberProblem(result, fileName);
+    case LoadProblem::NulByte:
+        return "Line " + std::to_string(result.line) + " of " + file +
+               " holds a NUL character (code 0), which no plan file holds: the file is damaged." +
+               DefaultsFrom(result.line);
     case LoadProblem::FileEnded:
         return EndProblem(result, fileName);
     }
@@ -115,6 +155,10 @@ std::string SaveRefusedText(const std::string& fileName) {
            " could not be read completely and could not be kept aside, so saving would replace "
            "it. Please move or rename " +
            fileName + ", then save again";
+}
+
+std::string NotSavedNote(const std::string& fileName) {
+    return "Your plan was not saved: " + fileName + " on disk is as it was";
 }
 
 std::string BackupNotKeptText(const std::string& fileName, const std::string& backupName,

@@ -107,16 +107,20 @@ PlanLoadReport PlanFileSession::Load(PlanData& plan) {
     if (report.read.file.mode != 0) {
         known_ = report.read.file;
     }
-    if (report.read.status != LoadStatus::NotFullyRead) {
-        return report;
+    if (report.read.status == LoadStatus::NotFullyRead) {
+        KeepAside(report);
+        report.message = LoadProblemText(report.read, FileName()) + "\n\n";
+        if (report.keptPath.empty()) {
+            report.message +=
+                NotKeptAsideText(FileName(), Shown(DamagedPathFor(path_, 1)), report.keepError);
+        } else {
+            report.message += KeptAsideText(FileName(), Shown(report.keptPath));
+        }
     }
-    KeepAside(report);
-    report.message = LoadProblemText(report.read, FileName()) + "\n\n";
-    if (report.keptPath.empty()) {
-        report.message +=
-            NotKeptAsideText(FileName(), Shown(DamagedPathFor(path_, 1)), report.keepError);
-    } else {
-        report.message += KeptAsideText(FileName(), Shown(report.keptPath));
+    // A marital status of neither kind is no damage: the file stays where it is.
+    if (const std::string marital = MaritalStatusText(report.read, plan.Married, FileName());
+        !marital.empty()) {
+        report.message += report.message.empty() ? marital : "\n\n" + marital;
     }
     return report;
 }

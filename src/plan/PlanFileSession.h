@@ -19,7 +19,8 @@ struct PlanLoadReport {
     LoadResult read;
     std::string keptPath; // where a file not fully read was moved; empty when it was not
     int keepError = 0;    // why it could not be moved there
-    std::string message;  // what to tell the user; empty when there is nothing to say
+    std::string message;  // what to tell the user (also a marital status that is neither
+                          // "Yes" nor "No"); empty when there is nothing to say
 };
 
 struct PlanClaimReport {

@@ -3,6 +3,7 @@
 #include "plan/PlanFields.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -58,18 +59,30 @@ private:
 
 // Blanks between and after numbers; every other character below code 32 (a NUL, say)
 // is taken as part of the number, which it makes unreadable.
-bool IsBlank(int c) {
+constexpr bool IsBlank(int c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsLineEnd(int c) {
+constexpr bool IsLineEnd(int c) {
     return c == '\r' || c == '\n';
 }
 
-bool HasControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < ' ' && !IsBlank(c); });
-}
+// What a byte is to a line, as bits: a line end, or a control character (any below
+// code 32 but a tab and the line ends), and among those a NUL.
+constexpr unsigned kLineEndByte = 1;
+constexpr unsigned kControlByte = 2;
+constexpr unsigned kNulByte = 4;
+
+constexpr std::array<unsigned char, 256> kByteKinds = [] {
+    std::array<unsigned char, 256> kinds{};
+    for (int c = 0; c < ' '; ++c) {
+        kinds[static_cast<std::size_t>(c)] = IsLineEnd(c) ? kLineEndByte
+                                             : IsBlank(c) ? 0
+                                             : c == 0     ? kControlByte | kNulByte
+                                                          : kControlByte;
+    }
+    return kinds;
+}();
 
 // Access to the source byte by byte or a whole line at a time, with one byte of
 // look-ahead. Each piece of the source is cut at a Ctrl-Z when it has one, so that
@@ -110,6 +123,10 @@ public:
         lineStart_ = Taken();
     }
 
+    // The control characters in what the last ReadLine read: kControlByte for any,
+    // with kNulByte when a NUL was among them.
+    unsigned LineControls() const { return controls_; }
+
     // Reading failed or met an overlong line: nothing more is read.
     bool Stopped() const { return state_ == kFailed || state_ == kTooLong; }
     int State() const { return state_; }
@@ -118,23 +135,48 @@ public:
     // At the end of the file: its last line, from 1; 0 for a file without a byte.
     int LastLine() const { return Taken() > lineStart_ ? line_ : line_ - 1; }
 
+    // Takes the bytes up to the next blank or line end, at most `most` of them, into
+    // `token`, a piece at a time.
+    void ReadToken(std::string& token, std::size_t most) {
+        token.clear();
+        while (token.size() < most && (position_ < piece_.size() || Refill())) {
+            const char* const start = piece_.data() + position_;
+            const std::size_t room = std::min(piece_.size() - position_, most - token.size());
+            std::size_t length = 0;
+            while (length < room && !IsBlank(static_cast<unsigned char>(start[length])) &&
+                   !IsLineEnd(static_cast<unsigned char>(start[length]))) {
+                ++length;
+            }
+            token.append(start, length);
+            position_ += length;
+            if (length < room) {
+                return; // at a blank or a line end
+            }
+        }
+    }
+
     // Reads the rest of the line and its line end, keeping its first `keep` bytes in
     // `line`; at the end of the file the line is empty. False when the file had
     // ended (or reading stopped) before the line began. Takes the bytes of the line
-    // a piece at a time.
+    // a piece at a time, noting on the way what LineControls tells.
     bool ReadLine(std::string& line, std::size_t keep) {
         line.clear();
+        controls_ = 0;
         bool begun = false;
         while (position_ < piece_.size() || Refill()) {
             begun = true;
             const char* const start = piece_.data() + position_;
             const char* const end = piece_.data() + piece_.size();
             const char* stop = start;
-            while (stop != end && !IsLineEnd(static_cast<unsigned char>(*stop))) {
-                ++stop;
+            for (; stop != end; ++stop) {
+                const unsigned kind = kByteKinds[static_cast<unsigned char>(*stop)];
+                if (kind == kLineEndByte) {
+                    break;
+                }
+                controls_ |= kind;
             }
             const auto length = static_cast<std::size_t>(stop - start);
-            if (line.size() < keep) {
+            if (length > 0 && line.size() < keep) {
                 line.append(start, std::min(length, keep - line.size()));
             }
             position_ += length;
@@ -198,6 +240,7 @@ private:
     int line_ = 1;
     std::size_t lineStart_ = 0; // Taken() where this line began
     bool markSeen_ = false;     // the current piece was cut at a Ctrl-Z
+    unsigned controls_ = 0;     // of the last ReadLine
 };
 
 struct IntegerToken {
@@ -250,13 +293,10 @@ public:
             c = scanner_.Peek();
         }
         const int tokenLine = scanner_.Line();
-        token_.clear();
-        while (c >= 0 && !IsBlank(c) && !IsLineEnd(c) && token_.size() < kMaxToken) {
-            token_ += static_cast<char>(c);
-            scanner_.Take();
-            c = scanner_.Peek();
-        }
-        scanner_.ReadLine(line_, kMaxPlanLineLength);
+        scanner_.ReadToken(token_, kMaxToken);
+        // The rest of the line is only looked at; a few bytes of it are kept for the
+        // message when it is damaged.
+        scanner_.ReadLine(line_, kMaxToken);
         if (scanner_.Stopped()) {
             Stop(tokenLine);
             return;
@@ -267,7 +307,7 @@ public:
         if (!token_.empty() && !token.valid) {
             Stop(tokenLine);
             badNumber_ = true;
-        } else if (HasControlCharacter(line_)) {
+        } else if ((scanner_.LineControls() & kControlByte) != 0) {
             // after the number: the line is damaged all the same
             Stop(tokenLine);
             badNumber_ = true;
@@ -279,7 +319,9 @@ public:
         LoadResult result;
         result.status = LoadStatus::NotFullyRead;
         result.line = stopLine_;
-        if (badNumber_) {
+        if (nulInText_) {
+            result.problem = LoadProblem::NulByte;
+        } else if (badNumber_) {
             result.problem = LoadProblem::NotANumber;
             for (const char c : token_) {
                 const auto code = static_cast<unsigned char>(c);
@@ -317,6 +359,12 @@ private:
             return;
         }
         ended_ |= !begun;
+        if ((scanner_.LineControls() & kNulByte) != 0) {
+            // No text of a plan holds a NUL: the file is damaged from here on.
+            Stop(line);
+            nulInText_ = true;
+            return;
+        }
         text = line_;
     }
 
@@ -326,6 +374,7 @@ private:
     bool stopped_ = false;
     bool ended_ = false;     // a field came after the end of the file
     bool badNumber_ = false; // the load stopped at token_
+    bool nulInText_ = false; // the load stopped at a text line that holds a NUL
     int stopLine_ = 0;
 };
 

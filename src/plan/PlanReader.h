@@ -26,6 +26,7 @@ public:
 //   up to the next of them (at most 32 characters) as an optional sign and digits, and
 //   skips the rest of its line; any other control character (a NUL, say) in the line
 //   makes it a token that is not a number;
+// - a NUL anywhere in a text line stops the load before that field (NulByte);
 // - at the end of the file an integer reads 0 and a text empty; a file with fewer
 //   lines than a plan's is then one not fully read (FileEnded), since Velmora always
 //   writes them all;

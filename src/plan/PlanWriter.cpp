@@ -1,7 +1,9 @@
 #include "plan/PlanWriter.h"
 
-#include "plan/NumberText.h"
 #include "plan/PlanFields.h"
+
+#include <array>
+#include <charconv>
 
 namespace velmora {
 namespace {
@@ -21,9 +23,13 @@ public:
     }
     void Name(const std::string& name) { Text(name); }
     void Flag(const std::string& flag) { Text(flag); }
+    // The digits as IntText gives them, without a string of their own for each line.
     void Int(std::int32_t value) {
-        out_ += IntText(value);
-        out_ += kLineEnd;
+        std::array<char, 16> line{}; // "-2147483648\r\n" and room to spare
+        char* end = std::to_chars(line.data(), line.data() + line.size(), value).ptr;
+        *end++ = '\r';
+        *end++ = '\n';
+        out_.append(line.data(), end);
     }
 
 private:

@@ -68,8 +68,9 @@ std::string Help() {
            "  0  report printed\n"
            "  1  plan file cannot be opened, or the report cannot be written\n"
            "  2  wrong usage\n"
-           "  3  plan file not fully read: report printed from what could be read,\n"
-           "     with a warning on standard error\n"
+           "  3  plan file not fully read, or its marital status (line 1) is neither\n"
+           "     Yes nor No: report printed from what could be read, with a warning on\n"
+           "     standard error\n"
            "\n"
            "See velmora-report(1) for more.\n";
 }
@@ -95,7 +96,8 @@ enum class Format { Page, Json, Csv };
 
 // Exit statuses besides 0 (the report of a fully read plan) and 2 (usage).
 constexpr int kNoPlanFile = 1;   // missing, cannot be opened, or no regular file: no report
-constexpr int kNotFullyRead = 3; // the report of what could be read, and a warning
+constexpr int kNotFullyRead = 3; // the report of what could be read, or of a plan without a
+                                 // filing status, and a warning
 
 // Why the plan file gives no report at all, or empty when it gives one.
 std::string WhyNoReport(const velmora::LoadResult& loaded) {
@@ -213,10 +215,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora-report: cannot write the report: %s\n", std::strerror(errno));
         return 1;
     }
+    int status = 0;
     if (loaded.status == velmora::LoadStatus::NotFullyRead) {
         std::fprintf(stderr, "velmora-report: %s\n",
                      velmora::LoadProblemText(loaded, path).c_str());
-        return kNotFullyRead;
+        status = kNotFullyRead;
     }
-    return 0;
+    // Without a filing status the tax of the report is not the plan's.
+    if (const std::string marital = velmora::MaritalStatusText(loaded, ws->plan.Married, path);
+        !marital.empty()) {
+        std::fprintf(stderr, "velmora-report: %s\n", marital.c_str());
+        status = kNotFullyRead;
+    }
+    return status;
 }

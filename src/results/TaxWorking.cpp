@@ -90,7 +90,7 @@ std::vector<TaxWorkingLine> TaxWorkingLines(const Workspace& ws) {
     l.Heading("Social Security");
     l.Real("Provisional income", &C::ProvisionalIncome);
     l.Real("Taxable Social Security", &C::TaxableSocialSecurity);
-    l.Heading("Taxable income");
+    l.Heading("Deductions");
     l.Real("Adjusted gross income", &C::AdjustedGrossIncome);
     l.Int("Personal exemptions", &C::Exemptions);
     l.Int("Standard deduction", &C::StandardDeduction);

@@ -103,7 +103,11 @@ TEST(PlanFileSession, AFileNotFullyReadIsKeptAsideAndNeverSavedOver) {
          },
          "Velmora could not read line 10 of your plan file UserData.dta (I/O error 5). The "
          "values from line 10 on are the default values." +
-             kKept},
+             kKept +
+             "\n\nLine 1 of your plan file UserData.dta, the marital status, should be \"Yes\" "
+             "(married) or \"No\" (single) but holds \"Yess\". Velmora keeps it as it is, but "
+             "the tax cannot be worked out until you choose Single or Married on the Data Input "
+             "Screen."},
         {"a word in line 2", [](const std::string& path) { WriteBytes(path, WithLine2("sixty")); },
          [](FaultyFileSystem&) {},
          "Line 2 of your plan file UserData.dta should hold a whole number but holds \"sixty\". "

@@ -208,6 +208,45 @@ TEST(PlanLoadResult, AnOverlongLineIsNotReadFarBeyondItsLimit) {
     EXPECT_EQ(plan.Married, "No") << "not read";
 }
 
+// No text of a plan holds a NUL: wherever it stands in the marital status, a name or a
+// flag, the load stops before that field, read whole or a byte at a time.
+TEST(PlanLoadResult, ANulInATextLineStopsTheLoadBeforeIt) {
+    const std::string full = PlanFileText(MarriedHousehold());
+    auto withNul = [&](int line, std::size_t at) {
+        const std::string head = FirstLines(full, line - 1);
+        return head + full.substr(head.size(), at) + '\0' + full.substr(head.size() + at);
+    };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int line;
+    };
+    const Case cases[] = {
+        {"the marital status", withNul(1, 3), 1},
+        {"the first IRA name, beyond its 15 characters",
+         FirstLines(full, 16) + "A name of twenty"s + '\0' + "chars" +
+             full.substr(FirstLines(full, 17).size() - 2),
+         17},
+        {"an equity flag", withNul(937 + 7, 0), 937 + 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::size_t piece : {std::size_t{0}, std::size_t{1}}) {
+            PlanData plan;
+            plan.IraHoldings[1].Name = "before";
+            plan.EquityHoldings[1].AutoReinvest = "?";
+            const LoadResult result =
+                piece == 0 ? Load(c.bytes, plan) : LoadInPieces(c.bytes, piece, plan);
+            EXPECT_EQ(result.status, LoadStatus::NotFullyRead);
+            EXPECT_EQ(result.problem, LoadProblem::NulByte);
+            EXPECT_EQ(result.line, c.line);
+            EXPECT_EQ(plan.Married, c.line == 1 ? "No" : "Yes") << "read up to the line";
+            EXPECT_EQ(plan.IraHoldings[1].Name, c.line <= 17 ? "before" : "Schwab IRA");
+            EXPECT_EQ(plan.EquityHoldings[1].AutoReinvest, "?") << "nothing read from there on";
+        }
+    }
+}
+
 TEST(PlanLoadResult, TheWarningSaysWhatWhereAndWhatFollows) {
     auto stopped = [](LoadProblem problem, int line, int error = 0, std::string text = {}) {
         LoadResult result;

@@ -28,6 +28,7 @@ namespace {
 using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
+using namespace std::string_literals;
 
 struct ReportRun {
     int status = -1;
@@ -110,6 +111,57 @@ TEST(ReportPlanFile, APlanCutShortOrWithANulInANumberIsNotFullyRead) {
         EXPECT_EQ(run.status, 3);
         EXPECT_EQ(run.err, "velmora-report: " + c.warning + "\n");
         EXPECT_NE(run.out, "") << "the report of what was read";
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{kPlanFileName}) << "nothing moved";
+    }
+}
+
+// Only "Yes" and "No" give the tax a filing status; any other line 1 is reported as it
+// is, with a warning, and a NUL in it is damage like a NUL anywhere else.
+TEST(ReportPlanFile, AMaritalStatusOtherThanYesOrNoIsSaid) {
+    const std::string text = PlanFileText(testing::MarriedHousehold());
+    const std::string rest = text.substr(text.find("\r\n"));
+    const std::string neither =
+        ", the marital status, should be \"Yes\" (married) or \"No\" (single) but ";
+    const std::string choose = ". Velmora keeps it as it is, but the tax cannot be worked out "
+                               "until you choose Single or Married on the Data Input Screen.\n";
+    struct Case {
+        std::string line1;
+        int status;
+        std::string warning;
+    };
+    const Case cases[] = {
+        {"Yes", 0, ""},
+        {"No", 0, ""},
+        {"Yes"s + '\0', 3,
+         "velmora-report: Line 1 of your plan file UserData.dta holds a NUL character (code 0), "
+         "which no plan file holds: the file is damaged. The values from line 1 on are the "
+         "default values.\n"},
+        {"Yes ", 3,
+         "velmora-report: Line 1 of your plan file UserData.dta" + neither + "holds \"Yes \"" +
+             choose},
+        {"yes", 3,
+         "velmora-report: Line 1 of your plan file UserData.dta" + neither + "holds \"yes\"" +
+             choose},
+        {"", 3,
+         "velmora-report: Line 1 of your plan file UserData.dta" + neither + "is empty" + choose},
+        {"\xEF\xBBYes\t", 3,
+         "velmora-report: Line 1 of your plan file UserData.dta" + neither +
+             "holds \"<EF><BB>Yes<09>\"" + choose},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line1);
+        ScratchFolder folder;
+        WriteBytes(folder.Path(kPlanFileName), c.line1 + rest);
+        const ReportRun run = RunReport(folder, kPlanFileName);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err, c.warning);
+        PlanData read = testing::MarriedHousehold();
+        if (c.line1.find('\0') != std::string::npos) {
+            read = PlanData{}; // nothing was read
+        } else {
+            read.Married = c.line1;
+        }
+        EXPECT_EQ(run.out, PageOf(read)) << "the report of the plan as read";
         EXPECT_EQ(folder.Entries(), std::vector<std::string>{kPlanFileName}) << "nothing moved";
     }
 }

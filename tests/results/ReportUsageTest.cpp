@@ -66,8 +66,9 @@ TEST(ReportUsage, HelpListsEveryOptionAndExitStatus) {
           "\n  -h, --help  print this help and exit\n", "\nExit status:\n  0  report printed\n",
           "\n  1  plan file cannot be opened, or the report cannot be written\n",
           "\n  2  wrong usage\n",
-          "\n  3  plan file not fully read: report printed from what could be read,\n"
-          "     with a warning on standard error\n",
+          "\n  3  plan file not fully read, or its marital status (line 1) is neither\n"
+          "     Yes nor No: report printed from what could be read, with a warning on\n"
+          "     standard error\n",
           "\nSee velmora-report(1) for more.\n"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << "missing: " << line << run.out;
     }

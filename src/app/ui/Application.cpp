@@ -203,12 +203,18 @@ bool Application::Save() {
         return false;
     }
     const PlanSaveReport saved = store_.Save(workspace_.plan);
+    QWidget* screen = shown_ ? screens_[Index(current_)].widget.get() : nullptr;
     if (saved.error) {
         dialogs_.Error(FromCoreText(saved.error->text));
+        // A failed save never touches the file on disk (it is replaced only once the
+        // new one is complete): the user is told so, since the box names only the error.
+        if (screen != nullptr) {
+            ShowWindowNote(*screen, FromCoreText(NotSavedNote(store_.FileName())));
+        }
         return false;
     }
     history_.MarkSaved();
-    if (QWidget* screen = shown_ ? screens_[Index(current_)].widget.get() : nullptr) {
+    if (screen != nullptr) {
         const QFileInfo plan(QFile::decodeName(store_.FileName().c_str()));
         ShowWindowNote(*screen, QStringLiteral("Plan saved to ") +
                                     QDir::toNativeSeparators(plan.absoluteFilePath()));

@@ -150,14 +150,18 @@ bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
 
 QStringList HelpViewer::DefaultFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    return {QString(), programFolder,
-            QDir::cleanPath(programFolder + QStringLiteral("/../share/velmora")),
+    return {programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../share/velmora")),
             QStringLiteral(VELMORA_DATA_DIR)};
 }
 
 QString HelpViewer::FindHelpFileIn(const QStringList& folders) {
     for (const QString& folder : folders) {
-        const QDir dir(folder.isEmpty() ? QDir::currentPath() : folder);
+        // An empty or relative name would be the folder the program was started in,
+        // where anyone who can write there would decide what the help says.
+        if (folder.isEmpty() || QDir::isRelativePath(folder)) {
+            continue;
+        }
+        const QDir dir(folder);
         const QFileInfo file(dir.filePath(QString::fromLatin1(kHelpFileName)));
         if (file.isFile() && file.isReadable()) {
             return file.absoluteFilePath();
@@ -171,7 +175,9 @@ bool HelpViewer::ShowContext(int context) {
     if (path.isEmpty()) {
         QStringList places;
         for (const QString& folder : folders_) {
-            places << QDir::toNativeSeparators(folder.isEmpty() ? QDir::currentPath() : folder);
+            if (!folder.isEmpty() && !QDir::isRelativePath(folder)) {
+                places << QDir::toNativeSeparators(folder);
+            }
         }
         dialogs_.Error(
             QStringLiteral("The help file %1 cannot be found. It was looked for in: %2")

@@ -1,10 +1,11 @@
 #pragma once
 // The help window: shows the help file "Velmora.hlp" (HTML, one section per
 // context number, each starting at an anchor named "context-N") scrolled to
-// the section asked for. The file is looked for in the working directory,
-// then beside the program, then in the data folder of the installation the
-// program runs from (<prefix>/share/velmora beside <prefix>/bin), then in the
-// data folder it was built for.
+// the section asked for. The file is looked for beside the program (in a
+// build tree), then in the data folder of the installation the program runs
+// from (<prefix>/share/velmora beside <prefix>/bin), then in the data folder
+// it was built for; never in the folder the program was started in, which
+// anyone may have written to.
 // Ctrl+F opens a find bar under the text: typing finds the text as it is
 // typed, Return or F3 finds the next match and Shift+Return or Shift+F3 the
 // previous one (from the end, the search starts again at the top). Escape in
@@ -29,15 +30,15 @@ class HelpViewer : public QWidget {
     Q_OBJECT
 
 public:
-    // `folders` are searched in order; an empty entry stands for the working
-    // directory at the time of the request.
+    // `folders` are searched in order; only absolute ones count.
     HelpViewer(Dialogs& dialogs, QStringList folders, QWidget* parent = nullptr);
 
-    // Working directory, the program's folder, the data folder of the
-    // installation it runs from, the data folder it was built for.
+    // The program's folder, the data folder of the installation it runs from,
+    // the data folder it was built for.
     static QStringList DefaultFolders();
 
-    // The first readable help file in `folders`, or "" when there is none.
+    // The first readable help file in the absolute folders of `folders`, or ""
+    // when there is none.
     static QString FindHelpFileIn(const QStringList& folders);
 
     // Opens the window at the section of the context number. Without a help

@@ -4,6 +4,7 @@
 #include "screens/ui/Shell.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -90,6 +91,24 @@ void AddSizeItems(QWidget& screen, Zoom& zoom) {
         };
         update(zoom.Percent());
         QObject::connect(&zoom, &Zoom::Changed, action, update);
+    }
+    if (view == nullptr) {
+        return;
+    }
+    // Every size by name, the one in force checked.
+    view->addSeparator();
+    auto* sizes = new QActionGroup(view);
+    sizes->setExclusive(true);
+    for (const int percent : Zoom::kSteps) {
+        QAction* size = view->addAction(QStringLiteral("%1 %").arg(percent));
+        size->setObjectName(QStringLiteral("mnuSize%1").arg(percent));
+        size->setCheckable(true);
+        size->setActionGroup(sizes);
+        size->setChecked(percent == zoom.Percent());
+        QObject::connect(size, &QAction::triggered, &screen,
+                         [&zoom, percent] { zoom.SetPercent(percent); });
+        QObject::connect(&zoom, &Zoom::Changed, size,
+                         [size, percent](int now) { size->setChecked(now == percent); });
     }
 }
 

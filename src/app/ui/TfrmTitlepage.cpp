@@ -113,6 +113,9 @@ TfrmTitlepage::TfrmTitlepage(const ScreenContext& context)
     panelLayout->addWidget(memoQuickStart_, 1);
     panelLayout->addWidget(btnExitQuickStart_);
     panel->hide();
+    // At a size larger than the desktop, the panel is no larger than what is
+    // seen of the screen, with its Exit button in view.
+    FitInView(*panel);
 
     QPushButton* btnEnterData = NamedButton(central, "btnEnterData", QStringLiteral("Enter Data"),
                                             QStringLiteral("Enter data, then see results."));

@@ -2,6 +2,7 @@
 
 #include "app/ui/ScaledWindow.h"
 #include "app/ui/SizedStyle.h"
+#include "screens/ui/DialogFit.h"
 #include "screens/ui/PrivateSettings.h"
 #include "screens/ui/ScreenWindow.h"
 
@@ -130,10 +131,20 @@ void Zoom::ApplyAll() {
 bool Zoom::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Polish && watched->isWidgetType()) {
         auto* dialog = qobject_cast<QDialog*>(watched);
-        if (dialog != nullptr && dialog->isWindow() && !IsRegistered(dialog) && percent_ != 100) {
-            dialog->setFont(ScaledFont(dialog->font(), Factor()));
+        if (dialog != nullptr && dialog->isWindow() && !IsRegistered(dialog)) {
+            if (percent_ != 100) {
+                dialog->setFont(ScaledFont(dialog->font(), Factor()));
+            }
+            // Its buttons on the desktop, its text wrapped in readable lines.
+            FitDialogToDesktop(*dialog);
         }
         return QObject::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog != nullptr && dialog->isWindow() && !IsRegistered(dialog)) {
+            KeepDialogOnDesktop(*dialog);
+        }
     }
     // Each showing of a window finds it wholly on the desktop, frame included:
     // the window system may have framed it, or the desktop changed, meanwhile.

@@ -222,6 +222,9 @@ StringGrid* TfrmDataInput::CreateCellGrid(Dialogs& dialogs, const char* name,
     for (int col = 0; col < cols; ++col) {
         grid->SetColWidth(col, kCellWidth);
     }
+    if (cols == 1) {
+        grid->SetColTitle(0, readable); // the one value is read as its label
+    }
     grid->SetDefaultRowHeight(kCellHeight);
     grid->setTabKeyNavigation(true);
     grid->SizeToCells();
@@ -295,8 +298,8 @@ QWidget* TfrmDataInput::CreateFinancialBlock(Dialogs& dialogs) {
         NamedLabel(block, "lblLessFederalTaxes", QStringLiteral("(Less Federal Taxes)")), 1, 0);
     StringGridBudget =
         CreateCellGrid(dialogs, "StringGridBudget", QStringLiteral("Annual Budget, $/Yr"), 1);
-    StringGridBudget->setToolTip(
-        QStringLiteral("Federal income taxes will be calculated separately."));
+    SetHint(*StringGridBudget,
+            QStringLiteral("Federal income taxes will be calculated separately."));
     rows->addWidget(StringGridBudget, 0, 1, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
     rows->addWidget(
         NamedLabel(block, "lblBudgetNote",
@@ -310,8 +313,8 @@ QWidget* TfrmDataInput::CreateFinancialBlock(Dialogs& dialogs) {
                     0);
     StringGridInflation =
         CreateCellGrid(dialogs, "StringGridInflation", QStringLiteral("Annual Inflation, %/Yr"), 1);
-    StringGridInflation->setToolTip(
-        QStringLiteral("Subtracts from interest/growth rates to give inflation free rate."));
+    SetHint(*StringGridInflation,
+            QStringLiteral("Subtracts from interest/growth rates to give inflation free rate."));
     rows->addWidget(StringGridInflation, 4, 1, Qt::AlignLeft);
     rows->addWidget(
         NamedLabel(block, "lblInflationNote",

@@ -64,6 +64,8 @@ TfrmEarnings::TfrmEarnings(const ScreenContext& context)
     // "$/month" in the grid under the heading's "$/Month": both kept as they are on purpose.
     StringGridEarnings->SetCells(0, 0, QStringLiteral("$/month"));
     StringGridEarnings->SetCells(1, 0, QStringLiteral("$/month"));
+    StringGridEarnings->SetColTitle(0, QStringLiteral("Self $/month"));
+    StringGridEarnings->SetColTitle(1, QStringLiteral("Spouse $/month"));
     StringGridEarnings->move(kGridLeft, kGridTop);
     StringGridEarnings->SetCurrentCell(0, 1);
     StringGridEarnings->OnGetEditMask(

@@ -140,6 +140,9 @@ TfrmEntitlements::TfrmEntitlements(const ScreenContext& context)
     // The titles start with a blank on purpose.
     StringGridEntitlements->SetCells(1, 0, QStringLiteral(" ($/mo)"));
     StringGridEntitlements->SetCells(2, 0, QStringLiteral(" ($/mo)"));
+    // Read as the words above each column with the title under them.
+    StringGridEntitlements->SetColTitle(1, QStringLiteral("Self ($/mo)"));
+    StringGridEntitlements->SetColTitle(2, QStringLiteral("Spouse ($/mo)"));
     const QStringList titles = {QStringLiteral("Social Security"), QStringLiteral("Pensions"),
                                 QStringLiteral("Tax Free Benefits")};
     for (int row = 1; row <= 3; ++row) {

@@ -81,7 +81,8 @@ void ShowUnder(QWidget& owner, const QRect& area, const QString& text, Lasting l
     label->setText(text);
     label->setAccessibleName(text);
     label->setWordWrap(false);
-    label->adjustSize();
+    // Its whole line: a window's own adjustSize would stop at two thirds of the screen.
+    label->resize(label->sizeHint());
     const QPoint at = owner.mapToGlobal(area.bottomLeft() + QPoint(0, 1));
     // A note too long for the rest of the window's width is broken into lines
     // that end at the window's right edge.

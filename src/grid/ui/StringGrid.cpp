@@ -327,7 +327,29 @@ QString StringGrid::EditMaskFor(int col, int row) const {
     return getEditMask_ ? getEditMask_(col, row) : QString();
 }
 
+QString StringGrid::CellName(int col, int row) const {
+    QString column =
+        model_->headerData(col, Qt::Horizontal, Qt::AccessibleTextRole).toString().trimmed();
+    if (column.isEmpty()) {
+        column = accessibleName();
+    }
+    // The row by its title where the grid has title columns, else by its
+    // number among the rows that are not titles, when there is more than one.
+    QString line;
+    if (fixedCols_ > 0) {
+        line = Cells(0, row).trimmed();
+    } else if (RowCount() - fixedRows_ > 1) {
+        line = QStringLiteral("row %1").arg(row - fixedRows_ + 1);
+    }
+    if (column.isEmpty() || line.isEmpty()) {
+        return column + line;
+    }
+    return column + QStringLiteral(", ") + line;
+}
+
 void StringGrid::EditorOpened(QLineEdit& editor, int col, int row) {
+    // The editor is read out by the cell it edits.
+    editor.setAccessibleName(CellName(col, row));
     editor_ = &editor;
     editCol_ = col;
     editRow_ = row;

@@ -124,6 +124,10 @@ public:
     // checked and a refusal shown); false when the cell may not be left yet.
     bool LeaveEditor();
 
+    // What assistive technology calls cell (col, row), and its editor: the
+    // column's title and the row's ("Value, row 3", "Self ($/mo), Pensions").
+    QString CellName(int col, int row) const;
+
     // The mask the cell is edited with, as the get-edit-mask handler gives it.
     QString EditMaskFor(int col, int row) const;
 

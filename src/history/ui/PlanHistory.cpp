@@ -110,7 +110,18 @@ void PlanHistory::RecordCellEdits(StringGrid& grid, Screen screen, CellFieldOf f
     redo->setObjectName(QStringLiteral("mnuGridRedo"));
     grid.addAction(undo);
     grid.addAction(redo);
-    grid.setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A menu of its own, kept with the grid and named, so that assistive
+    // technology announces it as it does any menu when it opens.
+    auto* menu = new QMenu(&grid);
+    menu->setObjectName(QStringLiteral("mnuGridContext"));
+    menu->setTitle(QStringLiteral("Edit"));
+    menu->setAccessibleName(QStringLiteral("Edit"));
+    menu->addAction(undo);
+    menu->addAction(redo);
+    grid.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&grid, &QWidget::customContextMenuRequested, menu, [&grid, menu](const QPoint& place) {
+        menu->popup(grid.viewport()->mapToGlobal(place));
+    });
     connect(undo, &QAction::triggered, this, &PlanHistory::Undo);
     connect(redo, &QAction::triggered, this, &PlanHistory::Redo);
     commands_.push_back({undo, redo});

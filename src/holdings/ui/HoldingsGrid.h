@@ -63,9 +63,13 @@ void SetUpTitleGrid(StringGrid& grid, const std::array<HoldingsColumn<Row>, Cols
         grid.SetColWidth(static_cast<int>(col), columns[col].TitleWidth());
     }
     for (std::size_t col = 0; col < Cols; ++col) {
+        QStringList title;
         for (int row = 0; row < kTitleRows; ++row) {
             grid.SetCells(static_cast<int>(col), row, QString::fromLatin1(columns[col].title[row]));
+            title << QString::fromLatin1(columns[col].title[row]).simplified();
         }
+        // Read as all its lines, as the table's column is, not its first line only.
+        grid.SetColTitle(static_cast<int>(col), title.join(QLatin1Char(' ')).simplified());
     }
     grid.SizeToCells();
 }

@@ -3,6 +3,7 @@
 #include "Workspace.h"
 #include "results/ui/ChartPainter.h"
 #include "screens/ui/CloseKeys.h"
+#include "screens/ui/ScreenWindow.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -94,6 +95,7 @@ ChartWindow::ChartWindow(const Workspace& workspace, QWidget& resultsScreen)
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName("btnCloseCharts");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    KeepInView(*close); // seen below the charts when they are larger than the desktop
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Heading(QStringLiteral("Portfolio Risk Categories"), this));

@@ -19,8 +19,9 @@ public:
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                  const QString& filter, const QString& suffix) = 0;
 
-    // Lets the user choose and set up the printer; false when the user cancelled.
-    virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Lets the user choose and set up the printer, offering `fileOffered` (a
+    // full path) for printing to a file; false when the user cancelled.
+    virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer, const QString& fileOffered) = 0;
 };
 
 } // namespace velmora

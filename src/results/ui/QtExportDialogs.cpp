@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -24,9 +25,15 @@ QString QtExportDialogs::SaveFileName(QWidget* parent, const QString& caption,
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtExportDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
+bool QtExportDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer, const QString& fileOffered) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Report"));
+    // The dialog's own offer for printing to a file lies in the working folder,
+    // where the plan is kept; the file is offered where a saved report goes.
+    // The printer chosen at first stays as it is.
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+        file->setText(fileOffered);
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

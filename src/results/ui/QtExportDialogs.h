@@ -10,7 +10,7 @@ class QtExportDialogs : public ExportDialogs {
 public:
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                          const QString& filter, const QString& suffix) override;
-    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer, const QString& fileOffered) override;
 };
 
 } // namespace velmora

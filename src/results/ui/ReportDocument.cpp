@@ -6,6 +6,7 @@
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
 #include "results/ResultBox.h"
+#include "results/TaxWorking.h"
 #include "results/ui/ChartData.h"
 #include "results/ui/ChartPainter.h"
 #include "results/ui/ReportNumbers.h"
@@ -72,9 +73,10 @@ void DrawLine(QPainter& painter, const QRectF& box, const QString& text, const Q
 struct Block {
     double height = 0;
     std::function<void(QPainter&, const QRectF&)> paint;
-    int keepWithNext = 0; // following blocks that must start on the same page
-    int repeat = -1;      // index of a block of Layout::repeats put first on a new page
-    int barRow = -1;      // a row of the ERR chart: drawn together with its neighbours
+    int keepWithNext = 0;    // following blocks that must start on the same page
+    int repeat = -1;         // index of a block of Layout::repeats put first on a new page
+    int barRow = -1;         // a row of the ERR chart: drawn together with its neighbours
+    bool startsPage = false; // put first on a new page
 };
 
 struct Placed {
@@ -100,6 +102,7 @@ private:
     void AddErrNote();
     void AddCategory(RiskCategory category);
     void AddErrChart();
+    void AddTaxWorking();
     Block Heading(const QString& text, double size, int keepWithNext) const;
     static double PairsHeight(const Pairs& pairs) { return kLine * (1 + pairs.size()); }
     void PaintPairs(QPainter& painter, const QRectF& box, const QString& title,
@@ -125,6 +128,7 @@ Layout::Layout(const Workspace& ws, QDate date, double width)
         AddCategory(k);
     }
     AddErrChart();
+    AddTaxWorking();
 }
 
 Block Layout::Heading(const QString& text, double size, int keepWithNext) const {
@@ -401,6 +405,61 @@ void Layout::AddErrChart() {
     }
 }
 
+// How the tax was worked out, on a page of its own: the lines of the tax
+// engine's working, without the withdrawal and with it.
+void Layout::AddTaxWorking() {
+    Block heading =
+        Heading(QStringLiteral("How the tax was worked out, tax year %1").arg(ws_.taxYear.Number()),
+                kHeadingSize, 1);
+    heading.startsPage = true;
+    blocks_.push_back(std::move(heading));
+
+    const double labelWidth = width_ * 0.50;
+    const double columnWidth = width_ * 0.22;
+    auto row = [=](QPainter& painter, const QRectF& box, const QString& label,
+                   const QString& without, const QString& with, const QFont& font) {
+        painter.setPen(palette::Text());
+        DrawLine(painter, QRectF(box.left() + 4, box.top(), labelWidth - 8, kLine), label, font);
+        DrawLine(painter, QRectF(box.left() + labelWidth, box.top(), columnWidth, kLine), without,
+                 font, Qt::AlignRight | Qt::AlignVCenter);
+        DrawLine(painter,
+                 QRectF(box.left() + labelWidth + columnWidth, box.top(), columnWidth, kLine), with,
+                 font, Qt::AlignRight | Qt::AlignVCenter);
+    };
+    Block columns;
+    columns.height = kLine + 2;
+    columns.keepWithNext = 1;
+    columns.paint = [=](QPainter& painter, const QRectF& box) {
+        row(painter, box, QString(), QStringLiteral("Without withdrawal"),
+            QStringLiteral("With withdrawal"), Font(kBodySize, true));
+        painter.setPen(QPen(palette::Faint(), 0.5));
+        painter.drawLine(QPointF(box.left(), box.top() + kLine),
+                         QPointF(box.right(), box.top() + kLine));
+    };
+    blocks_.push_back(std::move(columns));
+
+    for (const TaxWorkingLine& line : TaxWorkingLines(ws_)) {
+        Block block;
+        block.height = kLine;
+        const QString label = QString::fromStdString(line.Label);
+        if (line.Heading) {
+            block.height += kGap / 2;
+            block.keepWithNext = 1;
+            block.paint = [=](QPainter& painter, const QRectF& box) {
+                row(painter, box.adjusted(0, kGap / 2, 0, 0), label, QString(), QString(),
+                    Font(kBodySize, true));
+            };
+        } else {
+            const QString without = report::AmountText(line.WithoutWithdrawal);
+            const QString with = report::AmountText(line.WithWithdrawal);
+            block.paint = [=](QPainter& painter, const QRectF& box) {
+                row(painter, box, label, without, with, Font(kBodySize));
+            };
+        }
+        blocks_.push_back(std::move(block));
+    }
+}
+
 std::vector<Page> Layout::Paginate(double pageHeight) const {
     std::vector<Page> pages(1);
     double y = 0;
@@ -416,7 +475,7 @@ std::vector<Page> Layout::Paginate(double pageHeight) const {
         if (chartNext) {
             need += charts::kErrScaleHeight;
         }
-        if (y > 0 && y + need > pageHeight) {
+        if (y > 0 && (y + need > pageHeight || block.startsPage)) {
             pages.emplace_back();
             y = 0;
             if (block.repeat >= 0) {

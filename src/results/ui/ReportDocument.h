@@ -2,8 +2,10 @@
 // The results as a printed report: the household, income, expenses, taxes and
 // rates, the withdrawal needed, the investment total, each risk category with
 // its sub total, share and every holding in ERR order, what the ERR is, and the
-// two charts. Every figure is a text the results screen shows (its boxes and
-// grid rows) or a value the user entered; nothing is worked out again here.
+// two charts, then on a page of its own how the tax was worked out. Every figure
+// is a text the results screen shows (its boxes and grid rows), a figure of the
+// tax engine's working or a value the user entered; nothing is worked out
+// again here.
 // The figures read as in a report, in the user's locale (ReportNumbers.h):
 // amounts with thousands separators, ERR values with two decimals.
 //

@@ -24,7 +24,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace velmora {
 
@@ -56,13 +58,29 @@ QString ResultsExport::StartFolder() {
 }
 
 int ResultsExport::LocalePaper() {
+    // The countries that print on US Letter.
+    constexpr QLocale::Territory kLetter[] = {
+        QLocale::AnyTerritory, QLocale::UnitedStates,
+        QLocale::Canada,       QLocale::Mexico,
+        QLocale::PuertoRico,   QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,
+        QLocale::Venezuela,    QLocale::Guatemala,
+        QLocale::CostaRica,    QLocale::Panama,
+        QLocale::ElSalvador,   QLocale::Nicaragua,
+        QLocale::Honduras,     QLocale::DominicanRepublic,
+    };
     const QLocale::Territory territory = QLocale().territory();
-    return territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter
-                                                                              : QPageSize::A4;
+    return std::find(std::begin(kLetter), std::end(kLetter), territory) != std::end(kLetter)
+               ? QPageSize::Letter
+               : QPageSize::A4;
 }
 
 QString ResultsExport::Offered(const QString& name) const {
     return QDir(StartFolder()).filePath(name);
+}
+
+QString ResultsExport::OfferedPdf() const {
+    return Offered(QString::fromLatin1(kPdfName).arg(workspace_.taxYear.Number()));
 }
 
 ResultsExport::ResultsExport(const Workspace& workspace, Dialogs& dialogs, QWidget& resultsScreen)
@@ -84,10 +102,9 @@ void ResultsExport::ExportCsv() {
 }
 
 void ResultsExport::SaveReportPdf() {
-    const QString path =
-        exportDialogs_->SaveFileName(&resultsScreen_, QStringLiteral("Save Report as PDF"),
-                                     Offered(QString::fromLatin1(kPdfName)),
-                                     QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = exportDialogs_->SaveFileName(
+        &resultsScreen_, QStringLiteral("Save Report as PDF"), OfferedPdf(),
+        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return;
     }
@@ -101,10 +118,10 @@ void ResultsExport::SaveReportPdf() {
         QPdfWriter writer(&buffer);
         writer.setTitle(kReportTitle);
         writer.setCreator(QStringLiteral("Velmora"));
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                        QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
-                        QPageLayout::Point));
+        writer.setPageLayout(QPageLayout(
+            QPageSize(static_cast<QPageSize::PageSizeId>(LocalePaper())), QPageLayout::Portrait,
+            QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+            QPageLayout::Point));
         const projection::Projection years = YearsAhead(workspace_);
         painted = ReportDocument(workspace_, QDate::currentDate(), &years).Paint(writer);
     }
@@ -117,10 +134,12 @@ void ResultsExport::SaveReportPdf() {
 
 void ResultsExport::PrintReport() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kReportTitle);
+    const QString offered = OfferedPdf();
+    printer.setDocName(QFileInfo(offered).completeBaseName());
     printer.setCreator(QStringLiteral("Velmora"));
     printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(LocalePaper())));
-    if (!exportDialogs_->SetUpPrinter(&resultsScreen_, printer)) {
+    // Printed to a file, the report goes where a saved one would, by the same name.
+    if (!exportDialogs_->SetUpPrinter(&resultsScreen_, printer, offered)) {
         return;
     }
     // On whatever paper was chosen, the margins of the PDF.
@@ -130,7 +149,19 @@ void ResultsExport::PrintReport() {
     const projection::Projection years = YearsAhead(workspace_);
     if (!ReportDocument(workspace_, QDate::currentDate(), &years).Paint(printer)) {
         dialogs_.Error(QStringLiteral("Could not print the report"));
+        return;
     }
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        TellSaved(printer.outputFileName());
+    }
+}
+
+void ResultsExport::TellSaved(const QString& path) {
+    const QFileInfo written(path);
+    QSettings settings;
+    KeepPrivately(settings, QString::fromLatin1(kFolderKey), written.absolutePath());
+    ShowWindowNote(resultsScreen_, QStringLiteral("Saved to ") +
+                                       QDir::toNativeSeparators(written.absoluteFilePath()));
 }
 
 void ResultsExport::ShowCharts() {
@@ -148,11 +179,7 @@ bool ResultsExport::WriteWhole(const QString& path, std::string_view contents) {
     const std::string target = QFile::encodeName(path).toStdString();
     const int error = AtomicReplace(*files_, target, contents, std::string());
     if (error == 0) {
-        const QFileInfo written(path);
-        QSettings settings;
-        KeepPrivately(settings, QString::fromLatin1(kFolderKey), written.absolutePath());
-        ShowWindowNote(resultsScreen_, QStringLiteral("Saved to ") +
-                                           QDir::toNativeSeparators(written.absoluteFilePath()));
+        TellSaved(path);
         return true;
     }
     dialogs_.Error(

@@ -4,7 +4,8 @@
 // chart window. Files are written whole or not at all (a temporary file beside
 // the chosen one, renamed over it once complete); a file that cannot be
 // written is reported in an error box with the reason, and a file written is
-// named with its full path in a note on the screen ("Saved to ..."). The file
+// named with its full path in a note on the screen ("Saved to ..."), as is a
+// report printed to a file. The file
 // dialogs open in the user's documents folder the first time, then in the
 // folder used last (kept in the program's settings).
 
@@ -30,7 +31,7 @@ class ResultsExport : public QObject {
 public:
     // Offered names, in the folder used last (at first the documents folder).
     static constexpr const char* kCsvName = "Velmora Results %1.csv"; // %1: the tax year
-    static constexpr const char* kPdfName = "Velmora Report.pdf";
+    static constexpr const char* kPdfName = "Velmora Report %1.pdf";  // %1: the tax year
     // Where the folder used last is kept in the settings.
     static constexpr const char* kFolderKey = "Files/LastFolder";
 
@@ -52,12 +53,17 @@ public:
     // The folder the file dialogs open in: the folder used last while it
     // exists, else the user's documents folder, else the home folder.
     static QString StartFolder();
-    // The paper of the user's locale: US Letter in the United States and
-    // Canada, A4 elsewhere.
+    // The paper of the report, printed or saved as PDF: A4 where the user's
+    // locale names a country that uses it, else US Letter (also in a locale
+    // that names no country).
     static int LocalePaper();
 
 private:
     QString Offered(const QString& name) const;
+    // The report's PDF file offered: "Velmora Report 2026.pdf" in the start folder.
+    QString OfferedPdf() const;
+    // Keeps the folder of a file written and says where it went.
+    void TellSaved(const QString& path);
     // Writes the whole file or nothing; shows an error box and gives false on failure.
     bool WriteWhole(const QString& path, std::string_view contents);
 

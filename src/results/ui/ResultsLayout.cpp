@@ -179,7 +179,8 @@ struct Widths {
 // The four grids, two by two, each with its title above it and its sub total
 // and share below it. Returns the bottom of the last row of boxes and the
 // right edge of the grids.
-QPoint PlaceCategories(QWidget& panel, const WidestTexts& texts, const Widths& boxes) {
+QPoint PlaceCategories(QWidget& panel, const WidestTexts& texts, const Widths& boxes,
+                       int titleTop) {
     std::array<QTableView*, kCategories> grids{};
     std::array<int, 3> columns = kLeastColumns;
     for (const RiskCategory category : kRiskCategories) {
@@ -197,8 +198,8 @@ QPoint PlaceCategories(QWidget& panel, const WidestTexts& texts, const Widths& b
     const int labelWidth =
         std::max(WidthOf(panel, "lblSubTotal0"), WidthOf(panel, "lblPercentOfTotal0"));
     // Title, grid, two rows of boxes and a gap.
-    constexpr int kTitleTop = 40; // below the legend's two lines
-    constexpr int kGridTop = 56;
+    const int kTitleTop = titleTop;
+    const int kGridTop = titleTop + 16;
     const int blockHeight = (kGridTop - kTitleTop) + kGridHeight + 4 + 2 * kRowStep + 5;
     int bottom = 0;
     for (const RiskCategory category : kRiskCategories) {
@@ -360,7 +361,12 @@ Extent PlaceTotals(QWidget& panel, int left, int top, const Widths& boxes) {
     PlaceBox(panel, ResultBox::WithdrawalNeeded, right - boxes.money, withdrawal, boxes.money);
     const int buttonTop = withdrawal + kBoxHeight + 6;
     button.setGeometry(right - buttonWidth, buttonTop, buttonWidth, 25);
-    return {right, buttonTop + 25};
+    // How the tax was worked out, under the way back.
+    QWidget& working = Part(panel, "btnTaxWorking");
+    const int workingWidth = std::max(buttonWidth, working.sizeHint().width());
+    const int workingTop = buttonTop + 25 + 4;
+    working.setGeometry(right - workingWidth, workingTop, workingWidth, 25);
+    return {std::max(right, right - buttonWidth + workingWidth), workingTop + 25};
 }
 
 // "Years Ahead" to the left of the way back when the groups to its left end
@@ -410,6 +416,9 @@ void MakeResultsLabels(QWidget& panel) {
     large.setBold(true);
     large.setPixelSize(large.pixelSize() + 5);
     title->setFont(large);
+    // The tax year in force, under the note and the title; its text is the screen's to set.
+    NamedLabel(&panel, "lblTaxYear",
+               QStringLiteral("Uses tax year 2004 Income Tax Rules and Rates"));
 }
 
 QSize PlaceResultsControls(QWidget& panel) {
@@ -426,7 +435,14 @@ QSize PlaceResultsControls(QWidget& panel) {
     PlaceLabel(panel, "lblIRA", 544, 8);
     PlaceLabel(panel, "lblRoth", 544, 24);
 
-    const QPoint categories = PlaceCategories(panel, texts, boxes);
+    // The tax year's line under the note and the title, the categories below it
+    // and the legend.
+    const int underTitle = std::max(Part(panel, "lblTitle").geometry().bottom(),
+                                    Part(panel, "lblNote").geometry().bottom());
+    PlaceLabel(panel, "lblTaxYear", 8, underTitle + 1);
+    const int categoriesTop = std::max({40, Part(panel, "lblTaxYear").geometry().bottom() + 4,
+                                        Part(panel, "lblRoth").geometry().bottom() + 4});
+    const QPoint categories = PlaceCategories(panel, texts, boxes, categoriesTop);
     const int top = categories.y() + 8;
     Extent groups = PlaceIncome(panel, kMargin, top, boxes);
     int bottom = groups.bottom;

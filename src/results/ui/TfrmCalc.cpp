@@ -14,10 +14,12 @@
 #include "results/RiskRanking.h"
 #include "results/ui/ResultsExport.h"
 #include "results/ui/ResultsLayout.h"
+#include "results/ui/TaxWorkingWindow.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
+#include "tax/TaxYear.h"
 
 #include <QAction>
 #include <QLabel>
@@ -141,6 +143,8 @@ void TfrmCalc::CreateMenus() {
 
     add(nullptr, "hlpContent", QStringLiteral("&Help"), &TfrmCalc::hlpContentClick);
     add(nullptr, "mnuCharts", QStringLiteral("&Charts"), &TfrmCalc::mnuChartsClick);
+    add(nullptr, "mnuTaxWorking", QStringLiteral("How the Tax Was &Worked Out"),
+        &TfrmCalc::mnuTaxWorkingClick);
 }
 
 void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {
@@ -180,6 +184,11 @@ void TfrmCalc::CreateButtons(QWidget* parent) {
         NamedButton(parent, "btnReturn", QStringLiteral("Return to Data Entry"));
     btnReturn->setFont(Bold(btnReturn->font()));
     connect(btnReturn, &QPushButton::clicked, this, &TfrmCalc::btnReturnClick);
+    QPushButton* btnTaxWorking =
+        NamedButton(parent, "btnTaxWorking", QStringLiteral("How the tax was worked out"),
+                    QStringLiteral("The tax line by line, as a return works it out, without "
+                                   "and with the withdrawal"));
+    connect(btnTaxWorking, &QPushButton::clicked, this, &TfrmCalc::mnuTaxWorkingClick);
 
     QPushButton* btnYearsAhead =
         NamedButton(parent, "btnYearsAhead", QStringLiteral("Years Ahead"),
@@ -245,9 +254,31 @@ void TfrmCalc::FormActivate() {
 
 void TfrmCalc::Calculate() {
     results::Calculate(workspace_);
+    ShowTaxYear();
     ShowBoxes();
     ShowGrids();
     ShowSellLine();
+    if (taxWorking_ != nullptr && taxWorking_->isVisible()) {
+        taxWorking_->Refresh();
+    }
+}
+
+void TfrmCalc::ShowTaxYear() {
+    auto* line = centralWidget()->findChild<QLabel*>(QStringLiteral("lblTaxYear"));
+    line->setText(QString::fromStdString(TaxYearLine(workspace_.taxYear.Number())));
+    line->setAccessibleName(line->text());
+    line->adjustSize();
+}
+
+void TfrmCalc::mnuTaxWorkingClick() {
+    if (taxWorking_ == nullptr) {
+        taxWorking_ = new TaxWorkingWindow(workspace_, *this);
+    } else {
+        taxWorking_->Refresh();
+    }
+    taxWorking_->show();
+    taxWorking_->raise();
+    taxWorking_->activateWindow();
 }
 
 void TfrmCalc::LoadArrays() {

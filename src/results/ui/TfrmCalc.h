@@ -23,6 +23,7 @@ class PlanHistory;
 class ResultsExport;
 class Shell;
 class StringGrid;
+class TaxWorkingWindow;
 struct Workspace;
 
 class TfrmCalc : public QMainWindow {
@@ -67,6 +68,8 @@ public:
     void mnuSaveReportPdfClick();
     void mnuPrintReportClick();
     void mnuChartsClick();
+    // How the tax was worked out, line by line, without and with the withdrawal.
+    void mnuTaxWorkingClick();
 
 private:
     void CreateMenus();
@@ -77,6 +80,7 @@ private:
     // "To raise 6,636: sell 412 of Treasury, ...": year 0 of the years ahead.
     void ShowSellLine();
     void ShowGrids();
+    void ShowTaxYear();
     // Shows the help memo with the given lines, replacing whatever it held.
     void ShowQuickHelp(std::span<const char* const> lines);
 
@@ -89,6 +93,7 @@ private:
     QPlainTextEdit* memoHelp = nullptr;
     QLabel* lblSellThisYear = nullptr;
     QPushButton* btnExitMemoHelp = nullptr;
+    TaxWorkingWindow* taxWorking_ = nullptr; // once opened
 };
 
 } // namespace velmora

@@ -1,8 +1,11 @@
 #pragma once
 // Naming of screen controls: the object name is the documented control name,
 // the accessible name is what the user reads (its caption or the label beside
-// it), and the accessible description repeats the control name so that tools
-// driving the program from outside can find it.
+// it), and the accessible description is words for a person: the control's
+// hint, or nothing. Only when the environment variable VELMORA_ACCESSIBLE_IDS
+// is "1" does the description repeat the control name instead, so that tools
+// driving the program from outside, through the desktop's accessibility
+// interface, can find each control.
 
 #include <QString>
 #include <QWidget>
@@ -12,11 +15,15 @@ class QPushButton;
 
 namespace velmora {
 
-inline void NameControl(QWidget& widget, const char* controlName, const QString& readable) {
-    widget.setObjectName(QString::fromLatin1(controlName));
-    widget.setAccessibleName(readable);
-    widget.setAccessibleDescription(QString::fromLatin1(controlName));
-}
+// Whether controls carry their control names as descriptions (VELMORA_ACCESSIBLE_IDS=1).
+bool ControlNamesAsDescriptions();
+
+void NameControl(QWidget& widget, const char* controlName, const QString& readable,
+                 const QString& hint = QString());
+
+// Gives `widget` `hint` as its tooltip and, unless control names are the
+// descriptions, as its description.
+void SetHint(QWidget& widget, const QString& hint);
 
 // A caption without its accelerator marks ("E&xit" reads "Exit").
 inline QString PlainCaption(QString caption) {

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMargins>
 #include <QScreen>
 #include <QString>
@@ -16,6 +17,8 @@ namespace velmora {
 namespace {
 
 constexpr const char* kKeepInView = "velmoraKeepInView";
+// Where a line of a note may break, shown as nothing.
+const QChar kBreakHere(0x200B);
 constexpr const char* kFitInView = "velmoraFitInView";
 // Set on a window centred before the window system framed it.
 constexpr const char* kCentreWhenFramed = "velmoraCentreWhenFramed";
@@ -161,14 +164,31 @@ bool FitsInView(const QWidget& part) {
 void ShowWindowNote(QWidget& window, const QString& text) {
     // A note of its own rather than a tooltip: a tooltip goes as soon as the
     // window is activated again, as it is right after a file dialog closes.
+    // At the top, under the menu bar: the window's foot holds what is always
+    // in view (the totals, the withdrawal needed, the way back), which the
+    // note would cover. A path may break after each "/", so that a long one
+    // is never cut at the window's edge.
     const int margin = window.fontMetrics().height();
-    const QRect above(margin, 0, 1, std::max(1, window.height() - 3 * margin));
-    CellHint::ShowUnder(window, above, text);
+    int top = 0;
+    if (const auto* main = qobject_cast<const QMainWindow*>(&window);
+        main != nullptr && main->menuWidget() != nullptr && main->menuWidget()->isVisible()) {
+        top = main->menuWidget()->geometry().bottom() + 1;
+    }
+    QString shown = text;
+    shown.replace(QLatin1Char('/'), QStringLiteral("/") + kBreakHere);
+    CellHint::ShowUnder(window, QRect(margin, top, 1, 1), shown);
+    if (QLabel* note = CellHint::Of(window)) {
+        note->setAccessibleName(text);
+    }
 }
 
 QString WindowNoteText(const QWidget& window) {
     const QLabel* note = CellHint::Of(window);
-    return note != nullptr && note->isVisible() ? note->text() : QString();
+    if (note == nullptr || !note->isVisible()) {
+        return QString();
+    }
+    QString text = note->text();
+    return text.remove(kBreakHere);
 }
 
 } // namespace velmora

@@ -38,14 +38,14 @@ QByteArray TwoSections(const char* marker) {
 }
 
 TEST(HelpViewerTest, OpensAtTheSectionOfTheContextNumber) {
-    test::TempWorkingDirectory work;
-    WriteFile(work.File("Velmora.hlp"), TwoSections("here"));
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("Velmora.hlp"), TwoSections("here"));
     test::ScriptedDialogs dialogs;
-    HelpViewer viewer(dialogs, {QString(), "/nonexistent"});
+    HelpViewer viewer(dialogs, {"/nonexistent", folder.path()});
 
     ASSERT_TRUE(viewer.ShowContext(kHelpTutorial));
     EXPECT_TRUE(viewer.isVisible());
-    EXPECT_EQ(viewer.FilePath(), QFileInfo(work.File("Velmora.hlp")).absoluteFilePath());
+    EXPECT_EQ(viewer.FilePath(), QFileInfo(folder.filePath("Velmora.hlp")).absoluteFilePath());
     QTextBrowser* browser = viewer.Browser();
     EXPECT_TRUE(browser->toPlainText().contains("Tutorial"));
     QScrollBar* bar = browser->verticalScrollBar();
@@ -56,25 +56,27 @@ TEST(HelpViewerTest, OpensAtTheSectionOfTheContextNumber) {
     EXPECT_TRUE(dialogs.Boxes().empty());
 }
 
-TEST(HelpViewerTest, TheWorkingDirectoryComesBeforeTheOtherFolders) {
+// Whoever can write into the folder the program starts in must not decide what its
+// help says: a help file planted there is never shown.
+TEST(HelpViewerTest, AHelpFileInTheStartFolderIsNeverShown) {
     test::TempWorkingDirectory work;
-    QTemporaryDir other;
-    WriteFile(other.filePath("Velmora.hlp"), TwoSections("beside the program"));
-    test::ScriptedDialogs dialogs;
-    HelpViewer viewer(dialogs, {QString(), other.path()});
-    ASSERT_TRUE(viewer.ShowContext(kHelpContents));
-    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("beside the program"));
+    WriteFile(work.File("Velmora.hlp"), TwoSections("PLANTED"));
+    const QString planted = QFileInfo(work.File("Velmora.hlp")).absoluteFilePath();
+    EXPECT_NE(HelpViewer::FindHelpFileIn(HelpViewer::DefaultFolders()), planted);
+    EXPECT_EQ(HelpViewer::FindHelpFileIn({QString(), ".", "./", "sub/.."}), "");
 
-    WriteFile(work.File("Velmora.hlp"), TwoSections("in the working directory"));
-    HelpViewer second(dialogs, {QString(), other.path()});
-    ASSERT_TRUE(second.ShowContext(kHelpContents));
-    EXPECT_TRUE(second.Browser()->toPlainText().contains("in the working directory"));
+    QTemporaryDir installed;
+    WriteFile(installed.filePath("Velmora.hlp"), TwoSections("installed"));
+    test::ScriptedDialogs dialogs;
+    HelpViewer viewer(dialogs, {QString(), ".", installed.path()});
+    ASSERT_TRUE(viewer.ShowContext(kHelpContents));
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains("installed"));
+    EXPECT_FALSE(viewer.Browser()->toPlainText().contains("PLANTED"));
 }
 
 TEST(HelpViewerTest, AMissingHelpFileIsReported) {
-    test::TempWorkingDirectory work;
     test::ScriptedDialogs dialogs;
-    HelpViewer viewer(dialogs, {QString(), "/nonexistent"});
+    HelpViewer viewer(dialogs, {"/nonexistent"});
     dialogs.Tolerate(test::BoxKind::Error);
     EXPECT_FALSE(viewer.ShowContext(kHelpContents));
     ASSERT_EQ(dialogs.Boxes().size(), 1u);

@@ -4,15 +4,19 @@
 
 #include "AppTestSupport.h"
 #include "FakePlanStore.h"
+#include "FaultyFileSystem.h"
 #include "PlanSamples.h"
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
 #include "app/ui/PlanStore.h"
 #include "plan/PlanWriter.h"
+#include "screens/ui/ScreenWindow.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -145,6 +149,27 @@ TEST_F(PlanSafetyTest, APlanNotFullyReadIsKeptAsideAndNeverSavedOver) {
     EXPECT_EQ(dialogs.Boxes().size(), 1u) << "the saves said nothing";
     EXPECT_EQ(ReadAll("UserData.damaged"), WordInLine2());
     EXPECT_EQ(ReadAll(kPlanFileName), QByteArray::fromStdString(PlanFileText(app.Work().plan)));
+}
+
+// The error box names only the error; the window's foot then says that the plan on
+// disk is untouched, and it is.
+TEST_F(PlanSafetyTest, AFailedSaveSaysThePlanOnDiskIsAsItWas) {
+    MarkStarted();
+    WriteAll(kPlanFileName, QByteArray::fromStdString(PlanFileText(testing::MarriedHousehold())));
+    testing::FaultyFileSystem faulty;
+    PlanFileStore files(kPlanFileName, &faulty);
+    Application app(dialogs, files, Options());
+    ASSERT_TRUE(app.Start());
+    app.Show(Screen::DataInput);
+    app.Work().plan.AgeSelf = 80;
+    faulty.FailEvery("write", ENOSPC);
+    dialogs.Expect(BoxKind::Error, "Disk full");
+    QWidget& screen = *app.ScreenWidget(Screen::DataInput);
+    screen.findChild<QAction*>(QStringLiteral("hlpSave"))->trigger();
+    EXPECT_EQ(dialogs.Boxes().back().text, "Disk full.");
+    EXPECT_EQ(WindowNoteText(screen), "Your plan was not saved: UserData.dta on disk is as it was");
+    EXPECT_EQ(ReadAll(kPlanFileName),
+              QByteArray::fromStdString(PlanFileText(testing::MarriedHousehold())));
 }
 
 TEST_F(PlanSafetyTest, ThePlanFileChangedOnDiskAsksBeforeItIsReplaced) {

@@ -12,8 +12,10 @@
 #include "app/ui/TfrmTitlepage.h"
 #include "grid/ui/StringGrid.h"
 #include "results/ui/ChartWindow.h"
+#include "screens/ui/QtDialogs.h"
 #include "screens/ui/ScreenWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -31,6 +33,9 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -72,6 +77,10 @@ void SettleLayouts() {
 
 class ScreenSizeTest : public ::testing::Test {
 protected:
+    // The controls are found by the names that the outside tests see.
+    void SetUp() override { qputenv("VELMORA_ACCESSIBLE_IDS", "1"); }
+    void TearDown() override { qunsetenv("VELMORA_ACCESSIBLE_IDS"); }
+
     std::unique_ptr<Application> Start() {
         EXPECT_TRUE(test::MarkStarted()); // no welcome
         auto app = std::make_unique<Application>(
@@ -249,6 +258,85 @@ TEST_F(ScreenSizeTest, AtEverySizeEveryScreenFitsTheDesktopWithItsButtonsInView)
     }
 }
 
+// Runs `check` on the next modal dialog, once it shows, then closes it.
+class DialogCheck {
+public:
+    explicit DialogCheck(std::function<void(QDialog&)> check) : check_(std::move(check)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Look(); });
+        timer_.start(10);
+    }
+    bool Seen() const { return seen_; }
+
+private:
+    void Look() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            return;
+        }
+        timer_.stop();
+        seen_ = true;
+        QTest::qWait(50); // the dialog finishes fitting itself once it has shown
+        SettleLayouts();
+        check_(*dialog);
+        dialog->reject();
+    }
+
+    std::function<void(QDialog&)> check_;
+    QTimer timer_;
+    bool seen_ = false;
+};
+
+// The dialog, with its frame, and each of its buttons lie in the free area of the desktop.
+void ExpectInsideDesktop(const QDialog& dialog, const std::string& what) {
+    const QRect area = dialog.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(dialog.frameGeometry()))
+        << what << ": " << dialog.frameGeometry().width() << "x" << dialog.frameGeometry().height()
+        << " at " << dialog.frameGeometry().x() << "," << dialog.frameGeometry().y();
+    int buttons = 0;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && !button->text().isEmpty()) {
+            ++buttons;
+            const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
+            EXPECT_TRUE(area.contains(place)) << what << ": " << button->text().toStdString();
+            EXPECT_TRUE(
+                dialog.rect().contains(QRect(button->mapTo(&dialog, QPoint(0, 0)), button->size())))
+                << what << ": " << button->text().toStdString() << " cut off";
+        }
+    }
+    EXPECT_GT(buttons, 0) << what;
+}
+
+TEST_F(ScreenSizeTest, AtTheLargestSizeFileDialogsAndMessageBoxesFitTheDesktop) {
+    auto app = Start();
+    app->Size().SetPercent(250);
+    app->Show(Screen::Results);
+    SettleLayouts();
+    auto* results = app->ScreenWidget(Screen::Results);
+    auto* pdf = results->findChild<QAction*>(QStringLiteral("mnuSaveReportPdf"));
+    ASSERT_NE(pdf, nullptr);
+    const DialogCheck file([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Save Report as PDF");
+        ExpectInsideDesktop(dialog, "the file dialog");
+    });
+    pdf->trigger();
+    EXPECT_TRUE(file.Seen());
+
+    // An error box with a long text wraps it in lines of a readable width,
+    // and is never taller than the desktop.
+    const DialogCheck error([](QDialog& dialog) {
+        ExpectInsideDesktop(dialog, "the error box");
+        const auto* text = dialog.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_GE(text->width(), 30 * text->fontMetrics().averageCharWidth())
+            << "a column of a few words each line";
+    });
+    results->activateWindow();
+    QtDialogs().Error(QStringLiteral("Could not save \"/home/someone/Documents/Velmora Report "
+                                     "2026.pdf\": No space left on device; the report before "
+                                     "it is kept as it was, and nothing else was changed"));
+    EXPECT_TRUE(error.Seen());
+}
+
 TEST_F(ScreenSizeTest, KeysAndTheViewMenuChangeEveryScreenAndTheHelpTogether) {
     auto app = Start();
     app->HelpContents();
@@ -291,17 +379,31 @@ TEST_F(ScreenSizeTest, KeysAndTheViewMenuChangeEveryScreenAndTheHelpTogether) {
         for (QAction* item : window->findChild<QMenu*>(QStringLiteral("mnuView"))->actions()) {
             items << item->text() + "\t" + item->shortcut().toString();
         }
-        EXPECT_EQ(items,
-                  (QStringList{"&Larger\tCtrl++", "&Smaller\tCtrl+-", "&Normal Size\tCtrl+0"}))
+        EXPECT_EQ(items, (QStringList{"&Larger\tCtrl++", "&Smaller\tCtrl+-", "&Normal Size\tCtrl+0",
+                                      "\t", "100 %\t", "125 %\t", "150 %\t", "175 %\t", "200 %\t",
+                                      "225 %\t", "250 %\t"}))
             << title;
         EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("mnuLarger"))->isEnabled())
             << title << ": at 250 %";
+        // The size in force is the one checked.
+        QStringList checked;
+        for (QAction* item : window->findChild<QMenu*>(QStringLiteral("mnuView"))->actions()) {
+            if (item->isChecked()) {
+                checked << item->text();
+            }
+        }
+        EXPECT_EQ(checked, QStringList{"250 %"}) << title;
     }
     auto* results = app->ScreenWidget(Screen::Results);
     results->findChild<QAction*>(QStringLiteral("mnuNormalSize"))->trigger();
     EXPECT_EQ(app->Size().Percent(), 100);
     results->findChild<QAction*>(QStringLiteral("mnuLarger"))->trigger();
     EXPECT_EQ(app->Size().Percent(), 125);
+    EXPECT_TRUE(app->ScreenWidget(Screen::Title)
+                    ->findChild<QAction*>(QStringLiteral("mnuSize125"))
+                    ->isChecked());
+    results->findChild<QAction*>(QStringLiteral("mnuSize200"))->trigger();
+    EXPECT_EQ(app->Size().Percent(), 200);
 }
 
 TEST_F(ScreenSizeTest, TheChosenSizeSurvivesARestart) {

@@ -62,7 +62,26 @@ TEST_F(TfrmTitlepageTest, ShowsItsTexts) {
     EXPECT_EQ(description->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(Find<QPushButton>("btnEnterData")->toolTip(), "Enter data, then see results.");
     EXPECT_EQ(Find<QPushButton>("btnExit")->text(), " E&xit Program");
-    EXPECT_EQ(Find<QPushButton>("btnExit")->accessibleDescription(), "btnExit");
+    // A screen reader reads a button's hint after its name, and no control's
+    // internal name.
+    EXPECT_EQ(Find<QPushButton>("btnEnterData")->accessibleDescription(),
+              "Enter data, then see results.");
+    EXPECT_EQ(Find<QPushButton>("btnExit")->accessibleDescription(), "");
+}
+
+TEST(TfrmTitlepageNamesTest, ControlNamesAreTheDescriptionsForTestsDrivingFromOutside) {
+    qputenv("VELMORA_ACCESSIBLE_IDS", "1");
+    Workspace workspace;
+    test::ScriptedDialogs dialogs;
+    test::RecordingShell shell;
+    PlanHistory history{workspace.plan, shell};
+    TfrmTitlepage form{{workspace, dialogs, shell, history}};
+    qunsetenv("VELMORA_ACCESSIBLE_IDS");
+    for (const char* name : {"btnEnterData", "btnExit"}) {
+        auto* button = form.findChild<QPushButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->accessibleDescription(), name);
+    }
 }
 
 TEST_F(TfrmTitlepageTest, MenusCarryTheirCaptions) {

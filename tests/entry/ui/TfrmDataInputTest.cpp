@@ -364,7 +364,11 @@ TEST_F(TfrmDataInputTest, ButtonsLeadToTheirScreens) {
     EXPECT_EQ(Grid("StringGridBudget")->toolTip(),
               "Federal income taxes will be calculated separately.");
     EXPECT_EQ(Grid("StringGridBudget")->accessibleName(), "Annual Budget, $/Yr");
-    EXPECT_EQ(Grid("StringGridBudget")->accessibleDescription(), "StringGridBudget");
+    // Its hint is read after its name; its one column is read as its label.
+    EXPECT_EQ(Grid("StringGridBudget")->accessibleDescription(),
+              "Federal income taxes will be calculated separately.");
+    EXPECT_EQ(Grid("StringGridBudget")->model()->headerData(0, Qt::Horizontal).toString(),
+              "Annual Budget, $/Yr");
 }
 
 TEST_F(TfrmDataInputTest, MenuItemsGiveTheSharedCommands) {

@@ -77,7 +77,9 @@ TEST_F(TfrmEntitlementsTest, ShowsTitlesAndTheSixAmounts) {
     EXPECT_EQ(Spouse()->text(), "Spouse");
     EXPECT_TRUE(Spouse()->font().bold());
     EXPECT_EQ(Find<QPushButton>("btnReturnToDataInput")->text(), "Done");
-    EXPECT_EQ(grid->accessibleDescription(), "StringGridEntitlements");
+    EXPECT_EQ(grid->accessibleDescription(), "");
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "Self ($/mo)");
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(), "Spouse ($/mo)");
 }
 
 TEST_F(TfrmEntitlementsTest, TheMaritalStatusChoosesTheLayoutAndKeepsTheSpouseAmounts) {

@@ -31,8 +31,9 @@ public:
         asked.push_back({caption, suggested, filter, suffix});
         return answer;
     }
-    bool SetUpPrinter(QWidget*, QPrinter& printer) override {
+    bool SetUpPrinter(QWidget*, QPrinter& printer, const QString& fileOffered) override {
         ++printerDialogs;
+        printFileOffered = fileOffered;
         return setUpPrinter ? setUpPrinter(printer) : false;
     }
 
@@ -40,6 +41,7 @@ public:
     std::function<bool(QPrinter&)> setUpPrinter;
     std::vector<Asked> asked;
     int printerDialogs = 0;
+    QString printFileOffered;
 };
 
 // Every run of blanks (line ends included) as one blank.

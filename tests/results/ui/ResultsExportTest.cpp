@@ -165,7 +165,8 @@ TEST_F(ResultsExportTest, FileMenuKeepsItsItemsAndOffersTheExports) {
     for (QAction* action : calc->menuBar()->actions()) {
         bar << action->text();
     }
-    EXPECT_EQ(bar, (QStringList{"&File", "&Quick Help", "&Help", "&Charts"}));
+    EXPECT_EQ(bar, (QStringList{"&File", "&Quick Help", "&Help", "&Charts",
+                                "How the Tax Was &Worked Out"}));
 
     Trigger("hlpPrint");
     EXPECT_EQ(shell.printHints, 1) << "the print item still gives its hint";
@@ -244,7 +245,7 @@ TEST_F(ResultsExportTest, DialogsOpenInTheDocumentsFolderThenWhereTheLastFileWen
     fileDialogs.answer = cwd.File("report.pdf");
     Trigger("mnuSaveReportPdf");
     ASSERT_EQ(fileDialogs.asked.size(), 2u);
-    EXPECT_EQ(fileDialogs.asked[1].suggested, cwd.Path() + "/Velmora Report.pdf");
+    EXPECT_EQ(fileDialogs.asked[1].suggested, cwd.Path() + "/Velmora Report 2004.pdf");
     EXPECT_EQ(WindowNoteText(*calc), "Saved to " + cwd.Path() + "/report.pdf");
 
     // The folder is remembered for the next run; a cancelled dialog changes nothing.
@@ -292,7 +293,8 @@ TEST_F(ResultsExportTest, ThePrintDialogStartsOnThePaperOfTheUsersLocale) {
     for (const Case& c : {Case{QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
                           Case{QLocale(QLocale::French, QLocale::Canada), QPageSize::Letter},
                           Case{QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4},
-                          Case{QLocale(QLocale::German, QLocale::Germany), QPageSize::A4}}) {
+                          Case{QLocale(QLocale::German, QLocale::Germany), QPageSize::A4},
+                          Case{QLocale::c(), QPageSize::Letter}}) {
         const DefaultLocale locale(c.locale);
         QPageSize::PageSizeId offered = QPageSize::Custom;
         fileDialogs.setUpPrinter = [&offered](QPrinter& printer) {
@@ -313,7 +315,7 @@ TEST_F(ResultsExportTest, PdfHoldsTheFiguresOfTheReportTool) {
     const QString path = SavePdf();
     ASSERT_EQ(fileDialogs.asked.size(), 1u);
     EXPECT_EQ(fileDialogs.asked[0].caption, "Save Report as PDF");
-    EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Report.pdf");
+    EXPECT_EQ(fileDialogs.asked[0].suggested, documents + "/Velmora Report 2004.pdf");
     EXPECT_TRUE(dialogs.Boxes().empty());
     const QByteArray bytes = ReadAll(path);
     ASSERT_TRUE(IsCompletePdf(bytes)) << bytes.left(16).toStdString();
@@ -438,13 +440,16 @@ TEST_F(ResultsExportTest, ReportsOfAnEmptyPlanAndOf160Holdings) {
     QString text = test::Collapsed(test::PdfText(SavePdf(QStringLiteral("empty.pdf"))));
     EXPECT_TRUE(text.contains("No investments")) << text.toStdString();
     EXPECT_EQ(text.count("No holdings in this category."), 4);
-    // Two pages of the results, then the years ahead of a single person of 60
+    EXPECT_TRUE(text.contains("How the tax was worked out, tax year 2004 Without withdrawal With "
+                              "withdrawal Income Pensions 0 0"))
+        << "the working stands on a page of its own";
+    // The pages of the results, then the years ahead of a single person of 60
     // through 95: the chart, and their table continued on a page of its own.
-    EXPECT_TRUE(text.contains("Page 1 of 4"));
+    EXPECT_TRUE(text.contains("Page 1 of 5"));
     EXPECT_TRUE(text.contains("The years ahead Through age 95, continued earnings end at age 70"));
     EXPECT_TRUE(text.contains("Your investments last through 2039, when you are 95, with 0 left."));
     EXPECT_TRUE(text.contains("2039 95 0 0 0 0 0 0 0 Velmora Report,")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Page 4 of 4"));
+    EXPECT_TRUE(text.contains("Page 5 of 5"));
 
     ws = std::make_unique<Workspace>();
     Open(FullPlan());
@@ -540,6 +545,10 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
     Trigger("mnuPrintReport");
     EXPECT_EQ(fileDialogs.printerDialogs, 1);
     EXPECT_EQ(Entries(cwd.Path()), QStringList{"UserData.dta"}) << "cancelled: nothing printed";
+    // A file printed to is offered where the PDF would be saved, not in the
+    // working folder that holds the plan.
+    EXPECT_EQ(fileDialogs.printFileOffered, documents + "/Velmora Report 2004.pdf");
+    EXPECT_EQ(WindowNoteText(*calc), "");
 
     const QString printed = cwd.File("printed.pdf");
     fileDialogs.setUpPrinter = [&printed](QPrinter& printer) {
@@ -550,6 +559,7 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
     Trigger("mnuPrintReport");
     EXPECT_TRUE(dialogs.Boxes().empty());
     ASSERT_TRUE(IsCompletePdf(ReadAll(printed)));
+    EXPECT_EQ(WindowNoteText(*calc), "Saved to " + printed);
     if (test::HavePdfToText()) {
         const QString text = test::Collapsed(test::PdfText(printed));
         ASSERT_EQ(ws->results.boxes.editWithDrawalNeeded, "98907");

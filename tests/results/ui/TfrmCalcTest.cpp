@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -173,7 +174,8 @@ TEST_F(TfrmCalcTest, MenusCarryTheirCaptionsAndCommands) {
     for (QAction* top : form.menuBar()->actions()) {
         bar << top->text();
     }
-    EXPECT_EQ(bar, QStringList({"&File", "&Quick Help", "&Help", "&Charts"}));
+    EXPECT_EQ(bar, QStringList({"&File", "&Quick Help", "&Help", "&Charts",
+                                "How the Tax Was &Worked Out"}));
     EXPECT_EQ(Find<QAction>("hlpContent")->menu(), nullptr) << "Help is a command itself";
     QStringList file;
     for (QAction* item : Find<QMenu>("mnuFile")->actions()) {
@@ -200,6 +202,44 @@ TEST_F(TfrmCalcTest, MenusCarryTheirCaptionsAndCommands) {
     EXPECT_EQ(shell.helpTutorials, 0);
     QTest::mouseClick(Find<QPushButton>("btnReturn"), Qt::LeftButton);
     EXPECT_EQ(shell.shown, std::vector<Screen>{Screen::DataInput});
+}
+
+TEST_F(TfrmCalcTest, TheScreenNamesItsTaxYearAndShowsHowTheTaxWasWorkedOut) {
+    // 2026, single 66 with a budget of 40,000 and nothing else: no tax without
+    // the withdrawal; with the 40,000 the taxable income is 40,000 - 18,150 -
+    // 6,000 = 15,850 and the tax 1,240 + 12 % of 3,450 = 1,654.
+    SingleAt66();
+    workspace.plan.StateTaxRate = 0;
+    workspace.taxYear = *TaxYear::Find(2026);
+    Open();
+    EXPECT_EQ(Find<QLabel>("lblTaxYear")->text(), "Uses tax year 2026 Income Tax Rules and Rates");
+    QTest::mouseClick(Find<QPushButton>("btnTaxWorking"), Qt::LeftButton);
+    auto* window = form.findChild<QWidget*>("TaxWorkingWindow");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    auto* table = window->findChild<QTableWidget*>("tableTaxWorking");
+    ASSERT_NE(table, nullptr);
+    auto line = [table](const QString& label) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->item(row, 0)->text() == label) {
+                return table->item(row, 1)->text() + " / " + table->item(row, 2)->text();
+            }
+        }
+        return QString("<no line %1>").arg(label);
+    };
+    EXPECT_EQ(line("Withdrawal"), "0 / 40000");
+    EXPECT_EQ(line("Taxable income"), "0 / 15850");
+    EXPECT_EQ(line("Federal income tax"), "0 / 1654");
+    EXPECT_EQ(line("Total tax"), "0 / 1654");
+
+    // Back to 2004: the line, and the open working, follow at the next calculation.
+    workspace.taxYear = TaxYear();
+    form.Calculate();
+    EXPECT_EQ(Find<QLabel>("lblTaxYear")->text(), "Uses tax year 2004 Income Tax Rules and Rates");
+    EXPECT_EQ(line("Taxable income"), "0 / 30850");
+    // Leaving the results hides the working.
+    form.hide();
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(TfrmCalcTest, AQuickHelpTextReplacesAnotherAndExitUncoversTheGrids) {
