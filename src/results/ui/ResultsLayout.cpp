@@ -369,27 +369,29 @@ Extent PlaceTotals(QWidget& panel, int left, int top, const Widths& boxes) {
     return {std::max(right, right - buttonWidth + workingWidth), workingTop + 25};
 }
 
-// "Years Ahead" to the left of the way back when the groups to its left end
-// above it, else under it; the line of what to sell this year in the button's
-// row, from the left edge up to it, in up to two lines. Returns the new bottom.
-int PlaceYearsAhead(QWidget& panel, int othersBottom, int bottom) {
-    const QRect back = Part(panel, "btnReturn").geometry();
+// "Years Ahead" to the left of the lowest button of the totals when the group
+// beside it (`besideBottom`) ends above that button, else under it; the line of
+// what to sell this year from the left edge up to the button, in up to two
+// lines, as high as the groups to the left (`othersBottom`) allow. Returns the
+// new bottom.
+int PlaceYearsAhead(QWidget& panel, int besideBottom, int othersBottom, int bottom) {
+    const QRect back = Part(panel, "btnTaxWorking").geometry();
     QWidget& years = Part(panel, "btnYearsAhead");
     const int yearsWidth = std::max(90, years.sizeHint().width());
     const int lines = 2 * LineHeight(panel, "lblContinuedEarnings") + 2;
-    if (othersBottom + 4 <= back.top()) {
+    if (besideBottom + 4 <= back.top()) {
         years.setGeometry(back.left() - kGroupGap - yearsWidth, back.top(), yearsWidth,
                           back.height());
     } else {
-        // Under the way back, as wide.
+        // Under that button, as wide.
         years.setGeometry(back.left(), bottom + 4, back.width(), back.height());
     }
-    const int row = years.y();
-    bottom = std::max(bottom, row + std::max(lines, back.height()));
+    const int sellTop = std::max(years.y(), othersBottom + 4);
+    bottom = std::max({bottom, years.geometry().bottom() + 1, sellTop + lines});
     // Its size is fixed: a wrapped text's own preferred height must not change it.
     QWidget& sell = Part(panel, "lblSellThisYear");
-    sell.setFixedSize(std::max(0, years.x() - kGroupGap - kMargin), lines);
-    sell.move(kMargin, row);
+    sell.setFixedSize(std::max(0, std::min(years.x(), back.left()) - kGroupGap - kMargin), lines);
+    sell.move(kMargin, sellTop);
     return bottom;
 }
 
@@ -444,16 +446,13 @@ QSize PlaceResultsControls(QWidget& panel) {
                                         Part(panel, "lblRoth").geometry().bottom() + 4});
     const QPoint categories = PlaceCategories(panel, texts, boxes, categoriesTop);
     const int top = categories.y() + 8;
-    Extent groups = PlaceIncome(panel, kMargin, top, boxes);
-    int bottom = groups.bottom;
-    for (const auto place : {&PlaceExpenses, &PlaceTaxInformation}) {
-        groups = place(panel, groups.right + kGroupGap, top, boxes);
-        bottom = std::max(bottom, groups.bottom);
-    }
-    const int othersBottom = bottom;
-    groups = PlaceTotals(panel, groups.right + kGroupGap, top, boxes);
-    bottom = std::max(bottom, groups.bottom);
-    bottom = PlaceYearsAhead(panel, othersBottom, bottom);
+    const Extent income = PlaceIncome(panel, kMargin, top, boxes);
+    const Extent expenses = PlaceExpenses(panel, income.right + kGroupGap, top, boxes);
+    const Extent tax = PlaceTaxInformation(panel, expenses.right + kGroupGap, top, boxes);
+    const Extent groups = PlaceTotals(panel, tax.right + kGroupGap, top, boxes);
+    const int othersBottom = std::max({income.bottom, expenses.bottom, tax.bottom});
+    int bottom = std::max(othersBottom, groups.bottom);
+    bottom = PlaceYearsAhead(panel, tax.bottom, othersBottom, bottom);
 
     int width = std::max(groups.right, categories.x());
     for (const char* label : {"lblRoth", "lblIRA"}) {

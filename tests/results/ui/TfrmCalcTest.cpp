@@ -157,7 +157,7 @@ TEST_F(TfrmCalcTest, NothingShownCoversAnythingElse) {
             shown << child;
         }
     }
-    ASSERT_EQ(shown.size(), 65); // 38 labels, 21 boxes, 4 grids, 2 buttons
+    ASSERT_EQ(shown.size(), 67); // 39 labels, 21 boxes, 4 grids, 3 buttons
     for (int i = 0; i < shown.size(); ++i) {
         EXPECT_TRUE(form.centralWidget()->rect().contains(shown[i]->geometry()))
             << shown[i]->objectName().toStdString();
