@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace velmora::projection {
 namespace {
@@ -81,15 +82,18 @@ bool RollForward(PlanData& plan, const PlanData& start, std::int32_t k, double f
     return true;
 }
 
-ProjectedYear Shown(const Workspace& ws, std::int32_t year) {
-    ProjectedYear shown;
+// The year as its plan and calculation left it, with what its year's end
+// filled in; the calculation's values move over, as the next year starts
+// from a fresh start anyway.
+ProjectedYear Shown(Workspace& ws, std::int32_t year, ProjectedYear ended) {
+    ProjectedYear shown = std::move(ended); // what the year's end filled in
     shown.Year = year;
     shown.AgeSelf = ws.plan.AgeSelf;
     shown.AgeSpouse = ws.plan.AgeSpouse;
     shown.Married = IsMarried(ws.plan);
     shown.tax = ws.tax;
     shown.totals = ws.totals;
-    shown.results = ws.results;
+    shown.results = std::move(ws.results);
     shown.AppliedStateTaxRate = ws.AppliedStateTaxRate;
     shown.AnnualBudget = ws.plan.AnnualBudget;
     return shown;
@@ -143,11 +147,12 @@ Projection ProjectYears(const PlanData& plan, const TaxYear& taxYear, const Sett
             FreshStart(*ws);
             results::Calculate(*ws);
         }
-        ProjectedYear year = Shown(*ws, number);
+        ProjectedYear year;
         if (!EndYear(*ws, *start, year)) {
             projection.StoppedBefore = number;
             break;
         }
+        year = Shown(*ws, number, std::move(year));
         if (year.Shortfall > 0 && !projection.RunsOut) {
             projection.RunsOut = number;
         }
