@@ -9,8 +9,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace velmora {
 
@@ -41,6 +43,8 @@ TaxWorkingWindow::TaxWorkingWindow(const Workspace& workspace, QWidget& resultsS
         {QString(), QStringLiteral("Without withdrawal"), QStringLiteral("With withdrawal")});
     table_->horizontalHeaderItem(0)->setData(Qt::AccessibleTextRole, QStringLiteral("Line"));
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setShowGrid(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -61,8 +65,16 @@ TaxWorkingWindow::TaxWorkingWindow(const Workspace& workspace, QWidget& resultsS
 
     resultsScreen_.installEventFilter(this);
     InstallCloseKeys(*this);
-    resize(560, 640);
     Refresh();
+    // Every line in view at once where the desktop has the room.
+    table_->resizeColumnsToContents();
+    const int rows = table_->verticalHeader()->length() + table_->horizontalHeader()->height() +
+                     2 * table_->frameWidth();
+    const int columns = table_->horizontalHeader()->length() + 2 * table_->frameWidth();
+    const QSize wanted(std::max(columns + 40, 520), rows + 3 * title_->sizeHint().height() + 60);
+    const QScreen* screen = resultsScreen_.screen();
+    const QSize room = screen != nullptr ? screen->availableGeometry().size() * 9 / 10 : wanted;
+    resize(wanted.boundedTo(room));
 }
 
 void TaxWorkingWindow::Refresh() {
