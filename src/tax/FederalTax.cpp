@@ -281,19 +281,17 @@ double BracketWalk(const TaxValues& tax, double taxable,
     amounts.fill(0.0);
     const std::size_t count = std::min(tax.BracketCount, kMaxBrackets);
     double previousTop = 0.0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const bool last = i + 1 == count;
-        const double top = last ? taxable : static_cast<double>(tax.BracketTops[i]);
-        if (i == 0) {
-            amounts[i] = std::min(taxable, top);
-        } else if (taxable > previousTop) {
-            amounts[i] = std::min(taxable, top) - previousTop;
-        }
-        previousTop = top;
-    }
     double total = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
+        // Above the income every bracket holds nothing, and its tax is 0.
+        if (i > 0 && !(taxable > previousTop)) {
+            break;
+        }
+        const bool last = i + 1 == count;
+        const double top = last ? taxable : static_cast<double>(tax.BracketTops[i]);
+        amounts[i] = i == 0 ? std::min(taxable, top) : std::min(taxable, top) - previousTop;
         total += Round(amounts[i] * tax.BracketRates[i] * 0.01);
+        previousTop = top;
     }
     return total;
 }
@@ -352,6 +350,9 @@ void ComputeFederalTax(Workspace& ws) {
     qualified = std::min(qualified, taxable);
     if (!(qualified > 0.0)) {
         qualified = 0.0;
+    }
+    if (qualified == 0.0) {
+        return; // the split is the regular tax itself
     }
     const double ordinary = taxable - qualified;
     std::array<double, kMaxBrackets> ordinaryAmounts{};
