@@ -42,18 +42,6 @@ std::string YearJson(const ProjectedYear& year) {
            ", \"EndInvestments\": " + std::to_string(year.EndInvestments) + "}";
 }
 
-void AppendRecord(std::string& out, std::initializer_list<std::string_view> fields) {
-    bool first = true;
-    for (const std::string_view field : fields) {
-        if (!first) {
-            out += ',';
-        }
-        first = false;
-        out += results::CsvField(field);
-    }
-    out += "\r\n";
-}
-
 std::string SettingsLine(const Settings& settings) {
     return "Through age " + std::to_string(settings.ThroughAge) + ", earnings end at age " +
            std::to_string(settings.EarningsEndAge) + ", pensions " +
@@ -88,16 +76,16 @@ std::string ProjectionJson(const Projection& projection) {
 
 std::string ProjectionCsv(const Projection& projection) {
     std::string out;
-    AppendRecord(out,
-                 {"Year", "Age", "Spouse age", "Budget", "Income", "Minimum IRA withdrawal",
-                  "Withdrawal needed", "Taxes", "Investments at year end", "Sold", "Shortfall"});
+    results::AppendCsvRecord(out, {"Year", "Age", "Spouse age", "Budget", "Income",
+                                   "Minimum IRA withdrawal", "Withdrawal needed", "Taxes",
+                                   "Investments at year end", "Sold", "Shortfall"});
     for (const ProjectedYear& year : projection.Years) {
         const YearFigures f = FiguresOf(year);
-        AppendRecord(out,
-                     {std::to_string(year.Year), std::to_string(year.AgeSelf), SpouseAge(year),
-                      DollarText(f.Budget), DollarText(f.Income), DollarText(f.MinimumIra),
-                      DollarText(f.Withdrawal), DollarText(f.Taxes), DollarText(f.EndInvestments),
-                      Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall)});
+        results::AppendCsvRecord(
+            out, {std::to_string(year.Year), std::to_string(year.AgeSelf), SpouseAge(year),
+                  DollarText(f.Budget), DollarText(f.Income), DollarText(f.MinimumIra),
+                  DollarText(f.Withdrawal), DollarText(f.Taxes), DollarText(f.EndInvestments),
+                  Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall)});
     }
     return out;
 }

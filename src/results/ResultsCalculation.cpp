@@ -102,13 +102,11 @@ void Calculate(Workspace& ws) {
     // holds their tax already.
     TaxWorkingColumn& without = r.working.WithoutWithdrawal;
     without = TaxWorkingOfRun(ws);
-    if (rules.GainsInTaxableIncome) {
-        r.TaxOnIncome = tax.FederalTax + Round(r.StateIncomeTax);
-    } else {
+    if (!rules.GainsInTaxableIncome) {
         without.TaxOnGains =
             Round(totals.TotalCapGainsDistributions * tax.CapitalGainTaxRate * 0.01);
-        r.TaxOnIncome = tax.FederalTax + without.TaxOnGains + Round(r.StateIncomeTax);
     }
+    r.TaxOnIncome = tax.FederalTax + without.TaxOnGains + Round(r.StateIncomeTax);
     without.StateIncomeTax = r.StateIncomeTax;
     without.TotalTax = r.TaxOnIncome;
     boxes.editTaxOnIncome = DollarText(r.TaxOnIncome);

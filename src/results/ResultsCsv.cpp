@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void AppendRecord(std::string& out, std::initializer_list<std::string_view> fields) {
+} // namespace
+
+void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields) {
     bool first = true;
     for (const std::string_view field : fields) {
         if (!first) {
@@ -23,8 +25,6 @@ void AppendRecord(std::string& out, std::initializer_list<std::string_view> fiel
     }
     out += kLineEnd;
 }
-
-} // namespace
 
 std::string CsvField(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -43,16 +43,16 @@ std::string CsvField(std::string_view text) {
 
 std::string ResultsCsv(const Workspace& ws) {
     std::string out;
-    AppendRecord(out, {"Category", "Name", "Value", "ERR"});
+    AppendCsvRecord(out, {"Category", "Name", "Value", "ERR"});
     for (const RiskCategory k : kRiskCategories) {
         for (const CategoryRow& row : CategoryRows(ws.ranking, k)) {
-            AppendRecord(out, {Title(k), Windows1252ToUtf8(row.Name), row.Value, row.Err});
+            AppendCsvRecord(out, {Title(k), Windows1252ToUtf8(row.Name), row.Value, row.Err});
         }
     }
     out += kLineEnd;
-    AppendRecord(out, {"Box", "Label", "Text"});
+    AppendCsvRecord(out, {"Box", "Label", "Text"});
     for (const ResultBoxEntry& box : kResultBoxes) {
-        AppendRecord(out, {box.Name, box.Label, ws.results.boxes.*box.Text});
+        AppendCsvRecord(out, {box.Name, box.Label, ws.results.boxes.*box.Text});
     }
     return out;
 }

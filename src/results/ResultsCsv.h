@@ -13,6 +13,7 @@
 
 #include "Workspace.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,8 @@ std::string ResultsCsv(const Workspace& ws);
 
 // One field as written: quoted when it must be.
 std::string CsvField(std::string_view text);
+
+// One record: its fields as written, parted by commas, ended by CR LF.
+void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields);
 
 } // namespace velmora::results

@@ -216,14 +216,12 @@ void ComputeTaxableIncome(Workspace& ws) {
         LawOf(ws).Rules.GainsInTaxableIncome ? totals.TotalCapGainsDistributions : 0.0;
     const double taxedIncome = income.AnnualPensions + static_cast<double>(income.AnnualEarnings) +
                                totals.TotalInterest - totals.TaxFreeInterest +
-                               totals.TotalDividends - totals.TaxFreeDividends;
-    double taxable =
-        (gains != 0.0 ? taxedIncome + gains : taxedIncome) + tax.MinimumIraDistribution +
-        tax.TaxableSocialSecurity - static_cast<double>(tax.Exemptions) -
-        static_cast<double>(tax.StandardDeduction) - tax.SeniorDeduction + income.WithdrawalNeeded;
-    tax.AdjustedGrossIncome = (gains != 0.0 ? taxedIncome + gains : taxedIncome) +
-                              tax.MinimumIraDistribution + tax.TaxableSocialSecurity +
-                              income.WithdrawalNeeded;
+                               totals.TotalDividends - totals.TaxFreeDividends + gains +
+                               tax.MinimumIraDistribution;
+    double taxable = taxedIncome + tax.TaxableSocialSecurity - static_cast<double>(tax.Exemptions) -
+                     static_cast<double>(tax.StandardDeduction) - tax.SeniorDeduction +
+                     income.WithdrawalNeeded;
+    tax.AdjustedGrossIncome = taxedIncome + tax.TaxableSocialSecurity + income.WithdrawalNeeded;
     if (!(taxable >= 1.0)) {
         taxable = 0.0;
     }
@@ -346,13 +344,10 @@ void ComputeFederalTax(Workspace& ws) {
     // no more than the taxable income and never below 0; the tax is the smaller
     // of the split and the regular tax (the worksheet's last line).
     const HoldingTotals& totals = ws.totals;
-    double qualified = totals.QualifiedDividends + totals.TotalCapGainsDistributions;
-    qualified = std::min(qualified, taxable);
+    const double qualified =
+        std::min(totals.QualifiedDividends + totals.TotalCapGainsDistributions, taxable);
     if (!(qualified > 0.0)) {
-        qualified = 0.0;
-    }
-    if (qualified == 0.0) {
-        return; // the split is the regular tax itself
+        return; // nothing qualified: the split is the regular tax itself
     }
     const double ordinary = taxable - qualified;
     std::array<double, kMaxBrackets> ordinaryAmounts{};
