@@ -199,19 +199,14 @@ template <class Change> void TfrmDataInput::RecordMaritalChange(const char* text
 void TfrmDataInput::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("mnuFile");
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
-        QAction* action =
-            menu != nullptr ? menu->addAction(caption) : menuBar()->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-    };
-    add(file, "hlpSave", QStringLiteral("&Save"), &TfrmDataInput::hlpSaveClick);
+    NamedAction(*this, file, "hlpSave", QStringLiteral("&Save"), &TfrmDataInput::hlpSaveClick);
     // "&Print..." and "E&xit" here, "&Print" and "&Exit" on the title screen: on purpose.
-    add(file, "hlpPrint", QStringLiteral("&Print..."), &TfrmDataInput::hlpPrintClick);
-    add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmDataInput::hlpExitClick);
-    add(nullptr, "hlpHelp", QStringLiteral("&Help"), &TfrmDataInput::hlpHelpClick);
-    add(nullptr, "DataEntryInstructions1", QStringLiteral("Data Entry Instructions"),
-        &TfrmDataInput::DataEntryInstructions1Click);
+    NamedAction(*this, file, "hlpPrint", QStringLiteral("&Print..."),
+                &TfrmDataInput::hlpPrintClick);
+    NamedAction(*this, file, "hlpExit", QStringLiteral("E&xit"), &TfrmDataInput::hlpExitClick);
+    NamedAction(*this, nullptr, "hlpHelp", QStringLiteral("&Help"), &TfrmDataInput::hlpHelpClick);
+    NamedAction(*this, nullptr, "DataEntryInstructions1", QStringLiteral("Data Entry Instructions"),
+                &TfrmDataInput::DataEntryInstructions1Click);
 }
 
 StringGrid* TfrmDataInput::CreateCellGrid(Dialogs& dialogs, const char* name,

@@ -92,20 +92,15 @@ TfrmYearsAhead::TfrmYearsAhead(const ScreenContext& context)
 TfrmYearsAhead::~TfrmYearsAhead() = default;
 
 void TfrmYearsAhead::CreateMenus() {
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
-        QAction* action =
-            menu != nullptr ? menu->addAction(caption) : menuBar()->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-    };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("mnuFile");
-    add(file, "hlpSave", QStringLiteral("&Save"), &TfrmYearsAhead::hlpSaveClick);
-    add(file, "mnuExportCsv", QStringLiteral("Export Years as &CSV..."),
-        &TfrmYearsAhead::mnuExportCsvClick);
+    NamedAction(*this, file, "hlpSave", QStringLiteral("&Save"), &TfrmYearsAhead::hlpSaveClick);
+    NamedAction(*this, file, "mnuExportCsv", QStringLiteral("Export Years as &CSV..."),
+                &TfrmYearsAhead::mnuExportCsvClick);
     file->addSeparator();
-    add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmYearsAhead::hlpExitClick);
-    add(nullptr, "hlpContent", QStringLiteral("&Help"), &TfrmYearsAhead::hlpContentClick);
+    NamedAction(*this, file, "hlpExit", QStringLiteral("E&xit"), &TfrmYearsAhead::hlpExitClick);
+    NamedAction(*this, nullptr, "hlpContent", QStringLiteral("&Help"),
+                &TfrmYearsAhead::hlpContentClick);
 }
 
 void TfrmYearsAhead::CreateControls(QWidget* parent) {

@@ -1,18 +1,9 @@
 #include "projection/ui/YearsExport.h"
 
-#include "plan/AtomicReplace.h"
 #include "projection/ProjectionReports.h"
 #include "results/ui/ResultsExport.h"
-#include "screens/ui/Dialogs.h"
-#include "screens/ui/PrivateSettings.h"
-#include "screens/ui/ScreenWindow.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
-#include <cstring>
-#include <string>
 
 namespace velmora {
 
@@ -27,20 +18,7 @@ void YearsExport::ExportCsv(const projection::Projection& years) {
     if (path.isEmpty()) {
         return;
     }
-    const std::string contents = projection::ProjectionCsv(years);
-    const int error =
-        AtomicReplace(*files_, QFile::encodeName(path).toStdString(), contents, std::string());
-    if (error != 0) {
-        dialogs_.Error(
-            QStringLiteral("Could not save \"%1\": %2")
-                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
-        return;
-    }
-    const QFileInfo written(path);
-    QSettings settings;
-    KeepPrivately(settings, QString::fromLatin1(ResultsExport::kFolderKey), written.absolutePath());
-    ShowWindowNote(screen_, QStringLiteral("Saved to ") +
-                                QDir::toNativeSeparators(written.absoluteFilePath()));
+    ResultsExport::WriteWhole(*files_, dialogs_, screen_, path, projection::ProjectionCsv(years));
 }
 
 } // namespace velmora

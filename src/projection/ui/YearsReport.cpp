@@ -3,6 +3,7 @@
 #include "projection/ProjectionTexts.h"
 #include "projection/ui/YearsChart.h"
 #include "results/ui/ReportPalette.h"
+#include "results/ui/ReportText.h"
 #include "screens/ui/ScreenText.h"
 #include "tax/TaxYear.h"
 
@@ -35,21 +36,7 @@ constexpr std::array<std::pair<const char*, double>, 10> kColumns{{
     {"Sold", 0.0},
 }};
 
-QFont Font(double size, bool bold = false) {
-    QFont font;
-    font.setPixelSize(static_cast<int>(size));
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
-
-void Text(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-          int flags = Qt::AlignLeft | Qt::AlignVCenter) {
-    painter.setFont(font);
-    painter.drawText(
-        box, flags | Qt::TextSingleLine,
-        QFontMetricsF(font).elidedText(text, Qt::ElideRight, std::max(0.0, box.width())));
-}
+using report::Font;
 
 double IntroHeight() {
     return kHeadingSize * 1.6 + 3 * kLine + kGap + kChartHeight + kGap;
@@ -72,8 +59,8 @@ void Row(QPainter& painter, double top, double width, const std::array<QString, 
                            headings.horizontalAdvance(QString::fromLatin1(kColumns[c].first)) + 6)
                 : std::max(0.0, width - x);
         const bool number = c > 0 && c + 1 < kColumns.size();
-        Text(painter, QRectF(x + 2, top, w - 4, kLine), texts[c], font,
-             (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        report::DrawLine(painter, QRectF(x + 2, top, w - 4, kLine), texts[c], font,
+                         (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         x += w;
     }
 }
@@ -98,25 +85,27 @@ void YearsReport::PaintPage(QPainter& painter, int index) const {
     painter.setPen(palette::Text());
     double y = 0;
     if (index == 0) {
-        Text(painter, QRectF(0, 0, width_, kHeadingSize * 1.6), QStringLiteral("The years ahead"),
-             Font(kHeadingSize, true));
+        report::DrawLine(painter, QRectF(0, 0, width_, kHeadingSize * 1.6),
+                         QStringLiteral("The years ahead"), Font(kHeadingSize, true));
         y = kHeadingSize * 1.6;
         const projection::Settings& s = years_.settings;
-        Text(painter, QRectF(0, y, width_, kLine),
-             QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
-                 .arg(s.ThroughAge)
-                 .arg(s.EarningsEndAge)
-                 .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
-                                        : QStringLiteral("stay as entered"))
-                 .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
-             Font(kBodySize));
+        report::DrawLine(
+            painter, QRectF(0, y, width_, kLine),
+            QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
+                .arg(s.ThroughAge)
+                .arg(s.EarningsEndAge)
+                .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
+                                       : QStringLiteral("stay as entered"))
+                .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
+            Font(kBodySize));
         QString summary = FromCoreText(projection::Summary(years_));
         if (!summary.isEmpty()) {
             summary += QLatin1Char('.');
         }
-        Text(painter, QRectF(0, y + kLine, width_, kLine), summary, Font(kBodySize + 1, true));
-        Text(painter, QRectF(0, y + 2 * kLine, width_, kLine),
-             FromCoreText(projection::StopText(years_)), Font(kBodySize));
+        report::DrawLine(painter, QRectF(0, y + kLine, width_, kLine), summary,
+                         Font(kBodySize + 1, true));
+        report::DrawLine(painter, QRectF(0, y + 2 * kLine, width_, kLine),
+                         FromCoreText(projection::StopText(years_)), Font(kBodySize));
         y += 3 * kLine + kGap;
         DrawYearsChart(painter, QRectF(0, y, width_, kChartHeight), years_);
         y += kChartHeight + kGap;

@@ -11,6 +11,7 @@
 #include "results/ui/ChartPainter.h"
 #include "results/ui/ReportNumbers.h"
 #include "results/ui/ReportPalette.h"
+#include "results/ui/ReportText.h"
 #include "screens/ui/ScreenText.h"
 #include "tax/TaxValues.h"
 
@@ -43,14 +44,8 @@ constexpr double kSharesHeight = 180;
 // line on (what the figure includes and how to use it), without the empty lines.
 constexpr std::size_t kErrNoteFirstLine = 2;
 
-QFont Font(double size, bool bold = false) {
-    QFont font;
-    font.setPixelSize(static_cast<int>(size));
-    font.setBold(bold);
-    // Without ligatures the PDF's text reads back and searches as typed ("fi", not one glyph).
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
+using report::DrawLine;
+using report::Font;
 
 // The label of a box and its figure: an amount, or a rate.
 std::pair<QString, QString> AmountPair(const ResultBoxTexts& boxes, ResultBox box) {
@@ -59,14 +54,6 @@ std::pair<QString, QString> AmountPair(const ResultBoxTexts& boxes, ResultBox bo
 
 std::pair<QString, QString> RatePair(const ResultBoxTexts& boxes, ResultBox box) {
     return {FromCoreText(BoxLabel(box)), report::RateText(BoxText(boxes, box))};
-}
-
-void DrawLine(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-              int flags = Qt::AlignLeft | Qt::AlignVCenter) {
-    painter.setFont(font);
-    const QString shown =
-        QFontMetricsF(font).elidedText(text, Qt::ElideRight, std::max(0.0, box.width()));
-    painter.drawText(box, flags | Qt::TextSingleLine, shown);
 }
 
 // One piece of the report that is never split over two pages.

@@ -152,16 +152,16 @@ void ResultsExport::PrintReport() {
         return;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        TellSaved(printer.outputFileName());
+        TellSaved(resultsScreen_, printer.outputFileName());
     }
 }
 
-void ResultsExport::TellSaved(const QString& path) {
+void ResultsExport::TellSaved(QWidget& screen, const QString& path) {
     const QFileInfo written(path);
     QSettings settings;
     KeepPrivately(settings, QString::fromLatin1(kFolderKey), written.absolutePath());
-    ShowWindowNote(resultsScreen_, QStringLiteral("Saved to ") +
-                                       QDir::toNativeSeparators(written.absoluteFilePath()));
+    ShowWindowNote(screen, QStringLiteral("Saved to ") +
+                               QDir::toNativeSeparators(written.absoluteFilePath()));
 }
 
 void ResultsExport::ShowCharts() {
@@ -175,14 +175,15 @@ void ResultsExport::ShowCharts() {
     charts_->activateWindow();
 }
 
-bool ResultsExport::WriteWhole(const QString& path, std::string_view contents) {
+bool ResultsExport::WriteWhole(FileSystem& files, Dialogs& dialogs, QWidget& screen,
+                               const QString& path, std::string_view contents) {
     const std::string target = QFile::encodeName(path).toStdString();
-    const int error = AtomicReplace(*files_, target, contents, std::string());
+    const int error = AtomicReplace(files, target, contents, std::string());
     if (error == 0) {
-        TellSaved(path);
+        TellSaved(screen, path);
         return true;
     }
-    dialogs_.Error(
+    dialogs.Error(
         QStringLiteral("Could not save \"%1\": %2")
             .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
     return false;

@@ -58,14 +58,21 @@ public:
     // that names no country).
     static int LocalePaper();
 
+    // Keeps the folder of a file written for the next dialog and says where it
+    // went, in a note at the foot of `screen`.
+    static void TellSaved(QWidget& screen, const QString& path);
+    // Writes the whole file or nothing, then tells it saved; shows an error box
+    // with the reason and gives false on failure.
+    static bool WriteWhole(FileSystem& files, Dialogs& dialogs, QWidget& screen,
+                           const QString& path, std::string_view contents);
+
 private:
     QString Offered(const QString& name) const;
     // The report's PDF file offered: "Velmora Report 2026.pdf" in the start folder.
     QString OfferedPdf() const;
-    // Keeps the folder of a file written and says where it went.
-    void TellSaved(const QString& path);
-    // Writes the whole file or nothing; shows an error box and gives false on failure.
-    bool WriteWhole(const QString& path, std::string_view contents);
+    bool WriteWhole(const QString& path, std::string_view contents) {
+        return WriteWhole(*files_, dialogs_, resultsScreen_, path, contents);
+    }
 
     const Workspace& workspace_;
     Dialogs& dialogs_;

@@ -105,46 +105,43 @@ TfrmCalc::TfrmCalc(const ScreenContext& context)
 }
 
 void TfrmCalc::CreateMenus() {
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
-        QAction* action =
-            menu != nullptr ? menu->addAction(caption) : menuBar()->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-    };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName("mnuFile");
-    add(file, "hlpSave", QStringLiteral("&Save"), &TfrmCalc::hlpSaveClick);
-    add(file, "hlpPrint", QStringLiteral("&Print"), &TfrmCalc::hlpPrintClick);
+    NamedAction(*this, file, "hlpSave", QStringLiteral("&Save"), &TfrmCalc::hlpSaveClick);
+    NamedAction(*this, file, "hlpPrint", QStringLiteral("&Print"), &TfrmCalc::hlpPrintClick);
     file->addSeparator();
-    add(file, "mnuExportCsv", QStringLiteral("Export Results as &CSV..."),
-        &TfrmCalc::mnuExportCsvClick);
+    NamedAction(*this, file, "mnuExportCsv", QStringLiteral("Export Results as &CSV..."),
+                &TfrmCalc::mnuExportCsvClick);
     // "&Print" above has the letter P and "Re&do" the letter D.
-    add(file, "mnuSaveReportPdf", QStringLiteral("Save Report as PD&F..."),
-        &TfrmCalc::mnuSaveReportPdfClick);
-    add(file, "mnuPrintReport", QStringLiteral("Print &Report..."), &TfrmCalc::mnuPrintReportClick);
+    NamedAction(*this, file, "mnuSaveReportPdf", QStringLiteral("Save Report as PD&F..."),
+                &TfrmCalc::mnuSaveReportPdfClick);
+    NamedAction(*this, file, "mnuPrintReport", QStringLiteral("Print &Report..."),
+                &TfrmCalc::mnuPrintReportClick);
     file->addSeparator();
-    add(file, "hlpExit", QStringLiteral("E&xit"), &TfrmCalc::hlpExitClick);
+    NamedAction(*this, file, "hlpExit", QStringLiteral("E&xit"), &TfrmCalc::hlpExitClick);
 
     QMenu* quick = menuBar()->addMenu(QStringLiteral("&Quick Help"));
     quick->setObjectName("mnuQuickHelp");
     // "mnuGenereal" is the item's documented control name, spelling and all; kept on purpose.
-    add(quick, "mnuGenereal", QStringLiteral("&General - This screen only"),
-        &TfrmCalc::mnuGenerealClick);
-    add(quick, "hlpRiskCategories", QStringLiteral("&RiskCategories"),
-        &TfrmCalc::hlpRiskCategoriesClick);
+    NamedAction(*this, quick, "mnuGenereal", QStringLiteral("&General - This screen only"),
+                &TfrmCalc::mnuGenerealClick);
+    NamedAction(*this, quick, "hlpRiskCategories", QStringLiteral("&RiskCategories"),
+                &TfrmCalc::hlpRiskCategoriesClick);
     // "retes" and the trailing blank are the item's caption as it has always read; kept on purpose.
-    add(quick, "hlpRetentionValues", QStringLiteral("&Equivalent retes of return "),
-        &TfrmCalc::hlpRetentionValuesClick);
-    add(quick, "hlpIncome", QStringLiteral("&Income"), &TfrmCalc::hlpIncomeClick);
-    add(quick, "hlpExpenses", QStringLiteral("Ex&penses"), &TfrmCalc::hlpExpensesClick);
-    add(quick, "hlpTaxInfo", QStringLiteral("Income &Tax Information"), &TfrmCalc::hlpTaxInfoClick);
-    add(quick, "hlpWithdrawalNeeded", QStringLiteral("&Withdrawal Needed"),
-        &TfrmCalc::hlpWithdrawalNeededClick);
+    NamedAction(*this, quick, "hlpRetentionValues", QStringLiteral("&Equivalent retes of return "),
+                &TfrmCalc::hlpRetentionValuesClick);
+    NamedAction(*this, quick, "hlpIncome", QStringLiteral("&Income"), &TfrmCalc::hlpIncomeClick);
+    NamedAction(*this, quick, "hlpExpenses", QStringLiteral("Ex&penses"),
+                &TfrmCalc::hlpExpensesClick);
+    NamedAction(*this, quick, "hlpTaxInfo", QStringLiteral("Income &Tax Information"),
+                &TfrmCalc::hlpTaxInfoClick);
+    NamedAction(*this, quick, "hlpWithdrawalNeeded", QStringLiteral("&Withdrawal Needed"),
+                &TfrmCalc::hlpWithdrawalNeededClick);
 
-    add(nullptr, "hlpContent", QStringLiteral("&Help"), &TfrmCalc::hlpContentClick);
-    add(nullptr, "mnuCharts", QStringLiteral("&Charts"), &TfrmCalc::mnuChartsClick);
-    add(nullptr, "mnuTaxWorking", QStringLiteral("How the Tax Was &Worked Out"),
-        &TfrmCalc::mnuTaxWorkingClick);
+    NamedAction(*this, nullptr, "hlpContent", QStringLiteral("&Help"), &TfrmCalc::hlpContentClick);
+    NamedAction(*this, nullptr, "mnuCharts", QStringLiteral("&Charts"), &TfrmCalc::mnuChartsClick);
+    NamedAction(*this, nullptr, "mnuTaxWorking", QStringLiteral("How the Tax Was &Worked Out"),
+                &TfrmCalc::mnuTaxWorkingClick);
 }
 
 void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {

@@ -7,6 +7,9 @@
 // driving the program from outside, through the desktop's accessibility
 // interface, can find each control.
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QString>
 #include <QWidget>
 
@@ -40,5 +43,17 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, bool 
 // accelerator marks, with `hint` as its tooltip when there is one.
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption,
                          const QString& hint = QString());
+
+// A menu item named `name` in `menu` (without a menu, an item of the window's
+// menu bar itself) that calls `handler` of `window`.
+template <class Window, class Handler>
+QAction* NamedAction(Window& window, QMenu* menu, const char* name, const QString& caption,
+                     Handler handler) {
+    QAction* action =
+        menu != nullptr ? menu->addAction(caption) : window.menuBar()->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, &window, handler);
+    return action;
+}
 
 } // namespace velmora
