@@ -48,6 +48,24 @@ void CategoryLine(std::string& out, const ResultBoxTexts& boxes, ResultBox box) 
     out += "  " + Padded(CategoryCaption(box), 17) + BoxText(boxes, box) + '\n';
 }
 
+// How the tax was worked out, under its heading: each line's words, then its
+// figure without the withdrawal and with it.
+void AppendTaxWorking(std::string& out, const Workspace& ws) {
+    constexpr std::size_t kLabelWidth = 42;
+    constexpr std::size_t kColumnWidth = 20;
+    out += "HOW THE TAX WAS WORKED OUT\n";
+    out +=
+        Padded("", kLabelWidth) + Padded("Without withdrawal", kColumnWidth) + "With withdrawal\n";
+    for (const TaxWorkingLine& line : TaxWorkingLines(ws)) {
+        if (line.Heading) {
+            out += "  " + line.Label + '\n';
+        } else {
+            out += "    " + Padded(line.Label, kLabelWidth - 4) +
+                   Padded(line.WithoutWithdrawal, kColumnWidth) + line.WithWithdrawal + '\n';
+        }
+    }
+}
+
 void AppendCategory(std::string& out, const Workspace& ws, RiskCategory k) {
     const ResultBoxTexts& boxes = ws.results.boxes;
     out += Title(k);
@@ -100,7 +118,7 @@ std::string ResultsPage(const Workspace& ws) {
     Headline(out, boxes, ResultBox::TotalInvestments);
     Headline(out, boxes, ResultBox::WithdrawalNeeded);
     out += '\n';
-    out += TaxWorkingText(ws);
+    AppendTaxWorking(out, ws);
     return out;
 }
 

@@ -113,27 +113,4 @@ std::vector<TaxWorkingLine> TaxWorkingLines(const Workspace& ws) {
     return l.Take();
 }
 
-std::string TaxWorkingText(const Workspace& ws) {
-    constexpr std::size_t kLabelWidth = 42;
-    constexpr std::size_t kColumnWidth = 20;
-    auto padded = [](std::string text, std::size_t width) {
-        if (text.size() < width) {
-            text.append(width - text.size(), ' ');
-        }
-        return text;
-    };
-    std::string out = "HOW THE TAX WAS WORKED OUT\n";
-    out +=
-        padded("", kLabelWidth) + padded("Without withdrawal", kColumnWidth) + "With withdrawal\n";
-    for (const TaxWorkingLine& line : TaxWorkingLines(ws)) {
-        if (line.Heading) {
-            out += "  " + line.Label + '\n';
-        } else {
-            out += "    " + padded(line.Label, kLabelWidth - 4) +
-                   padded(line.WithoutWithdrawal, kColumnWidth) + line.WithWithdrawal + '\n';
-        }
-    }
-    return out;
-}
-
 } // namespace velmora

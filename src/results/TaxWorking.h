@@ -68,7 +68,4 @@ struct TaxWorkingLine {
 // for the law of the workspace's tax year.
 std::vector<TaxWorkingLine> TaxWorkingLines(const Workspace& ws);
 
-// The working as text under its heading, for the text report.
-std::string TaxWorkingText(const Workspace& ws);
-
 } // namespace velmora
