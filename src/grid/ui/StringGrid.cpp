@@ -2,6 +2,7 @@
 
 #include "grid/EditMask.h"
 #include "grid/ui/CellDelegate.h"
+#include "grid/ui/CellEdit.h"
 #include "grid/ui/CellHint.h"
 #include "grid/ui/ErrorBox.h"
 #include "grid/ui/FrozenTitleRows.h"
@@ -149,8 +150,8 @@ void StringGrid::SizeToCells() {
 
 void StringGrid::SetEditable(bool editable) {
     editable_ = editable;
-    if (!editable && editor_ != nullptr) {
-        CancelEditing();
+    if (!editable) {
+        EndEdit(Ending::Abandon);
     }
     model_->SetEditable(editable);
 }
@@ -162,9 +163,8 @@ QString StringGrid::Cells(int col, int row) const {
 void StringGrid::SetCells(int col, int row, const QString& text) {
     // An open editor of this cell follows (CellDelegate::setEditorData).
     model_->SetText(col, row, text);
-    if (editor_ != nullptr && col == editCol_ && row == editRow_) {
-        settledText_ = text; // the program's own text may be left as it is
-        storedText_ = text;  // and is what the cell holds now
+    if (IsEditing() && edit_->Is(col, row)) {
+        edit_->ProgramSet(text); // may be left as it is, and is what the cell holds now
     }
 }
 
@@ -197,8 +197,8 @@ void StringGrid::MarkChanged(int col, int row, const QString& note) {
     if (note.isEmpty() || !viewport()->isVisible() || !viewport()->rect().intersects(cell)) {
         return;
     }
-    if (editor_ != nullptr) {
-        CellHint::Hide(*editor_); // the two notes would lie over each other
+    if (IsEditing()) {
+        CellHint::Hide(*Editor()); // the two notes would lie over each other
     }
     CellHint::ShowUnder(*viewport(), cell, note);
 }
@@ -299,7 +299,7 @@ void StringGrid::FocusChanged(QWidget* old, QWidget* now) {
 }
 
 void StringGrid::StopWatchingApplication() {
-    if (editor_ == nullptr && releaseTakenByExit_ == Qt::NoButton) {
+    if (!IsEditing() && releaseTakenByExit_ == Qt::NoButton) {
         qApp->removeEventFilter(this);
     }
 }
@@ -347,61 +347,53 @@ QString StringGrid::CellName(int col, int row) const {
     return column + QStringLiteral(", ") + line;
 }
 
+QLineEdit* StringGrid::Editor() const {
+    return edit_ != nullptr ? edit_->Editor() : nullptr;
+}
+
 void StringGrid::EditorOpened(QLineEdit& editor, int col, int row) {
     // The editor is read out by the cell it edits.
     editor.setAccessibleName(CellName(col, row));
-    editor_ = &editor;
-    editCol_ = col;
-    editRow_ = row;
-    originalText_ = Cells(col, row);
-    settledText_ = originalText_;
-    storedText_ = originalText_;
-    editMask_ = EditMaskFor(col, row);
+    edit_ = std::make_unique<CellEdit>(editor, col, row, Cells(col, row), EditMaskFor(col, row));
     // Watch presses elsewhere in the window: a cell that may not be left must
     // keep them from moving the focus or clicking a button.
     qApp->installEventFilter(this);
     connect(&editor, &QObject::destroyed, this, [this] { StopWatchingApplication(); });
-    openEditor_ = &editor;
     emit EditStarted(col, row);
     connect(&editor, &QLineEdit::textEdited, this, &StringGrid::EditorTextEdited);
 }
 
-void StringGrid::EditorTextEdited(const QString& text) {
-    const int col = editCol_;
-    const int row = editRow_;
-    model_->SetText(col, row, text);
-    // What the cell stores of the text: a number's digits; while the text is no
-    // whole entry, the value the cell had.
-    const EditMask mask(editMask_.toStdString());
-    const std::u32string typed = text.toStdU32String();
-    const std::optional<std::u32string> stored = mask.Stored(typed);
-    const QString store = stored ? QString::fromStdU32String(*stored) : settledText_;
-    if (store != storedText_) {
-        storedText_ = store;
-        if (setEditText_) {
-            setEditText_(col, row, store);
-        }
+void StringGrid::HandOn(int col, int row, const QString& text) {
+    if (setEditText_) {
+        setEditText_(col, row, text);
     }
     emit EditTextSet(col, row);
-    if (!stored && editor_ != nullptr) {
-        const EditMask::Leaving leaving = mask.Leave(typed);
-        if (leaving.verdict == EditMask::Leaving::Verdict::Refused && leaving.atOnce) {
-            CellHint::Show(*editor_, QString::fromStdString(leaving.note),
-                           CellHint::Lasting::UntilNextKey);
-        }
+}
+
+void StringGrid::EditorTextEdited(const QString& text) {
+    if (edit_ == nullptr) {
+        return;
+    }
+    const int col = edit_->Col();
+    const int row = edit_->Row();
+    model_->SetText(col, row, text);
+    const CellEdit::Typed typed = edit_->Type(text);
+    if (typed.store && setEditText_) {
+        setEditText_(col, row, *typed.store);
+    }
+    emit EditTextSet(col, row);
+    // The handler may have ended the edit (a box, the screen left).
+    if (!typed.note.isEmpty() && IsEditing()) {
+        CellHint::Show(*Editor(), typed.note, CellHint::Lasting::UntilNextKey);
     }
 }
 
 bool StringGrid::MayLeaveEditor() {
-    if (editor_ == nullptr) {
+    QLineEdit* editor = Editor();
+    if (editor == nullptr) {
         return true;
     }
-    const QString text = editor_->text();
-    if (text == originalText_ || text == settledText_) {
-        return true;
-    }
-    const EditMask::Leaving leaving =
-        EditMask(editMask_.toStdString()).Leave(text.toStdU32String());
+    const EditMask::Leaving leaving = edit_->Leave(editor->text());
     if (leaving.verdict == EditMask::Leaving::Verdict::Kept) {
         return true;
     }
@@ -415,30 +407,31 @@ bool StringGrid::MayLeaveEditor() {
         errors_.Error(QString::fromLatin1(kInvalidInput));
     }
     QTimer::singleShot(0, this, [this] { refusedFocus_ = nullptr; });
-    if (editor_ != nullptr) {
+    if (IsEditing()) {
         KeepFocusInEditor();
-        CellHint::Show(*editor_, QString::fromStdString(leaving.note),
+        CellHint::Show(*Editor(), QString::fromStdString(leaving.note),
                        CellHint::Lasting::UntilNextKey);
     }
     return false;
 }
 
 void StringGrid::KeepFocusInEditor() {
-    editor_->activateWindow(); // the box's window may have taken the activation along
-    editor_->setFocus(Qt::OtherFocusReason);
+    QLineEdit* editor = Editor();
+    editor->activateWindow(); // the box's window may have taken the activation along
+    editor->setFocus(Qt::OtherFocusReason);
     // When the focus was on its way to another control, that move ends after
     // this and tells assistive technology of that control, which never got the
     // focus. Tell it again of the editor once the move is over.
-    QTimer::singleShot(0, editor_, [editor = editor_] {
-        if (editor != nullptr && editor->hasFocus()) {
-            QAccessibleEvent focus(editor.data(), QAccessible::Focus);
+    QTimer::singleShot(0, editor, [focused = QPointer<QLineEdit>(editor)] {
+        if (focused != nullptr && focused->hasFocus()) {
+            QAccessibleEvent focus(focused.data(), QAccessible::Focus);
             QAccessible::updateAccessibility(&focus);
         }
     });
 }
 
 bool StringGrid::TookRefusedFocus(const QWidget* pressed) const {
-    if (refusedFocus_ == nullptr || refusedFocus_ == editor_) {
+    if (refusedFocus_ == nullptr || refusedFocus_ == Editor()) {
         return false;
     }
     for (const QWidget* w = pressed; w != nullptr; w = w->parentWidget()) {
@@ -453,94 +446,80 @@ bool StringGrid::TookRefusedFocus(const QWidget* pressed) const {
 }
 
 bool StringGrid::LeaveEditor() {
-    if (!MayLeaveEditor()) {
-        return false;
+    return EndEdit(Ending::Leave);
+}
+
+bool StringGrid::EndEdit(Ending ending) {
+    QLineEdit* editor = Editor();
+    if (editor == nullptr) {
+        return true;
     }
-    FinishEditing();
+    switch (ending) {
+    case Ending::Abandon:
+        if (const std::optional<QString> back = edit_->Abandon(editor->text())) {
+            editor->setText(*back);
+            model_->SetText(edit_->Col(), edit_->Row(), *back);
+            HandOn(edit_->Col(), edit_->Row(), *back);
+        } else {
+            editor->setText(edit_->Original());
+        }
+        if (edit_ == nullptr || edit_->Editor() != editor) {
+            return true; // the handler closed it already
+        }
+        edit_->StartEnding();
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        return true;
+    case Ending::Leave:
+    case Ending::LeaveForward:
+    case Ending::LeaveBack:
+        if (!MayLeaveEditor()) {
+            return false;
+        }
+        break;
+    case Ending::Close:
+        break;
+    }
+    edit_->StartEnding();
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (ending == Ending::LeaveForward || ending == Ending::LeaveBack) {
+        const bool next = ending == Ending::LeaveForward;
+        setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        focusNextPrevChild(next);
+    }
     return true;
 }
 
-void StringGrid::FinishEditing() {
-    if (editor_ == nullptr) {
-        return;
-    }
-    QLineEdit* editor = editor_;
-    editor_ = nullptr;
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
-}
-
-void StringGrid::CancelEditing() {
-    if (editor_ == nullptr) {
-        return;
-    }
-    QLineEdit* editor = editor_;
-    const bool changed = editor->text() != originalText_ || storedText_ != originalText_;
-    editor->setText(originalText_);
-    if (changed) {
-        model_->SetText(editCol_, editRow_, originalText_);
-        storedText_ = originalText_;
-        if (setEditText_) {
-            setEditText_(editCol_, editRow_, originalText_);
-        }
-        emit EditTextSet(editCol_, editRow_);
-    }
-    editor_ = nullptr;
-    closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-}
-
 void StringGrid::commitData(QWidget* editor) {
-    if (editor != nullptr && editor == openEditor_) {
-        SettleEditorText(*static_cast<QLineEdit*>(editor));
+    if (editor != nullptr && edit_ != nullptr && editor == edit_->Widget()) {
+        // What the editor leaves in its cell: the number's own zeros filled in,
+        // nothing of a refused entry.
+        auto* line = static_cast<QLineEdit*>(editor);
+        const CellEdit::Closed closed = edit_->Close(line->text());
+        if (closed.text) {
+            line->setText(*closed.text);
+        }
+        if (closed.store) {
+            HandOn(edit_->Col(), edit_->Row(), *closed.store);
+        }
     }
     QTableView::commitData(editor);
-}
-
-void StringGrid::SettleEditorText(QLineEdit& editor) {
-    const QString text = editor.text();
-    if (text == originalText_ || text == settledText_) {
-        return;
-    }
-    const EditMask mask(editMask_.toStdString());
-    const EditMask::Leaving leaving = mask.Leave(text.toStdU32String());
-    if (leaving.verdict == EditMask::Leaving::Verdict::Kept) {
-        editor.setText(QString::fromStdU32String(leaving.text)); // "067" for "67"
-    } else if (leaving.verdict == EditMask::Leaving::Verdict::Refused) {
-        // Closed without being left (the screen hidden, the current cell moved
-        // by the program): nothing of a refused entry stays.
-        editor.setText(settledText_);
-        if (storedText_ != settledText_) {
-            storedText_ = settledText_;
-            if (setEditText_) {
-                setEditText_(editCol_, editRow_, settledText_);
-            }
-            emit EditTextSet(editCol_, editRow_);
-        }
-    }
-}
-
-void StringGrid::TabFromEditor(bool next) {
-    FinishEditing();
-    setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    focusNextPrevChild(next);
 }
 
 void StringGrid::EndEditAsked(QAbstractItemDelegate::EndEditHint hint) {
     switch (hint) {
     case QAbstractItemDelegate::RevertModelCache: // Escape
-        CancelEditing();
+        EndEdit(Ending::Abandon);
         return;
-    case QAbstractItemDelegate::EditNextItem:     // Tab
+    case QAbstractItemDelegate::EditNextItem: // Tab
+        EndEdit(Ending::LeaveForward);
+        return;
     case QAbstractItemDelegate::EditPreviousItem: // Shift+Tab
-        if (MayLeaveEditor()) {
-            TabFromEditor(hint == QAbstractItemDelegate::EditNextItem);
-        }
+        EndEdit(Ending::LeaveBack);
         return;
     case QAbstractItemDelegate::SubmitModelCache: // Return
-    case QAbstractItemDelegate::NoHint:           // the focus went to another control of the window
-        if (MayLeaveEditor()) {
-            FinishEditing();
-        }
+    case QAbstractItemDelegate::NoHint: // the focus went to another control of the window
+        EndEdit(Ending::Leave);
         return;
     }
 }
@@ -551,11 +530,12 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
             GiveReleaseAfterExit(*widget, *static_cast<QMouseEvent*>(event));
         }
     }
-    if (editor_ != nullptr && (event->type() == QEvent::MouseButtonPress ||
-                               event->type() == QEvent::MouseButtonDblClick)) {
+    QLineEdit* editor = Editor();
+    if (editor != nullptr && (event->type() == QEvent::MouseButtonPress ||
+                              event->type() == QEvent::MouseButtonDblClick)) {
         auto* widget = qobject_cast<QWidget*>(watched);
         const bool elsewhere = widget != nullptr && widget->window() == window() &&
-                               widget != editor_ && !editor_->isAncestorOf(widget) &&
+                               widget != editor && !editor->isAncestorOf(widget) &&
                                (!Contains(widget) || widget == viewport()) &&
                                qobject_cast<QMenuBar*>(widget) == nullptr;
         if (elsewhere && TookRefusedFocus(widget)) {
@@ -571,25 +551,22 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
 void StringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     // What the delegate asks is the grid's to decide. The table also closes the
     // editor itself when the current cell moves elsewhere; that close stands.
-    if (editor != nullptr && editor == editor_ && sender() == delegate_) {
+    if (editor != nullptr && editor == Editor() && sender() == delegate_) {
         EndEditAsked(hint);
         return;
     }
-    if (editor == editor_) {
-        editor_ = nullptr;
-    }
-    const bool open = editor != nullptr && editor == openEditor_;
-    if (open) {
+    std::unique_ptr<CellEdit> ended;
+    if (editor != nullptr && edit_ != nullptr && editor == edit_->Widget()) {
+        ended = std::move(edit_);
         // The notes go with the editor: none stays over the cell used next.
         CellHint::Hide(*editor);
         CellHint::Hide(*viewport());
     }
     QTableView::closeEditor(editor, hint);
-    if (open) {
-        openEditor_ = nullptr;
-        emit EditEnded(editCol_, editRow_);
-        if (Cells(editCol_, editRow_) != originalText_) {
-            emit EditStored(editCol_, editRow_);
+    if (ended != nullptr) {
+        emit EditEnded(ended->Col(), ended->Row());
+        if (Cells(ended->Col(), ended->Row()) != ended->Original()) {
+            emit EditStored(ended->Col(), ended->Row());
         }
     }
 }
@@ -608,10 +585,10 @@ bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
         if (!QTableView::edit(index, trigger, nullptr)) {
             return false;
         }
-        if (editor_ != nullptr) {
-            editor_->selectAll();
-            editor_->del();
-            QCoreApplication::sendEvent(editor_, event);
+        if (QLineEdit* editor = Editor()) {
+            editor->selectAll();
+            editor->del();
+            QCoreApplication::sendEvent(editor, event);
         }
         return true;
     }
@@ -666,7 +643,7 @@ void StringGrid::GiveTitleColours() {
 
 void StringGrid::hideEvent(QHideEvent* event) {
     // A screen that is left keeps what was typed; the editor closes.
-    FinishEditing();
+    EndEdit(Ending::Close);
     ClearMarks();
     QTableView::hideEvent(event);
 }

@@ -46,6 +46,7 @@
 #include <QTableView>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 
 class QTimer;
 
@@ -53,6 +54,7 @@ namespace velmora {
 
 class ErrorBox;
 class CellDelegate;
+class CellEdit;
 class FrozenTitleRows;
 class GridModel;
 
@@ -118,8 +120,8 @@ public:
     void SetCurrentCell(int col, int row);
 
     // The editor of the cell being edited, or null.
-    QLineEdit* Editor() const { return editor_; }
-    bool IsEditing() const { return editor_ != nullptr; }
+    QLineEdit* Editor() const;
+    bool IsEditing() const { return Editor() != nullptr; }
     // Leaves the cell being edited as a key that moves on would (the mask is
     // checked and a refusal shown); false when the cell may not be left yet.
     bool LeaveEditor();
@@ -181,8 +183,18 @@ private:
     // Editing: the delegate tells of each editor it makes and asks to close it.
     void EditorOpened(QLineEdit& editor, int col, int row);
     void EditorTextEdited(const QString& text);
-    // The delegate asks to end the edit: Escape abandons it; Return, Tab and
-    // the focus going elsewhere leave the cell if it may be left.
+    // How an edit ends: every way goes through EndEdit, which leaves the cell
+    // only when it may be left.
+    enum class Ending {
+        Abandon,      // Escape: the cell gets back the text it had
+        Leave,        // Return, the focus going elsewhere: checked, then closed
+        LeaveForward, // Tab: checked, closed, and on to the next cell
+        LeaveBack,    // Shift+Tab
+        Close,        // the grid hidden: closed with what it holds, unchecked
+    };
+    // False when the cell may not be left (it keeps the focus).
+    bool EndEdit(Ending ending);
+    // The delegate asks to end the edit.
     void EndEditAsked(QAbstractItemDelegate::EndEditHint hint);
     // Whether the edited cell may be left; if not, refuses with the error box
     // and keeps the focus in the editor.
@@ -191,10 +203,8 @@ private:
     // left, and tells assistive technology that the editor has it.
     void KeepFocusInEditor();
     bool TookRefusedFocus(const QWidget* pressed) const;
-    void FinishEditing();
-    void SettleEditorText(QLineEdit& editor);
-    void CancelEditing();
-    void TabFromEditor(bool next);
+    // Hands `text` to the set-edit-text handler as the cell's stored text.
+    void HandOn(int col, int row, const QString& text);
 
     ErrorBox& errors_;
     GridModel* model_;
@@ -204,17 +214,8 @@ private:
     int fixedCols_ = 0;
     bool editable_ = true;
 
-    QPointer<QLineEdit> editor_;
-    QPointer<QLineEdit> openEditor_; // from EditStarted to EditEnded
-    int editCol_ = -1;
-    int editRow_ = -1;
-    QString originalText_;
-    // A text that the cell may be left with although it does not fill the
-    // mask: the text it had when editing began, or the last one the program set.
-    QString settledText_;
-    // The text last handed to the set-edit-text handler.
-    QString storedText_;
-    QString editMask_;
+    // The edit going on, from its editor's opening to its closing.
+    std::unique_ptr<CellEdit> edit_;
     QPointer<QWidget> refusedFocus_;
     QTimer* markTimer_;
     Qt::MouseButtons releaseTakenByExit_ = Qt::NoButton;
