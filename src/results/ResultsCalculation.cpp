@@ -1,5 +1,6 @@
 #include "results/ResultsCalculation.h"
 
+#include "holdings/HouseholdIncome.h"
 #include "holdings/debt/DebtReturns.h"
 #include "holdings/equity/EquityReturns.h"
 #include "holdings/ira/IraReturns.h"
@@ -75,6 +76,7 @@ void Calculate(Workspace& ws) {
 
     // 7. Federal tax on the income without any withdrawal.
     r.WithdrawalNeeded = 0.0;
+    UpdateTaxIncome(ws);
     ComputeFederalTax(ws);
 
     // 8. Budget less the income received, before taxes; not limited.
@@ -86,9 +88,7 @@ void Calculate(Workspace& ws) {
     // 9. State and local tax on income; none without federal taxable income,
     // unless the year lets the state's tax stand on its own.
     const ReturnRules& rules = ws.taxYear.Law().Rules;
-    r.StateIncomeTax = (r.AnnualPensions + static_cast<double>(r.AnnualEarnings) +
-                        totals.TotalInterest + totals.TotalDividends + tax.MinimumIraDistribution) *
-                       (plan.StateTaxRate * 0.01);
+    r.StateIncomeTax = StateBase(tax.Income) * (plan.StateTaxRate * 0.01);
     if (tax.TaxableIncome == 0 && !rules.StateTaxStandsAlone) {
         r.StateIncomeTax = 0.0;
     }
@@ -103,8 +103,7 @@ void Calculate(Workspace& ws) {
     TaxWorkingColumn& without = r.working.WithoutWithdrawal;
     without = TaxWorkingOfRun(ws);
     if (!rules.GainsInTaxableIncome) {
-        without.TaxOnGains =
-            Round(totals.TotalCapGainsDistributions * tax.CapitalGainTaxRate * 0.01);
+        without.TaxOnGains = Round(tax.Income.CapitalGains() * tax.CapitalGainTaxRate * 0.01);
     }
     r.TaxOnIncome = tax.FederalTax + without.TaxOnGains + Round(r.StateIncomeTax);
     without.StateIncomeTax = r.StateIncomeTax;
@@ -119,6 +118,7 @@ void Calculate(Workspace& ws) {
 
     // 13. Federal tax with the withdrawal taxed as ordinary income.
     const double taxOnIncome = r.TaxOnIncome;
+    UpdateTaxIncome(ws);
     ComputeFederalTax(ws);
 
     // 14. Extra tax caused by the withdrawal.

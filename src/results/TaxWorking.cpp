@@ -9,22 +9,21 @@
 namespace velmora {
 
 TaxWorkingColumn TaxWorkingOfRun(const Workspace& ws) {
-    const ResultValues& r = ws.results;
-    const HoldingTotals& totals = ws.totals;
     const TaxValues& tax = ws.tax;
+    const TaxIncome& income = tax.Income;
     TaxWorkingColumn c;
-    c.Pensions = r.AnnualPensions;
-    c.Earnings = r.AnnualEarnings;
-    c.SocialSecurity = r.AnnualSocialSecurity;
-    c.TaxFreeBenefits = r.AnnualTaxFreeBenefits;
-    c.Interest = totals.TotalInterest;
-    c.TaxFreeInterest = totals.TaxFreeInterest;
-    c.Dividends = totals.TotalDividends;
-    c.TaxFreeDividends = totals.TaxFreeDividends;
-    c.QualifiedDividends = totals.QualifiedDividends;
-    c.CapGainsDistributions = totals.TotalCapGainsDistributions;
-    c.MinimumIraDistribution = tax.MinimumIraDistribution;
-    c.Withdrawal = r.WithdrawalNeeded;
+    c.Pensions = income.Pensions;
+    c.Earnings = income.Earnings;
+    c.SocialSecurity = income.SocialSecurity;
+    c.TaxFreeBenefits = income.TaxFreeBenefits;
+    c.Interest = income.Interest;
+    c.TaxFreeInterest = income.TaxFreeInterest;
+    c.Dividends = income.Dividends;
+    c.TaxFreeDividends = income.TaxFreeDividends;
+    c.QualifiedDividends = income.QualifiedDividends;
+    c.CapGainsDistributions = income.CapGainsDistributions;
+    c.MinimumIraDistribution = income.MinimumIraDistribution;
+    c.Withdrawal = income.Ordinary();
     c.ProvisionalIncome = tax.ProvisionalIncome;
     c.TaxableSocialSecurity = tax.TaxableSocialSecurity;
     c.AdjustedGrossIncome = tax.AdjustedGrossIncome;

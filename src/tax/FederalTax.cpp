@@ -1,7 +1,7 @@
 #include "tax/FederalTax.h"
 
-#include "plan/FilingStatus.h"
 #include "plan/NumberText.h"
+#include "tax/TaxIncome.h"
 
 #include <algorithm>
 #include <array>
@@ -13,12 +13,12 @@ namespace {
 
 // Without a filing status ("Married" neither "Yes" nor "No") every value that
 // depends on the status keeps the value of the last run.
-FilingStatus StatusOf(const Workspace& ws) {
-    return FilingStatusOf(ws.plan.Married);
+FilingStatus StatusOf(const TaxRun& run) {
+    return run.household.Status;
 }
 
-const TaxLaw& LawOf(const Workspace& ws) {
-    return ws.taxYear.Law();
+const TaxLaw& LawOf(const TaxRun& run) {
+    return run.law;
 }
 
 // Ages are whole years: older than 64 means 65 and over.
@@ -29,7 +29,7 @@ bool OlderThan64(std::int32_t age) {
 // Rate on dividends or capital gains: none without taxable income, otherwise
 // the year's rate for the taxable income and filing status. Without a filing
 // status the rate keeps its last value.
-void SetQualifiedRate(const Workspace& ws, double& rate) {
+void SetQualifiedRate(const TaxRun& ws, double& rate) {
     const double income = ws.tax.TaxableIncome;
     const FilingStatus status = StatusOf(ws);
     if (status != FilingStatus::Neither) {
@@ -53,29 +53,22 @@ void SetQualifiedRate(const Workspace& ws, double& rate) {
 // 64 (a single filer's spouse never counts) gets the year's amount less its
 // percentage of the modified adjusted gross income above the status's
 // threshold, never below 0.
-void ComputeSeniorDeduction(Workspace& ws) {
+void ComputeSeniorDeduction(const TaxRun& ws) {
     TaxValues& tax = ws.tax;
-    const PlanData& plan = ws.plan;
+    const TaxHousehold& household = ws.household;
     const FilingStatus status = StatusOf(ws);
     std::int32_t seniors = 0;
-    if (status != FilingStatus::Neither && OlderThan64(plan.AgeSelf)) {
+    if (status != FilingStatus::Neither && OlderThan64(household.AgeSelf)) {
         ++seniors;
     }
-    if (status == FilingStatus::Married && OlderThan64(plan.AgeSpouse)) {
+    if (status == FilingStatus::Married && OlderThan64(household.AgeSpouse)) {
         ++seniors;
     }
 
     double share = 0.0;
     if (seniors > 0) {
         const SeniorDeductionRule& rule = LawOf(ws).SeniorDeduction;
-        const ResultValues& income = ws.results;
-        const HoldingTotals& totals = ws.totals;
-        // Summed in this order.
-        const double magi = income.AnnualPensions + static_cast<double>(income.AnnualEarnings) +
-                            totals.TotalInterest - totals.TaxFreeInterest + totals.TotalDividends -
-                            totals.TaxFreeDividends + tax.MinimumIraDistribution +
-                            tax.TaxableSocialSecurity + income.WithdrawalNeeded +
-                            totals.TotalCapGainsDistributions;
+        const double magi = SeniorDeductionIncome(tax.Income, tax.TaxableSocialSecurity);
         const double excess = magi - static_cast<double>(rule.PhaseOutThreshold[status]);
         share = static_cast<double>(rule.PerSenior);
         if (!(excess <= 0.0)) { // an income that is not a number leaves no share
@@ -93,7 +86,7 @@ void ComputeSeniorDeduction(Workspace& ws) {
 // While the senior deduction is phasing out, each further dollar of income
 // also takes the phase-out percentage off every senior's share, and so adds
 // 1 + percentage * seniors dollars of taxable income.
-double PhaseOutRate(const Workspace& ws, double bracketRate) {
+double PhaseOutRate(const TaxRun& ws, double bracketRate) {
     const TaxValues& tax = ws.tax;
     const SeniorDeductionRule& rule = LawOf(ws).SeniorDeduction;
     const double perSenior = static_cast<double>(rule.PerSenior);
@@ -106,7 +99,7 @@ double PhaseOutRate(const Workspace& ws, double bracketRate) {
 
 } // namespace
 
-void ComputeExemptions(Workspace& ws) {
+void ComputeExemptions(const TaxRun& ws) {
     const std::int64_t perPerson = LawOf(ws).PersonalExemption;
     switch (StatusOf(ws)) {
     case FilingStatus::Single:
@@ -120,8 +113,8 @@ void ComputeExemptions(Workspace& ws) {
     }
 }
 
-void ComputeStandardDeduction(Workspace& ws) {
-    const PlanData& plan = ws.plan;
+void ComputeStandardDeduction(const TaxRun& ws) {
+    const TaxHousehold& plan = ws.household;
     const FilingStatus status = StatusOf(ws);
     if (status == FilingStatus::Neither) {
         return;
@@ -140,11 +133,10 @@ void ComputeStandardDeduction(Workspace& ws) {
     ws.tax.StandardDeduction = law.StandardDeduction[status] + aged;
 }
 
-void ComputeSocialSecurityTaxable(Workspace& ws) {
+void ComputeSocialSecurityTaxable(const TaxRun& ws) {
     TaxValues& tax = ws.tax;
-    const ResultValues& income = ws.results;
-    const HoldingTotals& totals = ws.totals;
-    const double benefits = income.AnnualSocialSecurity;
+    const TaxIncome& income = tax.Income;
+    const double benefits = income.SocialSecurity;
 
     if (!(benefits > 0.0)) {
         tax.ProvisionalIncome = 0.0;
@@ -160,21 +152,7 @@ void ComputeSocialSecurityTaxable(Workspace& ws) {
     const double base1 = static_cast<double>(tax.SocialSecurityBase1);
     const double base2 = static_cast<double>(tax.SocialSecurityBase2);
 
-    // Provisional income: the whole interest and dividend totals count, tax-free
-    // parts included. As the statute has it, the withdrawal and the capital gain
-    // distributions count too and tax-free benefits, not being income, do not;
-    // the older rule counts the benefits and leaves the other two out.
-    double provisional = 0.0;
-    if (LawOf(ws).Rules.StatutoryProvisionalIncome) {
-        provisional = static_cast<double>(income.AnnualEarnings) + income.AnnualPensions +
-                      totals.TotalInterest + totals.TotalDividends +
-                      totals.TotalCapGainsDistributions + tax.MinimumIraDistribution +
-                      income.WithdrawalNeeded + 0.5 * benefits;
-    } else {
-        provisional = income.AnnualTaxFreeBenefits + static_cast<double>(income.AnnualEarnings) +
-                      income.AnnualPensions + totals.TotalInterest + totals.TotalDividends +
-                      tax.MinimumIraDistribution + 0.5 * benefits;
-    }
+    const double provisional = ProvisionalIncome(income, LawOf(ws).Rules);
     tax.ProvisionalIncome = provisional;
 
     // Worksheet of the tax year: half of the provisional income above the first
@@ -191,8 +169,7 @@ void ComputeSocialSecurityTaxable(Workspace& ws) {
 
     // Share of each further dollar of investment income that becomes taxable
     // Social Security, judged by the other income alone.
-    const double other = income.AnnualTaxFreeBenefits + static_cast<double>(income.AnnualEarnings) +
-                         income.AnnualPensions;
+    const double other = OtherIncome(income);
     if (other < base1) {
         tax.SocialSecurityTaxableFraction = 0.0;
     } else if (other < base2) {
@@ -202,33 +179,25 @@ void ComputeSocialSecurityTaxable(Workspace& ws) {
     }
 }
 
-void ComputeTaxableIncome(Workspace& ws) {
+void ComputeTaxableIncome(const TaxRun& ws) {
     ComputeExemptions(ws);
     ComputeStandardDeduction(ws);
     ComputeSeniorDeduction(ws);
 
     TaxValues& tax = ws.tax;
-    const ResultValues& income = ws.results;
-    const HoldingTotals& totals = ws.totals;
     // Summed in this order; uses the taxable Social Security of the last run.
-    // Capital gain distributions count where the year taxes them as income.
-    const double gains =
-        LawOf(ws).Rules.GainsInTaxableIncome ? totals.TotalCapGainsDistributions : 0.0;
-    const double taxedIncome = income.AnnualPensions + static_cast<double>(income.AnnualEarnings) +
-                               totals.TotalInterest - totals.TaxFreeInterest +
-                               totals.TotalDividends - totals.TaxFreeDividends + gains +
-                               tax.MinimumIraDistribution;
+    const double taxedIncome = TaxedIncome(tax.Income, LawOf(ws).Rules);
+    const double ordinary = tax.Income.Ordinary();
     double taxable = taxedIncome + tax.TaxableSocialSecurity - static_cast<double>(tax.Exemptions) -
-                     static_cast<double>(tax.StandardDeduction) - tax.SeniorDeduction +
-                     income.WithdrawalNeeded;
-    tax.AdjustedGrossIncome = taxedIncome + tax.TaxableSocialSecurity + income.WithdrawalNeeded;
+                     static_cast<double>(tax.StandardDeduction) - tax.SeniorDeduction + ordinary;
+    tax.AdjustedGrossIncome = taxedIncome + tax.TaxableSocialSecurity + ordinary;
     if (!(taxable >= 1.0)) {
         taxable = 0.0;
     }
     tax.TaxableIncome = taxable;
 }
 
-void ComputeIncrementalRate(Workspace& ws) {
+void ComputeIncrementalRate(const TaxRun& ws) {
     ComputeTaxableIncome(ws);
 
     TaxValues& tax = ws.tax;
@@ -245,7 +214,7 @@ void ComputeIncrementalRate(Workspace& ws) {
         }
         tax.FederalBracketRate = PhaseOutRate(ws, rate);
     }
-    const std::int32_t stateRate = ws.plan.StateTaxRate;
+    const std::int32_t stateRate = ws.household.StateTaxRate;
     tax.CombinedTaxRate = tax.FederalBracketRate + static_cast<double>(stateRate);
     ws.AppliedStateTaxRate = stateRate;
     if (taxable <= 0.0) {
@@ -259,7 +228,7 @@ void ComputeIncrementalRate(Workspace& ws) {
     }
 }
 
-void SelectBracketTables(Workspace& ws) {
+void SelectBracketTables(const TaxRun& ws) {
     const FilingStatus status = StatusOf(ws);
     if (status != FilingStatus::Neither) {
         const RateSchedule& schedule = LawOf(ws).Brackets[status];
@@ -298,7 +267,7 @@ double BracketWalk(const TaxValues& tax, double taxable,
 // ordinary part as the worksheet does: each rate takes what is left of the
 // qualified income up to its breakpoint, counted from where the rate below it
 // ended; the last rate takes the rest. Each rate's tax is rounded by itself.
-double StackedQualifiedTax(const Workspace& ws, FilingStatus status, double ordinary,
+double StackedQualifiedTax(const TaxRun& ws, FilingStatus status, double ordinary,
                            double qualified) {
     const QualifiedRateSchedule& schedule = LawOf(ws).QualifiedRates;
     const auto& breakpoints = schedule.Breakpoints[status];
@@ -320,7 +289,7 @@ double StackedQualifiedTax(const Workspace& ws, FilingStatus status, double ordi
 
 } // namespace
 
-void ComputeFederalTax(Workspace& ws) {
+void ComputeFederalTax(const TaxRun& ws) {
     ComputeSocialSecurityTaxable(ws);
     ComputeTaxableIncome(ws);
     ComputeIncrementalRate(ws);
@@ -343,9 +312,8 @@ void ComputeFederalTax(Workspace& ws) {
     // Qualified dividends of the taxable rows and the capital gain distributions,
     // no more than the taxable income and never below 0; the tax is the smaller
     // of the split and the regular tax (the worksheet's last line).
-    const HoldingTotals& totals = ws.totals;
-    const double qualified =
-        std::min(totals.QualifiedDividends + totals.TotalCapGainsDistributions, taxable);
+    const TaxIncome& income = tax.Income;
+    const double qualified = std::min(income.QualifiedDividends + income.CapitalGains(), taxable);
     if (!(qualified > 0.0)) {
         return; // nothing qualified: the split is the regular tax itself
     }
@@ -358,12 +326,20 @@ void ComputeFederalTax(Workspace& ws) {
     tax.FederalTax = std::min(tax.TaxOnOrdinary + tax.TaxOnQualified, regular);
 }
 
-void ComputeDividendTaxRate(Workspace& ws) {
+void ComputeDividendTaxRate(const TaxRun& ws) {
     SetQualifiedRate(ws, ws.tax.DividendTaxRate);
 }
 
-void ComputeCapitalGainTaxRate(Workspace& ws) {
+void ComputeCapitalGainTaxRate(const TaxRun& ws) {
     SetQualifiedRate(ws, ws.tax.CapitalGainTaxRate);
+}
+
+TaxHousehold HouseholdOf(const PlanData& plan) {
+    return {FilingStatusOf(plan.Married), plan.AgeSelf, plan.AgeSpouse, plan.StateTaxRate};
+}
+
+TaxRun RunOf(Workspace& ws) {
+    return {ws.taxYear.Law(), HouseholdOf(ws.plan), ws.tax, ws.AppliedStateTaxRate};
 }
 
 } // namespace velmora

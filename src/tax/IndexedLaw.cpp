@@ -9,15 +9,6 @@
 namespace velmora {
 namespace {
 
-// 26 U.S.C. 151(d)(5)(C): the senior deduction covers tax years 2025 to 2028.
-constexpr std::int32_t kLastSeniorDeductionYear = 2028;
-
-// 26 U.S.C. 401(a)(9)(C)(v), in force from 2023: the applicable age is 73, and
-// 75 for a person who attains 74 after 2032, that is, born in 1960 or later.
-constexpr std::int32_t kAgeRule73FirstYear = 2023;
-constexpr std::int32_t kAge75FirstBirthYear = 1960;
-constexpr std::int32_t kLaterFirstAge = 75;
-
 // floor(figure x factor / 50) x 50, as the yearly adjustments round down to
 // 50 dollars; false when that leaves the 32-bit range (or is not a number).
 bool Indexed(std::int64_t& figure, double factor) {
@@ -62,20 +53,24 @@ std::optional<TaxLaw> IndexedLaw(const TaxLaw& law, std::int32_t year, double fa
         }
         return ok;
     };
-    const bool ok = Indexed(indexed.PersonalExemption, factor) &&
-                    IndexedBoth(indexed.StandardDeduction, figure) &&
-                    IndexedBoth(indexed.AgedExtra, figure) && IndexedBoth(indexed.Brackets, tops) &&
-                    IndexedBoth(indexed.QualifiedRates.Breakpoints, breakpoints);
+    const IndexedFigures& which = law.Indexed;
+    const bool ok = (!which.PersonalExemption || Indexed(indexed.PersonalExemption, factor)) &&
+                    (!which.StandardDeduction || IndexedBoth(indexed.StandardDeduction, figure)) &&
+                    (!which.AgedExtra || IndexedBoth(indexed.AgedExtra, figure)) &&
+                    (!which.BracketTops || IndexedBoth(indexed.Brackets, tops)) &&
+                    (!which.QualifiedBreakpoints ||
+                     IndexedBoth(indexed.QualifiedRates.Breakpoints, breakpoints));
     if (!ok) {
         return std::nullopt;
     }
 
-    if (year > kLastSeniorDeductionYear) {
+    if (year > law.SeniorDeduction.LastYear) {
         indexed.SeniorDeduction.PerSenior = 0;
     }
-    if (law.Year >= kAgeRule73FirstYear && birthYear >= kAge75FirstBirthYear) {
-        indexed.MinimumDistribution.FirstAge = kLaterFirstAge;
-        indexed.MinimumDistribution.FirstAgeWords = "75";
+    const MinimumDistributionRule& rmd = law.MinimumDistribution;
+    if (rmd.LaterFirstAge > 0 && birthYear >= rmd.LaterFirstAgeBirthYear) {
+        indexed.MinimumDistribution.FirstAge = rmd.LaterFirstAge;
+        indexed.MinimumDistribution.FirstAgeWords = rmd.LaterFirstAgeWords;
     }
     return indexed;
 }

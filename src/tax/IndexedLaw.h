@@ -10,13 +10,11 @@
 
 namespace velmora {
 
-// The law of `year`, a copy of `law` whose personal exemption, standard
-// deduction, additional amount for the aged, bracket tops and qualified-rate
-// breakpoints become floor(figure x factor / 50) x 50. The Social Security base
-// amounts, the senior deduction's amount and thresholds, the rates and the
-// distribution table stay as they are. The senior deduction ends after 2028; a
-// law under the age-73 rule starts the minimum withdrawal at 75 for a person
-// born in 1960 or later. None when an indexed figure leaves the 32-bit range.
+// The law of `year`, a copy of `law` whose indexed figures (law.Indexed) become
+// floor(figure x factor / 50) x 50; every other figure stays as it is. The
+// senior deduction is gone after its last year, and the minimum withdrawal
+// starts at the law's later first age for a person born from its birth year on.
+// None when an indexed figure leaves the 32-bit range.
 std::optional<TaxLaw> IndexedLaw(const TaxLaw& law, std::int32_t year, double factor,
                                  std::int64_t birthYear);
 

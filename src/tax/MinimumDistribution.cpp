@@ -25,6 +25,7 @@ void ComputeMinimumIraDistribution(Workspace& ws) {
     if (age >= rule.FirstAge && iraValue > 0) {
         tax.MinimumIraDistribution = static_cast<double>(iraValue) / tax.RmdDivisor;
     }
+    tax.Income.MinimumIraDistribution = tax.MinimumIraDistribution; // income of the year
 }
 
 } // namespace velmora

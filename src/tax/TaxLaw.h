@@ -57,8 +57,10 @@ struct QualifiedRateSchedule {
 
 // The deduction for each person older than 64, less a percentage of the
 // household's modified adjusted gross income above a threshold, never below 0.
+// LastYear is the last tax year it is allowed; none after it.
 struct SeniorDeductionRule {
     std::int64_t PerSenior;
+    std::int32_t LastYear;
     ByFilingStatus<std::int64_t> PhaseOutThreshold;
     double PhaseOutPercent;
 };
@@ -66,9 +68,14 @@ struct SeniorDeductionRule {
 // Minimum IRA withdrawal: due from FirstAge (whole years), with the divisors of
 // the year's life-expectancy table for ages TableFirstAge on; every age past the
 // table uses its last divisor. FirstAgeWords is the age as the screens say it.
+// A person born in LaterFirstAgeBirthYear or later starts at LaterFirstAge
+// instead (0: no such rule).
 struct MinimumDistributionRule {
     std::int32_t FirstAge;
     std::string_view FirstAgeWords;
+    std::int32_t LaterFirstAge;
+    std::string_view LaterFirstAgeWords;
+    std::int32_t LaterFirstAgeBirthYear;
     std::int32_t TableFirstAge;
     std::span<const double> Divisors;
 };
@@ -92,6 +99,16 @@ struct ReturnRules {
     bool StateTaxStandsAlone;
 };
 
+// Which dollar figures a later year carries forward with prices (rounded down
+// to 50 dollars); every other figure stays as it is.
+struct IndexedFigures {
+    bool PersonalExemption;
+    bool StandardDeduction;
+    bool AgedExtra;
+    bool BracketTops;
+    bool QualifiedBreakpoints;
+};
+
 struct TaxLaw {
     std::int32_t Year;
     ReturnRules Rules;
@@ -106,6 +123,7 @@ struct TaxLaw {
     ByFilingStatus<std::int64_t> SocialSecurityBase2;
     QualifiedRateSchedule QualifiedRates;
     MinimumDistributionRule MinimumDistribution;
+    IndexedFigures Indexed;
 };
 
 namespace detail {

@@ -33,7 +33,10 @@ inline constexpr TaxLaw kTaxLaw2004{
     // (65 or older): single 6,050; married 10,650 for one spouse, 11,600 for both.
     .AgedExtra = {1200, 950},
     // None before 2025: 26 U.S.C. 151(d)(5)(C) covers tax years 2025 to 2028.
-    .SeniorDeduction = {.PerSenior = 0, .PhaseOutThreshold = {0, 0}, .PhaseOutPercent = 0},
+    .SeniorDeduction = {.PerSenior = 0,
+                        .LastYear = 0,
+                        .PhaseOutThreshold = {0, 0},
+                        .PhaseOutPercent = 0},
     // 2004 Form 1040 instructions, Tax Rate Schedules X (single) and Y-1 (married
     // filing jointly). Each status keeps its own rates, although they agree.
     .Brackets = {RateSchedule{6, {7150, 29050, 70350, 146750, 319100}, {10, 15, 25, 28, 33, 35}},
@@ -53,8 +56,20 @@ inline constexpr TaxLaw kTaxLaw2004{
     // years, with the 2002 Uniform Lifetime Table above.
     .MinimumDistribution = {.FirstAge = 71,
                             .FirstAgeWords = "70 1/2",
+                            .LaterFirstAge = 0,
+                            .LaterFirstAgeWords = "",
+                            .LaterFirstAgeBirthYear = 0,
                             .TableFirstAge = 71,
                             .Divisors = kUniformLifetimeTable2002},
+    // 26 U.S.C. 1(f)(3), 63(c)(4) and 151(d)(4) as in 2004: the bracket tops (and
+    // with them the top of the 15 % bracket where the qualified rates change),
+    // the standard deduction, the additional amount for the aged and the
+    // exemption move with prices, rounded down to 50 dollars.
+    .Indexed = {.PersonalExemption = true,
+                .StandardDeduction = true,
+                .AgedExtra = true,
+                .BracketTops = true,
+                .QualifiedBreakpoints = true},
 };
 
 } // namespace velmora

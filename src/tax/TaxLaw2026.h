@@ -39,6 +39,7 @@ inline constexpr TaxLaw kTaxLaw2026{
     // older, less 6 % of the modified adjusted gross income above 75,000 single,
     // 150,000 married filing jointly.
     .SeniorDeduction = {.PerSenior = 6000,
+                        .LastYear = 2028,
                         .PhaseOutThreshold = {75000, 150000},
                         .PhaseOutPercent = 6},
     // Rev. Proc. 2025-32 sec. 4.01, table 3 (single) and table 1 (married filing jointly).
@@ -58,11 +59,24 @@ inline constexpr TaxLaw kTaxLaw2026{
                        .Breakpoints = {{49450, 545500}, {98900, 613700}},
                        .Rates = {0, 15, 20},
                        .LowerRateAtBreakpoint = true},
-    // 26 U.S.C. 401(a)(9)(C)(v): from age 73, with the 2022 Uniform Lifetime Table above.
+    // 26 U.S.C. 401(a)(9)(C)(v): from age 73, and from 75 for a person who attains
+    // 74 after 2032 (born in 1960 or later), with the 2022 Uniform Lifetime Table above.
     .MinimumDistribution = {.FirstAge = 73,
                             .FirstAgeWords = "73",
+                            .LaterFirstAge = 75,
+                            .LaterFirstAgeWords = "75",
+                            .LaterFirstAgeBirthYear = 1960,
                             .TableFirstAge = 72,
                             .Divisors = kUniformLifetimeTable2022},
+    // 26 U.S.C. 1(j)(3), 1(h)(1) as amended in 2025, 63(c)(4) and 151(d)(5)(A):
+    // the bracket tops, both qualified-rate breakpoints, the standard deduction and
+    // the additional amount for the aged move with prices, rounded down to 50
+    // dollars; the exemption is 0 and the senior deduction is not indexed.
+    .Indexed = {.PersonalExemption = true,
+                .StandardDeduction = true,
+                .AgedExtra = true,
+                .BracketTops = true,
+                .QualifiedBreakpoints = true},
 };
 
 } // namespace velmora

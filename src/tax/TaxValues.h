@@ -2,6 +2,7 @@
 // The tax engine's working values and outputs; the law they are worked from is
 // the tax year's (TaxLaw.h).
 
+#include "tax/TaxIncome.h"
 #include "tax/TaxLaw.h"
 
 #include <array>
@@ -10,10 +11,12 @@
 
 namespace velmora {
 
-// Written by the tax engine, kept between runs (each run overwrites them).
+// Written by the tax engine, kept between runs (each run overwrites them),
+// beside the income it works from.
 // Whole-dollar results are held as whole-number doubles so that no plan file
 // can make them overflow.
 struct TaxValues {
+    TaxIncome Income; // the run's input, filled by the caller
     std::int64_t Exemptions = 0;
     std::int64_t StandardDeduction = 0;
     std::int64_t AgedDeduction = 0; // the part of StandardDeduction that is for age

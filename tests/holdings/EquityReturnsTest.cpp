@@ -1,4 +1,5 @@
 #include "holdings/equity/EquityReturns.h"
+#include "holdings/HouseholdIncome.h"
 
 #include "tax/FederalTax.h"
 
@@ -127,6 +128,7 @@ TEST_F(EquityCalculate, WorkedExampleAtTheRatesOfTheTaxEngine) {
     ws.results.AnnualPensions = 26000;
     ws.results.AnnualSocialSecurity = 1000;
     ws.results.WithdrawalNeeded = 30000;
+    UpdateTaxIncome(ws);
     ComputeFederalTax(ws);
     ASSERT_GE(ws.tax.TaxableIncome, 29050.0);
     ws.results.WithdrawalNeeded = 0;

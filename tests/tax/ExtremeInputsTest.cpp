@@ -34,7 +34,7 @@ TEST(ExtremeInputs, AgesAndStateRatesAtTheLimits) {
             for (std::int32_t state : {kMin32, kMax32}) {
                 Workspace ws = Household(married, age, age);
                 ws.plan.StateTaxRate = state;
-                ws.results.AnnualPensions = 100000;
+                ws.tax.Income.Pensions = 100000;
                 RunAll(ws);
                 SCOPED_TRACE(::testing::Message() << "Married=\"" << married << "\" ages " << age
                                                   << " state rate " << state);
@@ -55,12 +55,12 @@ TEST(ExtremeInputs, HugeIncomeIsTaxedAtTheTopRate) {
     // Far beyond any plan file: every bracket is full and the rest is taxed at 35%.
     for (const char* married : {"No", "Yes"}) {
         Workspace ws = Household(married, kMax32, kMax32);
-        ws.results.AnnualEarnings = std::numeric_limits<std::int64_t>::max();
-        ws.results.AnnualPensions = 1e18;
-        ws.results.AnnualSocialSecurity = 1e18;
-        ws.totals.TotalInterest = 1e18;
-        ws.totals.TotalDividends = 1e18;
-        ws.results.WithdrawalNeeded = 1e18;
+        ws.tax.Income.Earnings = std::numeric_limits<std::int64_t>::max();
+        ws.tax.Income.Pensions = 1e18;
+        ws.tax.Income.SocialSecurity = 1e18;
+        ws.tax.Income.Interest = 1e18;
+        ws.tax.Income.Dividends = 1e18;
+        ws.tax.Income.Withdrawal = 1e18;
         RunAll(ws);
         SCOPED_TRACE(::testing::Message() << "Married=\"" << married << "\"");
         EXPECT_TRUE(std::isfinite(ws.tax.TaxableIncome));
@@ -79,12 +79,12 @@ TEST(ExtremeInputs, HugeIncomeIsTaxedAtTheTopRate) {
 TEST(ExtremeInputs, HugeNegativeIncomeIsNoIncome) {
     Workspace ws = Household("Yes", kMin32, kMax32);
     ws.plan.StateTaxRate = kMax32;
-    ws.results.AnnualEarnings = std::numeric_limits<std::int64_t>::min();
-    ws.results.AnnualPensions = -1e18;
-    ws.results.AnnualTaxFreeBenefits = -1e18;
-    ws.results.AnnualSocialSecurity = 5e10;
-    ws.totals.TaxFreeInterest = 1e18;
-    ws.totals.TaxFreeDividends = 1e18;
+    ws.tax.Income.Earnings = std::numeric_limits<std::int64_t>::min();
+    ws.tax.Income.Pensions = -1e18;
+    ws.tax.Income.TaxFreeBenefits = -1e18;
+    ws.tax.Income.SocialSecurity = 5e10;
+    ws.tax.Income.TaxFreeInterest = 1e18;
+    ws.tax.Income.TaxFreeDividends = 1e18;
     RunAll(ws);
     EXPECT_EQ(ws.tax.TaxableSocialSecurity, 0);
     EXPECT_EQ(ws.tax.SocialSecurityTaxableFraction, 0);
@@ -98,8 +98,8 @@ TEST(ExtremeInputs, HugeNegativeIncomeIsNoIncome) {
 TEST(ExtremeInputs, NotANumberCountsAsNoIncome) {
     // A value that went wrong upstream must not poison the tax figures.
     Workspace ws = Household("No");
-    ws.results.AnnualSocialSecurity = std::numeric_limits<double>::quiet_NaN();
-    ws.results.AnnualPensions = std::numeric_limits<double>::quiet_NaN();
+    ws.tax.Income.SocialSecurity = std::numeric_limits<double>::quiet_NaN();
+    ws.tax.Income.Pensions = std::numeric_limits<double>::quiet_NaN();
     RunAll(ws);
     EXPECT_EQ(ws.tax.TaxableSocialSecurity, 0);
     EXPECT_EQ(ws.tax.TaxableIncome, 0);

@@ -40,17 +40,17 @@ TEST(Allowances, ExemptionsAndDeductionByStatusAndAge) {
 
 TEST(TaxableIncome, SumsTheTaxableIncomeLessAllowances) {
     Workspace ws = Household("No");
-    ws.results.AnnualPensions = 10000;
-    ws.results.AnnualEarnings = 2000;
-    ws.totals.TotalInterest = 3000;
-    ws.totals.TaxFreeInterest = 500;
-    ws.totals.TotalDividends = 4000;
-    ws.totals.TaxFreeDividends = 700;
-    ws.tax.MinimumIraDistribution = 1234.5;
+    ws.tax.Income.Pensions = 10000;
+    ws.tax.Income.Earnings = 2000;
+    ws.tax.Income.Interest = 3000;
+    ws.tax.Income.TaxFreeInterest = 500;
+    ws.tax.Income.Dividends = 4000;
+    ws.tax.Income.TaxFreeDividends = 700;
+    ws.tax.Income.MinimumIraDistribution = 1234.5;
     ws.tax.TaxableSocialSecurity = 800; // as left by an earlier run
-    ws.results.WithdrawalNeeded = 5000;
-    ws.results.AnnualTaxFreeBenefits = 99999;   // not taxable
-    ws.totals.TotalCapGainsDistributions = 777; // not part of it either
+    ws.tax.Income.Withdrawal = 5000;
+    ws.tax.Income.TaxFreeBenefits = 99999;     // not taxable
+    ws.tax.Income.CapGainsDistributions = 777; // not part of it either
     ComputeTaxableIncome(ws);
     // 10000 + 2000 + 3000 - 500 + 4000 - 700 + 1234.5 + 800 - 3100 - 4850 + 5000
     EXPECT_EQ(ws.tax.TaxableIncome, 16884.5);
@@ -58,14 +58,14 @@ TEST(TaxableIncome, SumsTheTaxableIncomeLessAllowances) {
 
 TEST(TaxableIncome, OnlyTheFullTaxRunRefreshesSocialSecurity) {
     Workspace ws = Household("No");
-    ws.results.AnnualSocialSecurity = 20000;
-    ws.results.AnnualPensions = 30000;
+    ws.tax.Income.SocialSecurity = 20000;
+    ws.tax.Income.Pensions = 30000;
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.TaxableIncome, 30000 + 9600 - 7950);
 
     // More benefits: the taxable income alone still uses the taxable Social
     // Security of the last run, and so does the incremental rate.
-    ws.results.AnnualSocialSecurity = 2400;
+    ws.tax.Income.SocialSecurity = 2400;
     ComputeTaxableIncome(ws);
     EXPECT_EQ(ws.tax.TaxableIncome, 30000 + 9600 - 7950);
     ComputeIncrementalRate(ws);
@@ -93,9 +93,9 @@ TEST(TaxableIncome, BelowOneDollarClearsTaxAndEveryRate) {
         ASSERT_EQ(ws.AppliedStateTaxRate, 6);
         ASSERT_EQ(ws.tax.DividendTaxRate, 15);
 
-        ws.results.AnnualPensions = 0;
-        ws.totals.TotalInterest = 1000;
-        ws.totals.TaxFreeInterest = 1000 - (before + testing::kSingleAllowances);
+        ws.tax.Income.Pensions = 0;
+        ws.tax.Income.Interest = 1000;
+        ws.tax.Income.TaxFreeInterest = 1000 - (before + testing::kSingleAllowances);
         ComputeFederalTax(ws);
         ComputeDividendTaxRate(ws);
         ComputeCapitalGainTaxRate(ws);
@@ -161,7 +161,7 @@ TEST(IncrementalRate, SwitchingStatusSwitchesTheTables) {
     EXPECT_EQ(ws.tax.FederalBracketRate, 15);
 
     ws.plan.Married = "No";
-    ws.results.AnnualPensions = 50000 + testing::kSingleAllowances;
+    ws.tax.Income.Pensions = 50000 + testing::kSingleAllowances;
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.FederalTax, 9238);
     EXPECT_EQ(ws.tax.FederalBracketRate, 25);
@@ -196,8 +196,8 @@ TEST(FilingStatus, OtherTextKeepsEveryStatusDependentValue) {
     // First a married run: both 65, benefits 1000 (850 taxable), taxable income
     // 120850 (28 percent, high dividend rate).
     Workspace ws = Household("Yes", 65, 65);
-    ws.results.AnnualPensions = 120000 + 6200 + 11600;
-    ws.results.AnnualSocialSecurity = 1000;
+    ws.tax.Income.Pensions = 120000 + 6200 + 11600;
+    ws.tax.Income.SocialSecurity = 1000;
     ws.plan.StateTaxRate = 5;
     ComputeFederalTax(ws);
     ComputeDividendTaxRate(ws);
@@ -222,8 +222,8 @@ TEST(FilingStatus, OtherTextKeepsEveryStatusDependentValue) {
         next.plan.AgeSelf = 60;
         next.plan.AgeSpouse = 60;
         next.plan.StateTaxRate = 7;
-        next.results.AnnualSocialSecurity = 20000;
-        next.results.AnnualPensions = 34000;
+        next.tax.Income.SocialSecurity = 20000;
+        next.tax.Income.Pensions = 34000;
         ComputeFederalTax(next);
         ComputeDividendTaxRate(next);
         ComputeCapitalGainTaxRate(next);
@@ -248,8 +248,8 @@ TEST(FilingStatus, OtherTextKeepsEveryStatusDependentValue) {
 
 TEST(FilingStatus, OtherTextFromTheStartComputesNothingUndefined) {
     Workspace ws = Household("maybe", 70, 70);
-    ws.results.AnnualPensions = 50000;
-    ws.results.AnnualSocialSecurity = 12000;
+    ws.tax.Income.Pensions = 50000;
+    ws.tax.Income.SocialSecurity = 12000;
     ws.plan.StateTaxRate = 4;
     ComputeFederalTax(ws);
     ComputeDividendTaxRate(ws);

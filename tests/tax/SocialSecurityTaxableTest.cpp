@@ -30,8 +30,8 @@ class Worksheet : public ::testing::TestWithParam<WorksheetCase> {};
 TEST_P(Worksheet, TaxableSocialSecurity) {
     const WorksheetCase& c = GetParam();
     Workspace ws = Household(c.married);
-    ws.results.AnnualSocialSecurity = c.benefits;
-    ws.results.AnnualPensions = c.provisional - 0.5 * c.benefits;
+    ws.tax.Income.SocialSecurity = c.benefits;
+    ws.tax.Income.Pensions = c.provisional - 0.5 * c.benefits;
     ComputeSocialSecurityTaxable(ws);
     EXPECT_EQ(ws.tax.TaxableSocialSecurity, c.taxable)
         << c << ": expected " << c.taxable << ", computed " << ws.tax.TaxableSocialSecurity;
@@ -66,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SocialSecurityTaxable, ExampleOfSingleWithPension) {
     Workspace ws = Household("No");
-    ws.results.AnnualSocialSecurity = 20000;
-    ws.results.AnnualPensions = 30000;
+    ws.tax.Income.SocialSecurity = 20000;
+    ws.tax.Income.Pensions = 30000;
     ComputeSocialSecurityTaxable(ws);
     EXPECT_EQ(ws.tax.TaxableSocialSecurity, 9600);
     EXPECT_EQ(ws.tax.SocialSecurityTaxableFraction, 0.5);
@@ -75,8 +75,8 @@ TEST(SocialSecurityTaxable, ExampleOfSingleWithPension) {
     EXPECT_EQ(ws.tax.SocialSecurityBase2, 34000);
 
     Workspace small = Household("No");
-    small.results.AnnualSocialSecurity = 2400;
-    small.results.AnnualPensions = 60000;
+    small.tax.Income.SocialSecurity = 2400;
+    small.tax.Income.Pensions = 60000;
     ComputeSocialSecurityTaxable(small);
     EXPECT_EQ(small.tax.TaxableSocialSecurity, 2040);
     EXPECT_EQ(small.tax.SocialSecurityTaxableFraction, 0.85);
@@ -89,26 +89,27 @@ TEST(SocialSecurityTaxable, ProvisionalIncomeCountsEveryIncomeButTheWithdrawal) 
         void (*set)(Workspace&);
     };
     const Source sources[] = {
-        {"tax-free benefits", [](Workspace& ws) { ws.results.AnnualTaxFreeBenefits = 30000; }},
-        {"earnings", [](Workspace& ws) { ws.results.AnnualEarnings = 30000; }},
-        {"pensions", [](Workspace& ws) { ws.results.AnnualPensions = 30000; }},
+        {"tax-free benefits", [](Workspace& ws) { ws.tax.Income.TaxFreeBenefits = 30000; }},
+        {"earnings", [](Workspace& ws) { ws.tax.Income.Earnings = 30000; }},
+        {"pensions", [](Workspace& ws) { ws.tax.Income.Pensions = 30000; }},
         {"tax-free interest",
-         [](Workspace& ws) { ws.totals.TotalInterest = ws.totals.TaxFreeInterest = 30000; }},
+         [](Workspace& ws) { ws.tax.Income.Interest = ws.tax.Income.TaxFreeInterest = 30000; }},
         {"tax-free dividends",
-         [](Workspace& ws) { ws.totals.TotalDividends = ws.totals.TaxFreeDividends = 30000; }},
-        {"minimum IRA distribution", [](Workspace& ws) { ws.tax.MinimumIraDistribution = 30000; }},
+         [](Workspace& ws) { ws.tax.Income.Dividends = ws.tax.Income.TaxFreeDividends = 30000; }},
+        {"minimum IRA distribution",
+         [](Workspace& ws) { ws.tax.Income.MinimumIraDistribution = 30000; }},
     };
     for (const Source& source : sources) {
         Workspace ws = Household("No");
-        ws.results.AnnualSocialSecurity = 20000;
+        ws.tax.Income.SocialSecurity = 20000;
         source.set(ws);
         ComputeSocialSecurityTaxable(ws);
         EXPECT_EQ(ws.tax.TaxableSocialSecurity, 9600) << "income from " << source.name;
     }
 
     Workspace ws = Household("No");
-    ws.results.AnnualSocialSecurity = 20000;
-    ws.results.WithdrawalNeeded = 30000;
+    ws.tax.Income.SocialSecurity = 20000;
+    ws.tax.Income.Withdrawal = 30000;
     ComputeSocialSecurityTaxable(ws);
     EXPECT_EQ(ws.tax.TaxableSocialSecurity, 0) << "a withdrawal is not provisional income";
 }
@@ -127,10 +128,10 @@ TEST(SocialSecurityTaxable, FractionFollowsTheOtherIncome) {
     for (const FractionCase& c : cases) {
         // Split the other income over its three parts.
         Workspace ws = Household(c.married);
-        ws.results.AnnualSocialSecurity = 1000;
-        ws.results.AnnualEarnings = 10000;
-        ws.results.AnnualTaxFreeBenefits = 5000;
-        ws.results.AnnualPensions = c.otherIncome - 15000;
+        ws.tax.Income.SocialSecurity = 1000;
+        ws.tax.Income.Earnings = 10000;
+        ws.tax.Income.TaxFreeBenefits = 5000;
+        ws.tax.Income.Pensions = c.otherIncome - 15000;
         ComputeSocialSecurityTaxable(ws);
         EXPECT_EQ(ws.tax.SocialSecurityTaxableFraction, c.fraction)
             << "Married=\"" << c.married << "\" other income " << c.otherIncome << ": expected "
@@ -139,10 +140,10 @@ TEST(SocialSecurityTaxable, FractionFollowsTheOtherIncome) {
 
     // Investment income and the minimum distribution do not move the fraction.
     Workspace ws = Household("No");
-    ws.results.AnnualSocialSecurity = 1000;
-    ws.totals.TotalInterest = 50000;
-    ws.totals.TotalDividends = 50000;
-    ws.tax.MinimumIraDistribution = 50000;
+    ws.tax.Income.SocialSecurity = 1000;
+    ws.tax.Income.Interest = 50000;
+    ws.tax.Income.Dividends = 50000;
+    ws.tax.Income.MinimumIraDistribution = 50000;
     ComputeSocialSecurityTaxable(ws);
     EXPECT_EQ(ws.tax.SocialSecurityTaxableFraction, 0);
     EXPECT_EQ(ws.tax.TaxableSocialSecurity, 850);
@@ -151,13 +152,13 @@ TEST(SocialSecurityTaxable, FractionFollowsTheOtherIncome) {
 TEST(SocialSecurityTaxable, NoBenefitsClearsAnEarlierRun) {
     for (double benefits : {0.0, -1.0, -1e12}) {
         Workspace ws = Household("No");
-        ws.results.AnnualSocialSecurity = 20000;
-        ws.results.AnnualPensions = 30000;
+        ws.tax.Income.SocialSecurity = 20000;
+        ws.tax.Income.Pensions = 30000;
         ComputeFederalTax(ws);
         ASSERT_EQ(ws.tax.TaxableSocialSecurity, 9600);
         ASSERT_EQ(ws.tax.SocialSecurityTaxableFraction, 0.5);
 
-        ws.results.AnnualSocialSecurity = benefits;
+        ws.tax.Income.SocialSecurity = benefits;
         ComputeFederalTax(ws);
         EXPECT_EQ(ws.tax.TaxableSocialSecurity, 0) << "benefits " << benefits;
         EXPECT_EQ(ws.tax.SocialSecurityTaxableFraction, 0) << "benefits " << benefits;

@@ -56,8 +56,8 @@ class WorkedExample : public ::testing::TestWithParam<Example> {};
 TEST_P(WorkedExample, GivesTheFiguresWorkedByHand) {
     const Example& c = GetParam();
     Workspace ws = InYear(Household(c.married, c.ageSelf, c.ageSpouse), c.year);
-    ws.results.AnnualSocialSecurity = c.socialSecurity;
-    ws.results.AnnualPensions = c.pensions;
+    ws.tax.Income.SocialSecurity = c.socialSecurity;
+    ws.tax.Income.Pensions = c.pensions;
     ws.totals.IraTotalValue = c.iras;
     ComputeMinimumIraDistribution(ws);
     ComputeFederalTax(ws);
@@ -131,11 +131,11 @@ TEST(SeniorDeduction, ModifiedIncomeCountsWhatTaxableIncomeLeavesOut) {
     // 6,000 - 6 % of 11,000 = 5,340. Ordinary 75,000 + 1,000 - 18,150 - 5,340 =
     // 52,510 (22 %, phasing out); tax 5,800 + 22 % of 2,110 (464.2) = 6,264.
     Workspace ws = InYear(Household("No", 66), 2026);
-    ws.results.AnnualPensions = 75000;
-    ws.totals.TotalInterest = 4000;
-    ws.totals.TaxFreeInterest = 4000;
-    ws.results.WithdrawalNeeded = 1000;
-    ws.totals.TotalCapGainsDistributions = 10000;
+    ws.tax.Income.Pensions = 75000;
+    ws.tax.Income.Interest = 4000;
+    ws.tax.Income.TaxFreeInterest = 4000;
+    ws.tax.Income.Withdrawal = 1000;
+    ws.tax.Income.CapGainsDistributions = 10000;
     ws.plan.StateTaxRate = 5;
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.SeniorDeduction, 5340);
@@ -153,7 +153,7 @@ TEST(SeniorDeduction, ModifiedIncomeCountsWhatTaxableIncomeLeavesOut) {
 
     // 2004 has no senior deduction.
     Workspace old = InYear(Household("Yes", 70, 70), 2004);
-    old.results.AnnualPensions = 100000;
+    old.tax.Income.Pensions = 100000;
     ComputeFederalTax(old);
     EXPECT_EQ(old.tax.SeniorDeduction, 0);
     EXPECT_EQ(old.tax.FederalBracketRate, 25);
@@ -203,12 +203,12 @@ TEST(Return2026, WorkedCasesAsTheStatuteHasThem) {
     };
     for (const Case& c : cases) {
         Workspace ws = InYear(Household(c.married, c.age, c.age), 2026);
-        ws.results.AnnualSocialSecurity = c.socialSecurity;
-        ws.results.AnnualTaxFreeBenefits = c.taxFreeBenefits;
-        ws.results.AnnualPensions = c.pensions;
-        ws.totals.TotalDividends = c.qualified;
-        ws.totals.QualifiedDividends = c.qualified;
-        ws.totals.TotalCapGainsDistributions = c.gains;
+        ws.tax.Income.SocialSecurity = c.socialSecurity;
+        ws.tax.Income.TaxFreeBenefits = c.taxFreeBenefits;
+        ws.tax.Income.Pensions = c.pensions;
+        ws.tax.Income.Dividends = c.qualified;
+        ws.tax.Income.QualifiedDividends = c.qualified;
+        ws.tax.Income.CapGainsDistributions = c.gains;
         ComputeFederalTax(ws);
         SCOPED_TRACE(c.what);
         EXPECT_EQ(ws.tax.TaxableSocialSecurity, c.taxableSocialSecurity);
@@ -224,18 +224,18 @@ TEST(Return2026, TheSplitIsNeverMoreThanTheRegularTax) {
     // no tax at all; then pension 16,100 + 5,000 and 5,000 qualified: the split
     // gives 10 % on the ordinary 0 and 0 % on the 5,000, against 500 regular.
     Workspace ws = InYear(Household("No"), 2026);
-    ws.totals.TotalDividends = ws.totals.QualifiedDividends = 1000;
+    ws.tax.Income.Dividends = ws.tax.Income.QualifiedDividends = 1000;
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.TaxableIncome, 0);
     EXPECT_EQ(ws.tax.FederalTax, 0);
-    ws.results.AnnualPensions = 16100;
-    ws.totals.TotalDividends = ws.totals.QualifiedDividends = 5000;
+    ws.tax.Income.Pensions = 16100;
+    ws.tax.Income.Dividends = ws.tax.Income.QualifiedDividends = 5000;
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.TaxableIncome, 5000);
     EXPECT_EQ(ws.tax.RegularTax, 500);
     EXPECT_EQ(ws.tax.FederalTax, 0);
     // Negative qualified income from a damaged plan counts as none.
-    ws.totals.QualifiedDividends = -7000;
+    ws.tax.Income.QualifiedDividends = -7000;
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.QualifiedIncome, 0);
     EXPECT_EQ(ws.tax.FederalTax, 500);
@@ -267,7 +267,7 @@ TEST(BracketWalk2026, EachTopGivesThePublishedBaseAmount) {
     for (const Case& c : cases) {
         // Under 65, so no senior deduction: only the standard deduction comes off.
         Workspace ws = InYear(Household(c.married), 2026);
-        ws.results.AnnualPensions = c.taxable + (std::string(c.married) == "Yes" ? 32200 : 16100);
+        ws.tax.Income.Pensions = c.taxable + (std::string(c.married) == "Yes" ? 32200 : 16100);
         ComputeFederalTax(ws);
         SCOPED_TRACE(::testing::Message()
                      << "Married=\"" << c.married << "\" taxable income " << c.taxable);
@@ -338,8 +338,8 @@ TEST(ExtremeInputs2026, HugeAndMissingIncomeStayDefined) {
     // has phased out.
     for (const char* married : {"No", "Yes"}) {
         Workspace ws = InYear(Household(married, 90, 90), 2026);
-        ws.results.AnnualPensions = 1e18;
-        ws.totals.TotalCapGainsDistributions = 1e18;
+        ws.tax.Income.Pensions = 1e18;
+        ws.tax.Income.CapGainsDistributions = 1e18;
         ws.totals.IraTotalValue = std::numeric_limits<std::int64_t>::max();
         ComputeMinimumIraDistribution(ws);
         ComputeFederalTax(ws);
@@ -353,7 +353,7 @@ TEST(ExtremeInputs2026, HugeAndMissingIncomeStayDefined) {
         EXPECT_EQ(ws.tax.DividendTaxRate, 20);
     }
     Workspace ws = InYear(Household("No", 70), 2026);
-    ws.results.AnnualPensions = std::numeric_limits<double>::quiet_NaN();
+    ws.tax.Income.Pensions = std::numeric_limits<double>::quiet_NaN();
     ComputeFederalTax(ws);
     EXPECT_EQ(ws.tax.SeniorDeduction, 0);
     EXPECT_EQ(ws.tax.TaxableIncome, 0);

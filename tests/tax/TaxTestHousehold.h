@@ -24,7 +24,7 @@ inline Workspace Household(const std::string& married, std::int32_t ageSelf = 60
 // Household under 65 whose taxable income comes out as `taxable`.
 inline Workspace HouseholdWithTaxableIncome(const std::string& married, double taxable) {
     Workspace ws = Household(married);
-    ws.results.AnnualPensions =
+    ws.tax.Income.Pensions =
         taxable + (married == "Yes" ? kMarriedAllowances : kSingleAllowances);
     return ws;
 }

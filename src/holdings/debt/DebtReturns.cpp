@@ -1,5 +1,6 @@
 #include "holdings/debt/DebtReturns.h"
 
+#include "holdings/HouseholdIncome.h"
 #include "holdings/TotalValue.h"
 #include "tax/FederalTax.h"
 
@@ -47,6 +48,7 @@ void Calculate(Workspace& ws) {
         if (row.FedTaxFree == "Y") {
             totals.TaxFreeInterest += interest;
         }
+        UpdateTaxIncome(ws);
         ComputeFederalTax(ws);
         row.Err = RowErr(row, ws.plan.InflationRate, ws.tax.CombinedTaxRate,
                          ws.tax.SocialSecurityTaxableFraction);

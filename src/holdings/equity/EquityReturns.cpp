@@ -1,5 +1,6 @@
 #include "holdings/equity/EquityReturns.h"
 
+#include "holdings/HouseholdIncome.h"
 #include "holdings/TotalValue.h"
 #include "tax/FederalTax.h"
 
@@ -67,6 +68,7 @@ void Calculate(Workspace& ws) {
         }
 
         // The rates reflect the income of the rows summed so far, this one included.
+        UpdateTaxIncome(ws);
         ComputeCapitalGainTaxRate(ws);
         ComputeDividendTaxRate(ws);
         ComputeFederalTax(ws);

@@ -1,5 +1,6 @@
 #include "holdings/ira/IraReturns.h"
 
+#include "holdings/HouseholdIncome.h"
 #include "holdings/TotalValue.h"
 #include "tax/FederalTax.h"
 
@@ -42,6 +43,7 @@ double RothIraErr(const IraHolding& row, std::int32_t inflationRate, double comb
 }
 
 void Calculate(Workspace& ws) {
+    UpdateTaxIncome(ws);
     ComputeIncrementalRate(ws);
     ComputeCapitalGainTaxRate(ws);
 
