@@ -13,6 +13,7 @@
 #include "plan/PlanFileMessages.h"
 #include "plan/PrivateFiles.h"
 #include "projection/ui/TfrmYearsAhead.h"
+#include "projection/ui/YearsReport.h"
 #include "results/ui/TfrmCalc.h"
 #include "screens/ui/Dialogs.h"
 #include "screens/ui/FullTextTips.h"
@@ -97,6 +98,10 @@ void Application::MakeScreen(Screen screen) {
     SetUpScreenWindow(*entry.widget, screen == Screen::Title);
     if (screen == Screen::Title || screen == Screen::DataInput || screen == Screen::Results) {
         taxYear_.AddMenu(*qobject_cast<QMainWindow*>(entry.widget.get()));
+    }
+    // The printed results end with the years ahead.
+    if (auto* results = qobject_cast<TfrmCalc*>(entry.widget.get())) {
+        results->AddReportPages(&YearsReportSection);
     }
     entry.widget->installEventFilter(this);
     history_.ShowModifiedMark(*entry.widget);

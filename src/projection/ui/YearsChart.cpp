@@ -1,7 +1,7 @@
 #include "projection/ui/YearsChart.h"
 
+#include "export/ui/ReportPalette.h"
 #include "projection/ProjectionTexts.h"
-#include "results/ui/ReportPalette.h"
 #include "screens/ui/ScreenText.h"
 
 #include <QFontMetricsF>

@@ -1,24 +1,18 @@
 #include "projection/ui/YearsExport.h"
 
 #include "projection/ProjectionReports.h"
-#include "results/ui/ResultsExport.h"
-
-#include <QDir>
 
 namespace velmora {
 
-YearsExport::YearsExport(Dialogs& dialogs, QWidget& screen) : dialogs_(dialogs), screen_(screen) {}
+YearsExport::YearsExport(Dialogs& dialogs, QWidget& screen) : files_(dialogs, screen) {}
 
 void YearsExport::ExportCsv(const projection::Projection& years) {
-    const QString offered = QDir(ResultsExport::StartFolder())
-                                .filePath(QString::fromLatin1(kCsvName).arg(years.TaxYear));
-    const QString path =
-        exportDialogs_->SaveFileName(&screen_, QStringLiteral("Export Years as CSV"), offered,
-                                     QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    const QString path = files_.AskWhereCsv(QStringLiteral("Export Years as CSV"),
+                                            QString::fromLatin1(kCsvName).arg(years.TaxYear));
     if (path.isEmpty()) {
         return;
     }
-    ResultsExport::WriteWhole(*files_, dialogs_, screen_, path, projection::ProjectionCsv(years));
+    files_.WriteWhole(path, projection::ProjectionCsv(years));
 }
 
 } // namespace velmora

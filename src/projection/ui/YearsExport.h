@@ -1,10 +1,10 @@
 #pragma once
-// The years ahead as a comma-separated file: written whole or not at all, a
-// failure told in an error box with the reason, the file written named in a
-// note at the screen's foot. The dialog opens where the results' exports do.
+// The years ahead as a comma-separated file, through the export kit
+// (FileExport.h): written whole or not at all, a failure told in an error box
+// with the reason, the file written named in a note at the screen's foot. The
+// dialog opens where the results' exports do.
 
-#include "plan/PosixFileSystem.h"
-#include "results/ui/QtExportDialogs.h"
+#include "export/ui/FileExport.h"
 
 #include <QString>
 
@@ -13,8 +13,6 @@ class QWidget;
 namespace velmora {
 
 class Dialogs;
-class ExportDialogs;
-class FileSystem;
 
 namespace projection {
 struct Projection;
@@ -30,16 +28,11 @@ public:
     void ExportCsv(const projection::Projection& years);
 
     // Seams for tests.
-    void UseExportDialogs(ExportDialogs& exportDialogs) { exportDialogs_ = &exportDialogs; }
-    void UseFileSystem(FileSystem& files) { files_ = &files; }
+    void UseExportDialogs(ExportDialogs& exportDialogs) { files_.UseExportDialogs(exportDialogs); }
+    void UseFileSystem(FileSystem& files) { files_.UseFileSystem(files); }
 
 private:
-    Dialogs& dialogs_;
-    QWidget& screen_;
-    QtExportDialogs qtExportDialogs_;
-    ExportDialogs* exportDialogs_ = &qtExportDialogs_;
-    PosixFileSystem posixFiles_;
-    FileSystem* files_ = &posixFiles_;
+    FileExport files_;
 };
 
 } // namespace velmora

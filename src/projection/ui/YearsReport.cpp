@@ -1,14 +1,17 @@
 #include "projection/ui/YearsReport.h"
 
+#include "Workspace.h"
+#include "export/ui/ReportPalette.h"
+#include "export/ui/ReportText.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/ui/YearsChart.h"
-#include "results/ui/ReportPalette.h"
-#include "results/ui/ReportText.h"
+#include "projection/ui/YearsSettings.h"
 #include "screens/ui/ScreenText.h"
 #include "tax/TaxYear.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QSettings>
 #include <algorithm>
 #include <array>
 
@@ -16,10 +19,12 @@ namespace velmora {
 
 namespace {
 
-constexpr double kHeadingSize = 12;
-constexpr double kBodySize = 8;
-constexpr double kLine = 12;
-constexpr double kGap = 10;
+using report::Font;
+using report::kGap;
+using report::kHeadingSize;
+// The table is in the small type, to take its ten columns.
+constexpr double kBodySize = report::kSmallSize;
+constexpr double kLine = report::kSmallLine;
 constexpr double kChartHeight = 190;
 
 // The table's columns: heading and share of the width; the last takes the rest.
@@ -35,8 +40,6 @@ constexpr std::array<std::pair<const char*, double>, 10> kColumns{{
     {"Shortfall", 0.085},
     {"Sold", 0.0},
 }};
-
-using report::Font;
 
 double IntroHeight() {
     return kHeadingSize * 1.6 + 3 * kLine + kGap + kChartHeight + kGap;
@@ -67,81 +70,87 @@ void Row(QPainter& painter, double top, double width, const std::array<QString, 
 
 } // namespace
 
-YearsReport::YearsReport(const projection::Projection& years, double width, double pageHeight)
-    : years_(years), width_(width), pageHeight_(pageHeight) {
-    // Rows after the table's heading line: on the first page below the chart.
-    std::size_t row = 0;
-    double room = pageHeight_ - IntroHeight() - kLine;
-    do {
-        firstRows_.push_back(row);
-        const auto fit = static_cast<std::size_t>(std::max(1.0, room / kLine));
-        row += fit;
-        room = pageHeight_ - kLine;
-    } while (row < years_.Years.size());
+void YearsReport::PaintIntro(QPainter& painter, double width) const {
+    painter.setPen(palette::Text());
+    report::DrawLine(painter, QRectF(0, 0, width, kHeadingSize * 1.6),
+                     QStringLiteral("The years ahead"), Font(kHeadingSize, true));
+    double y = kHeadingSize * 1.6;
+    const projection::Settings& s = years_.settings;
+    report::DrawLine(
+        painter, QRectF(0, y, width, kLine),
+        QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
+            .arg(s.ThroughAge)
+            .arg(s.EarningsEndAge)
+            .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
+                                   : QStringLiteral("stay as entered"))
+            .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
+        Font(kBodySize));
+    QString summary = FromCoreText(projection::Summary(years_));
+    if (!summary.isEmpty()) {
+        summary += QLatin1Char('.');
+    }
+    report::DrawLine(painter, QRectF(0, y + kLine, width, kLine), summary,
+                     Font(report::kBodySize, true));
+    report::DrawLine(painter, QRectF(0, y + 2 * kLine, width, kLine),
+                     FromCoreText(projection::StopText(years_)), Font(kBodySize));
+    y += 3 * kLine + kGap;
+    DrawYearsChart(painter, QRectF(0, y, width, kChartHeight), years_);
 }
 
-void YearsReport::PaintPage(QPainter& painter, int index) const {
-    painter.save();
-    painter.setPen(palette::Text());
-    double y = 0;
-    if (index == 0) {
-        report::DrawLine(painter, QRectF(0, 0, width_, kHeadingSize * 1.6),
-                         QStringLiteral("The years ahead"), Font(kHeadingSize, true));
-        y = kHeadingSize * 1.6;
-        const projection::Settings& s = years_.settings;
-        report::DrawLine(
-            painter, QRectF(0, y, width_, kLine),
-            QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
-                .arg(s.ThroughAge)
-                .arg(s.EarningsEndAge)
-                .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
-                                       : QStringLiteral("stay as entered"))
-                .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
-            Font(kBodySize));
-        QString summary = FromCoreText(projection::Summary(years_));
-        if (!summary.isEmpty()) {
-            summary += QLatin1Char('.');
-        }
-        report::DrawLine(painter, QRectF(0, y + kLine, width_, kLine), summary,
-                         Font(kBodySize + 1, true));
-        report::DrawLine(painter, QRectF(0, y + 2 * kLine, width_, kLine),
-                         FromCoreText(projection::StopText(years_)), Font(kBodySize));
-        y += 3 * kLine + kGap;
-        DrawYearsChart(painter, QRectF(0, y, width_, kChartHeight), years_);
-        y += kChartHeight + kGap;
-    }
-    std::array<QString, 10> headings;
-    for (std::size_t c = 0; c < kColumns.size(); ++c) {
-        headings[c] = QString::fromLatin1(kColumns[c].first);
-    }
-    painter.setPen(palette::Text());
-    Row(painter, y, width_, headings, Font(kBodySize, true));
-    painter.setPen(QPen(palette::Faint(), 0.5));
-    painter.drawLine(QPointF(0, y + kLine), QPointF(width_, y + kLine));
-    y += kLine;
+void YearsReport::Build(double width) {
+    ReportBlock intro;
+    intro.height = IntroHeight();
+    intro.keepWithNext = 2; // the table's headings and its first year
+    intro.paint = [this, width](QPainter& painter, const QRectF& box) {
+        painter.translate(box.topLeft());
+        PaintIntro(painter, width);
+    };
+    Add(std::move(intro));
 
-    const std::size_t first = firstRows_[static_cast<std::size_t>(index)];
-    const std::size_t end = static_cast<std::size_t>(index) + 1 < firstRows_.size()
-                                ? firstRows_[static_cast<std::size_t>(index) + 1]
-                                : years_.Years.size();
-    for (std::size_t i = first; i < end; ++i) {
-        const projection::ProjectedYear& year = years_.Years[i];
-        const projection::YearFigures f = projection::FiguresOf(year);
-        if (i % 2 == 1) {
-            painter.fillRect(QRectF(0, y, width_, kLine), palette::Stripe());
+    ReportBlock headings;
+    headings.height = kLine;
+    headings.keepWithNext = 1;
+    headings.paint = [width](QPainter& painter, const QRectF& box) {
+        std::array<QString, 10> texts;
+        for (std::size_t c = 0; c < kColumns.size(); ++c) {
+            texts[c] = QString::fromLatin1(kColumns[c].first);
         }
         painter.setPen(palette::Text());
-        Row(painter, y, width_,
-            {QString::number(year.Year),
-             year.Married ? QStringLiteral("%1/%2").arg(year.AgeSelf).arg(year.AgeSpouse)
-                          : QString::number(year.AgeSelf),
-             Amount(f.Budget), Amount(f.Income), Amount(f.MinimumIra), Amount(f.Withdrawal),
-             Amount(f.Taxes), Amount(f.EndInvestments), Amount(f.Shortfall),
-             FromPlanText(projection::SalesText(year))},
-            Font(kBodySize));
-        y += kLine;
+        Row(painter, box.top(), width, texts, Font(kBodySize, true));
+        painter.setPen(QPen(palette::Faint(), 0.5));
+        painter.drawLine(QPointF(0, box.top() + kLine), QPointF(width, box.top() + kLine));
+    };
+    const int continued = AddRepeat(headings);
+    Add(std::move(headings));
+
+    for (std::size_t i = 0; i < years_.Years.size(); ++i) {
+        ReportBlock row;
+        row.height = kLine;
+        row.repeat = continued;
+        row.paint = [this, i, width](QPainter& painter, const QRectF& box) {
+            const projection::ProjectedYear& year = years_.Years[i];
+            const projection::YearFigures f = projection::FiguresOf(year);
+            if (i % 2 == 1) {
+                painter.fillRect(QRectF(0, box.top(), width, kLine), palette::Stripe());
+            }
+            painter.setPen(palette::Text());
+            Row(painter, box.top(), width,
+                {QString::number(year.Year),
+                 year.Married ? QStringLiteral("%1/%2").arg(year.AgeSelf).arg(year.AgeSpouse)
+                              : QString::number(year.AgeSelf),
+                 Amount(f.Budget), Amount(f.Income), Amount(f.MinimumIra), Amount(f.Withdrawal),
+                 Amount(f.Taxes), Amount(f.EndInvestments), Amount(f.Shortfall),
+                 FromPlanText(projection::SalesText(year))},
+                Font(kBodySize));
+        };
+        Add(std::move(row));
     }
-    painter.restore();
+}
+
+std::unique_ptr<ReportSection> YearsReportSection(const Workspace& workspace) {
+    QSettings settings;
+    return std::make_unique<YearsReport>(
+        projection::Project(workspace.plan, workspace.taxYear, KeptYearsSettings(settings)));
 }
 
 } // namespace velmora

@@ -1,30 +1,31 @@
 #pragma once
-// The years ahead in the printed and PDF report: a heading, the settings, the
-// summary sentence, the chart, then the table of the years, one line a year,
-// continued with its column headings on further pages as needed. Sizes are
-// points; the painter draws in points.
+// The years ahead in the printed and PDF report, a section of its own: a
+// heading, the settings, the summary sentence, the chart, then the table of
+// the years, one line a year, continued with its column headings on further
+// pages as needed. Sizes are points; the painter draws in points.
 
+#include "export/ui/ReportBlocks.h"
 #include "projection/Projection.h"
 
-#include <QRectF>
-
-class QPainter;
+#include <memory>
 
 namespace velmora {
 
-class YearsReport {
-public:
-    YearsReport(const projection::Projection& years, double width, double pageHeight);
+struct Workspace;
 
-    int PageCount() const { return static_cast<int>(firstRows_.size()); }
-    // Paints page `index` (0 first) into the page's content area from (0, 0).
-    void PaintPage(QPainter& painter, int index) const;
+class YearsReport : public BlockSection {
+public:
+    explicit YearsReport(projection::Projection years) : years_(std::move(years)) {}
 
 private:
-    const projection::Projection& years_;
-    double width_;
-    double pageHeight_;
-    std::vector<std::size_t> firstRows_; // the first year of each page
+    void Build(double width) override;
+    void PaintIntro(QPainter& painter, double width) const;
+
+    projection::Projection years_;
 };
+
+// The years ahead of the plan under the settings the Years Ahead screen keeps,
+// for the report's last pages.
+std::unique_ptr<ReportSection> YearsReportSection(const Workspace& workspace);
 
 } // namespace velmora

@@ -1,9 +1,9 @@
 #include "results/ui/ChartData.h"
 
 #include "Workspace.h"
+#include "export/ui/ReportNumbers.h"
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"
-#include "results/ui/ReportNumbers.h"
 #include "screens/ui/ScreenText.h"
 
 namespace velmora::charts {

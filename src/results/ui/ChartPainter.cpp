@@ -1,8 +1,8 @@
 #include "results/ui/ChartPainter.h"
 
+#include "export/ui/ReportNumbers.h"
+#include "export/ui/ReportPalette.h"
 #include "results/ResultBox.h"
-#include "results/ui/ReportNumbers.h"
-#include "results/ui/ReportPalette.h"
 #include "screens/ui/ScreenText.h"
 
 #include <QFontMetricsF>

@@ -31,6 +31,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velmora {
@@ -416,6 +417,10 @@ void TfrmCalc::mnuPrintReportClick() {
 
 void TfrmCalc::mnuChartsClick() {
     export_->ShowCharts();
+}
+
+void TfrmCalc::AddReportPages(ReportSectionMaker make) {
+    export_->AddReportPages(std::move(make));
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 // expenses, tax rates and the withdrawal needed, and the quick help texts.
 // Every activation runs the whole results calculation.
 
+#include "export/ui/ReportSection.h"
 #include "results/ResultBox.h"
 #include "screens/ui/ScreenContext.h"
 
@@ -70,6 +71,9 @@ public:
     void mnuChartsClick();
     // How the tax was worked out, line by line, without and with the withdrawal.
     void mnuTaxWorkingClick();
+
+    // Pages that the printed report carries after the results' own.
+    void AddReportPages(ReportSectionMaker make);
 
 private:
     void CreateMenus();

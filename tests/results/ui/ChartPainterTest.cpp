@@ -6,9 +6,9 @@
 
 #include "PlanSamples.h"
 #include "Workspace.h"
+#include "export/ui/ReportPalette.h"
 #include "results/ResultsCalculation.h"
 #include "results/ui/ChartData.h"
-#include "results/ui/ReportPalette.h"
 
 #include <QImage>
 #include <QPainter>

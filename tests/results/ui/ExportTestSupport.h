@@ -2,7 +2,7 @@
 // Helpers of the export tests: dialogs that answer without showing anything,
 // the text of a PDF file (pdftotext) and the JSON of velmora-report.
 
-#include "results/ui/ExportDialogs.h"
+#include "export/ui/ExportDialogs.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

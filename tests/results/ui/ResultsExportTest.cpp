@@ -17,6 +17,7 @@
 #include "grid/ui/StringGrid.h"
 #include "history/ui/PlanHistory.h"
 #include "plan/PlanFile.h"
+#include "projection/ui/YearsReport.h"
 #include "results/ui/ChartWindow.h"
 #include "results/ui/TfrmCalc.h"
 #include "screens/ui/ScreenWindow.h"
@@ -131,6 +132,7 @@ protected:
         LoadPlan(ws->plan, cwd.File("UserData.dta").toStdString());
         history = std::make_unique<PlanHistory>(ws->plan, shell);
         calc = std::make_unique<TfrmCalc>(ScreenContext{*ws, dialogs, shell, *history});
+        calc->AddReportPages(&YearsReportSection); // as the program does
         calc->FormActivate();
         exporter = calc->findChild<ResultsExport*>("resultsExport");
         ASSERT_NE(exporter, nullptr);

@@ -1,6 +1,7 @@
-#include "results/ui/ReportText.h"
+#include "export/ui/ReportText.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
@@ -20,6 +21,10 @@ void DrawLine(QPainter& painter, const QRectF& box, const QString& text, const Q
     const QString shown =
         QFontMetricsF(font).elidedText(text, Qt::ElideRight, std::max(0.0, box.width()));
     painter.drawText(box, flags | Qt::TextSingleLine, shown);
+}
+
+QString DateText(QDate date) {
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(date, "MMMM d, yyyy");
 }
 
 } // namespace velmora::report

@@ -1,5 +1,5 @@
 #pragma once
-// The file and printer dialogs of the results' exports, behind an interface so
+// The file and printer dialogs of the screens' exports, behind an interface so
 // that tests can name the file or set up the printer themselves.
 
 #include <QString>

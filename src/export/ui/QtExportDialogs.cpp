@@ -1,4 +1,4 @@
-#include "results/ui/QtExportDialogs.h"
+#include "export/ui/QtExportDialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

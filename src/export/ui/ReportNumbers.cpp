@@ -1,4 +1,4 @@
-#include "results/ui/ReportNumbers.h"
+#include "export/ui/ReportNumbers.h"
 
 #include "screens/ui/ScreenText.h"
 

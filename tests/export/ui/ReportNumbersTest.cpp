@@ -1,6 +1,6 @@
 // The report's figures in a locale: the cases the PDF tests do not reach.
 
-#include "results/ui/ReportNumbers.h"
+#include "export/ui/ReportNumbers.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

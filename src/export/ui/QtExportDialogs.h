@@ -1,7 +1,7 @@
 #pragma once
-// The file and printer dialogs of the results' exports as the user sees them.
+// The file and printer dialogs of the screens' exports as the user sees them.
 
-#include "results/ui/ExportDialogs.h"
+#include "export/ui/ExportDialogs.h"
 
 namespace velmora {
 
