@@ -133,7 +133,7 @@ void Calculate(Workspace& ws) {
     with = TaxWorkingOfRun(ws);
     with.TaxOnGains = without.TaxOnGains;
     with.StateIncomeTax = r.StateIncomeTax;
-    with.TotalTax = r.TaxOnIncome + r.TaxOnWithdrawals;
+    with.TotalTax = tax.FederalTax + with.TaxOnGains + Round(r.StateIncomeTax);
 
     // 15. The withdrawal grows by its own tax; the boxes show whole dollars.
     r.WithdrawalNeeded = r.WithdrawalNeeded + r.TaxOnWithdrawals;

@@ -51,7 +51,7 @@ void CategoryLine(std::string& out, const ResultBoxTexts& boxes, ResultBox box) 
 // How the tax was worked out, under its heading: each line's words, then its
 // figure without the withdrawal and with it.
 void AppendTaxWorking(std::string& out, const Workspace& ws) {
-    constexpr std::size_t kLabelWidth = 42;
+    constexpr std::size_t kLabelWidth = 56;
     constexpr std::size_t kColumnWidth = 20;
     out += "HOW THE TAX WAS WORKED OUT\n";
     out +=
@@ -64,6 +64,7 @@ void AppendTaxWorking(std::string& out, const Workspace& ws) {
                    Padded(line.WithoutWithdrawal, kColumnWidth) + line.WithWithdrawal + '\n';
         }
     }
+    out += TaxWorkingNote() + '\n';
 }
 
 void AppendCategory(std::string& out, const Workspace& ws, RiskCategory k) {

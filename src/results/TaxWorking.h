@@ -43,7 +43,7 @@ struct TaxWorkingColumn {
     double FederalTax = 0.0;
     double TaxOnGains = 0.0; // distributions taxed apart, where the year does so
     double StateIncomeTax = 0.0;
-    double TotalTax = 0.0;
+    double TotalTax = 0.0; // federal, distributions and state in whole dollars
 };
 
 struct TaxWorking {
@@ -55,17 +55,27 @@ struct TaxWorking {
 // taxable income and federal tax. The results calculation adds the rest.
 TaxWorkingColumn TaxWorkingOfRun(const Workspace& ws);
 
-// One line of the working: its words and the two columns' texts. A heading has
-// no texts.
+// How a line of the working counts: added into the next total, taken off it,
+// the total of the lines counted since the last heading or total, or only
+// shown beside them.
+enum class TaxWorkingSum { Shown, Added, Taken, Total };
+
+// One line of the working: its words and the two columns' texts (a column
+// without a figure has an empty text). A heading has no texts.
 struct TaxWorkingLine {
     std::string Label;
     std::string WithoutWithdrawal;
     std::string WithWithdrawal;
     bool Heading = false;
+    TaxWorkingSum Sum = TaxWorkingSum::Shown;
 };
 
 // The lines that the working page, the printed report and the text report show,
-// for the law of the workspace's tax year.
+// for the law of the workspace's tax year. Every total is the sum of the lines
+// counted above it, taken lines taken off.
 std::vector<TaxWorkingLine> TaxWorkingLines(const Workspace& ws);
+
+// The line under the working: how it leads to the results screen's boxes.
+std::string TaxWorkingNote();
 
 } // namespace velmora

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <cstring>
 
 namespace velmora {
@@ -78,13 +79,33 @@ void FileExport::PrintReport(const QString& name, const std::function<ReportDocu
         return;
     }
     SetReportMargins(printer);
+    // Printed to a file, the report is made whole in a folder of its own first
+    // and only then put in the chosen file's place, as a saved report is: a
+    // failure leaves the chosen file as it was.
+    const QString chosen =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const QTemporaryDir scratch;
+    if (!chosen.isEmpty()) {
+        if (!scratch.isValid()) {
+            dialogs_.Error(QStringLiteral("Could not print the report"));
+            return;
+        }
+        printer.setOutputFileName(scratch.filePath(QStringLiteral("report.pdf")));
+    }
     ReportDocument document = make();
     if (!document.Paint(printer)) {
         dialogs_.Error(QStringLiteral("Could not print the report"));
         return;
     }
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        TellSaved(screen_, printer.outputFileName());
+    if (!chosen.isEmpty()) {
+        QFile made(printer.outputFileName());
+        const QByteArray bytes = made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
+        if (bytes.isEmpty()) {
+            dialogs_.Error(QStringLiteral("Could not print the report"));
+            return;
+        }
+        WriteWhole(chosen,
+                   std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
 }
 

@@ -43,7 +43,8 @@ public:
     // The report made by `make` as a PDF file, offered as `name`.
     void SaveReportPdf(const QString& name, const std::function<ReportDocument()>& make);
     // The report made by `make` on the printer the user sets up, printing to a
-    // file offered as `name` in the start folder.
+    // file offered as `name` in the start folder; a file printed to is written
+    // whole or not at all, as a saved one is.
     void PrintReport(const QString& name, const std::function<ReportDocument()>& make);
 
 private:

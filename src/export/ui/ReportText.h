@@ -1,7 +1,7 @@
 #pragma once
 // The type and the lines of text of the printed report, every page of it: one
-// type scale in the report's points, and every line on one line, cut with an
-// ellipsis where its box is too narrow.
+// type scale in the report's points, and texts drawn whole: a text that may be
+// too long for its place wraps onto further lines, and none is ever cut short.
 
 #include <QDate>
 #include <QFont>
@@ -28,9 +28,20 @@ inline constexpr double kGap = 10;            // between parts
 // back and searches as typed ("fi", not one glyph).
 QFont Font(double size, bool bold = false);
 
-// One line of `text` in `box`, cut with an ellipsis where it does not fit.
+// One line of `text` in `box`, for a text that fits (a title, a heading);
+// drawn whole even where it does not.
 void DrawLine(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
               int flags = Qt::AlignLeft | Qt::AlignVCenter);
+
+// How many lines `text` takes in `width`: broken at the spaces between words,
+// and within a word only where the word alone is wider than the line; at
+// least one.
+int LineCount(const QString& text, const QFont& font, double width);
+
+// `text` in `box`, wrapped as LineCount counts it, each line `lineHeight`
+// high with the text centred in it, aligned by `align` (left, right or centre).
+void DrawWrapped(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
+                 double lineHeight, Qt::Alignment align = Qt::AlignLeft);
 
 // The date as the report prints it: "December 8, 2026".
 QString DateText(QDate date);

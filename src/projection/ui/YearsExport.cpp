@@ -7,8 +7,9 @@ namespace velmora {
 YearsExport::YearsExport(Dialogs& dialogs, QWidget& screen) : files_(dialogs, screen) {}
 
 void YearsExport::ExportCsv(const projection::Projection& years) {
-    const QString path = files_.AskWhereCsv(QStringLiteral("Export Years as CSV"),
-                                            QString::fromLatin1(kCsvName).arg(years.TaxYear));
+    const QString path = files_.AskWhereCsv(
+        QStringLiteral("Export Years as CSV"),
+        QString::fromLatin1(kCsvName).arg(years.TaxYear).arg(years.settings.ThroughAge));
     if (path.isEmpty()) {
         return;
     }

@@ -20,7 +20,8 @@ struct Projection;
 
 class YearsExport {
 public:
-    static constexpr const char* kCsvName = "Velmora Years Ahead %1.csv"; // %1: the tax year
+    // The name offered: the tax year and the age the years run to.
+    static constexpr const char* kCsvName = "Velmora Years %1 to %2.csv";
 
     YearsExport(Dialogs& dialogs, QWidget& screen);
 

@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace velmora {
 
@@ -41,69 +42,110 @@ constexpr std::array<std::pair<const char*, double>, 10> kColumns{{
     {"Sold", 0.0},
 }};
 
-double IntroHeight() {
-    return kHeadingSize * 1.6 + 3 * kLine + kGap + kChartHeight + kGap;
-}
-
 QString Amount(double value) {
     return FromCoreText(projection::GroupedText(value));
 }
 
-// One line of the table, from its texts.
-void Row(QPainter& painter, double top, double width, const std::array<QString, 10>& texts,
-         const QFont& font) {
+using Texts = std::array<QString, kColumns.size()>;
+
+// The columns' widths: each at least as wide as its heading; the last takes the rest.
+std::array<double, kColumns.size()> ColumnWidths(double width) {
     const QFontMetricsF headings(Font(kBodySize, true));
+    std::array<double, kColumns.size()> widths{};
     double x = 0;
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
-        // Each column at least as wide as its heading; the last takes the rest.
-        const double w =
+        widths[c] =
             c + 1 < kColumns.size()
                 ? std::max(width * kColumns[c].second,
                            headings.horizontalAdvance(QString::fromLatin1(kColumns[c].first)) + 6)
                 : std::max(0.0, width - x);
-        const bool number = c > 0 && c + 1 < kColumns.size();
-        report::DrawLine(painter, QRectF(x + 2, top, w - 4, kLine), texts[c], font,
-                         (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        x += w;
+        x += widths[c];
     }
+    return widths;
+}
+
+// The lines of the table's row of `texts`: the most that one of its cells takes.
+int RowLines(const Texts& texts, double width, const QFont& font) {
+    const std::array<double, kColumns.size()> widths = ColumnWidths(width);
+    int lines = 1;
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        lines = std::max(lines, report::LineCount(texts[c], font, widths[c] - 4));
+    }
+    return lines;
+}
+
+// One row of the table, from its texts; a cell too long for its column wraps.
+void Row(QPainter& painter, double top, double width, const Texts& texts, const QFont& font) {
+    const std::array<double, kColumns.size()> widths = ColumnWidths(width);
+    double x = 0;
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        const bool number = c > 0 && c + 1 < kColumns.size();
+        report::DrawWrapped(painter, QRectF(x + 2, top, widths[c] - 4, kLine), texts[c], font,
+                            kLine, number ? Qt::AlignRight : Qt::AlignLeft);
+        x += widths[c];
+    }
+}
+
+Texts YearTexts(const projection::ProjectedYear& year) {
+    const projection::YearFigures f = projection::FiguresOf(year);
+    return {QString::number(year.Year),
+            year.Married ? QStringLiteral("%1/%2").arg(year.AgeSelf).arg(year.AgeSpouse)
+                         : QString::number(year.AgeSelf),
+            Amount(f.Budget),
+            Amount(f.Income),
+            Amount(f.MinimumIra),
+            Amount(f.Withdrawal),
+            Amount(f.Taxes),
+            Amount(f.EndInvestments),
+            Amount(f.Shortfall),
+            FromPlanText(projection::SalesText(year))};
 }
 
 } // namespace
 
-void YearsReport::PaintIntro(QPainter& painter, double width) const {
-    painter.setPen(palette::Text());
-    report::DrawLine(painter, QRectF(0, 0, width, kHeadingSize * 1.6),
-                     QStringLiteral("The years ahead"), Font(kHeadingSize, true));
-    double y = kHeadingSize * 1.6;
+std::vector<YearsReport::IntroLine> YearsReport::IntroLines() const {
     const projection::Settings& s = years_.settings;
-    report::DrawLine(
-        painter, QRectF(0, y, width, kLine),
-        QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
-            .arg(s.ThroughAge)
-            .arg(s.EarningsEndAge)
-            .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
-                                   : QStringLiteral("stay as entered"))
-            .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
-        Font(kBodySize));
     QString summary = FromCoreText(projection::Summary(years_));
     if (!summary.isEmpty()) {
         summary += QLatin1Char('.');
     }
-    report::DrawLine(painter, QRectF(0, y + kLine, width, kLine), summary,
-                     Font(report::kBodySize, true));
-    report::DrawLine(painter, QRectF(0, y + 2 * kLine, width, kLine),
-                     FromCoreText(projection::StopText(years_)), Font(kBodySize));
-    y += 3 * kLine + kGap;
-    DrawYearsChart(painter, QRectF(0, y, width, kChartHeight), years_);
+    return {
+        {QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
+             .arg(s.ThroughAge)
+             .arg(s.EarningsEndAge)
+             .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
+                                    : QStringLiteral("stay as entered"))
+             .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
+         Font(kBodySize)},
+        {summary, Font(report::kBodySize, true)},
+        {FromCoreText(projection::StopText(years_)), Font(kBodySize)},
+    };
 }
 
 void YearsReport::Build(double width) {
+    // The heading, the lines above the chart as they wrap, and the chart.
+    const std::vector<IntroLine> lines = IntroLines();
+    std::vector<double> heights;
+    double introHeight = kHeadingSize * 1.6 + kGap + kChartHeight + kGap;
+    for (const IntroLine& line : lines) {
+        heights.push_back(kLine * report::LineCount(line.text, line.font, width));
+        introHeight += heights.back();
+    }
     ReportBlock intro;
-    intro.height = IntroHeight();
+    intro.height = introHeight;
     intro.keepWithNext = 2; // the table's headings and its first year
-    intro.paint = [this, width](QPainter& painter, const QRectF& box) {
-        painter.translate(box.topLeft());
-        PaintIntro(painter, width);
+    intro.paint = [this, width, lines, heights](QPainter& painter, const QRectF& box) {
+        painter.setPen(palette::Text());
+        report::DrawLine(painter, QRectF(0, box.top(), width, kHeadingSize * 1.6),
+                         QStringLiteral("The years ahead"), Font(kHeadingSize, true));
+        double y = box.top() + kHeadingSize * 1.6;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            report::DrawWrapped(painter, QRectF(0, y, width, heights[i]), lines[i].text,
+                                lines[i].font, kLine);
+            y += heights[i];
+        }
+        y += kGap;
+        DrawYearsChart(painter, QRectF(0, y, width, kChartHeight), years_);
     };
     Add(std::move(intro));
 
@@ -111,7 +153,7 @@ void YearsReport::Build(double width) {
     headings.height = kLine;
     headings.keepWithNext = 1;
     headings.paint = [width](QPainter& painter, const QRectF& box) {
-        std::array<QString, 10> texts;
+        Texts texts;
         for (std::size_t c = 0; c < kColumns.size(); ++c) {
             texts[c] = QString::fromLatin1(kColumns[c].first);
         }
@@ -124,24 +166,16 @@ void YearsReport::Build(double width) {
     Add(std::move(headings));
 
     for (std::size_t i = 0; i < years_.Years.size(); ++i) {
+        const Texts texts = YearTexts(years_.Years[i]);
         ReportBlock row;
-        row.height = kLine;
+        row.height = kLine * RowLines(texts, width, Font(kBodySize));
         row.repeat = continued;
-        row.paint = [this, i, width](QPainter& painter, const QRectF& box) {
-            const projection::ProjectedYear& year = years_.Years[i];
-            const projection::YearFigures f = projection::FiguresOf(year);
+        row.paint = [i, width, texts](QPainter& painter, const QRectF& box) {
             if (i % 2 == 1) {
-                painter.fillRect(QRectF(0, box.top(), width, kLine), palette::Stripe());
+                painter.fillRect(QRectF(0, box.top(), width, box.height()), palette::Stripe());
             }
             painter.setPen(palette::Text());
-            Row(painter, box.top(), width,
-                {QString::number(year.Year),
-                 year.Married ? QStringLiteral("%1/%2").arg(year.AgeSelf).arg(year.AgeSpouse)
-                              : QString::number(year.AgeSelf),
-                 Amount(f.Budget), Amount(f.Income), Amount(f.MinimumIra), Amount(f.Withdrawal),
-                 Amount(f.Taxes), Amount(f.EndInvestments), Amount(f.Shortfall),
-                 FromPlanText(projection::SalesText(year))},
-                Font(kBodySize));
+            Row(painter, box.top(), width, texts, Font(kBodySize));
         };
         Add(std::move(row));
     }

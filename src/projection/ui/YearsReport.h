@@ -1,13 +1,18 @@
 #pragma once
 // The years ahead in the printed and PDF report, a section of its own: a
 // heading, the settings, the summary sentence, the chart, then the table of
-// the years, one line a year, continued with its column headings on further
-// pages as needed. Sizes are points; the painter draws in points.
+// the years, a row a year, continued with its column headings on further
+// pages as needed. A text too long for its place wraps (what is sold in a
+// year, the settings, the sentence); none is cut short. Sizes are points; the painter draws in
+// points.
 
 #include "export/ui/ReportBlocks.h"
 #include "projection/Projection.h"
 
+#include <QFont>
+#include <QString>
 #include <memory>
+#include <vector>
 
 namespace velmora {
 
@@ -19,7 +24,12 @@ public:
 
 private:
     void Build(double width) override;
-    void PaintIntro(QPainter& painter, double width) const;
+    // The lines above the chart: the settings, the summary and why the years stop.
+    struct IntroLine {
+        QString text;
+        QFont font;
+    };
+    std::vector<IntroLine> IntroLines() const;
 
     projection::Projection years_;
 };

@@ -44,16 +44,20 @@ QFont FontOfSize(const QPainter& painter, double size, bool bold = false) {
     return font;
 }
 
-// Draws text inside a box, cut short with an ellipsis when it is too wide.
+// Draws text inside a box on one line; a text too wide for the box is drawn in
+// a smaller type, never cut short.
 void DrawFitted(QPainter& painter, const QRectF& box, int flags, const QString& text) {
-    if (box.width() <= 0 || box.height() <= 0) {
+    if (box.width() <= 0 || box.height() <= 0 || text.isEmpty()) {
         return;
     }
-    const QFontMetricsF metrics(painter.font());
-    const QString shown = metrics.elidedText(text, Qt::ElideRight, box.width());
-    if (!shown.isEmpty()) {
-        painter.drawText(box, flags | Qt::TextSingleLine, shown);
+    QFont font = painter.font();
+    while (font.pixelSize() > 1 && QFontMetricsF(font).horizontalAdvance(text) > box.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
     }
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(box, flags | Qt::TextSingleLine, text);
+    painter.restore();
 }
 
 double TextWidth(const QFont& font, const QString& text) {

@@ -26,8 +26,9 @@ QString ResultsExport::PdfName() const {
 }
 
 ReportDocument ResultsExport::Report() const {
-    ReportDocument document(QDate::currentDate());
-    document.Add(std::make_unique<ResultsPages>(workspace_, QDate::currentDate()));
+    const QDate today = QDate::currentDate();
+    ReportDocument document(today);
+    document.Add(std::make_unique<ResultsPages>(workspace_, today));
     document.Add(std::make_unique<TaxWorkingPage>(workspace_));
     for (const ReportSectionMaker& make : moreSections_) {
         document.Add(make(workspace_));

@@ -9,6 +9,7 @@
 #include "results/QuickHelpTexts.h"
 #include "results/ResultBox.h"
 #include "results/ui/ChartPainter.h"
+#include "results/ui/SellLine.h"
 #include "screens/ui/ScreenText.h"
 
 #include <QFontMetricsF>
@@ -48,6 +49,7 @@ ResultsPages::ResultsPages(const Workspace& ws, QDate date)
 void ResultsPages::Build(double /*width*/) {
     AddTitle();
     AddFigures();
+    AddSellLine();
     AddShares();
     AddErrNote();
     for (const RiskCategory k : kRiskCategories) {
@@ -56,8 +58,37 @@ void ResultsPages::Build(double /*width*/) {
     AddErrChart();
 }
 
-double ResultsPages::PairsHeight(const Pairs& pairs) {
-    return kLine * static_cast<double>(1 + pairs.size());
+namespace {
+
+// The width of the figures' column of pairs in a box `width` wide.
+double ValueWidth(const ResultsPages::Pairs& pairs, double width) {
+    double valueWidth = 0;
+    for (const auto& pair : pairs) {
+        valueWidth =
+            std::max(valueWidth, QFontMetricsF(Font(kBodySize)).horizontalAdvance(pair.second));
+    }
+    return std::min(std::max(valueWidth + 2, width * 0.3), width * 0.6);
+}
+
+// The lines of each pair in a box `width` wide: a label or a figure too long for its room wraps.
+std::vector<int> PairLines(const ResultsPages::Pairs& pairs, double width) {
+    const double valueWidth = ValueWidth(pairs, width);
+    std::vector<int> lines;
+    for (const auto& pair : pairs) {
+        lines.push_back(std::max(LineCount(pair.first, Font(kBodySize), width - valueWidth - 12),
+                                 LineCount(pair.second, Font(kBodySize), valueWidth)));
+    }
+    return lines;
+}
+
+} // namespace
+
+double ResultsPages::PairsHeight(const Pairs& pairs, double width) {
+    double lines = 1;
+    for (const int n : PairLines(pairs, width)) {
+        lines += n;
+    }
+    return kLine * lines;
 }
 
 void ResultsPages::AddTitle() {
@@ -83,18 +114,16 @@ void ResultsPages::PaintPairs(QPainter& painter, const QRectF& box, const QStrin
     painter.setPen(palette::Text());
     DrawLine(painter, QRectF(box.left(), box.top(), box.width(), kLine), title,
              Font(kSubheadingSize, true));
-    double valueWidth = 0;
-    for (const auto& pair : pairs) {
-        valueWidth =
-            std::max(valueWidth, QFontMetricsF(Font(kBodySize)).horizontalAdvance(pair.second));
-    }
-    valueWidth = std::min(std::max(valueWidth + 2, box.width() * 0.3), box.width() * 0.6);
+    const double valueWidth = ValueWidth(pairs, box.width());
+    const std::vector<int> lines = PairLines(pairs, box.width());
+    double y = box.top() + kLine;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        const double y = box.top() + kLine * static_cast<double>(i + 1);
-        DrawLine(painter, QRectF(box.left() + 6, y, box.width() - valueWidth - 12, kLine),
-                 pairs[i].first, Font(kBodySize));
-        DrawLine(painter, QRectF(box.right() - valueWidth, y, valueWidth, kLine), pairs[i].second,
-                 Font(kBodySize), Qt::AlignRight | Qt::AlignVCenter);
+        const double height = kLine * lines[i];
+        DrawWrapped(painter, QRectF(box.left() + 6, y, box.width() - valueWidth - 12, height),
+                    pairs[i].first, Font(kBodySize), kLine);
+        DrawWrapped(painter, QRectF(box.right() - valueWidth, y, valueWidth, height),
+                    pairs[i].second, Font(kBodySize), kLine, Qt::AlignRight);
+        y += height;
     }
 }
 
@@ -139,21 +168,21 @@ void ResultsPages::AddFigures() {
         FromCoreText(BoxLabel(ResultBox::TotalInvestments)).toUpper() + QStringLiteral(", $");
     const QString total = report::AmountText(boxes.editTotalInvestments);
 
-    const double left = PairsHeight(household) + kGap + PairsHeight(income);
-    const double right = PairsHeight(expenses) + kGap + PairsHeight(rates);
+    const double column = (Width() - 2 * kGap) / 2;
+    const double left = PairsHeight(household, column) + kGap + PairsHeight(income, column);
+    const double right = PairsHeight(expenses, column) + kGap + PairsHeight(rates, column);
     const double emphasis = 2 * kLine + 8;
 
     ReportBlock block;
     block.height = std::max(left, right) + kGap + emphasis + kGap;
     block.paint = [=, this](QPainter& painter, const QRectF& box) {
-        const double column = (box.width() - 2 * kGap) / 2;
         const QRectF leftBox(box.left(), box.top(), column, left);
         const QRectF rightBox(box.left() + column + 2 * kGap, box.top(), column, right);
         PaintPairs(painter, leftBox, QStringLiteral("Household"), household);
-        PaintPairs(painter, leftBox.adjusted(0, PairsHeight(household) + kGap, 0, 0),
+        PaintPairs(painter, leftBox.adjusted(0, PairsHeight(household, column) + kGap, 0, 0),
                    QStringLiteral("Income, $/Yr"), income);
         PaintPairs(painter, rightBox, QStringLiteral("Expenses, $/Yr"), expenses);
-        PaintPairs(painter, rightBox.adjusted(0, PairsHeight(expenses) + kGap, 0, 0),
+        PaintPairs(painter, rightBox.adjusted(0, PairsHeight(expenses, column) + kGap, 0, 0),
                    QStringLiteral("Incremental Tax Rates, %"), rates);
 
         const QRectF band(box.left(), box.top() + std::max(left, right) + kGap, box.width(),
@@ -170,6 +199,20 @@ void ResultsPages::AddFigures() {
                  totalLabel, bold);
         DrawLine(painter, QRectF(inner.left(), inner.top() + kLine, inner.width(), kLine), total,
                  bold, Qt::AlignRight | Qt::AlignVCenter);
+    };
+    Add(std::move(block));
+}
+
+void ResultsPages::AddSellLine() {
+    const QString line = SellThisYearLine(ws_);
+    const QFont font = Font(kBodySize, true);
+    const double height = kLine * LineCount(line, font, Width() - 12);
+    ReportBlock block;
+    block.height = height + kGap;
+    block.paint = [line, font, height](QPainter& painter, const QRectF& box) {
+        painter.setPen(palette::Text());
+        DrawWrapped(painter, QRectF(box.left() + 6, box.top(), box.width() - 12, height), line,
+                    font, kLine);
     };
     Add(std::move(block));
 }
@@ -225,14 +268,24 @@ void ResultsPages::AddCategory(RiskCategory category) {
     const double nameWidth = Width() * 0.44;
     const double valueRight = Width() * 0.64;
     const double errLeft = Width() * 0.70;
+    // A cell too long for its column wraps; the row takes the lines of its longest cell.
+    const double errWidth = Width() - errLeft;
+    auto lines = [=](const QString& name, const QString& value, const QString& err) {
+        const QFont font = Font(kBodySize);
+        return std::max({LineCount(name, font, nameWidth - 8),
+                         LineCount(value, font, valueRight - nameWidth),
+                         LineCount(err, font, errWidth)});
+    };
     auto row = [=](QPainter& painter, const QRectF& box, const QString& name, const QString& value,
                    const QString& err, const QFont& font) {
         painter.setPen(palette::Text());
-        DrawLine(painter, QRectF(box.left() + 4, box.top(), nameWidth - 8, kLine), name, font);
-        DrawLine(painter, QRectF(box.left() + nameWidth, box.top(), valueRight - nameWidth, kLine),
-                 value, font, Qt::AlignRight | Qt::AlignVCenter);
-        DrawLine(painter, QRectF(box.left() + errLeft, box.top(), box.width() - errLeft, kLine),
-                 err, font);
+        DrawWrapped(painter, QRectF(box.left() + 4, box.top(), nameWidth - 8, kLine), name, font,
+                    kLine);
+        DrawWrapped(painter,
+                    QRectF(box.left() + nameWidth, box.top(), valueRight - nameWidth, kLine), value,
+                    font, kLine, Qt::AlignRight);
+        DrawWrapped(painter, QRectF(box.left() + errLeft, box.top(), errWidth, kLine), err, font,
+                    kLine);
     };
     auto header = [=](QPainter& painter, const QRectF& box) {
         row(painter, box, QStringLiteral("Name"), QStringLiteral("Value, $"),
@@ -276,15 +329,16 @@ void ResultsPages::AddCategory(RiskCategory category) {
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ReportBlock line;
-        line.height = kLine + (i + 1 == rows.size() ? kGap / 2 : 0);
-        line.repeat = repeat;
         const QString name = FromPlanText(rows[i].Name);
         const QString value = report::AmountText(rows[i].Value);
         const QString err = report::ErrText(rows[i].Err);
+        const double height = kLine * lines(name, value, err);
+        line.height = height + (i + 1 == rows.size() ? kGap / 2 : 0);
+        line.repeat = repeat;
         const bool striped = i % 2 == 1;
         line.paint = [=](QPainter& painter, const QRectF& box) {
             if (striped) {
-                painter.fillRect(QRectF(box.left(), box.top(), box.width(), kLine),
+                painter.fillRect(QRectF(box.left(), box.top(), box.width(), height),
                                  palette::Stripe());
             }
             row(painter, box, name, value, err, Font(kBodySize));

@@ -3,6 +3,7 @@
 #include "Workspace.h"
 #include "results/TaxWorking.h"
 #include "screens/ui/CloseKeys.h"
+#include "screens/ui/ControlNames.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -55,9 +56,14 @@ TaxWorkingWindow::TaxWorkingWindow(const Workspace& workspace, QWidget& resultsS
     close->setObjectName("btnCloseTaxWorking");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
+    note_ = new QLabel(QString::fromStdString(TaxWorkingNote()), this);
+    NameControl(*note_, "lblTaxWorkingNote", note_->text());
+    note_->setWordWrap(true);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
     layout->addWidget(table_, 1);
+    layout->addWidget(note_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);
@@ -71,7 +77,9 @@ TaxWorkingWindow::TaxWorkingWindow(const Workspace& workspace, QWidget& resultsS
     const int rows = table_->verticalHeader()->length() + table_->horizontalHeader()->height() +
                      2 * table_->frameWidth();
     const int columns = table_->horizontalHeader()->length() + 2 * table_->frameWidth();
-    const QSize wanted(std::max(columns + 40, 520), rows + 3 * title_->sizeHint().height() + 60);
+    const QSize wanted(std::max(columns + 40, 520),
+                       rows + 3 * title_->sizeHint().height() +
+                           note_->heightForWidth(std::max(columns, 480)) + 66);
     const QScreen* screen = resultsScreen_.screen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() * 9 / 10 : wanted;
     resize(wanted.boundedTo(room));

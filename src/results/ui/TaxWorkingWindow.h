@@ -32,6 +32,7 @@ private:
     const Workspace& workspace_;
     QWidget& resultsScreen_;
     QLabel* title_ = nullptr;
+    QLabel* note_ = nullptr; // how the working leads to the results screen's boxes
     QTableWidget* table_ = nullptr;
 };
 

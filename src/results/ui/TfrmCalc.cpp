@@ -5,8 +5,6 @@
 #include "history/ui/PlanHistory.h"
 #include "plan/FilingStatus.h"
 #include "plan/PlanEdit.h"
-#include "projection/Projection.h"
-#include "projection/ProjectionTexts.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
 #include "results/ResultBox.h"
@@ -14,6 +12,7 @@
 #include "results/RiskRanking.h"
 #include "results/ui/ResultsExport.h"
 #include "results/ui/ResultsLayout.h"
+#include "results/ui/SellLine.h"
 #include "results/ui/TaxWorkingWindow.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/ScreenText.h"
@@ -28,7 +27,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -327,12 +325,7 @@ void TfrmCalc::ShowQuickHelp(std::span<const char* const> lines) {
 }
 
 void TfrmCalc::ShowSellLine() {
-    // Year 0 of the years ahead: the same calculation on a copy of the plan,
-    // and the year's withdrawal sold from the ranked holdings.
-    const std::optional<projection::ProjectedYear> year =
-        projection::YearZero(workspace_.plan, workspace_.taxYear);
-    const QString line = year ? FromPlanText(projection::SellLine(*year))
-                              : QStringLiteral("The amounts are too large to say what to sell");
+    const QString line = SellThisYearLine(workspace_);
     lblSellThisYear->setText(line);
     lblSellThisYear->setAccessibleName(line);
 }

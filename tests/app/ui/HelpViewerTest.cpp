@@ -5,6 +5,7 @@
 
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
+#include "results/ResultBox.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -110,6 +111,25 @@ TEST(HelpViewerTest, TheProgramsHelpFileOpensAtBothContexts) {
     }
     EXPECT_GT(links, 20);
     EXPECT_TRUE(html.contains("See Inst.")) << "explains the IRA basis column";
+}
+
+// The page on the exports names every box of the results' CSV file with the
+// part of the Results screen it stands for, so that a spreadsheet's reader can
+// find it; a box added to the file is missing here until the help says it.
+TEST(HelpViewerTest, TheHelpNamesEveryBoxOfTheResultsCsvWithItsScreenLabel) {
+    QFile file(VELMORA_HELP_FILE);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    for (const ResultBoxEntry& box : kResultBoxes) {
+        const QRegularExpression row("<tr><td>" + QString::fromLatin1(box.Name.data()) +
+                                     "</td><td>([^<]+)</td></tr>");
+        const QRegularExpressionMatch found = row.match(html);
+        ASSERT_TRUE(found.hasMatch()) << box.Name;
+        EXPECT_GT(found.captured(1).size(), 3) << box.Name;
+    }
+    EXPECT_TRUE(html.contains("<tr><td>editTaxOnIncome</td><td>EXPENSES, Taxes on: - Income</td>"));
+    EXPECT_TRUE(html.contains("(Velmora Results 2026.csv)"));
+    EXPECT_TRUE(html.contains("(Velmora Years 2026 to 95.csv)"));
 }
 
 } // namespace

@@ -123,7 +123,7 @@ TEST_F(TfrmYearsAheadTest, ExportsTheYearsAsCsv) {
     form.Export().UseExportDialogs(exportDialogs);
     Find<QPushButton>("btnExportCsv")->click();
     ASSERT_EQ(exportDialogs.asked.size(), 1u);
-    EXPECT_TRUE(exportDialogs.asked[0].suggested.endsWith("Velmora Years Ahead 2004.csv"));
+    EXPECT_TRUE(exportDialogs.asked[0].suggested.endsWith("Velmora Years 2004 to 70.csv"));
     QFile file(exportDialogs.answer);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');

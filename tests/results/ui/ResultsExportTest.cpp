@@ -17,9 +17,13 @@
 #include "grid/ui/StringGrid.h"
 #include "history/ui/PlanHistory.h"
 #include "plan/PlanFile.h"
+#include "projection/Projection.h"
+#include "projection/ProjectionTexts.h"
 #include "projection/ui/YearsReport.h"
+#include "projection/ui/YearsSettings.h"
 #include "results/ui/ChartWindow.h"
 #include "results/ui/TfrmCalc.h"
+#include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 
 #include <QAction>
@@ -27,6 +31,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -445,13 +450,14 @@ TEST_F(ResultsExportTest, ReportsOfAnEmptyPlanAndOf160Holdings) {
     EXPECT_TRUE(text.contains("How the tax was worked out, tax year 2004 Without withdrawal With "
                               "withdrawal Income Pensions 0 0"))
         << "the working stands on a page of its own";
-    // The pages of the results, then the years ahead of a single person of 60
-    // through 95: the chart, and their table continued on a page of its own.
-    EXPECT_TRUE(text.contains("Page 1 of 5"));
+    // The pages of the results, the tax's working over two pages, then the
+    // years ahead of a single person of 60 through 95: the chart, and their
+    // table continued on a page of its own.
+    EXPECT_TRUE(text.contains("Page 1 of 6"));
     EXPECT_TRUE(text.contains("The years ahead Through age 95, continued earnings end at age 70"));
     EXPECT_TRUE(text.contains("Your investments last through 2039, when you are 95, with 0 left."));
     EXPECT_TRUE(text.contains("2039 95 0 0 0 0 0 0 0 Velmora Report,")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Page 5 of 5"));
+    EXPECT_TRUE(text.contains("Page 6 of 6"));
 
     ws = std::make_unique<Workspace>();
     Open(FullPlan());
@@ -569,14 +575,113 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
         EXPECT_TRUE(text.contains("S:\"Blue\" Utils"));
     }
 
+    // A file that cannot be written is told with its reason, and nothing is left.
     fileDialogs.setUpPrinter = [this](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(cwd.File("missing/printed.pdf"));
         return true;
     };
-    dialogs.Expect(BoxKind::Error, "Could not print the report");
+    dialogs.Expect(BoxKind::Error, "Could not save \"" + cwd.File("missing/printed.pdf") +
+                                       "\": No such file or directory");
     Trigger("mnuPrintReport");
     dialogs.VerifyAllShown();
+    EXPECT_EQ(Entries(cwd.Path()), (QStringList{"UserData.dta", "printed.pdf"}));
+}
+
+// Printing to a file writes it whole or not at all, as saving the PDF does: a
+// failure at any step of the write leaves the file that was there as it was.
+TEST_F(ResultsExportTest, PrintingToAFileThatFailsKeepsTheOldFileWhole) {
+    Open(Household());
+    const QString path = cwd.File("printed.pdf");
+    const QByteArray old = "the previous report";
+    fileDialogs.setUpPrinter = [&path](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    };
+    testing::FaultyFileSystem counting;
+    exporter->UseFileSystem(counting);
+    Trigger("mnuPrintReport");
+    ASSERT_TRUE(IsCompletePdf(ReadAll(path)));
+    const int calls = counting.Calls();
+    ASSERT_GE(calls, 5);
+
+    dialogs.Tolerate(BoxKind::Error);
+    int failures = 0;
+    for (int n = 1; n <= calls; ++n) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(old);
+        file.close();
+        testing::FaultyFileSystem files;
+        files.FailCall(n, ENOSPC);
+        exporter->UseFileSystem(files);
+        dialogs.Clear();
+        Trigger("mnuPrintReport");
+        const QByteArray now = ReadAll(path);
+        if (dialogs.Count(BoxKind::Error) == 1) {
+            ++failures;
+            EXPECT_EQ(now, old) << "call " << n << " failed: " << files.Log()[n - 1];
+            EXPECT_EQ(dialogs.Boxes()[0].text,
+                      "Could not save \"" + path + "\": No space left on device.");
+        } else {
+            EXPECT_TRUE(IsCompletePdf(now)) << "call " << n << ": " << files.Log()[n - 1];
+        }
+        EXPECT_EQ(Entries(cwd.Path()), (QStringList{"UserData.dta", "printed.pdf"}))
+            << "call " << n << ": no temporary file stays";
+    }
+    EXPECT_GE(failures, 4) << "creating, writing, syncing and renaming can each fail";
+}
+
+// The report of the test plans under both laws: the first page says what to
+// sell this year as the results screen does, whole, and no text on any page is
+// cut short with an ellipsis; what is sold in each year stands whole in the
+// years' table, however long.
+TEST_F(ResultsExportTest, TheReportOfTheTestPlansSaysWhatToSellAndCutsNoText) {
+    if (!test::HavePdfToText()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    PlanData married;
+    ASSERT_EQ(LoadPlan(married, VELMORA_TEST_DATA_DIR "/plan/married-household.dta").status,
+              LoadStatus::Complete);
+    PlanData varied;
+    ASSERT_EQ(LoadPlan(varied, VELMORA_TEST_DATA_DIR "/plan/varied-values.dta").status,
+              LoadStatus::Complete);
+    const std::vector<std::pair<QString, PlanData>> plans{
+        {"married", married}, {"varied", varied}, {"household", Household()}, {"full", FullPlan()}};
+    for (const auto& [name, plan] : plans) {
+        for (const int year : {2004, 2026}) {
+            ws = std::make_unique<Workspace>();
+            ws->taxYear = *TaxYear::Find(year);
+            Open(plan);
+            const QString where = QStringLiteral("%1 %2").arg(name).arg(year);
+            const QString path = SavePdf(where + QStringLiteral(".pdf"));
+            const QString text = test::PdfText(path);
+            ASSERT_FALSE(text.isEmpty()) << where.toStdString();
+            EXPECT_FALSE(text.contains(QChar(0x2026))) << where.toStdString() << "\n"
+                                                       << text.toStdString();
+            EXPECT_FALSE(text.contains(QStringLiteral("..."))) << where.toStdString();
+            const QString sell =
+                calc->findChild<QLabel*>(QStringLiteral("lblSellThisYear"))->text();
+            ASSERT_FALSE(sell.isEmpty());
+            QProcess firstPage;
+            firstPage.start(QStringLiteral("pdftotext"),
+                            {QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+            ASSERT_TRUE(firstPage.waitForFinished(60000));
+            EXPECT_TRUE(test::Collapsed(QString::fromUtf8(firstPage.readAllStandardOutput()))
+                            .contains(test::Collapsed(sell)))
+                << where.toStdString() << ": " << sell.toStdString();
+            const QString collapsed = test::Collapsed(text);
+            QSettings settings;
+            const projection::Projection years =
+                projection::Project(ws->plan, ws->taxYear, KeptYearsSettings(settings));
+            for (const projection::ProjectedYear& y : years.Years) {
+                const QString sold = FromPlanText(projection::SalesText(y));
+                EXPECT_TRUE(collapsed.contains(test::Collapsed(sold)))
+                    << where.toStdString() << ", " << y.Year << ": " << sold.toStdString();
+            }
+        }
+    }
 }
 
 // The page's size and the box around every word on the first page, in points,

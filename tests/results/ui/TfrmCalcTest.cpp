@@ -227,10 +227,18 @@ TEST_F(TfrmCalcTest, TheScreenNamesItsTaxYearAndShowsHowTheTaxWasWorkedOut) {
         }
         return QString("<no line %1>").arg(label);
     };
-    EXPECT_EQ(line("Withdrawal"), "0 / 40000");
+    EXPECT_EQ(line("Withdrawal before its own tax"), "0 / 40000");
     EXPECT_EQ(line("Taxable income"), "0 / 15850");
     EXPECT_EQ(line("Federal income tax"), "0 / 1654");
-    EXPECT_EQ(line("Total tax"), "0 / 1654");
+    EXPECT_EQ(line("Tax on the withdrawal"), " / 1654");
+    EXPECT_EQ(line("Withdrawal needed"), " / 41654");
+    EXPECT_EQ(Box("editWithDrawalNeeded"), "41654");
+    // Under the working, how it leads to the screen's boxes.
+    auto* note = window->findChild<QLabel*>("lblTaxWorkingNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains("Withdrawal Needed the withdrawal before its own tax plus "
+                                      "that tax"));
 
     // Back to 2004: the line, and the open working, follow at the next calculation.
     workspace.taxYear = TaxYear();
