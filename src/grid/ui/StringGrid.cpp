@@ -518,7 +518,7 @@ void StringGrid::EndEditAsked(QAbstractItemDelegate::EndEditHint hint) {
         EndEdit(Ending::LeaveBack);
         return;
     case QAbstractItemDelegate::SubmitModelCache: // Return
-    case QAbstractItemDelegate::NoHint: // the focus went to another control of the window
+    case QAbstractItemDelegate::NoHint:           // the focus went to another control of the window
         EndEdit(Ending::Leave);
         return;
     }

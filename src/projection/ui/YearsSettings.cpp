@@ -10,7 +10,8 @@ namespace velmora {
 projection::Settings KeptYearsSettings(QSettings& settings) {
     const projection::Settings defaults;
     projection::Settings kept;
-    kept.ThroughAge = IntSetting(settings, QString::fromLatin1(kThroughAgeKey), defaults.ThroughAge);
+    kept.ThroughAge =
+        IntSetting(settings, QString::fromLatin1(kThroughAgeKey), defaults.ThroughAge);
     kept.EarningsEndAge =
         IntSetting(settings, QString::fromLatin1(kEarningsEndAgeKey), defaults.EarningsEndAge);
     kept.PensionsIndexed =

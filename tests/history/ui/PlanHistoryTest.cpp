@@ -357,10 +357,11 @@ TEST_F(PlanHistoryTest, ACellBeingEditedIsLeftFirstAndARefusedOneStays) {
     test::PressKey(Qt::Key_F2);
     test::PressKey(Qt::Key_Backspace);
     EXPECT_EQ(Plan().DebtHoldings[0].FedTaxFree, "");
-    dialogs.Expect(BoxKind::Error,
-                   "Invalid input value.  Use escape key to abandon changes.\n\nRow 1, \"City bond "
-                   "2012\", Fed Tax Free? (Y/N): Y or N.\nLeft empty it would be stored as N: type Y "
-                   "or N, or press Escape for what the cell held");
+    dialogs.Expect(
+        BoxKind::Error,
+        "Invalid input value.  Use escape key to abandon changes.\n\nRow 1, \"City bond "
+        "2012\", Fed Tax Free? (Y/N): Y or N.\nLeft empty it would be stored as N: type Y "
+        "or N, or press Escape for what the cell held");
     Undo();
     dialogs.VerifyAllShown();
     EXPECT_TRUE(debts.IsEditing()) << "the refused cell stays";

@@ -161,9 +161,9 @@ TEST_F(TfrmEquityTest, ACategoryAboveThreeBecomesThreeOnLeavingTheTable) {
     EXPECT_TRUE(dialogs.Boxes().empty()) << "3 passes silently";
 
     TypeIntoCell(Table(), 10, 0, "7");
-    dialogs.Expect(BoxKind::Warning,
-                   About(kCategoryWarning,
-                         "Row 1, \"Alpha\": Portfolio Risk Category 7, stored as 3."));
+    dialogs.Expect(
+        BoxKind::Warning,
+        About(kCategoryWarning, "Row 1, \"Alpha\": Portfolio Risk Category 7, stored as 3."));
     LeaveTable();
     EXPECT_EQ(Rows()[0].RiskCategory, 3);
     EXPECT_EQ(Table().Cells(10, 0), "3");
@@ -180,8 +180,9 @@ TEST_F(TfrmEquityTest, DonePressedWhileTheChecksWarnStillLeavesAfterThem) {
     QPushButton& done = Button("btnReturnToMiscInput");
     QWindow* window = form.windowHandle();
     const QPoint at = done.mapTo(&form, done.rect().center());
-    dialogs.Expect(BoxKind::Warning,
-                   About(kCategoryWarning, "Row 1, \"ACME\": Portfolio Risk Category 7, stored as 3."));
+    dialogs.Expect(
+        BoxKind::Warning,
+        About(kCategoryWarning, "Row 1, \"ACME\": Portfolio Risk Category 7, stored as 3."));
     dialogs.OnBox([&](const test::Box&) { QTest::mouseRelease(window, Qt::LeftButton, {}, at); });
     QTest::mousePress(window, Qt::LeftButton, {}, at);
     QCoreApplication::processEvents();
@@ -200,8 +201,9 @@ TEST_F(TfrmEquityTest, OnlyNamedRowsMustSayYesOrNo) {
     Rows()[1].FedTaxFree.clear();
     Activate();
     dialogs
-        .Expect(BoxKind::Warning,
-                About(kFlagWarning, "Row 1, \"Named\": Auto Reinvest (Y/N) left empty, stored as N."))
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 1, \"Named\": Auto Reinvest (Y/N) left empty, stored as N."))
         .Expect(BoxKind::Warning,
                 About(kFlagWarning, "Row 1, \"Named\": Fed Tax Free (Y/N) \"Q\", stored as N."));
     LeaveTable();
@@ -245,8 +247,8 @@ TEST_F(TfrmEquityTest, ACapitalLossIsNotedOnceAVisitByItsHoldingAndKept) {
     Activate();
     TypeIntoCell(Table(), 1, 0, "005000");
     TypeIntoCell(Table(), 2, 0, "004000");
-    const QString loser =
-        About(kCapitalLoss, "Row 1, \"Loser\": Current Basis 5000 is above its Current Value 4000.");
+    const QString loser = About(
+        kCapitalLoss, "Row 1, \"Loser\": Current Basis 5000 is above its Current Value 4000.");
     dialogs.Expect(BoxKind::Information, loser);
     LeaveTable();
     ASSERT_EQ(dialogs.Boxes().size(), 1u);
@@ -264,13 +266,15 @@ TEST_F(TfrmEquityTest, ACapitalLossIsNotedOnceAVisitByItsHoldingAndKept) {
     EXPECT_EQ(dialogs.Boxes().size(), 1u) << "not again on leaving the table or Delete Line";
 
     TypeIntoCell(Table(), 2, 0, "003000"); // a loss of another size is told
-    dialogs.Expect(BoxKind::Information, About(kCapitalLoss, "Row 1, \"Loser\": Current Basis "
-                                                             "5000 is above its Current Value 3000."));
+    dialogs.Expect(BoxKind::Information,
+                   About(kCapitalLoss, "Row 1, \"Loser\": Current Basis "
+                                       "5000 is above its Current Value 3000."));
     LeaveTable();
     EXPECT_EQ(dialogs.Pending(), 0);
     Activate(); // the next visit
-    dialogs.Expect(BoxKind::Information, About(kCapitalLoss, "Row 1, \"Loser\": Current Basis "
-                                                             "5000 is above its Current Value 3000."));
+    dialogs.Expect(BoxKind::Information,
+                   About(kCapitalLoss, "Row 1, \"Loser\": Current Basis "
+                                       "5000 is above its Current Value 3000."));
     LeaveTable();
     EXPECT_EQ(dialogs.Boxes().size(), 3u);
 }
@@ -294,8 +298,9 @@ TEST_F(TfrmEquityTest, EmptyCellsAreNamedWithWhatTheyAreStoredAs) {
                       "Row 3, \"Index\": Auto Reinvest (Y/N) left empty, stored as N.\n"
                       "Also left empty, so stored as 0: Loss Factor (%/Yr), Portfolio Risk "
                       "Category (0 is Zero risk)."))
-        .Expect(BoxKind::Warning,
-                About(kFlagWarning, "Row 3, \"Index\": Fed Tax Free (Y/N) left empty, stored as N."));
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 3, \"Index\": Fed Tax Free (Y/N) left empty, stored as N."));
     LeaveTable();
     EXPECT_EQ(test::RowTexts(Table(), 2),
               QStringList({"Index", "1000", "1200", "30", "0", "0", "5", "N", "N", "", ""}));
@@ -332,25 +337,30 @@ TEST_F(TfrmEquityTest, TheFiveChecksComeInTheirOrderOncePerFaultyRow) {
     unnamed.QualifyingDividends = 1;
     Activate();
     dialogs
-        .Expect(BoxKind::Warning,
-                About(kCategoryWarning, "Row 1, \"Faulty\": Portfolio Risk Category 5, stored as 3."))
+        .Expect(
+            BoxKind::Warning,
+            About(kCategoryWarning, "Row 1, \"Faulty\": Portfolio Risk Category 5, stored as 3."))
         .Expect(BoxKind::Warning,
                 About(kCategoryWarning, "Row 4 (no name): Portfolio Risk Category 9, stored as 3."))
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 1, \"Faulty\": Auto Reinvest (Y/N) left empty, stored as N."))
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 1, \"Faulty\": Fed Tax Free (Y/N) left empty, stored as N."))
         .Expect(BoxKind::Warning,
-                About(kFlagWarning, "Row 1, \"Faulty\": Auto Reinvest (Y/N) left empty, stored as N."))
-        .Expect(BoxKind::Warning,
-                About(kFlagWarning, "Row 1, \"Faulty\": Fed Tax Free (Y/N) left empty, stored as N."))
-        .Expect(BoxKind::Warning,
-                About(kDividendsWarning, "Row 1, \"Faulty\": Regular Dividends ($/Yr) 10, stored as 0; "
-                                         "Qualifying Dividends ($/Yr) 20, stored as 0."))
-        .Expect(BoxKind::Warning,
-                About(kDividendsWarning, "Row 4 (no name): Regular Dividends ($/Yr) 1, stored as 0; "
-                                         "Qualifying Dividends ($/Yr) 1, stored as 0."))
+                About(kDividendsWarning,
+                      "Row 1, \"Faulty\": Regular Dividends ($/Yr) 10, stored as 0; "
+                      "Qualifying Dividends ($/Yr) 20, stored as 0."))
+        .Expect(BoxKind::Warning, About(kDividendsWarning,
+                                        "Row 4 (no name): Regular Dividends ($/Yr) 1, stored as 0; "
+                                        "Qualifying Dividends ($/Yr) 1, stored as 0."))
         .Expect(BoxKind::Information,
                 About(kCapitalLoss,
                       "Row 1, \"Faulty\": Current Basis 5000 is above its Current Value 4000."))
-        .Expect(BoxKind::Information,
-                About(kCapitalLoss, "Row 4 (no name): Current Basis 1 is above its Current Value 0."));
+        .Expect(
+            BoxKind::Information,
+            About(kCapitalLoss, "Row 4 (no name): Current Basis 1 is above its Current Value 0."));
     // The "Done" button is pressed: the checks run first, then the screen is left.
     QTest::mouseClick(&Button("btnReturnToMiscInput"), Qt::LeftButton);
     EXPECT_EQ(dialogs.Pending(), 0);

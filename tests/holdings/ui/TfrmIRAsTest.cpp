@@ -15,9 +15,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <memory>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace velmora {
 namespace {
@@ -248,8 +248,9 @@ TEST_F(TfrmIRAsTest, InterestAndDividendsOrGrowthExcludeEachOther) {
         .Expect(BoxKind::Warning,
                 kInterestWarning +
                     "\n\nRow 1, \"Interest\": Interest 6 set to 0 when Dividends were typed.")
-        .Expect(BoxKind::Warning, kInterestWarning + "\n\nRow 2, \"Growth\": Dividends 300 and "
-                                                     "Growth Rate 4 set to 0 when Interest was typed.");
+        .Expect(BoxKind::Warning, kInterestWarning +
+                                      "\n\nRow 2, \"Growth\": Dividends 300 and "
+                                      "Growth Rate 4 set to 0 when Interest was typed.");
     Roths().setFocus(Qt::TabFocusReason);
     EXPECT_EQ(dialogs.Boxes().size(), 2u);
 }
@@ -422,7 +423,8 @@ TEST_F(TfrmIRAsUndoTest, ACappedCategoryIsMarkedAndOneCtrlZBringsTheOldOneBack) 
     Activate();
     TypeIntoCell(Iras(), 7, 4, "7");
     dialogs.Expect(BoxKind::Warning,
-                   kCategoryWarning + "\n\nRow 5, \"Five\": Portfolio Risk Category 7, stored as 3.");
+                   kCategoryWarning +
+                       "\n\nRow 5, \"Five\": Portfolio Risk Category 7, stored as 3.");
     Roths().setFocus(Qt::TabFocusReason); // the regular grid loses the focus
     EXPECT_EQ(dialogs.Pending(), 0);
     EXPECT_EQ(Iras().Cells(7, 4), "3");
@@ -450,8 +452,8 @@ TEST_F(TfrmIRAsTest, LeavingAGridCapsEachRiskCategoryAboveThreeWithAWarning) {
     EXPECT_TRUE(dialogs.Boxes().empty());
 
     dialogs
-        .Expect(BoxKind::Warning, kCategoryWarning +
-                                      "\n\nRow 5, \"Five\": Portfolio Risk Category 7, stored as 3.")
+        .Expect(BoxKind::Warning,
+                kCategoryWarning + "\n\nRow 5, \"Five\": Portfolio Risk Category 7, stored as 3.")
         .Expect(BoxKind::Warning,
                 kCategoryWarning + "\n\nRow 10 (no name): Portfolio Risk Category 7, stored as 3.");
     Roths().setFocus(Qt::TabFocusReason); // the regular grid loses the focus
@@ -464,7 +466,8 @@ TEST_F(TfrmIRAsTest, LeavingAGridCapsEachRiskCategoryAboveThreeWithAWarning) {
 
     RothRows()[20].RiskCategory = 9; // e.g. from the plan file
     dialogs.Expect(BoxKind::Warning,
-                   kCategoryWarning + "\n\nRow 21 (no name): Portfolio Risk Category 9, stored as 3.");
+                   kCategoryWarning +
+                       "\n\nRow 21 (no name): Portfolio Risk Category 9, stored as 3.");
     Button("btnDeleteRowIRA").setFocus(Qt::TabFocusReason); // now the Roth grid loses it
     EXPECT_EQ(RothRows()[20].RiskCategory, 3);
     EXPECT_EQ(dialogs.Boxes().size(), 3u) << "the corrected rows give no second warning";

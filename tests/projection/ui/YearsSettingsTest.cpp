@@ -1,8 +1,9 @@
 // The years ahead settings as kept in the settings file: what cannot be read
 // takes its default, and a yes or no is read as people write it.
 
-#include "UiTestSupport.h"
 #include "projection/ui/YearsSettings.h"
+
+#include "UiTestSupport.h"
 
 #include <QSettings>
 #include <QTextStream>

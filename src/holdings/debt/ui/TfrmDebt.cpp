@@ -83,16 +83,15 @@ void TfrmDebt::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     const DebtTable before = table;
     std::set<int> told;
-    RecordTableChange(grid, kColumns, table, PlanPart::Debt,
-                      PlanWatch(ws_.plan, {{PlanPart::Debt}}),
-                      QStringLiteral("check of Debt table"), StepKind::Check, std::nullopt, [&] {
-                          ShowCorrections(grid, before, table, kColumns, CapRiskCategories(table),
-                                          {kCategoryCol}, kCategoryWarning, kCategoryCappedNote,
-                                          told);
-                          ShowCorrections(grid, before, table, kColumns,
-                                          CorrectYesNoFlags(table, &DebtHolding::FedTaxFree),
-                                          {kFedTaxFreeCol}, kFlagWarning, kFlagSetToNoNote, told);
-                      });
+    RecordTableChange(
+        grid, kColumns, table, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+        QStringLiteral("check of Debt table"), StepKind::Check, std::nullopt, [&] {
+            ShowCorrections(grid, before, table, kColumns, CapRiskCategories(table), {kCategoryCol},
+                            kCategoryWarning, kCategoryCappedNote, told);
+            ShowCorrections(grid, before, table, kColumns,
+                            CorrectYesNoFlags(table, &DebtHolding::FedTaxFree), {kFedTaxFreeCol},
+                            kFlagWarning, kFlagSetToNoNote, told);
+        });
 }
 
 void TfrmDebt::btnDeleteLineClick() {

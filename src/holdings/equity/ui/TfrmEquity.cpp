@@ -98,8 +98,8 @@ void TfrmEquity::StringGridTableExit() {
     RecordTableChange(
         grid, kColumns, table, PlanPart::Equity, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
         QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
-            ShowCorrections(grid, before, table, kColumns, CapRiskCategories(table),
-                            {kCategoryCol}, kCategoryWarning, kCategoryCappedNote, told);
+            ShowCorrections(grid, before, table, kColumns, CapRiskCategories(table), {kCategoryCol},
+                            kCategoryWarning, kCategoryCappedNote, told);
             ShowCorrections(grid, before, table, kColumns,
                             CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
                             {kAutoReinvestCol}, kFlagWarning, kFlagSetToNoNote, told);
@@ -136,7 +136,6 @@ void TfrmEquity::btnDeleteLineClick() {
                           Calculate();
                       });
     FillTable(*StringGridTable_, ws_.plan.EquityHoldings, kColumns); // the same visit
-
 }
 
 void TfrmEquity::btnReturnToMiscInputClick() {

@@ -254,13 +254,13 @@ void TfrmIRAs::ShowDeferred(const IraTable& table, bool regular) {
             break;
         case Deferred::What::Interest:
             if (holding.InterestRate == 0) {
-                dialogs_.Warning(WithDetails(
-                    QString::fromLatin1(kInterestWarning),
-                    {place + QStringLiteral("Interest %1 set to 0 when %2 typed.")
-                                 .arg(warning.before)
-                                 .arg(warning.col == kDividendsCol
-                                          ? QStringLiteral("Dividends were")
-                                          : QStringLiteral("a Growth Rate was"))}));
+                dialogs_.Warning(
+                    WithDetails(QString::fromLatin1(kInterestWarning),
+                                {place + QStringLiteral("Interest %1 set to 0 when %2 typed.")
+                                             .arg(warning.before)
+                                             .arg(warning.col == kDividendsCol
+                                                      ? QStringLiteral("Dividends were")
+                                                      : QStringLiteral("a Growth Rate was"))}));
             }
             break;
         case Deferred::What::DividendsGrowth:
