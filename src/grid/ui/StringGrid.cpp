@@ -481,6 +481,9 @@ bool StringGrid::EndEdit(Ending ending) {
     }
     edit_->StartEnding();
     commitData(editor);
+    if (edit_ == nullptr || edit_->Widget() != editor) {
+        return true; // the set-edit-text handler closed it already
+    }
     closeEditor(editor, QAbstractItemDelegate::NoHint);
     if (ending == Ending::LeaveForward || ending == Ending::LeaveBack) {
         const bool next = ending == Ending::LeaveForward;
