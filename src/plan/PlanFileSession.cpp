@@ -72,7 +72,12 @@ PlanClaimReport PlanFileSession::Claim() {
     lock_.reset();
     std::string target;
     const int resolved = ResolveLinks(files_, path_, target);
-    lock_.emplace(files_, LockPathFor(resolved == 0 ? target : path_));
+    // Beside the plan that a link points to, but only when that is a file: a
+    // link to a device or a folder gets its lock beside the link.
+    FileStatus linked;
+    const bool besideTarget =
+        resolved == 0 && (files_.Stat(target, linked) != 0 || S_ISREG(linked.mode));
+    lock_.emplace(files_, LockPathFor(besideTarget ? target : path_));
     const LockClaim claim =
         resolved == 0 ? lock_->Claim() : LockClaim{LockClaim::Result::NotMade, 0, resolved};
     switch (claim.result) {

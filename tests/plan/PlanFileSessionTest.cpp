@@ -421,6 +421,30 @@ TEST(PlanFileSession, APlanClaimedThroughLinksHasOneLockBesideThePlan) {
     EXPECT_TRUE(plans.Claim().heldByOther) << "nor through the plan's own name";
 }
 
+// A plan linked to what is no file (a pipe, a device, a folder) gets its lock
+// beside the link, never beside what it points to.
+TEST(PlanFileSession, APlanLinkedToWhatIsNoFileIsLockedBesideTheLink) {
+    ScratchFolder folder;
+    for (const char* name : {"pipes", "ann"}) {
+        ASSERT_EQ(::mkdir(folder.Path(name).c_str(), 0755), 0);
+    }
+    ASSERT_EQ(::mkfifo(folder.Path("pipes/UserData.dta").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("../pipes/UserData.dta", folder.Path("ann/UserData.dta").c_str()), 0);
+    PlanFileSession ann(folder.Path("ann/UserData.dta"));
+    const PlanClaimReport claim = ann.Claim();
+    EXPECT_FALSE(claim.heldByOther);
+    EXPECT_EQ(claim.lockProblem, "");
+    EXPECT_TRUE(
+        ReadBytes(folder.Path("ann/UserData.lock")).starts_with(std::to_string(::getpid())));
+    struct stat status {};
+    EXPECT_NE(::lstat(folder.Path("pipes/UserData.lock").c_str(), &status), 0)
+        << "nothing beside the pipe";
+    PlanData plan;
+    EXPECT_EQ(ann.Load(plan).read.problem, LoadProblem::NotAFile);
+    EXPECT_EQ(::lstat(folder.Path("pipes/UserData.dta").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the pipe is not written over";
+}
+
 TEST(PlanFileSession, ALockThatCannotBeMadeIsToldAndTheRunGoesOn) {
     struct Case {
         const char* failing; // the call of a claim that fails

@@ -17,6 +17,7 @@
 #include "results/ui/TfrmCalc.h"
 #include "screens/ui/Dialogs.h"
 #include "screens/ui/FullTextTips.h"
+#include "screens/ui/PrivateSettings.h"
 #include "screens/ui/QtDialogs.h"
 #include "screens/ui/ScreenContext.h"
 #include "screens/ui/ScreenText.h"
@@ -137,6 +138,16 @@ bool Application::Start() {
     // and the program goes on.
     if (const std::string problem = store_.LockProblem(); !problem.empty()) {
         dialogs_.Warning(FromCoreText(problem));
+    }
+    // Nothing is written over a settings file that is no file: the choices of
+    // this run are not kept, and the user is told.
+    if (const QString settings = OpenSettings(options_.settingsFile)->fileName();
+        !IsSettingsFile(settings)) {
+        dialogs_.Warning(QStringLiteral("Your settings file %1 is not an ordinary file (it may be "
+                                        "a folder, a device or a pipe), so Velmora does not write "
+                                        "to it: the size, the tax year and the years ahead "
+                                        "settings you choose are not kept.")
+                             .arg(settings));
     }
     return true;
 }

@@ -15,7 +15,7 @@ namespace velmora {
 
 TaxYearChoice::TaxYearChoice(Workspace& workspace, std::unique_ptr<QSettings> settings)
     : workspace_(workspace), settings_(std::move(settings)) {
-    const int saved = settings_->value(QString::fromLatin1(kSettingsKey), kDefaultTaxYear).toInt();
+    const int saved = IntSetting(*settings_, QString::fromLatin1(kSettingsKey), kDefaultTaxYear);
     workspace_.taxYear = TaxYear::Find(saved).value_or(TaxYear());
 }
 

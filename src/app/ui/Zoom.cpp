@@ -20,7 +20,7 @@ namespace velmora {
 
 Zoom::Zoom(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)), style_(&InstallSizedStyle()), baseTipFont_(QToolTip::font()) {
-    percent_ = NearestStep(settings_->value(QString::fromLatin1(kSettingsKey), 100).toInt());
+    percent_ = NearestStep(IntSetting(*settings_, QString::fromLatin1(kSettingsKey), 100));
     ApplyAll();
     // Every dialog (message boxes, also those before the first screen, and the
     // file and print dialogs) is made at the chosen size as it is first polished.

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <optional>
+#include <utility>
 
 namespace velmora {
 
@@ -59,6 +60,9 @@ const char* const kBottomNotes[] = {
     "Data for Annual Inflation and State / Local Incremental Tax Rates are Optional, but real for "
     "most cases.",
 };
+
+// The age from which Social Security counts.
+constexpr std::int32_t kSocialSecurityAge = 62;
 
 } // namespace
 
@@ -160,6 +164,8 @@ TfrmDataInput::TfrmDataInput(const ScreenContext& context)
     connect(btnExit, &QPushButton::clicked, this, &TfrmDataInput::btnExitClick);
     connect(btnExitMemoHelp, &QPushButton::clicked, this, &TfrmDataInput::btnExitMemoHelpClick);
     RecordSteps();
+    // After the edit's own step.
+    connect(StringGridAge, &StringGrid::EditEnded, this, &TfrmDataInput::AgeEditEnded);
 
     resize(860, 500);
 }
@@ -261,6 +267,13 @@ QWidget* TfrmDataInput::CreatePersonalBlock(Dialogs& dialogs) {
     StringGridAge->SetColTitle(0, QStringLiteral("Self"));
     StringGridAge->SetColTitle(1, QStringLiteral("Spouse"));
     layout->addWidget(StringGridAge);
+    lblClearedNote = NamedLabel(block, "lblClearedNote", QString());
+    lblClearedNote->setWordWrap(true);
+    lblClearedNote->setMaximumWidth(2 * kCellWidth + 60);
+    lblClearedNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblClearedNote->hide();
+    layout->addSpacing(6);
+    layout->addWidget(lblClearedNote);
 
     connect(RadioButtonS, &QRadioButton::clicked, this, &TfrmDataInput::RadioButtonSClick);
     connect(RadioButtonMarried, &QRadioButton::clicked, this,
@@ -401,6 +414,7 @@ void TfrmDataInput::FormActivate() {
         RadioButtonMarriedClick();
     }
     ShowCells();
+    NoteWhatResultsCleared();
     if (pnlHelp->isVisible()) {
         btnExitMemoHelp->setFocus();
     } else {
@@ -439,6 +453,7 @@ void TfrmDataInput::RadioButtonSClick() {
 }
 
 void TfrmDataInput::RadioButtonMarriedClick() {
+    const bool wasSingle = FilingStatusOf(workspace_.plan.Married) == FilingStatus::Single;
     RecordMaritalChange("change to Married", [this] {
         PlanData& plan = workspace_.plan;
         if (RadioButtonMarried->isChecked()) {
@@ -449,6 +464,88 @@ void TfrmDataInput::RadioButtonMarriedClick() {
             StringGridAge->SetCells(1, 0, NumberText(plan.AgeSpouse));
         }
     });
+    if (wasSingle && FilingStatusOf(workspace_.plan.Married) == FilingStatus::Married &&
+        spouseClearedSingle_ > 0) {
+        BringBack(Who::Spouse, std::exchange(spouseClearedSingle_, 0), RadioButtonMarried);
+        ShowClearedNote();
+    }
+}
+
+void TfrmDataInput::NoteWhatResultsCleared() {
+    const PlanData& plan = workspace_.plan;
+    if (std::exchange(toResults_, false)) {
+        if (spouseBeforeResults_ > 0 && plan.SocialSecuritySpouse == 0) {
+            if (FilingStatusOf(plan.Married) == FilingStatus::Single) {
+                spouseClearedSingle_ = spouseBeforeResults_;
+            } else if (plan.AgeSpouse < kSocialSecurityAge) {
+                spouseClearedYoung_ = spouseBeforeResults_;
+            }
+        }
+        if (selfBeforeResults_ > 0 && plan.SocialSecuritySelf == 0 &&
+            plan.AgeSelf < kSocialSecurityAge) {
+            selfClearedYoung_ = selfBeforeResults_;
+        }
+    }
+    // An amount that is back (Ctrl+Z, typed again) is no longer cleared.
+    if (plan.SocialSecuritySpouse != 0) {
+        spouseClearedSingle_ = 0;
+        spouseClearedYoung_ = 0;
+    }
+    if (plan.SocialSecuritySelf != 0) {
+        selfClearedYoung_ = 0;
+    }
+    ShowClearedNote();
+}
+
+void TfrmDataInput::ShowClearedNote() {
+    QStringList lines;
+    if (spouseClearedSingle_ > 0) {
+        lines << QStringLiteral("Social Security (Spouse) of %1 $/mo counts only for a married "
+                                "household: Show Results set it to 0. Choosing Married brings it "
+                                "back.")
+                     .arg(spouseClearedSingle_);
+    }
+    if (selfClearedYoung_ > 0) {
+        lines << QStringLiteral("Social Security (Self) of %1 $/mo counts from age 62: Show "
+                                "Results set it to 0. An age (Self) of 62 or more brings it back.")
+                     .arg(selfClearedYoung_);
+    }
+    if (spouseClearedYoung_ > 0) {
+        lines << QStringLiteral("Social Security (Spouse) of %1 $/mo counts from age 62: Show "
+                                "Results set it to 0. An age (Spouse) of 62 or more brings it "
+                                "back.")
+                     .arg(spouseClearedYoung_);
+    }
+    const QString text = lines.join(QLatin1Char('\n'));
+    lblClearedNote->setText(text);
+    lblClearedNote->setAccessibleName(text);
+    lblClearedNote->setVisible(!text.isEmpty());
+}
+
+void TfrmDataInput::BringBack(Who who, std::int32_t amount, QWidget* place) {
+    PlanData& plan = workspace_.plan;
+    std::int32_t& field = who == Who::Self ? plan.SocialSecuritySelf : plan.SocialSecuritySpouse;
+    if (field != 0) {
+        return; // typed again meanwhile
+    }
+    const PlanWatch watch(plan, {{PlanPart::Personal}});
+    field = amount;
+    history_.Record({Screen::DataInput, place},
+                    who == Who::Self ? QStringLiteral("return of Social Security (Self)")
+                                     : QStringLiteral("return of Social Security (Spouse)"),
+                    watch.Changes(plan));
+}
+
+void TfrmDataInput::AgeEditEnded() {
+    const PlanData& plan = workspace_.plan;
+    if (selfClearedYoung_ > 0 && plan.AgeSelf >= kSocialSecurityAge) {
+        BringBack(Who::Self, std::exchange(selfClearedYoung_, 0), StringGridAge);
+    }
+    if (spouseClearedYoung_ > 0 && plan.AgeSpouse >= kSocialSecurityAge &&
+        FilingStatusOf(plan.Married) == FilingStatus::Married) {
+        BringBack(Who::Spouse, std::exchange(spouseClearedYoung_, 0), StringGridAge);
+    }
+    ShowClearedNote();
 }
 
 QString TfrmDataInput::StringGridAgeGetEditMask(int ACol, int /*ARow*/) {
@@ -521,6 +618,9 @@ void TfrmDataInput::btnStocksClick() {
 }
 
 void TfrmDataInput::btnResultsClick() {
+    toResults_ = true;
+    selfBeforeResults_ = workspace_.plan.SocialSecuritySelf;
+    spouseBeforeResults_ = workspace_.plan.SocialSecuritySpouse;
     shell_.Show(Screen::Results);
 }
 

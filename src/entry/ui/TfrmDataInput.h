@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -74,6 +75,16 @@ private:
     void RecordSteps();
     template <class Change> void RecordMaritalChange(const char* text, Change change);
 
+    // Social Security that Show Results set to 0 (a single household's
+    // spouse, anyone under 62) is remembered while it stays 0, said under the
+    // ages with the way to bring it back, and comes back as a step of its own
+    // when Married is chosen again or the age becomes 62 or more.
+    enum class Who { Self, Spouse };
+    void NoteWhatResultsCleared();
+    void ShowClearedNote();
+    void BringBack(Who who, std::int32_t amount, QWidget* place);
+    void AgeEditEnded();
+
     Workspace& workspace_;
     Shell& shell_;
     PlanHistory& history_;
@@ -90,6 +101,15 @@ private:
     QPushButton* btnExitMemoHelp = nullptr;
     // The spouse age when "NA" was last shown in its place.
     std::int32_t spouseAgeBehindNA_ = 0;
+    QLabel* lblClearedNote = nullptr;
+    // The Social Security amounts when Show Results was pressed.
+    bool toResults_ = false;
+    std::int32_t selfBeforeResults_ = 0;
+    std::int32_t spouseBeforeResults_ = 0;
+    // What Show Results cleared and what brings it back; 0 for nothing.
+    std::int32_t spouseClearedSingle_ = 0;
+    std::int32_t selfClearedYoung_ = 0;
+    std::int32_t spouseClearedYoung_ = 0;
 };
 
 } // namespace velmora

@@ -481,6 +481,9 @@ bool StringGrid::EndEdit(Ending ending) {
     }
     edit_->StartEnding();
     commitData(editor);
+    if (edit_ == nullptr || edit_->Widget() != editor) {
+        return true; // the set-edit-text handler closed it already
+    }
     closeEditor(editor, QAbstractItemDelegate::NoHint);
     if (ending == Ending::LeaveForward || ending == Ending::LeaveBack) {
         const bool next = ending == Ending::LeaveForward;
@@ -518,7 +521,7 @@ void StringGrid::EndEditAsked(QAbstractItemDelegate::EndEditHint hint) {
         EndEdit(Ending::LeaveBack);
         return;
     case QAbstractItemDelegate::SubmitModelCache: // Return
-    case QAbstractItemDelegate::NoHint: // the focus went to another control of the window
+    case QAbstractItemDelegate::NoHint:           // the focus went to another control of the window
         EndEdit(Ending::Leave);
         return;
     }

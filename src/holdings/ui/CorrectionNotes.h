@@ -12,6 +12,10 @@ inline constexpr const char* kDividendsGrowthClearedNote =
     "Dividends and Growth set to 0: a row has either Interest or Dividends and Growth. Ctrl+Z "
     "brings them back.";
 
+// The IRA screen: a regular IRA's basis is 0.
+inline constexpr const char* kBasisZeroNote =
+    "Basis set to 0: a regular IRA's basis is 0 here (see Help).";
+
 // The checks when a table is left.
 inline constexpr const char* kCategoryCappedNote =
     "Category set to 3, the highest category. Ctrl+Z brings it back.";

@@ -6,9 +6,11 @@
 // rules corrected are done here once; each screen keeps its own handlers.
 
 #include "Workspace.h"
+#include "grid/EditMask.h"
 #include "grid/ui/StringGrid.h"
 #include "history/ui/PlanHistory.h"
 #include "holdings/HoldingsColumn.h"
+#include "holdings/ui/CellNaming.h"
 #include "holdings/ui/HoldingsGrid.h"
 #include "plan/PlanEdit.h"
 #include "screens/ui/Dialogs.h"
@@ -23,6 +25,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -126,18 +129,86 @@ protected:
 
     // One `warning` for each row a table rule corrected, each followed by the
     // corrected values in that row's cells of the columns `cols`, marked, with
-    // `note` under the last of them.
+    // `note` under the last of them. The box names the holding and the columns
+    // with what they held (`before` the rules, as the grid showed them) and
+    // what they are stored as; the first box about a named row in `told` also
+    // says what its other empty cells are stored as.
     template <class Row, std::size_t Cols>
-    void ShowCorrections(StringGrid& grid, const HoldingsTable<Row>& table,
-                         const Columns<Row, Cols>& columns, const std::vector<int>& rows,
-                         std::initializer_list<int> cols, const char* warning, const char* note) {
+    void ShowCorrections(StringGrid& grid, const HoldingsTable<Row>& before,
+                         const HoldingsTable<Row>& table, const Columns<Row, Cols>& columns,
+                         const std::vector<int>& rows, std::initializer_list<int> cols,
+                         const char* warning, const char* note, std::set<int>& told) {
         for (const int row : rows) {
-            dialogs_.Warning(QString::fromLatin1(warning));
+            const bool named = !before[row].Name.empty();
+            QStringList changes;
+            for (const int col : cols) {
+                const HoldingsColumn<Row>& column = columns[col];
+                const QString was =
+                    named ? grid.Cells(col, row) : FromPlanText(column.CellText(before[row]));
+                const bool text = column.field.text != nullptr;
+                const QString held = was.isEmpty() ? QStringLiteral("left empty")
+                                     : text        ? QLatin1Char('"') + was + QLatin1Char('"')
+                                                   : was;
+                changes << QStringLiteral("%1 %2, stored as %3")
+                               .arg(ColumnNamed(columns, col), held,
+                                    FromPlanText(column.CellText(table[row])));
+            }
+            QStringList details{HoldingNamed(row, before[row].Name) + QStringLiteral(": ") +
+                                changes.join(QStringLiteral("; ")) + QLatin1Char('.')};
             for (const int col : cols) {
                 ShowCell(grid, table, columns, col, row);
+            }
+            if (named && told.insert(row).second) {
+                const QString empty = EmptyNumbers(grid, columns, row);
+                if (!empty.isEmpty()) {
+                    details << QStringLiteral("Also left empty, so stored as 0: ") + empty +
+                                   QLatin1Char('.');
+                }
+            }
+            dialogs_.Warning(WithDetails(QString::fromLatin1(warning), details));
+            for (const int col : cols) {
                 grid.MarkChanged(col, row, QString::fromLatin1(note));
             }
         }
+    }
+
+    // What the error box of a refused cell of `table`'s grid says after its own
+    // words: the holding, the column and what it takes, and for an emptied flag
+    // what an empty flag is stored as.
+    template <class Row, std::size_t Cols>
+    static NamedCellErrors::Describe RefusalDetails(const Columns<Row, Cols>& columns,
+                                                    const HoldingsTable<Row>& table) {
+        return [&columns, &table](int col, int row, const QString& text) -> QStringList {
+            if (col < 0 || col >= static_cast<int>(Cols) || row < 0 || row >= kTableRows) {
+                return {};
+            }
+            const HoldingsColumn<Row>& column = columns[col];
+            const std::string takes = EditMask(column.mask).Hint(std::u32string());
+            QStringList details{HoldingNamed(row, table[row].Name) + QStringLiteral(", ") +
+                                ColumnNamed(columns, col) + QStringLiteral(": ") +
+                                QString::fromStdString(takes) + QLatin1Char('.')};
+            if (text.isEmpty() && column.field.text != nullptr && column.field.length == 1) {
+                details << QStringLiteral("Left empty it would be stored as N: type Y or N, or "
+                                          "press Escape for what the cell held.");
+            }
+            return details;
+        };
+    }
+
+    // The number columns of grid row `row` that show nothing, by their titles;
+    // an empty risk category is said to be the Zero risk category.
+    template <class Row, std::size_t Cols>
+    static QString EmptyNumbers(const StringGrid& grid, const Columns<Row, Cols>& columns,
+                                int row) {
+        const int categoryCol = ColumnOf(columns, &Row::RiskCategory);
+        QStringList empty;
+        for (int col = 0; col < static_cast<int>(Cols); ++col) {
+            if (columns[col].field.number != nullptr && grid.Cells(col, row).isEmpty()) {
+                empty << ColumnNamed(columns, col) +
+                             (col == categoryCol ? QStringLiteral(" (0 is Zero risk)") : QString());
+            }
+        }
+        return empty.join(QStringLiteral(", "));
     }
 
     Workspace& ws_;

@@ -1,6 +1,7 @@
 #include "holdings/ui/HoldingsTableLayout.h"
 
 #include "grid/ui/StringGrid.h"
+#include "holdings/ui/CellNaming.h"
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/Dialogs.h"
 #include "screens/ui/ScreenWindow.h"
@@ -28,9 +29,10 @@ HoldingsTableParts CreateHoldingsGrids(QWidget& screen, Dialogs& dialogs, const 
     SetUpScreenWindow(screen, false);
 
     HoldingsTableParts parts;
+    parts.errors = new NamedCellErrors(dialogs, &screen); // made first, goes first
     parts.titles = new StringGrid(dialogs, &screen);
     NameControl(*parts.titles, "StringGridTitles", text + QStringLiteral(" column titles"));
-    parts.table = new StringGrid(dialogs, &screen);
+    parts.table = new StringGrid(*parts.errors, &screen);
     NameControl(*parts.table, "StringGridTable", text);
     return parts;
 }

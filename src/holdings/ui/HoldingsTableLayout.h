@@ -18,6 +18,7 @@ class QWidget;
 namespace velmora {
 
 class Dialogs;
+class NamedCellErrors;
 
 struct HoldingsTableShape {
     const char* caption; // the window's caption, also what the grids are called
@@ -26,6 +27,7 @@ struct HoldingsTableShape {
 };
 
 struct HoldingsTableParts {
+    NamedCellErrors* errors = nullptr; // the table grid's error box
     StringGrid* titles = nullptr;
     StringGrid* table = nullptr;
     QLabel* label = nullptr;

@@ -11,11 +11,11 @@ projection::Settings KeptYearsSettings(QSettings& settings) {
     const projection::Settings defaults;
     projection::Settings kept;
     kept.ThroughAge =
-        settings.value(QString::fromLatin1(kThroughAgeKey), defaults.ThroughAge).toInt();
+        IntSetting(settings, QString::fromLatin1(kThroughAgeKey), defaults.ThroughAge);
     kept.EarningsEndAge =
-        settings.value(QString::fromLatin1(kEarningsEndAgeKey), defaults.EarningsEndAge).toInt();
+        IntSetting(settings, QString::fromLatin1(kEarningsEndAgeKey), defaults.EarningsEndAge);
     kept.PensionsIndexed =
-        settings.value(QString::fromLatin1(kPensionsIndexedKey), defaults.PensionsIndexed).toBool();
+        YesNoSetting(settings, QString::fromLatin1(kPensionsIndexedKey), defaults.PensionsIndexed);
     return projection::Clamped(kept);
 }
 

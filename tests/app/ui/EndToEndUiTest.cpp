@@ -218,14 +218,16 @@ TEST_F(EndToEndUiTest, AHouseholdEnteredOnEveryScreenGivesTheEnginesResultsAndIt
     TypeRows(Grid(Screen::Equity, "StringGridTable"), kEquities);
     dialogs.Expect(BoxKind::Information,
                    "The tax benefit from a Capital Loss occurs only when you sell the item.  "
-                   "Thus, Capital Loss tax benefits are not included.");
+                   "Thus, Capital Loss tax benefits are not included.\n\nRow 3, \"Muni Fund\": "
+                   "Current Basis 25000 is above its Current Value 24000.");
     Click(Screen::Equity, "btnReturnToMiscInput", Screen::DataInput);
 
     Click(Screen::DataInput, "btnDebt", Screen::Debt);
     StringGrid& debts = Grid(Screen::Debt, "StringGridTable");
     TypeRows(debts, kDebts);
     dialogs.Expect(BoxKind::Warning, "You must enter either a Y for Yes or an N for No. Entry "
-                                     "of any other letter will be interpreted as a No.");
+                                     "of any other letter will be interpreted as a No.\n\nRow 3, "
+                                     "\"Treasury\": Fed Tax Free? (Y/N) left empty, stored as N.");
     Click(Screen::Debt, "btnReturnToMiscInput", Screen::DataInput);
     dialogs.VerifyAllShown();
     EXPECT_EQ(dialogs.Boxes().size(), 3u)

@@ -57,5 +57,33 @@ TEST_F(UnderUmask000, TheMarkOfAnEndedRunIsTheUsersAlone) {
     EXPECT_EQ(Mode(QString::fromLatin1(kStartMarkerName)), 0600u);
 }
 
+// A settings file that is a link to a device is said at start and never
+// written over, however the size is changed.
+TEST_F(UnderUmask000, ASettingsFileThatIsNoFileIsSaidAndNeverWrittenOver) {
+    const QString file = cwd.File("settings.ini");
+    ASSERT_EQ(::symlink("/dev/null", QFile::encodeName(file).constData()), 0);
+    test::ScriptedDialogs dialogs;
+    test::FakePlanStore store;
+    dialogs.Expect(test::BoxKind::Message, Application::kWelcome)
+        .Expect(test::BoxKind::Warning,
+                "Your settings file " + file +
+                    " is not an ordinary file (it may be a folder, a device or a pipe), so "
+                    "Velmora does not write to it: the size, the tax year and the years ahead "
+                    "settings you choose are not kept.");
+    Application app(dialogs, store, test::TestOptions([] {}, file));
+    ASSERT_TRUE(app.Start());
+    dialogs.VerifyAllShown();
+    {
+        Zoom zoom(std::make_unique<QSettings>(file, QSettings::IniFormat));
+        zoom.Larger();
+    }
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(file).constData(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode)) << "still the link";
+    EXPECT_EQ(QFile::symLinkTarget(file), "/dev/null");
+    EXPECT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
 } // namespace
 } // namespace velmora

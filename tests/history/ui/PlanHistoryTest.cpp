@@ -6,6 +6,7 @@
 #include "PlanSamples.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -243,6 +244,67 @@ TEST_F(PlanHistoryTest, ShowResultsClearingSocialSecurityIsOneStep) {
     EXPECT_EQ(MarkedScreens(*app), 0);
 }
 
+// Show Results sets a single household's spouse amount to 0: the data input
+// screen says so with the amount and the way back, and choosing Married again
+// brings it back as a step of its own, which Ctrl+Z takes back.
+TEST_F(PlanHistoryTest, ChoosingMarriedAgainBringsTheClearedSpouseAmountBack) {
+    Start(testing::MarriedHousehold());
+    const std::int32_t spouse = Plan().SocialSecuritySpouse;
+    ASSERT_GT(spouse, 0);
+    Click(Screen::Title, "btnEnterData");
+    auto* single = Find<QRadioButton>(Screen::DataInput, "RadioButtonS");
+    auto* married = Find<QRadioButton>(Screen::DataInput, "RadioButtonMarried");
+    auto* note = Find<QLabel>(Screen::DataInput, "lblClearedNote");
+    EXPECT_FALSE(note->isVisible());
+    QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(8, single->height() / 2));
+    Click(Screen::DataInput, "btnResults");
+    EXPECT_EQ(Plan().SocialSecuritySpouse, 0) << "the rule of the results is kept";
+    Click(Screen::Results, "btnReturn");
+    ASSERT_EQ(app->Current(), Screen::DataInput);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("Social Security (Spouse) of %1 $/mo counts only for a "
+                                           "married household: Show Results set it to 0. Choosing "
+                                           "Married brings it back.")
+                                .arg(spouse));
+    EXPECT_EQ(note->accessibleName(), note->text());
+
+    QTest::mouseClick(married, Qt::LeftButton, {}, QPoint(8, married->height() / 2));
+    EXPECT_EQ(Plan().Married, "Yes");
+    EXPECT_EQ(Plan().SocialSecuritySpouse, spouse);
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_EQ(MenuText(Window(Screen::DataInput), "mnuUndo"),
+              "&Undo return of Social Security (Spouse)");
+    Undo();
+    EXPECT_EQ(Plan().SocialSecuritySpouse, 0);
+    EXPECT_EQ(Plan().Married, "Yes") << "choosing Married is a step of its own";
+    Undo();
+    EXPECT_EQ(Plan().Married, "No");
+}
+
+// An amount set to 0 for an age under 62 comes back once the age is 62.
+TEST_F(PlanHistoryTest, AnAgeOf62BringsTheClearedAmountBack) {
+    PlanData young = testing::MarriedHousehold();
+    young.AgeSelf = 60;
+    young.SocialSecuritySelf = 1200;
+    Start(young);
+    Click(Screen::Title, "btnEnterData");
+    Click(Screen::DataInput, "btnResults");
+    EXPECT_EQ(Plan().SocialSecuritySelf, 0);
+    Click(Screen::Results, "btnReturn");
+    auto* note = Find<QLabel>(Screen::DataInput, "lblClearedNote");
+    EXPECT_EQ(note->text(), "Social Security (Self) of 1200 $/mo counts from age 62: Show Results "
+                            "set it to 0. An age (Self) of 62 or more brings it back.");
+    test::TypeIntoCell(Grid(Screen::DataInput, "StringGridAge"), 0, 0, "61");
+    EXPECT_EQ(Plan().SocialSecuritySelf, 0) << "not yet";
+    test::TypeIntoCell(Grid(Screen::DataInput, "StringGridAge"), 0, 0, "62");
+    EXPECT_EQ(Plan().AgeSelf, 62);
+    EXPECT_EQ(Plan().SocialSecuritySelf, 1200);
+    EXPECT_FALSE(note->isVisible());
+    Undo();
+    EXPECT_EQ(Plan().SocialSecuritySelf, 0);
+    EXPECT_EQ(Plan().AgeSelf, 62) << "the age typed is a step of its own";
+}
+
 TEST_F(PlanHistoryTest, UndoingShowResultsShowsTheClearedAmountBack) {
     PlanData young = testing::MarriedHousehold();
     young.AgeSpouse = 60;
@@ -295,7 +357,11 @@ TEST_F(PlanHistoryTest, ACellBeingEditedIsLeftFirstAndARefusedOneStays) {
     test::PressKey(Qt::Key_F2);
     test::PressKey(Qt::Key_Backspace);
     EXPECT_EQ(Plan().DebtHoldings[0].FedTaxFree, "");
-    dialogs.Expect(BoxKind::Error, "Invalid input value.  Use escape key to abandon changes");
+    dialogs.Expect(
+        BoxKind::Error,
+        "Invalid input value.  Use escape key to abandon changes.\n\nRow 1, \"City bond "
+        "2012\", Fed Tax Free? (Y/N): Y or N.\nLeft empty it would be stored as N: type Y "
+        "or N, or press Escape for what the cell held");
     Undo();
     dialogs.VerifyAllShown();
     EXPECT_TRUE(debts.IsEditing()) << "the refused cell stays";

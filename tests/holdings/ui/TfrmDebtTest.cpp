@@ -149,9 +149,14 @@ TEST_F(TfrmDebtTest, LeavingTheTableCapsCategoriesThenAsksNamedRowsForYesOrNo) {
     Rows()[2].RiskCategory = 6;   // no name: capped all the same
     Activate();
     TypeIntoCell(Table(), 5, 0, "4");
-    dialogs.Expect(BoxKind::Warning, kCategoryWarning)
-        .Expect(BoxKind::Warning, kCategoryWarning)
-        .Expect(BoxKind::Warning, kFlagWarning);
+    dialogs
+        .Expect(BoxKind::Warning,
+                kCategoryWarning + "\n\nRow 1, \"Named\": Portfolio Risk Category 4, stored as 3.")
+        .Expect(BoxKind::Warning,
+                kCategoryWarning + "\n\nRow 3 (no name): Portfolio Risk Category 6, stored as 3.")
+        .Expect(BoxKind::Warning,
+                kFlagWarning +
+                    "\n\nRow 1, \"Named\": Fed Tax Free? (Y/N) left empty, stored as N.");
     LeaveTable();
     EXPECT_EQ(dialogs.Pending(), 0);
     EXPECT_EQ(Rows()[0].RiskCategory, 3);

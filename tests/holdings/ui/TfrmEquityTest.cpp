@@ -31,6 +31,11 @@ const QString kDividendsWarning = "Entering values for both Regular and Qualifyi
 const QString kCapitalLoss = "The tax benefit from a Capital Loss occurs only when you sell the "
                              "item.  Thus, Capital Loss tax benefits are not included.";
 
+// A box's own words, then the cells it is about, one to a line.
+QString About(const QString& words, const QString& detail) {
+    return words + "\n\n" + detail;
+}
+
 EquityHolding Stock(const std::string& name, std::int32_t value = 1000) {
     EquityHolding row;
     row.Name = name;
@@ -156,7 +161,9 @@ TEST_F(TfrmEquityTest, ACategoryAboveThreeBecomesThreeOnLeavingTheTable) {
     EXPECT_TRUE(dialogs.Boxes().empty()) << "3 passes silently";
 
     TypeIntoCell(Table(), 10, 0, "7");
-    dialogs.Expect(BoxKind::Warning, kCategoryWarning);
+    dialogs.Expect(
+        BoxKind::Warning,
+        About(kCategoryWarning, "Row 1, \"Alpha\": Portfolio Risk Category 7, stored as 3."));
     LeaveTable();
     EXPECT_EQ(Rows()[0].RiskCategory, 3);
     EXPECT_EQ(Table().Cells(10, 0), "3");
@@ -173,7 +180,9 @@ TEST_F(TfrmEquityTest, DonePressedWhileTheChecksWarnStillLeavesAfterThem) {
     QPushButton& done = Button("btnReturnToMiscInput");
     QWindow* window = form.windowHandle();
     const QPoint at = done.mapTo(&form, done.rect().center());
-    dialogs.Expect(BoxKind::Warning, kCategoryWarning);
+    dialogs.Expect(
+        BoxKind::Warning,
+        About(kCategoryWarning, "Row 1, \"ACME\": Portfolio Risk Category 7, stored as 3."));
     dialogs.OnBox([&](const test::Box&) { QTest::mouseRelease(window, Qt::LeftButton, {}, at); });
     QTest::mousePress(window, Qt::LeftButton, {}, at);
     QCoreApplication::processEvents();
@@ -191,7 +200,12 @@ TEST_F(TfrmEquityTest, OnlyNamedRowsMustSayYesOrNo) {
     Rows()[1].AutoReinvest.clear();
     Rows()[1].FedTaxFree.clear();
     Activate();
-    dialogs.Expect(BoxKind::Warning, kFlagWarning).Expect(BoxKind::Warning, kFlagWarning);
+    dialogs
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 1, \"Named\": Auto Reinvest (Y/N) left empty, stored as N."))
+        .Expect(BoxKind::Warning,
+                About(kFlagWarning, "Row 1, \"Named\": Fed Tax Free (Y/N) \"Q\", stored as N."));
     LeaveTable();
     EXPECT_EQ(Rows()[0].AutoReinvest, "N");
     EXPECT_EQ(Rows()[0].FedTaxFree, "N");
@@ -212,7 +226,9 @@ TEST_F(TfrmEquityTest, BothKindsOfDividendsInOneRowAreCleared) {
     TypeIntoCell(Table(), 4, 0, "000200");
     TypeIntoCell(Table(), 3, 1, "000100");
     TypeIntoCell(Table(), 4, 2, "000200");
-    dialogs.Expect(BoxKind::Warning, kDividendsWarning);
+    dialogs.Expect(BoxKind::Warning,
+                   About(kDividendsWarning, "Row 1, \"Both\": Regular Dividends ($/Yr) 100, stored "
+                                            "as 0; Qualifying Dividends ($/Yr) 200, stored as 0."));
     LeaveTable();
     EXPECT_EQ(Rows()[0].RegularDividends, 0);
     EXPECT_EQ(Rows()[0].QualifyingDividends, 0);
@@ -222,21 +238,88 @@ TEST_F(TfrmEquityTest, BothKindsOfDividendsInOneRowAreCleared) {
     EXPECT_EQ(Rows()[2].QualifyingDividends, 200);
 }
 
-TEST_F(TfrmEquityTest, ACapitalLossIsNotedEveryTimeAndKept) {
+// The capital-loss note names the holding and comes once a visit: not again
+// when the table is left for Delete Line or Done, but again for a new loss and
+// on the next visit.
+TEST_F(TfrmEquityTest, ACapitalLossIsNotedOnceAVisitByItsHoldingAndKept) {
     Rows()[0] = Stock("Loser");
+    Rows()[1] = Stock("Other");
     Activate();
     TypeIntoCell(Table(), 1, 0, "005000");
     TypeIntoCell(Table(), 2, 0, "004000");
-    dialogs.Expect(BoxKind::Information, kCapitalLoss);
+    const QString loser = About(
+        kCapitalLoss, "Row 1, \"Loser\": Current Basis 5000 is above its Current Value 4000.");
+    dialogs.Expect(BoxKind::Information, loser);
     LeaveTable();
     ASSERT_EQ(dialogs.Boxes().size(), 1u);
     EXPECT_EQ(dialogs.Boxes()[0].kind, BoxKind::Information);
     EXPECT_EQ(dialogs.Boxes()[0].caption, "Information");
     EXPECT_EQ(Rows()[0].CurrentBasis, 5000);
     EXPECT_EQ(Rows()[0].CurrentValue, 4000);
-    dialogs.Expect(BoxKind::Information, kCapitalLoss);
     LeaveTable();
-    EXPECT_EQ(dialogs.Boxes().size(), 2u);
+    Table().setFocus(Qt::OtherFocusReason);
+    Table().SetCurrentCell(0, 1);
+    QTest::mouseClick(&Button("btnDeleteLine"), Qt::LeftButton); // deletes "Other"
+    Table().setFocus(Qt::OtherFocusReason);
+    QTest::mouseClick(&Button("btnDeleteLine"), Qt::LeftButton); // an empty line
+    EXPECT_EQ(Rows()[0].Name, "Loser");
+    EXPECT_EQ(dialogs.Boxes().size(), 1u) << "not again on leaving the table or Delete Line";
+
+    TypeIntoCell(Table(), 2, 0, "003000"); // a loss of another size is told
+    dialogs.Expect(BoxKind::Information,
+                   About(kCapitalLoss, "Row 1, \"Loser\": Current Basis "
+                                       "5000 is above its Current Value 3000."));
+    LeaveTable();
+    EXPECT_EQ(dialogs.Pending(), 0);
+    Activate(); // the next visit
+    dialogs.Expect(BoxKind::Information,
+                   About(kCapitalLoss, "Row 1, \"Loser\": Current Basis "
+                                       "5000 is above its Current Value 3000."));
+    LeaveTable();
+    EXPECT_EQ(dialogs.Boxes().size(), 3u);
+}
+
+// A row typed with its flags, Loss and Category left empty: the box of each
+// flag names the row and the column and says what the empty cells are stored
+// as, the numbers' once.
+TEST_F(TfrmEquityTest, EmptyCellsAreNamedWithWhatTheyAreStoredAs) {
+    Activate();
+    Table().setFocus(Qt::OtherFocusReason);
+    Table().SetCurrentCell(0, 2);
+    test::TypeKeys("Index");
+    for (const char* value : {"1000", "1200", "30", "0", "0", "5"}) {
+        test::PressKey(Qt::Key_Tab);
+        test::TypeKeys(QString::fromLatin1(value));
+    }
+    test::PressKey(Qt::Key_Return);
+    dialogs
+        .Expect(BoxKind::Warning,
+                About(kFlagWarning,
+                      "Row 3, \"Index\": Auto Reinvest (Y/N) left empty, stored as N.\n"
+                      "Also left empty, so stored as 0: Loss Factor (%/Yr), Portfolio Risk "
+                      "Category (0 is Zero risk)."))
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 3, \"Index\": Fed Tax Free (Y/N) left empty, stored as N."));
+    LeaveTable();
+    EXPECT_EQ(test::RowTexts(Table(), 2),
+              QStringList({"Index", "1000", "1200", "30", "0", "0", "5", "N", "N", "", ""}));
+    EXPECT_EQ(Rows()[2].RiskCategory, 0);
+    EXPECT_EQ(Rows()[2].LossFactor, 0);
+
+    // A flag emptied and left is refused by a box that names the cell.
+    Table().setFocus(Qt::OtherFocusReason);
+    Table().SetCurrentCell(7, 2);
+    test::PressKey(Qt::Key_F2);
+    test::PressKey(Qt::Key_Backspace);
+    dialogs.Expect(BoxKind::Error,
+                   "Invalid input value.  Use escape key to abandon changes.\n\nRow 3, \"Index\", "
+                   "Auto Reinvest (Y/N): Y or N.\nLeft empty it would be stored as N: type Y or N, "
+                   "or press Escape for what the cell held");
+    test::PressKey(Qt::Key_Tab);
+    EXPECT_TRUE(Table().IsEditing());
+    test::PressKey(Qt::Key_Escape);
+    EXPECT_EQ(Rows()[2].AutoReinvest, "N");
 }
 
 TEST_F(TfrmEquityTest, TheFiveChecksComeInTheirOrderOncePerFaultyRow) {
@@ -253,14 +336,31 @@ TEST_F(TfrmEquityTest, TheFiveChecksComeInTheirOrderOncePerFaultyRow) {
     unnamed.RegularDividends = 1;
     unnamed.QualifyingDividends = 1;
     Activate();
-    dialogs.Expect(BoxKind::Warning, kCategoryWarning)
-        .Expect(BoxKind::Warning, kCategoryWarning)
-        .Expect(BoxKind::Warning, kFlagWarning)
-        .Expect(BoxKind::Warning, kFlagWarning)
-        .Expect(BoxKind::Warning, kDividendsWarning)
-        .Expect(BoxKind::Warning, kDividendsWarning)
-        .Expect(BoxKind::Information, kCapitalLoss)
-        .Expect(BoxKind::Information, kCapitalLoss);
+    dialogs
+        .Expect(
+            BoxKind::Warning,
+            About(kCategoryWarning, "Row 1, \"Faulty\": Portfolio Risk Category 5, stored as 3."))
+        .Expect(BoxKind::Warning,
+                About(kCategoryWarning, "Row 4 (no name): Portfolio Risk Category 9, stored as 3."))
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 1, \"Faulty\": Auto Reinvest (Y/N) left empty, stored as N."))
+        .Expect(
+            BoxKind::Warning,
+            About(kFlagWarning, "Row 1, \"Faulty\": Fed Tax Free (Y/N) left empty, stored as N."))
+        .Expect(BoxKind::Warning,
+                About(kDividendsWarning,
+                      "Row 1, \"Faulty\": Regular Dividends ($/Yr) 10, stored as 0; "
+                      "Qualifying Dividends ($/Yr) 20, stored as 0."))
+        .Expect(BoxKind::Warning, About(kDividendsWarning,
+                                        "Row 4 (no name): Regular Dividends ($/Yr) 1, stored as 0; "
+                                        "Qualifying Dividends ($/Yr) 1, stored as 0."))
+        .Expect(BoxKind::Information,
+                About(kCapitalLoss,
+                      "Row 1, \"Faulty\": Current Basis 5000 is above its Current Value 4000."))
+        .Expect(
+            BoxKind::Information,
+            About(kCapitalLoss, "Row 4 (no name): Current Basis 1 is above its Current Value 0."));
     // The "Done" button is pressed: the checks run first, then the screen is left.
     QTest::mouseClick(&Button("btnReturnToMiscInput"), Qt::LeftButton);
     EXPECT_EQ(dialogs.Pending(), 0);

@@ -13,6 +13,7 @@
 #include "screens/ui/Shell.h"
 
 #include <array>
+#include <set>
 
 namespace velmora {
 
@@ -56,6 +57,7 @@ void TfrmDebt::FormCreate() {
         *this, dialogs_, {"Debt Investments", "lblRiskCatValues", kRiskCategories}, kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
+    parts.errors->Watch(*StringGridTable_, RefusalDetails(kColumns, ws_.plan.DebtHoldings));
     RecordCellEdits(*StringGridTable_, PlanPart::Debt, "Debt");
     ShowStoredCells(*StringGridTable_, ws_.plan.DebtHoldings, kColumns);
 }
@@ -79,15 +81,17 @@ void TfrmDebt::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmDebt::StringGridTableExit() {
     DebtTable& table = ws_.plan.DebtHoldings;
     StringGrid& grid = *StringGridTable_;
-    RecordTableChange(grid, kColumns, table, PlanPart::Debt,
-                      PlanWatch(ws_.plan, {{PlanPart::Debt}}),
-                      QStringLiteral("check of Debt table"), StepKind::Check, std::nullopt, [&] {
-                          ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
-                                          {kCategoryCol}, kCategoryWarning, kCategoryCappedNote);
-                          ShowCorrections(grid, table, kColumns,
-                                          CorrectYesNoFlags(table, &DebtHolding::FedTaxFree),
-                                          {kFedTaxFreeCol}, kFlagWarning, kFlagSetToNoNote);
-                      });
+    const DebtTable before = table;
+    std::set<int> told;
+    RecordTableChange(
+        grid, kColumns, table, PlanPart::Debt, PlanWatch(ws_.plan, {{PlanPart::Debt}}),
+        QStringLiteral("check of Debt table"), StepKind::Check, std::nullopt, [&] {
+            ShowCorrections(grid, before, table, kColumns, CapRiskCategories(table), {kCategoryCol},
+                            kCategoryWarning, kCategoryCappedNote, told);
+            ShowCorrections(grid, before, table, kColumns,
+                            CorrectYesNoFlags(table, &DebtHolding::FedTaxFree), {kFedTaxFreeCol},
+                            kFlagWarning, kFlagSetToNoNote, told);
+        });
 }
 
 void TfrmDebt::btnDeleteLineClick() {

@@ -13,6 +13,7 @@
 #include "screens/ui/Shell.h"
 
 #include <array>
+#include <set>
 
 namespace velmora {
 
@@ -67,11 +68,13 @@ void TfrmEquity::FormCreate() {
         kColumns);
     StringGridTable_ = parts.table;
     ConnectHoldingsTableScreen(*this, parts);
+    parts.errors->Watch(*StringGridTable_, RefusalDetails(kColumns, ws_.plan.EquityHoldings));
     RecordCellEdits(*StringGridTable_, PlanPart::Equity, "Equity");
     ShowStoredCells(*StringGridTable_, ws_.plan.EquityHoldings, kColumns);
 }
 
 void TfrmEquity::FormActivate() {
+    lossesTold_.clear(); // a new visit
     FillTable(*StringGridTable_, ws_.plan.EquityHoldings, kColumns);
 }
 
@@ -90,24 +93,37 @@ void TfrmEquity::StringGridTableSelectCell(int /*col*/, int row) {
 void TfrmEquity::StringGridTableExit() {
     StringGrid& grid = *StringGridTable_;
     EquityTable& table = ws_.plan.EquityHoldings;
-    RecordTableChange(grid, kColumns, table, PlanPart::Equity,
-                      PlanWatch(ws_.plan, {{PlanPart::Equity}}),
-                      QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
-                          ShowCorrections(grid, table, kColumns, CapRiskCategories(table),
-                                          {kCategoryCol}, kCategoryWarning, kCategoryCappedNote);
-                          ShowCorrections(grid, table, kColumns,
-                                          CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
-                                          {kAutoReinvestCol}, kFlagWarning, kFlagSetToNoNote);
-                          ShowCorrections(grid, table, kColumns,
-                                          CorrectYesNoFlags(table, &EquityHolding::FedTaxFree),
-                                          {kFedTaxFreeCol}, kFlagWarning, kFlagSetToNoNote);
-                          ShowCorrections(grid, table, kColumns, ClearDoubledDividends(table),
-                                          {kRegularDividendsCol, kQualifyingDividendsCol},
-                                          kDividendsWarning, kDoubledDividendsNote);
-                      });
+    const EquityTable before = table;
+    std::set<int> told;
+    RecordTableChange(
+        grid, kColumns, table, PlanPart::Equity, PlanWatch(ws_.plan, {{PlanPart::Equity}}),
+        QStringLiteral("check of Equity table"), StepKind::Check, std::nullopt, [&] {
+            ShowCorrections(grid, before, table, kColumns, CapRiskCategories(table), {kCategoryCol},
+                            kCategoryWarning, kCategoryCappedNote, told);
+            ShowCorrections(grid, before, table, kColumns,
+                            CorrectYesNoFlags(table, &EquityHolding::AutoReinvest),
+                            {kAutoReinvestCol}, kFlagWarning, kFlagSetToNoNote, told);
+            ShowCorrections(grid, before, table, kColumns,
+                            CorrectYesNoFlags(table, &EquityHolding::FedTaxFree), {kFedTaxFreeCol},
+                            kFlagWarning, kFlagSetToNoNote, told);
+            ShowCorrections(grid, before, table, kColumns, ClearDoubledDividends(table),
+                            {kRegularDividendsCol, kQualifyingDividendsCol}, kDividendsWarning,
+                            kDoubledDividendsNote, told);
+        });
+    // Once a visit for each loss: leaving the table again (Delete Line, Done)
+    // says nothing new. A row whose figures change is a new loss.
     for (int row = 0; row < kTableRows; ++row) {
-        if (table[row].CurrentBasis > table[row].CurrentValue) {
-            dialogs_.Information(QString::fromLatin1(kCapitalLoss));
+        const EquityHolding& holding = table[row];
+        if (holding.CurrentBasis <= holding.CurrentValue) {
+            continue;
+        }
+        const QString loss = QStringLiteral("%1: Current Basis %2 is above its Current Value %3.")
+                                 .arg(HoldingNamed(row, holding.Name))
+                                 .arg(holding.CurrentBasis)
+                                 .arg(holding.CurrentValue);
+        if (!lossesTold_.contains(loss)) {
+            lossesTold_.insert(loss);
+            dialogs_.Information(WithDetails(QString::fromLatin1(kCapitalLoss), {loss}));
         }
     }
 }
@@ -119,7 +135,7 @@ void TfrmEquity::btnDeleteLineClick() {
                           DeleteHoldingRow(ws_.plan.EquityHoldings, equitySelectedRow_);
                           Calculate();
                       });
-    FormActivate();
+    FillTable(*StringGridTable_, ws_.plan.EquityHoldings, kColumns); // the same visit
 }
 
 void TfrmEquity::btnReturnToMiscInputClick() {

@@ -6,6 +6,7 @@
 #include "holdings/ui/HoldingsMessages.h"
 #include "holdings/ui/HoldingsScreen.h"
 
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -55,6 +56,8 @@ private:
 
     StringGrid* StringGridTable_ = nullptr;
     int equitySelectedRow_ = 0;
+    // The capital losses told of since the screen was opened, as told.
+    QSet<QString> lossesTold_;
 };
 
 } // namespace velmora

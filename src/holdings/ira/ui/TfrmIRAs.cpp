@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
+#include <set>
 #include <vector>
 
 namespace velmora {
@@ -161,6 +162,7 @@ StringGrid* TfrmIRAs::AddTable(QVBoxLayout& layout, const char* titleName, const
 }
 
 void TfrmIRAs::FormActivate() {
+    deferred_.clear(); // what was undone, or left unsaid on another visit, is not said
     FillTable(*StringGridIRAs_, ws_.plan.IraHoldings, kRegularColumns);
     FillTable(*StringGridRothIRAs_, ws_.plan.RothHoldings, kRothColumns);
 }
@@ -189,9 +191,13 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
     IraHolding& holding = table[row];
     const std::int32_t typed = LeadingDigitsOf(text);
     const QString zero = QStringLiteral("0");
+    // Each rule corrects at once and marks what it changed; its warning waits
+    // until the table is left, so that the keys typed after it go on into the
+    // cells they were typed for instead of into a box.
     if (col == kBasisCol && regular && typed > 0) {
-        dialogs_.Warning(QString::fromLatin1(kBasisWarning));
+        Defer({regular, row, Deferred::What::Basis, col, 0, 0});
         grid.SetCells(col, row, zero);
+        grid.MarkChanged(col, row, QString::fromLatin1(kBasisZeroNote));
         holding.Basis = 0;
         return;
     }
@@ -200,7 +206,8 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
     // for it ("Bonds = 0").
     const bool clears = typed > 0;
     if (clears && col == kInterestCol && (holding.Dividends > 0 || holding.GrowthRate > 0)) {
-        dialogs_.Warning(QString::fromLatin1(kInterestWarning));
+        Defer({regular, row, Deferred::What::DividendsGrowth, col, holding.Dividends,
+               holding.GrowthRate});
         holding.Dividends = 0;
         holding.GrowthRate = 0;
         grid.SetCells(kDividendsCol, row, zero);
@@ -209,12 +216,65 @@ void TfrmIRAs::StoreEdit(StringGrid& grid, IraTable& table, bool regular, int co
         grid.MarkChanged(kGrowthCol, row, note);
         grid.MarkChanged(kDividendsCol, row, note);
     } else if (clears && (col == kDividendsCol || col == kGrowthCol) && holding.InterestRate > 0) {
-        dialogs_.Warning(QString::fromLatin1(kInterestWarning));
+        Defer({regular, row, Deferred::What::Interest, col, holding.InterestRate, 0});
         holding.InterestRate = 0;
         grid.SetCells(kInterestCol, row, zero);
         grid.MarkChanged(kInterestCol, row, QString::fromLatin1(kInterestClearedNote));
     }
     StoreCell(regular ? kRegularColumns : kRothColumns, table, col, row, text);
+}
+
+void TfrmIRAs::Defer(const Deferred& warning) {
+    for (const Deferred& waiting : deferred_) {
+        if (waiting.regular == warning.regular && waiting.row == warning.row &&
+            waiting.what == warning.what) {
+            return; // said once
+        }
+    }
+    deferred_.push_back(warning);
+}
+
+void TfrmIRAs::ShowDeferred(const IraTable& table, bool regular) {
+    std::vector<Deferred> waiting;
+    std::swap(waiting, deferred_);
+    for (const Deferred& warning : waiting) {
+        if (warning.regular != regular) {
+            deferred_.push_back(warning);
+            continue;
+        }
+        const IraHolding& holding = table[warning.row];
+        const QString place = HoldingNamed(warning.row, holding.Name) + QStringLiteral(": ");
+        switch (warning.what) {
+        case Deferred::What::Basis:
+            if (holding.Basis == 0) {
+                dialogs_.Warning(WithDetails(QString::fromLatin1(kBasisWarning),
+                                             {place + QStringLiteral("the Basis typed is stored "
+                                                                     "as 0.")}));
+            }
+            break;
+        case Deferred::What::Interest:
+            if (holding.InterestRate == 0) {
+                dialogs_.Warning(
+                    WithDetails(QString::fromLatin1(kInterestWarning),
+                                {place + QStringLiteral("Interest %1 set to 0 when %2 typed.")
+                                             .arg(warning.before)
+                                             .arg(warning.col == kDividendsCol
+                                                      ? QStringLiteral("Dividends were")
+                                                      : QStringLiteral("a Growth Rate was"))}));
+            }
+            break;
+        case Deferred::What::DividendsGrowth:
+            if (holding.Dividends == 0 && holding.GrowthRate == 0) {
+                dialogs_.Warning(WithDetails(
+                    QString::fromLatin1(kInterestWarning),
+                    {place + QStringLiteral("Dividends %1 and Growth Rate %2 set to 0 when "
+                                            "Interest was typed.")
+                                 .arg(warning.before)
+                                 .arg(warning.other)}));
+            }
+            break;
+        }
+    }
 }
 
 void TfrmIRAs::StringGridIRAsSelectCell(int /*col*/, int row) {
@@ -226,22 +286,26 @@ void TfrmIRAs::StringGridRothIRAsSelectCell(int /*col*/, int row) {
 }
 
 void TfrmIRAs::StringGridIRAsExit() {
+    ShowDeferred(ws_.plan.IraHoldings, true);
     CheckTable(*StringGridIRAs_, ws_.plan.IraHoldings, true);
 }
 
 void TfrmIRAs::StringGridRothIRAsExit() {
+    ShowDeferred(ws_.plan.RothHoldings, false);
     CheckTable(*StringGridRothIRAs_, ws_.plan.RothHoldings, false);
 }
 
 void TfrmIRAs::CheckTable(StringGrid& grid, IraTable& table, bool regular) {
     const PlanPart part = regular ? PlanPart::Ira : PlanPart::Roth;
+    const IraTable before = table;
+    std::set<int> told;
     RecordTableChange(
         grid, regular ? kRegularColumns : kRothColumns, table, part, PlanWatch(ws_.plan, {{part}}),
         regular ? QStringLiteral("check of IRA table") : QStringLiteral("check of Roth table"),
         StepKind::Check, std::nullopt, [&] {
-            ShowCorrections(grid, table, regular ? kRegularColumns : kRothColumns,
+            ShowCorrections(grid, before, table, regular ? kRegularColumns : kRothColumns,
                             CapRiskCategories(table), {kCategoryCol}, kCategoryWarning,
-                            kCategoryCappedNote);
+                            kCategoryCappedNote, told);
         });
 }
 

@@ -9,6 +9,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <vector>
 
 class QFont;
 class QVBoxLayout;
@@ -69,10 +71,26 @@ private:
     void CheckTable(StringGrid& grid, IraTable& table, bool regular);
     void DeleteRow(StringGrid& grid, IraTable& table, bool regular, int row);
 
+    // A rule's warning waiting for its table to be left.
+    struct Deferred {
+        enum class What { Basis, Interest, DividendsGrowth };
+        bool regular;
+        int row;
+        What what;
+        int col;             // the column typed in
+        std::int32_t before; // the value cleared (Interest, or Dividends)
+        std::int32_t other;  // the Growth Rate cleared with the Dividends
+    };
+    void Defer(const Deferred& warning);
+    // The warnings waiting for one table, each once, for the corrections that
+    // still stand.
+    void ShowDeferred(const IraTable& table, bool regular);
+
     StringGrid* StringGridIRAs_ = nullptr;
     StringGrid* StringGridRothIRAs_ = nullptr;
     int iraSelectedRow_ = 0;
     int rothSelectedRow_ = 0;
+    std::vector<Deferred> deferred_;
 };
 
 } // namespace velmora
