@@ -1,8 +1,9 @@
 // The folder says the layer: a source outside every ui/ folder is core and must build
 // without Qt, so it may include neither a Qt header nor a header from a ui/ folder.
 // The folders also stand on floors, bottom to top: plan/; tax/ and grid/; holdings/
-// and results/; projection/; screens/ and history/; the screens (entry/, holdings/ui/,
-// holdings/*/ui/, results/ui/, projection/ui/); app/ and the report tool. A file includes nothing
+// and results/; projection/; screens/ and history/; sizing/ (the chosen size, and how
+// windows and dialogs follow it); the screens (entry/, holdings/ui/, holdings/*/ui/,
+// results/ui/, projection/ui/); app/ and the report tool. A file includes nothing
 // from a floor above its own.
 
 #include <algorithm>
@@ -58,8 +59,9 @@ std::vector<std::string> LayerBreaches(const fs::path& root) {
 // that has no floor yet.
 int FloorOf(const std::string& path) {
     static const std::vector<std::pair<std::regex, int>> floors = {
-        {std::regex("^(app|report)/"), 6},
-        {std::regex("^(entry/|results/ui/|projection/ui/|holdings/(ui|[a-z]+/ui)/)"), 5},
+        {std::regex("^(app|report)/"), 7},
+        {std::regex("^(entry/|results/ui/|projection/ui/|holdings/(ui|[a-z]+/ui)/)"), 6},
+        {std::regex("^sizing/"), 5},
         {std::regex("^(screens|history)/"), 4},
         {std::regex("^projection/"), 3},
         {std::regex("^(holdings|results)/"), 2},

@@ -84,7 +84,8 @@ public:
     void SetColWidth(int col, int width) { setColumnWidth(col, width); }
     void SetColWidths(std::initializer_list<int> widths);
     void SetDefaultRowHeight(int height);
-    // Makes the grid exactly as large as its visible cells, without scroll bars.
+    // Makes the grid exactly as large as its visible cells, without scroll bars;
+    // it stays so as its cells change size.
     void SizeToCells();
     // Whether the user may edit the cells that are not titles.
     void SetEditable(bool editable);
@@ -203,6 +204,7 @@ private:
     int fixedRows_ = 0;
     int fixedCols_ = 0;
     bool editable_ = true;
+    bool sizedToCells_ = false; // SizeToCells: follows its cells from then on
 
     QPointer<QLineEdit> editor_;
     QPointer<QLineEdit> openEditor_; // from EditStarted to EditEnded
