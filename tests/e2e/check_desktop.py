@@ -93,6 +93,8 @@ def shot(d, label):
 
 
 def window_of(d, title, timeout=8):
+    if isinstance(title, str):  # a plan changed since it was saved marks the title with "*"
+        title = re.compile("^" + re.escape(title) + r"\*?$")
     win = d.find_window(title, timeout=timeout)
     time.sleep(0.4)  # let the window manager place it
     return win
@@ -146,11 +148,21 @@ def run_size(d, program, percent):
             if title == "IRAs":
                 check_grid_menu(d, screen, at)
             d.click("Done", within=screen)
+            # The test plan's rows may bring a box about a rule as the screen is left.
+            for _ in range(5):
+                try:
+                    box = d.wait_until(lambda: next((w for w in d.windows() if d.role_of(w) == "alert"),
+                                                    None), 1.5, "a box")
+                except Exception:
+                    break
+                check_window(d, box, "box on leaving %s%s" % (title, at))
+                note("box on leaving %s: %r" % (title, d.message_box()))
+                d.answer("OK")
         win = window_of(d, "Data Input Screen")
         # Alt+F4 on a screen that is not the title: the screen stays.
         d.key("alt+F4")
         time.sleep(0.8)
-        if "Data Input Screen" not in [d.name_of(w) for w in d.windows()]:
+        if not [w for w in d.windows() if d.name_of(w).startswith("Data Input Screen")]:
             fault("Alt+F4 closed the data input screen" + at)
         d.click("Show Results", within=win)
         # Results
@@ -197,18 +209,29 @@ def run_size(d, program, percent):
         if sentence is not None:
             note("years: sentence at %s: %r" % (d.extents(sentence), d.name_of(sentence)))
         table = d.table("The years ahead", within=years)
-        d.click(d.cell(table, 0, 0))
-        time.sleep(0.3)
-        for keys in (["Tab"], ["shift+Tab"], ["ctrl+Tab"]):
-            d.click(d.cell(table, 0, 0))
-            time.sleep(0.3)
-            if not focus_in(d, table):
-                note("years: clicking a cell did not give the table the focus")
-            d.key(*keys)
+        note("years: table at %s" % (d.extents(table),))
+
+        def tab_into_table():
+            for _ in range(12):
+                if focus_in(d, table):
+                    return True
+                d.key("Tab")
+                time.sleep(0.15)
+            return focus_in(d, table)
+
+        for keys in ("Tab", "shift+Tab", "ctrl+Tab", "ctrl+shift+Tab"):
+            if not tab_into_table():
+                fault("years: Tab never reaches the table" + at)
+                break
+            d.key(keys)
             time.sleep(0.3)
             if focus_in(d, table):
-                fault("years: %s keeps the focus in the table%s" % (keys[0], at))
-        d.click(d.cell(table, 0, 0))
+                fault("years: %s keeps the focus in the table%s" % (keys, at))
+        tab_into_table()
+        d.key("alt+F4")
+        time.sleep(0.8)
+        if not [w for w in d.windows() if d.name_of(w).startswith("Years Ahead")]:
+            fault("years: Alt+F4 closed the screen without going anywhere" + at)
         d.key("Escape")
         try:
             window_of(d, "Calculation")
@@ -257,7 +280,7 @@ def check_grid_menu(d, screen, at):
     """Edits IRA row 1's name, opens the grid's right-click menu, and looks for
     it on the accessibility bus as a popup menu with its items."""
     table = d.by_id("StringGridIRAs", within=screen)
-    d.cell_set(table, 1, 1, "Test IRA", end="Return")
+    d.cell_set(table, 0, 2, "12345", end="Return")
     time.sleep(0.3)
     x, y, w, h = d.extents(d.cell(table, 1, 2))
     d._xdo("mousemove", x + w // 2, y + h // 2, "click", 3)
