@@ -656,21 +656,29 @@ TEST_F(ScreenSizeTest, AtEverySizeNoButtonOfAnyScreenWindowOrDialogLiesOutsideTh
             app->Show(screen);
             SettleLayouts();
             QWidget* window = app->ScreenWidget(screen);
+            const std::string title = window->windowTitle().toStdString();
             const std::vector<std::string> unseen = ButtonsNotSeen(*window);
-            EXPECT_TRUE(unseen.empty())
-                << window->windowTitle().toStdString() << size << Joined(unseen);
+            EXPECT_TRUE(unseen.empty()) << title << size << Joined(unseen);
             EXPECT_FALSE(window->findChildren<QPushButton*>().isEmpty());
+            // Left scrolled anywhere, it opens again at its top left corner.
+            auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
+            scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+            scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+            app->Show(screen == Screen::Title ? Screen::DataInput : Screen::Title);
+            app->Show(screen);
+            SettleLayouts();
+            EXPECT_EQ(scroll->horizontalScrollBar()->value(), 0) << title << size;
+            EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << title << size;
             // Every item of the menu bar shown, none behind its "»".
             for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
                 const auto* more =
                     bar->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button"));
                 EXPECT_TRUE(more == nullptr || !more->isVisible())
-                    << window->windowTitle().toStdString() << size << ": items behind \u00bb";
+                    << title << size << ": items behind \u00bb";
                 for (const QAction* item : bar->actions()) {
                     EXPECT_TRUE(
                         bar->rect().contains(bar->actionGeometry(const_cast<QAction*>(item))))
-                        << window->windowTitle().toStdString() << size << ": "
-                        << item->text().toStdString();
+                        << title << size << ": " << item->text().toStdString();
                 }
             }
         }
