@@ -82,6 +82,7 @@ void FittedParts::ForgetPlaces() {
     for (Part& part : parts_) {
         part.natural = QRect();
     }
+    limits_.Grown(*content_, 0);
 }
 
 void FittedParts::Fit() {
@@ -104,7 +105,6 @@ void FittedParts::Fit() {
         }
         break; // one wrapping label a screen
     }
-    contentHeight_ = content_->minimumHeight();
     FitAll();
 }
 
@@ -151,9 +151,7 @@ void FittedParts::Grow(const Part& part, QRect& place) {
             widget->setGeometry(moved);
         }
     }
-    if (content_->minimumHeight() != contentHeight_ + grown) {
-        content_->setMinimumHeight(contentHeight_ + grown);
-    }
+    limits_.Grown(*content_, grown); // the content holds what moved down
 }
 
 void FittedParts::FitPlaced(int seenWidth, int seenHeight) {

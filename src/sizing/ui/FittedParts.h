@@ -59,9 +59,8 @@ private:
     SizeLimits& limits_;
     std::vector<Part> parts_;
     // Below the wrapping label: the controls placed there, at their places
-    // before it grew; and the content's least height before it grew.
+    // before it grew.
     std::vector<std::pair<QPointer<QWidget>, QRect>> below_;
-    int contentHeight_ = 0;
     QPointer<QObject> watch_; // fits the parts again as the view or a part changes
 };
 

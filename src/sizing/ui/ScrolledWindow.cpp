@@ -3,6 +3,7 @@
 #include "screens/ui/ScreenWindow.h"
 #include "sizing/ui/KeptParts.h"
 #include "sizing/ui/MenuRows.h"
+#include "sizing/ui/SizeLimits.h"
 #include "sizing/ui/Sizes.h"
 
 #include <QBoxLayout>
@@ -28,8 +29,8 @@ int MenuHeight(const QMainWindow& window, int width) {
 
 } // namespace
 
-ScrolledWindow::ScrolledWindow(QWidget& window, bool designed)
-    : window_(&window), designed_(designed), baseWindow_(window.size()) {
+ScrolledWindow::ScrolledWindow(QWidget& window, bool designed, SizeLimits& limits)
+    : window_(&window), limits_(limits), designed_(designed), baseWindow_(window.size()) {
     WrapInScrollArea();
     QSize content = baseWindow_;
     if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
@@ -107,7 +108,8 @@ void ScrolledWindow::Size(double factor, KeptParts& kept) {
     if (window.isMaximized() || window.isFullScreen()) {
         return;
     }
-    content_->setMinimumSize(0, 0);
+    const QSize unlimited(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    limits_.Measured(*content_, QSize(0, 0), unlimited);
     if (QLayout* layout = content_->layout()) {
         layout->invalidate();
     }
@@ -115,7 +117,7 @@ void ScrolledWindow::Size(double factor, KeptParts& kept) {
     if (designed_) {
         content = content.expandedTo(Scaled(baseContent_, factor));
     }
-    content_->setMinimumSize(content);
+    limits_.Measured(*content_, content, unlimited);
     QSize size = Scaled(baseWindow_, factor).expandedTo(content);
     if (designed_) {
         size = content;

@@ -15,6 +15,7 @@ namespace velmora {
 
 class KeptParts;
 class MenuRows;
+class SizeLimits;
 
 class ScrolledWindow {
 public:
@@ -22,7 +23,7 @@ public:
     // records the window's size as it is now, at 100 %. A `designed` window's
     // content keeps its designed size (times the factor); any other's follows
     // the window, down to what its layout needs.
-    ScrolledWindow(QWidget& window, bool designed);
+    ScrolledWindow(QWidget& window, bool designed, SizeLimits& limits);
 
     QWidget* Window() const { return window_; }
     QWidget* Content() const { return content_; }
@@ -44,6 +45,7 @@ private:
     QPointer<QScrollArea> scroll_;
     QPointer<QWidget> keptPanel_; // below the scroll area
     QPointer<MenuRows> menuRows_; // a main window's menu bar in rows
+    SizeLimits& limits_;
     bool designed_ = false;
     QSize baseWindow_;
     QSize baseContent_;

@@ -14,7 +14,7 @@ SizeLimits::Asked& SizeLimits::Of(QWidget& widget) {
     asked_.erase(std::remove_if(asked_.begin(), asked_.end(),
                                 [](const Asked& a) { return a.widget == nullptr; }),
                  asked_.end());
-    asked_.push_back({&widget, widget.minimumSize(), widget.maximumSize(), {}, {}});
+    asked_.push_back({&widget, widget.minimumSize(), widget.maximumSize(), {}, {}, 0});
     return asked_.back();
 }
 
@@ -46,6 +46,15 @@ void SizeLimits::Room(QWidget& widget, QSize room) {
     Decide(asked);
 }
 
+void SizeLimits::Grown(QWidget& widget, int height) {
+    Asked& asked = Of(widget);
+    if (asked.grown == height) {
+        return;
+    }
+    asked.grown = height;
+    Decide(asked);
+}
+
 void SizeLimits::Decide(const Asked& asked) {
     QWidget* widget = asked.widget;
     if (widget == nullptr) {
@@ -60,6 +69,8 @@ void SizeLimits::Decide(const Asked& asked) {
     if (asked.room) {
         maximum = maximum.boundedTo(asked.room->expandedTo(minimum));
     }
+    minimum.rheight() += asked.grown;
+    maximum = maximum.expandedTo(minimum);
     if (widget->minimumSize() == minimum && widget->maximumSize() == maximum) {
         return; // unchanged: no new layout, no new resize
     }

@@ -6,7 +6,8 @@
 //   2. while it is kept in view, below the scrolling content, the size it
 //      takes there instead (KeptParts);
 //   3. while it is fitted in view, its largest size capped by the room in view,
-//      never below its least size (FittedParts).
+//      never below its least size (FittedParts);
+//   4. the content of a window taller by what a part in it grew (FittedParts).
 // A widget nobody asked about keeps the sizes it was made with.
 
 #include <QPointer>
@@ -23,6 +24,7 @@ public:
     void Kept(QWidget& widget, QSize minimum, QSize maximum);
     void Returned(QWidget& widget);
     void Room(QWidget& widget, QSize room);
+    void Grown(QWidget& widget, int height);
 
 private:
     struct Asked {
@@ -31,6 +33,7 @@ private:
         QSize maximum;
         std::optional<std::pair<QSize, QSize>> kept;
         std::optional<QSize> room;
+        int grown = 0;
     };
     Asked& Of(QWidget& widget);
     static void Decide(const Asked& asked);

@@ -5,7 +5,7 @@
 namespace velmora {
 
 SizedWindow::SizedWindow(QWidget& window, bool designed)
-    : scrolled_(window, designed), measures_(window, *scrolled_.Content(), limits_),
+    : scrolled_(window, designed, limits_), measures_(window, *scrolled_.Content(), limits_),
       kept_(window, *scrolled_.Content(), *scrolled_.KeptPanel(), limits_),
       fitted_(window, *scrolled_.Content(), *scrolled_.Scroll(), limits_) {}
 
