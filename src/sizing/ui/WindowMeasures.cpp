@@ -259,8 +259,10 @@ void WindowMeasures::ApplyControls(double factor) const {
         limits_.Measured(*widget, minimum, ScaledSize(base.maximum, base.chrome, factor));
         if (base.placed) {
             QSize size = ScaledSize(base.geometry.size(), base.chrome, factor);
-            // A label keeps room for its whole text, which may come out a pixel wider.
-            if (qobject_cast<QLabel*>(widget) != nullptr && base.minimum != base.maximum) {
+            // A label keeps room for its whole text, which may come out a pixel
+            // wider; one that wraps takes more lines instead (FittedParts).
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (label != nullptr && !label->wordWrap() && base.minimum != base.maximum) {
                 size = size.expandedTo(widget->sizeHint());
             }
             widget->setGeometry(QRect(place, size));

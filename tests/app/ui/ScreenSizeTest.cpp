@@ -729,5 +729,31 @@ TEST_F(ScreenSizeTest, AtEverySizeNoButtonOfAnyScreenWindowOrDialogLiesOutsideTh
     }
 }
 
+TEST_F(ScreenSizeTest, AtLargeSizesTheYearsSentenceWrapsWithinWhatIsSeen) {
+    auto app = Start();
+    app->Show(Screen::YearsAhead);
+    QWidget* years = app->ScreenWidget(Screen::YearsAhead);
+    auto* sentence = years->findChild<QLabel*>(QStringLiteral("lblSummary"));
+    const auto* below = years->findChild<QWidget*>(QStringLiteral("editThroughAge"));
+    const auto* scroll = years->findChild<QScrollArea*>(QStringLiteral("scrollScreen"));
+    ASSERT_NE(sentence, nullptr);
+    // A long sentence, as a plan that runs out and stops early gives.
+    sentence->setText(QStringLiteral(
+        "Your investments run out in 2041, when you are 93 and your spouse is 91: that year "
+        "12,345,678 of the budget cannot be met. The projection stops before 2052 because the "
+        "amounts grow too large."));
+    for (const int percent : {200, 250}) {
+        app->Size().SetPercent(percent);
+        SettleLayouts();
+        const std::string size = std::to_string(percent) + " %";
+        const QRect place(sentence->mapTo(scroll->viewport(), QPoint(0, 0)), sentence->size());
+        EXPECT_GE(place.left(), 0) << size;
+        EXPECT_LE(place.right(), scroll->viewport()->width()) << size << ": cut at the right";
+        EXPECT_GE(sentence->height(), sentence->heightForWidth(sentence->width()))
+            << size << ": every line of it";
+        EXPECT_GT(below->y(), sentence->geometry().bottom()) << size << ": the settings below it";
+    }
+}
+
 } // namespace
 } // namespace velmora
