@@ -1,10 +1,11 @@
 // The folder says the layer: a source outside every ui/ folder is core and must build
 // without Qt, so it may include neither a Qt header nor a header from a ui/ folder.
 // The folders also stand on floors, bottom to top: plan/; tax/ and grid/; holdings/
-// and results/; projection/; screens/ and history/; export/ (the files, paper and report
-// kit of the screens' exports); the screens (entry/, holdings/ui/, holdings/*/ui/,
-// results/ui/, projection/ui/); app/ and the report tool. A file includes nothing from a
-// floor above its own, and no screen folder includes another's.
+// and results/; projection/; screens/ and history/; sizing/ (the chosen size, and how
+// windows and dialogs follow it) and export/ (the files, paper and report kit of the
+// screens' exports); the screens (entry/, holdings/ui/, holdings/*/ui/, results/ui/,
+// projection/ui/); app/ and the report tool. A file includes nothing from a floor above
+// its own, and no screen folder includes another's.
 
 #include <algorithm>
 #include <filesystem>
@@ -64,7 +65,7 @@ int FloorOf(const std::string& path) {
     static const std::vector<std::pair<std::regex, int>> floors = {
         {std::regex("^(app|report)/"), 7},
         {std::regex("^(entry/|results/ui/|projection/ui/|holdings/(ui|[a-z]+/ui)/)"), 6},
-        {std::regex("^export/"), 5},
+        {std::regex("^(sizing|export)/"), 5},
         {std::regex("^(screens|history)/"), 4},
         {std::regex("^projection/"), 3},
         {std::regex("^(holdings|results)/"), 2},

@@ -15,6 +15,7 @@
 #include "projection/ui/TfrmYearsAhead.h"
 #include "projection/ui/YearsReport.h"
 #include "results/ui/TfrmCalc.h"
+#include "screens/ui/ContextMenuAccess.h"
 #include "screens/ui/Dialogs.h"
 #include "screens/ui/FullTextTips.h"
 #include "screens/ui/PrivateSettings.h"
@@ -71,6 +72,7 @@ Application::Application(Dialogs& dialogs, PlanStore& store, ApplicationOptions 
       zoom_(OpenSettings(options_.settingsFile)),
       taxYear_(workspace_, OpenSettings(options_.settingsFile)) {
     connect(&taxYear_, &TaxYearChoice::Changed, this, &Application::TaxYearChanged);
+    InstallContextMenuAccess();
     if (!options_.quit) {
         options_.quit = [] { QCoreApplication::exit(0); };
     }

@@ -6,10 +6,10 @@
 #include "Workspace.h"
 #include "app/ui/HelpViewer.h"
 #include "app/ui/TaxYearChoice.h"
-#include "app/ui/Zoom.h"
 #include "history/ui/PlanHistory.h"
 #include "screens/ui/Screen.h"
 #include "screens/ui/Shell.h"
+#include "sizing/ui/Zoom.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "app/ui/DesktopIdentity.h"
 
-#include "app/ui/SizedIconFiles.h"
 #include "screens/ui/Dialogs.h"
+#include "sizing/ui/SizedIconFiles.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,13 +1,16 @@
 #include "app/ui/StandardKeys.h"
 
-#include "app/ui/Zoom.h"
 #include "screens/ui/Shell.h"
+#include "sizing/ui/Zoom.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
@@ -112,6 +115,42 @@ void AddSizeItems(QWidget& screen, Zoom& zoom) {
     }
 }
 
+// Whether Tab would stop at `widget`.
+bool TakesTab(const QWidget& widget, const QWidget& screen) {
+    return widget.window() == &screen && widget.isVisible() && widget.isEnabled() &&
+           (widget.focusPolicy() & Qt::TabFocus) != 0 && widget.focusProxy() == nullptr;
+}
+
+// Goes on from the control that has the focus to the next (or the previous)
+// one, as Tab does: from a table whose cells take Tab, or its open cell editor,
+// to the control after the table.
+void NextControl(QWidget& screen, bool forward) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != &screen) {
+        return;
+    }
+    QWidget* from = focus;
+    for (QWidget* above = focus; above != nullptr && above != &screen;
+         above = above->parentWidget()) {
+        if (qobject_cast<QAbstractItemView*>(above) != nullptr) {
+            from = above; // the outermost table: its cells and editors are left behind
+        }
+    }
+    QWidget* next = from;
+    do {
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+        if (next == nullptr || next == from) {
+            return;
+        }
+    } while (!TakesTab(*next, screen) || from->isAncestorOf(next));
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    for (QWidget* above = next->parentWidget(); above != nullptr; above = above->parentWidget()) {
+        if (auto* scroll = qobject_cast<QScrollArea*>(above)) {
+            scroll->ensureWidgetVisible(next);
+        }
+    }
+}
+
 } // namespace
 
 void InstallStandardKeys(QWidget& screen, Shell& shell, Zoom& zoom) {
@@ -122,6 +161,12 @@ void InstallStandardKeys(QWidget& screen, Shell& shell, Zoom& zoom) {
     Bind(screen, {"hlpExit"}, "keyExit", {QKeySequence(Qt::CTRL | Qt::Key_Q)},
          [&shell] { shell.ExitSequence(); });
     Bind(screen, {"mnuPrintReport"}, "", {QKeySequence(QKeySequence::Print)}, {});
+    KeyOnly(screen, "keyNextControl", [&screen] {
+        NextControl(screen, true);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    KeyOnly(screen, "keyPreviousControl", [&screen] { NextControl(screen, false); })
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     AddSizeItems(screen, zoom);
 }
 

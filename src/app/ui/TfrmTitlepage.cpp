@@ -5,6 +5,7 @@
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
+#include "sizing/ui/ViewMarks.h"
 #include "tax/TaxYear.h"
 
 #include <QAction>

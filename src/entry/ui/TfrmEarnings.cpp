@@ -8,6 +8,7 @@
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
+#include "sizing/ui/ViewMarks.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -55,6 +55,15 @@ StringGrid::StringGrid(ErrorBox& errors, QWidget* parent)
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetDefaultRowHeight(20);
+    // A grid as large as its cells follows them when they change size (as the
+    // chosen size changes its type and its cells).
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        connect(header, &QHeaderView::sectionResized, this, [this] {
+            if (sizedToCells_) {
+                SizeToCells();
+            }
+        });
+    }
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& /*previous*/) {
@@ -146,6 +155,7 @@ void StringGrid::SizeToCells() {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFixedSize(width, height);
+    sizedToCells_ = true;
 }
 
 void StringGrid::SetEditable(bool editable) {

@@ -86,7 +86,8 @@ public:
     void SetColWidth(int col, int width) { setColumnWidth(col, width); }
     void SetColWidths(std::initializer_list<int> widths);
     void SetDefaultRowHeight(int height);
-    // Makes the grid exactly as large as its visible cells, without scroll bars.
+    // Makes the grid exactly as large as its visible cells, without scroll bars;
+    // it stays so as its cells change size.
     void SizeToCells();
     // Whether the user may edit the cells that are not titles.
     void SetEditable(bool editable);
@@ -213,6 +214,7 @@ private:
     int fixedRows_ = 0;
     int fixedCols_ = 0;
     bool editable_ = true;
+    bool sizedToCells_ = false; // SizeToCells: follows its cells from then on
 
     // The edit going on, from its editor's opening to its closing.
     std::unique_ptr<CellEdit> edit_;

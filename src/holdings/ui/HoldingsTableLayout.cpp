@@ -5,6 +5,7 @@
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/Dialogs.h"
 #include "screens/ui/ScreenWindow.h"
+#include "sizing/ui/ViewMarks.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,6 +9,7 @@
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
+#include "sizing/ui/ViewMarks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -97,6 +98,9 @@ void TfrmYearsAhead::CreateMenus() {
     NamedAction(*this, file, "hlpSave", QStringLiteral("&Save"), &TfrmYearsAhead::hlpSaveClick);
     NamedAction(*this, file, "mnuExportCsv", QStringLiteral("Export Years as &CSV..."),
                 &TfrmYearsAhead::mnuExportCsvClick);
+    QAction* back = NamedAction(*this, file, "mnuReturn", QStringLiteral("&Return to Results"),
+                                &TfrmYearsAhead::btnReturnClick);
+    back->setShortcut(QKeySequence(Qt::Key_Escape));
     file->addSeparator();
     NamedAction(*this, file, "hlpExit", QStringLiteral("E&xit"), &TfrmYearsAhead::hlpExitClick);
     NamedAction(*this, nullptr, "hlpContent", QStringLiteral("&Help"),
@@ -107,6 +111,7 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
     lblSummary = NamedLabel(parent, "lblSummary", QString(), true);
     lblSummary->setWordWrap(true);
     lblSummary->setGeometry(8, 2, 624, 36);
+    FitInView(*lblSummary); // wraps within what is seen of the screen
 
     QLabel* through = NamedLabel(parent, "lblThroughAge", QStringLiteral("Through age"));
     editThroughAge = new QSpinBox(parent);
@@ -141,6 +146,7 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
     StringGridYears->verticalHeader()->hide();
     StringGridYears->verticalHeader()->setDefaultSectionSize(17);
     StringGridYears->setWordWrap(false);
+    StringGridYears->setTabKeyNavigation(false); // Tab leaves the table, as any other control
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         auto* heading = new QTableWidgetItem(QString::fromLatin1(kColumns[c].heading));
         heading->setData(Qt::AccessibleTextRole, QString::fromLatin1(kColumns[c].spoken));

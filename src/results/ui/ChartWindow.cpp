@@ -4,6 +4,7 @@
 #include "results/ui/ChartPainter.h"
 #include "screens/ui/CloseKeys.h"
 #include "screens/ui/ScreenWindow.h"
+#include "sizing/ui/ViewMarks.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -18,6 +18,7 @@
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
+#include "sizing/ui/ViewMarks.h"
 #include "tax/TaxYear.h"
 
 #include <QAction>
@@ -141,6 +142,8 @@ void TfrmCalc::CreateMenus() {
     NamedAction(*this, nullptr, "mnuCharts", QStringLiteral("&Charts"), &TfrmCalc::mnuChartsClick);
     NamedAction(*this, nullptr, "mnuTaxWorking", QStringLiteral("How the Tax Was &Worked Out"),
                 &TfrmCalc::mnuTaxWorkingClick);
+    NamedAction(*this, nullptr, "mnuYearsAhead", QStringLiteral("&Years Ahead"),
+                &TfrmCalc::btnYearsAheadClick);
 }
 
 void TfrmCalc::CreateGrids(QWidget* parent, Dialogs& dialogs) {

@@ -16,10 +16,8 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* kKeepInView = "velmoraKeepInView";
 // Where a line of a note may break, shown as nothing.
 const QChar kBreakHere(0x200B);
-constexpr const char* kFitInView = "velmoraFitInView";
 // Set on a window centred before the window system framed it.
 constexpr const char* kCentreWhenFramed = "velmoraCentreWhenFramed";
 
@@ -142,23 +140,6 @@ void KeepOnScreen(QWidget& window) {
     if (inside != corner) {
         PlaceFrameAt(window, inside);
     }
-}
-
-void KeepInView(QWidget& part, int group) {
-    part.setProperty(kKeepInView, std::max(0, group));
-}
-
-int KeptInViewGroup(const QWidget& part) {
-    const QVariant group = part.property(kKeepInView);
-    return group.isValid() ? group.toInt() : -1;
-}
-
-void FitInView(QWidget& part) {
-    part.setProperty(kFitInView, true);
-}
-
-bool FitsInView(const QWidget& part) {
-    return part.property(kFitInView).toBool();
 }
 
 void ShowWindowNote(QWidget& window, const QString& text) {

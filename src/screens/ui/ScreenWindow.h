@@ -36,25 +36,6 @@ QSize FreeRoom(const QWidget& window);
 // the window, room is kept for a usual title bar and border.
 void KeepOnScreen(QWidget& window);
 
-// Marks `part` of a screen as one that stays in view: when the screen at the
-// chosen size is larger than the desktop, it stands below the content that
-// scrolls instead of scrolling with it. Parts marked with the same `group`
-// stand together, in the order marked; a part without a group stands alone.
-void KeepInView(QWidget& part, int group = 0);
-
-// The group `part` was marked with, 0 for one standing alone; -1 when it is
-// not kept in view.
-int KeptInViewGroup(const QWidget& part);
-
-// Marks `part` of a screen (a help text over the screen, or its button) as one
-// that is never larger than what is seen of the screen: when the screen at the
-// chosen size is larger than the desktop and scrolls, the part narrows to the
-// width in view, as far from its right edge as from its left, so that its
-// lines wrap where they can be read; a text box shortens to the height in view
-// with its button still below it; and a part shown is scrolled into view.
-void FitInView(QWidget& part);
-bool FitsInView(const QWidget& part);
-
 // Shows `text` in a note at the foot of `window` that stands in nobody's way:
 // it asks for nothing and goes by itself after a few seconds.
 void ShowWindowNote(QWidget& window, const QString& text);

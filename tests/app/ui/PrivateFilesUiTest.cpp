@@ -6,7 +6,7 @@
 #include "ScriptedDialogs.h"
 #include "UiTestSupport.h"
 #include "app/ui/Application.h"
-#include "app/ui/Zoom.h"
+#include "sizing/ui/Zoom.h"
 
 #include <QFile>
 #include <QSettings>

@@ -13,7 +13,6 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "app/ui/StandardKeys.h"
-#include "app/ui/Zoom.h"
 #include "grid/ui/StringGrid.h"
 #include "history/ui/PlanHistory.h"
 #include "plan/PlanFile.h"
@@ -25,6 +24,7 @@
 #include "results/ui/TfrmCalc.h"
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
+#include "sizing/ui/Zoom.h"
 
 #include <QAction>
 #include <QDir>
@@ -173,7 +173,7 @@ TEST_F(ResultsExportTest, FileMenuKeepsItsItemsAndOffersTheExports) {
         bar << action->text();
     }
     EXPECT_EQ(bar, (QStringList{"&File", "&Quick Help", "&Help", "&Charts",
-                                "How the Tax Was &Worked Out"}));
+                                "How the Tax Was &Worked Out", "&Years Ahead"}));
 
     Trigger("hlpPrint");
     EXPECT_EQ(shell.printHints, 1) << "the print item still gives its hint";

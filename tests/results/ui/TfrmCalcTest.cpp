@@ -175,7 +175,7 @@ TEST_F(TfrmCalcTest, MenusCarryTheirCaptionsAndCommands) {
         bar << top->text();
     }
     EXPECT_EQ(bar, QStringList({"&File", "&Quick Help", "&Help", "&Charts",
-                                "How the Tax Was &Worked Out"}));
+                                "How the Tax Was &Worked Out", "&Years Ahead"}));
     EXPECT_EQ(Find<QAction>("hlpContent")->menu(), nullptr) << "Help is a command itself";
     QStringList file;
     for (QAction* item : Find<QMenu>("mnuFile")->actions()) {

@@ -13,6 +13,7 @@
 #include "screens/ui/ScreenText.h"
 #include "screens/ui/ScreenWindow.h"
 #include "screens/ui/Shell.h"
+#include "sizing/ui/ViewMarks.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -20,7 +20,7 @@ class QWidget;
 
 namespace velmora {
 
-class ScaledWindow;
+class SizedWindow;
 class SizedStyle;
 
 class Zoom : public QObject {
@@ -71,7 +71,7 @@ private:
     int percent_ = 100;
     QFont baseTipFont_;
     bool tipsScaled_ = false;
-    std::vector<std::unique_ptr<ScaledWindow>> windows_;
+    std::vector<std::unique_ptr<SizedWindow>> windows_;
 };
 
 } // namespace velmora

@@ -1,4 +1,4 @@
-#include "app/ui/SizedStyle.h"
+#include "sizing/ui/SizedStyle.h"
 
 #include <QApplication>
 #include <cmath>

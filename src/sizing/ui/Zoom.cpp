@@ -1,10 +1,11 @@
-#include "app/ui/Zoom.h"
+#include "sizing/ui/Zoom.h"
 
-#include "app/ui/ScaledWindow.h"
-#include "app/ui/SizedStyle.h"
-#include "screens/ui/DialogFit.h"
 #include "screens/ui/PrivateSettings.h"
 #include "screens/ui/ScreenWindow.h"
+#include "sizing/ui/DialogFit.h"
+#include "sizing/ui/ScaledFont.h"
+#include "sizing/ui/SizedStyle.h"
+#include "sizing/ui/SizedWindow.h"
 
 #include <QApplication>
 #include <QChildEvent>
@@ -83,7 +84,7 @@ void Zoom::Register(QWidget& window, bool designed) {
     if (sized) {
         SizeStyle(1.0, window);
     }
-    auto scaled = std::make_unique<ScaledWindow>(window, designed);
+    auto scaled = std::make_unique<SizedWindow>(window, designed);
     if (sized) {
         SizeStyle(Factor(), window);
     }
@@ -155,6 +156,14 @@ bool Zoom::eventFilter(QObject* watched, QEvent* event) {
         if (window->isWindow() && IsRegistered(window) &&
             (event->type() == QEvent::Show || AwaitsFrame(*window))) {
             PlaceOnceFramed(*window);
+        }
+        // A screen opens at its top left corner, wherever it was left scrolled.
+        if (event->type() == QEvent::Show && window->isWindow()) {
+            for (const auto& sized : windows_) {
+                if (sized->Window() == window) {
+                    sized->ScrollHome();
+                }
+            }
         }
     }
     // A window that a screen opens beside itself is polished as it is first

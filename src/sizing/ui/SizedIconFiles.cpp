@@ -1,4 +1,4 @@
-#include "app/ui/SizedIconFiles.h"
+#include "sizing/ui/SizedIconFiles.h"
 
 #include <QApplication>
 #include <QPainter>

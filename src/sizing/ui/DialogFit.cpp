@@ -1,4 +1,4 @@
-#include "screens/ui/DialogFit.h"
+#include "sizing/ui/DialogFit.h"
 
 #include "screens/ui/ScreenWindow.h"
 
@@ -104,6 +104,18 @@ void FitDialogToDesktop(QDialog& dialog) {
         const int width = WrapMessage(*box, room);
         if (MessageHeight(*box, width) <= room.height() || !Shrink(dialog)) {
             break;
+        }
+    }
+    // What the measures of the box's chrome missed (a pixel or two of its
+    // layout) comes off the wrapped text's width.
+    if (QLayout* layout = box->layout()) {
+        layout->invalidate();
+        const int over = layout->totalMinimumSize().width() - room.width();
+        for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+            auto* label = box->findChild<QLabel*>(QLatin1String(name));
+            if (over > 0 && label != nullptr && label->wordWrap() && label->minimumWidth() > over) {
+                label->setMinimumWidth(label->minimumWidth() - over);
+            }
         }
     }
 }
