@@ -37,15 +37,22 @@ std::string YearJson(const ProjectedYear& year) {
            ", \"AgeSpouse\": " + (year.Married ? std::to_string(year.AgeSpouse) : "null") +
            ",\n  \"boxes\": " + results::BoxesJson(year.results.boxes) + ",\n  \"values\": " +
            results::ValuesJson(year.tax, year.totals, year.results, year.AppliedStateTaxRate) +
-           ",\n  \"Sales\": " + SalesJson(year) +
+           ",\n  \"Sales\": " + SalesJson(year) + ", \"Sold\": " + std::to_string(year.Sold) +
+           ", \"Taxes\": " + std::to_string(year.Taxes) +
+           ", \"TaxOnSales\": " + std::to_string(year.TaxOnSales) +
+           ", \"GainsRealized\": " + std::to_string(year.GainsRealized) +
+           ", \"LossCarried\": " + std::to_string(year.LossCarried) +
+           ", \"Surplus\": " + std::to_string(year.Surplus) +
            ", \"Shortfall\": " + std::to_string(year.Shortfall) +
-           ", \"EndInvestments\": " + std::to_string(year.EndInvestments) + "}";
+           ", \"EndInvestments\": " + std::to_string(year.EndInvestments) +
+           ", \"EndRegularIra\": " + std::to_string(year.EndRegularIra) + "}";
 }
 
 std::string SettingsLine(const Settings& settings) {
     return "Through age " + std::to_string(settings.ThroughAge) + ", earnings end at age " +
            std::to_string(settings.EarningsEndAge) + ", pensions " +
-           (settings.PensionsIndexed ? "indexed" : "not indexed") + "\n";
+           (settings.PensionsIndexed ? "indexed" : "not indexed") + ", selling " +
+           std::string(WayWords(settings.way)) + "\n";
 }
 
 std::string Cell(std::string_view text, int width) {
@@ -64,7 +71,7 @@ std::string ProjectionJson(const Projection& projection) {
                       ", \"ThroughAge\": " + std::to_string(s.ThroughAge) +
                       ", \"EarningsEndAge\": " + std::to_string(s.EarningsEndAge) +
                       ", \"PensionsIndexed\": " + (s.PensionsIndexed ? "true" : "false") +
-                      ",\n \"Years\": [";
+                      ", \"Way\": \"" + std::string(WayName(s.way)) + "\",\n \"Years\": [";
     for (const ProjectedYear& year : projection.Years) {
         out += year.Year == projection.Years.front().Year ? "\n " : ",\n ";
         out += YearJson(year);
@@ -77,14 +84,16 @@ std::string ProjectionJson(const Projection& projection) {
 std::string ProjectionCsv(const Projection& projection) {
     std::string out;
     results::AppendCsvRecord(out, {"Year", "Age", "Spouse age", "Budget", "Income",
-                                   "Minimum IRA withdrawal", "Withdrawal needed", "Taxes",
-                                   "Investments at year end", "Sold", "Shortfall"});
+                                   "Minimum IRA withdrawal", "Total sold", "Taxes",
+                                   "Of which on sales", "Cash kept", "Investments at year end",
+                                   "Regular IRA at year end", "Sold", "Shortfall"});
     for (const ProjectedYear& year : projection.Years) {
         const YearFigures f = FiguresOf(year);
         results::AppendCsvRecord(
             out, {std::to_string(year.Year), std::to_string(year.AgeSelf), SpouseAge(year),
                   DollarText(f.Budget), DollarText(f.Income), DollarText(f.MinimumIra),
-                  DollarText(f.Withdrawal), DollarText(f.Taxes), DollarText(f.EndInvestments),
+                  DollarText(f.Sold), DollarText(f.Taxes), DollarText(f.TaxOnSales),
+                  DollarText(f.Surplus), DollarText(f.EndInvestments), DollarText(f.EndRegularIra),
                   Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall)});
     }
     return out;
@@ -97,15 +106,16 @@ std::string ProjectionPage(const Projection& projection) {
     constexpr int kAge = 4;
     constexpr int kAmount = 12;
     out += "Year" + Cell("Age", kAge + 2) + Cell("Spouse", 8) + Cell("Budget", kAmount) +
-           Cell("Income", kAmount) + Cell("Min. IRA", kAmount) + Cell("Withdrawal", kAmount) +
-           Cell("Taxes", kAmount) + Cell("Investments", kAmount + 2) + Cell("Shortfall", kAmount) +
-           "  Sold\n";
+           Cell("Income", kAmount) + Cell("Min. IRA", kAmount) + Cell("Sold", kAmount) +
+           Cell("Taxes", kAmount) + Cell("On sales", kAmount) + Cell("Cash kept", kAmount) +
+           Cell("Investments", kAmount + 2) + Cell("Shortfall", kAmount) + "  Sales\n";
     for (const ProjectedYear& year : projection.Years) {
         const YearFigures f = FiguresOf(year);
         out += std::to_string(year.Year) + Cell(std::to_string(year.AgeSelf), kAge + 2) +
                Cell(SpouseAge(year), 8) + Cell(GroupedText(f.Budget), kAmount) +
                Cell(GroupedText(f.Income), kAmount) + Cell(GroupedText(f.MinimumIra), kAmount) +
-               Cell(GroupedText(f.Withdrawal), kAmount) + Cell(GroupedText(f.Taxes), kAmount) +
+               Cell(GroupedText(f.Sold), kAmount) + Cell(GroupedText(f.Taxes), kAmount) +
+               Cell(GroupedText(f.TaxOnSales), kAmount) + Cell(GroupedText(f.Surplus), kAmount) +
                Cell(GroupedText(f.EndInvestments), kAmount + 2) +
                Cell(GroupedText(f.Shortfall), kAmount) + "  " + Windows1252ToUtf8(SalesText(year)) +
                '\n';

@@ -57,7 +57,8 @@ TEST(ReportYears, TheSettingsReachTheProjection) {
          {Case{"--years --json --tax-year 2026 --through-age 80 --earnings-end-age 60 "
                "--pensions-indexed",
                "{\"TaxYear\": 2026, \"ThroughAge\": 80, \"EarningsEndAge\": 60, "
-               "\"PensionsIndexed\": true,\n \"Years\": [\n {\"Year\": 2026, \"AgeSelf\": 72, "
+               "\"PensionsIndexed\": true, \"Way\": \"ranked\",\n \"Years\": [\n {\"Year\": 2026, "
+               "\"AgeSelf\": 72, "
                "\"AgeSpouse\": 68,",
                13},
           Case{"--json --years",
@@ -65,8 +66,9 @@ TEST(ReportYears, TheSettingsReachTheProjection) {
                "\"PensionsIndexed\": false,",
                28},
           Case{"--years --csv --through-age 80",
-               "Year,Age,Spouse age,Budget,Income,Minimum IRA withdrawal,Withdrawal needed,Taxes,"
-               "Investments at year end,Sold,Shortfall\r\n2004,72,68,64000,",
+               "Year,Age,Spouse age,Budget,Income,Minimum IRA withdrawal,Total sold,Taxes,"
+               "Of which on sales,Cash kept,Investments at year end,Regular IRA at year end,Sold,"
+               "Shortfall\r\n2004,72,68,64000,",
                14}}) {
         SCOPED_TRACE(c.arguments);
         const ReportRun run = RunReport(folder, c.arguments);

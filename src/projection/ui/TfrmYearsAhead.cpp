@@ -33,19 +33,21 @@ struct Column {
     int width;
 };
 
-constexpr std::array<Column, 10> kColumns{{
+constexpr std::array<Column, 11> kColumns{{
     {"Year", "Year", 38},
     {"Age", "Your age", 30},
     {"Spouse", "Your spouse's age", 44},
     {"Budget", "Budget", 64},
     {"Income", "Income", 64},
     {"Min. IRA", "Minimum IRA withdrawal", 60},
-    {"Withdrawal", "Withdrawal needed", 68},
-    {"Taxes", "Taxes", 56},
+    {"Sold", "Sold in all", 64},
+    {"Taxes", "Taxes with the sales", 56},
+    {"Cash kept", "Cash kept after the budget", 64},
     {"Investments", "Investments at the year's end", 80},
-    {"Sold", "What is sold", 400},
+    {"Sales", "What is sold", 400},
 }};
 constexpr int kSpouseColumn = 2;
+constexpr std::size_t kTaxesColumn = 7;
 
 // Type size of the screen, as the results screen's.
 constexpr int kPixelSize = 11;
@@ -228,13 +230,17 @@ void TfrmYearsAhead::ShowTable() {
                                                          Amount(f.Budget),
                                                          Amount(f.Income),
                                                          Amount(f.MinimumIra),
-                                                         Amount(f.Withdrawal),
+                                                         Amount(f.Sold),
                                                          Amount(f.Taxes),
+                                                         Amount(f.Surplus),
                                                          Amount(f.EndInvestments),
                                                          sold};
         for (std::size_t c = 0; c < texts.size(); ++c) {
             QTableWidgetItem* item = Cell(texts[c], c + 1 < texts.size());
-            item->setToolTip(texts[c]);
+            item->setToolTip(c == kTaxesColumn
+                                 ? texts[c] + QStringLiteral(", of which on the sales ") +
+                                       Amount(f.TaxOnSales)
+                                 : texts[c]);
             StringGridYears->setItem(row, static_cast<int>(c), item);
         }
     }

@@ -29,11 +29,11 @@ constexpr std::array<std::pair<const char*, double>, 10> kColumns{{
     {"Budget", 0.085},
     {"Income", 0.085},
     {"Min. IRA", 0.085},
-    {"Withdrawal", 0.095},
+    {"Sold", 0.095},
     {"Taxes", 0.075},
     {"Investments", 0.105},
     {"Shortfall", 0.085},
-    {"Sold", 0.0},
+    {"Sales", 0.0},
 }};
 
 using report::Font;
@@ -135,7 +135,7 @@ void YearsReport::PaintPage(QPainter& painter, int index) const {
             {QString::number(year.Year),
              year.Married ? QStringLiteral("%1/%2").arg(year.AgeSelf).arg(year.AgeSpouse)
                           : QString::number(year.AgeSelf),
-             Amount(f.Budget), Amount(f.Income), Amount(f.MinimumIra), Amount(f.Withdrawal),
+             Amount(f.Budget), Amount(f.Income), Amount(f.MinimumIra), Amount(f.Sold),
              Amount(f.Taxes), Amount(f.EndInvestments), Amount(f.Shortfall),
              FromPlanText(projection::SalesText(year))},
             Font(kBodySize));

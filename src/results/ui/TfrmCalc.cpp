@@ -4,6 +4,7 @@
 #include "grid/ui/StringGrid.h"
 #include "history/ui/PlanHistory.h"
 #include "plan/FilingStatus.h"
+#include "plan/NumberText.h"
 #include "plan/PlanEdit.h"
 #include "projection/Projection.h"
 #include "projection/ProjectionTexts.h"
@@ -327,11 +328,18 @@ void TfrmCalc::ShowQuickHelp(std::span<const char* const> lines) {
 
 void TfrmCalc::ShowSellLine() {
     // Year 0 of the years ahead: the same calculation on a copy of the plan,
-    // and the year's withdrawal sold from the ranked holdings.
+    // each sale taxed as what it is; a note when that differs from the box.
     const std::optional<projection::ProjectedYear> year =
         projection::YearZero(workspace_.plan, workspace_.taxYear);
-    const QString line = year ? FromPlanText(projection::SellLine(*year))
-                              : QStringLiteral("The amounts are too large to say what to sell");
+    QString line = year ? FromPlanText(projection::SellLine(*year))
+                        : QStringLiteral("The amounts are too large to say what to sell");
+    if (year) {
+        const std::string note =
+            projection::SellNote(*year, Round(workspace_.results.WithdrawalNeeded));
+        if (!note.empty()) {
+            line += QLatin1Char('\n') + FromPlanText(note);
+        }
+    }
     lblSellThisYear->setText(line);
     lblSellThisYear->setAccessibleName(line);
 }

@@ -38,7 +38,7 @@ protected:
         plan.AgeSelf = 66;
         plan.AnnualBudget = 10000;
         plan.InflationRate = 0;
-        plan.RothHoldings[0] = {"Our Roth", 50000, 50000, 0, 0, 0, 0, 0, 0.0};
+        plan.RothHoldings[0] = {"Our Roth", 45000, 45000, 0, 0, 0, 0, 0, 0.0};
     }
     ~TfrmYearsAheadTest() override { QSettings().remove(QStringLiteral("YearsAhead")); }
 
@@ -74,25 +74,27 @@ TEST_F(TfrmYearsAheadTest, ShowsEveryYearAndTheYearTheInvestmentsRunOut) {
     struct Row {
         int row;
         const char* year;
-        const char* withdrawal;
-        const char* investments;
         const char* sold;
+        const char* investments;
+        const char* sales;
     };
-    for (const Row& r : {Row{0, "2004", "10,085", "39,915", "10,085 of R:Our Roth"},
-                         Row{4, "2008", "10,085", "0", "9,660 of R:Our Roth; 425 cannot be met"},
-                         Row{6, "2010", "10,085", "0", "10,085 cannot be met"}}) {
+    // A Roth's dollars are not taxed: 10,000 a year meets the budget.
+    for (const Row& r : {Row{0, "2004", "10,000", "35,000", "10,000 of R:Our Roth"},
+                         Row{4, "2008", "5,000", "0", "5,000 of R:Our Roth; 5,000 cannot be met"},
+                         Row{6, "2010", "0", "0", "10,000 cannot be met"}}) {
         EXPECT_EQ(CellText(r.row, 0), r.year);
-        EXPECT_EQ(CellText(r.row, 6), r.withdrawal) << r.year;
-        EXPECT_EQ(CellText(r.row, 8), r.investments) << r.year;
-        EXPECT_EQ(CellText(r.row, 9), r.sold) << r.year;
+        EXPECT_EQ(CellText(r.row, 6), r.sold) << r.year;
+        EXPECT_EQ(CellText(r.row, 7), "0") << r.year;
+        EXPECT_EQ(CellText(r.row, 9), r.investments) << r.year;
+        EXPECT_EQ(CellText(r.row, 10), r.sales) << r.year;
     }
     EXPECT_EQ(Find<QLabel>("lblSummary")->text(),
-              "Your investments run out in 2008, when you are 70: that year 425 of the budget "
-              "cannot be met.");
+              "Your investments run out in 2008, when you are 70: that year 5,000 of the budget "
+              "cannot be met. Taxes over the years: 0.");
     // A screen reader names each column in words.
     EXPECT_EQ(table->horizontalHeaderItem(5)->data(Qt::AccessibleTextRole).toString(),
               "Minimum IRA withdrawal");
-    EXPECT_EQ(table->horizontalHeaderItem(8)->data(Qt::AccessibleTextRole).toString(),
+    EXPECT_EQ(table->horizontalHeaderItem(9)->data(Qt::AccessibleTextRole).toString(),
               "Investments at the year's end");
 
     Find<QPushButton>("btnReturn")->click();
@@ -128,8 +130,8 @@ TEST_F(TfrmYearsAheadTest, ExportsTheYearsAsCsv) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     ASSERT_EQ(lines.size(), 7) << "a header, five years and the end";
-    EXPECT_EQ(lines[1], "2004,66,,10000,0,0,10085,85,39915,10085 of R:Our Roth,0\r");
-    EXPECT_EQ(lines[5], "2008,70,,10000,0,0,10085,85,0,9660 of R:Our Roth,425\r");
+    EXPECT_EQ(lines[1], "2004,66,,10000,0,0,10000,0,0,0,35000,0,10000 of R:Our Roth,0\r");
+    EXPECT_EQ(lines[5], "2008,70,,10000,0,0,5000,0,0,0,0,0,5000 of R:Our Roth,5000\r");
 }
 
 } // namespace
