@@ -7,6 +7,7 @@
 #include "results/ResultsJson.h"
 #include "tax/TaxYear.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
@@ -19,33 +20,48 @@ std::string SpouseAge(const ProjectedYear& year) {
     return year.Married ? std::to_string(year.AgeSpouse) : std::string();
 }
 
-std::string SalesJson(const ProjectedYear& year) {
-    std::string out = "[";
-    for (const Sale& sale : year.Sales) {
-        if (out.size() > 1) {
-            out += ", ";
-        }
-        out += "{\"name\": " + results::JsonString(Windows1252ToUtf8(sale.RankedName)) +
-               ", \"amount\": " + std::to_string(sale.Amount) + "}";
+void AppendSales(std::string& out, const ProjectedYear& year) {
+    out += '[';
+    for (std::size_t k = 0; k < year.Sales.size(); ++k) {
+        out += k == 0 ? "{\"name\": " : ", {\"name\": ";
+        results::AppendJsonString(out, Windows1252ToUtf8(year.Sales[k].RankedName));
+        out += ", \"amount\": ";
+        out += std::to_string(year.Sales[k].Amount);
+        out += '}';
     }
-    return out + "]";
+    out += ']';
 }
 
-std::string YearJson(const ProjectedYear& year) {
-    return "{\"Year\": " + std::to_string(year.Year) +
-           ", \"AgeSelf\": " + std::to_string(year.AgeSelf) +
-           ", \"AgeSpouse\": " + (year.Married ? std::to_string(year.AgeSpouse) : "null") +
-           ",\n  \"boxes\": " + results::BoxesJson(year.results.boxes) + ",\n  \"values\": " +
-           results::ValuesJson(year.tax, year.totals, year.results, year.AppliedStateTaxRate) +
-           ",\n  \"Sales\": " + SalesJson(year) + ", \"Sold\": " + std::to_string(year.Sold) +
-           ", \"Taxes\": " + std::to_string(year.Taxes) +
-           ", \"TaxOnSales\": " + std::to_string(year.TaxOnSales) +
-           ", \"GainsRealized\": " + std::to_string(year.GainsRealized) +
-           ", \"LossCarried\": " + std::to_string(year.LossCarried) +
-           ", \"Surplus\": " + std::to_string(year.Surplus) +
-           ", \"Shortfall\": " + std::to_string(year.Shortfall) +
-           ", \"EndInvestments\": " + std::to_string(year.EndInvestments) +
-           ", \"EndRegularIra\": " + std::to_string(year.EndRegularIra) + "}";
+// ", \"Name\": value".
+void AppendMember(std::string& out, std::string_view name, std::int64_t value) {
+    out += ", \"";
+    out += name;
+    out += "\": ";
+    out += std::to_string(value);
+}
+
+void AppendYear(std::string& out, const ProjectedYear& year) {
+    out += "{\"Year\": ";
+    out += std::to_string(year.Year);
+    AppendMember(out, "AgeSelf", year.AgeSelf);
+    out += ", \"AgeSpouse\": ";
+    out += year.Married ? std::to_string(year.AgeSpouse) : "null";
+    out += ",\n  \"boxes\": ";
+    results::AppendBoxesJson(out, year.results.boxes);
+    out += ",\n  \"values\": ";
+    results::AppendValuesJson(out, year.tax, year.totals, year.results, year.AppliedStateTaxRate);
+    out += ",\n  \"Sales\": ";
+    AppendSales(out, year);
+    AppendMember(out, "Sold", year.Sold);
+    AppendMember(out, "Taxes", year.Taxes);
+    AppendMember(out, "TaxOnSales", year.TaxOnSales);
+    AppendMember(out, "GainsRealized", year.GainsRealized);
+    AppendMember(out, "LossCarried", year.LossCarried);
+    AppendMember(out, "Surplus", year.Surplus);
+    AppendMember(out, "Shortfall", year.Shortfall);
+    AppendMember(out, "EndInvestments", year.EndInvestments);
+    AppendMember(out, "EndRegularIra", year.EndRegularIra);
+    out += '}';
 }
 
 std::string SettingsLine(const Settings& settings) {
@@ -72,9 +88,10 @@ std::string ProjectionJson(const Projection& projection) {
                       ", \"EarningsEndAge\": " + std::to_string(s.EarningsEndAge) +
                       ", \"PensionsIndexed\": " + (s.PensionsIndexed ? "true" : "false") +
                       ", \"Way\": \"" + std::string(WayName(s.way)) + "\",\n \"Years\": [";
+    out.reserve(out.size() + projection.Years.size() * 2048);
     for (const ProjectedYear& year : projection.Years) {
         out += year.Year == projection.Years.front().Year ? "\n " : ",\n ";
-        out += YearJson(year);
+        AppendYear(out, year);
     }
     out += "],\n \"RunsOut\": " +
            (projection.RunsOut ? std::to_string(*projection.RunsOut) : std::string("null")) + "}\n";

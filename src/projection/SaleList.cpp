@@ -97,7 +97,7 @@ void Sales::Take(const SaleRows& rows, int id, std::int64_t amount) {
 }
 
 void Arrange(SaleRows& rows, const Ranking& ranking, std::int64_t totalInvestments,
-             const std::array<bool, kSaleRows>& takesPart) {
+             const std::array<bool, kSaleRows>& takesPart, Way way) {
     rows.totalInvestments = totalInvestments;
     rows.categoryTotal = ranking.CategoryTotal;
     rows.H = 0;
@@ -116,7 +116,7 @@ void Arrange(SaleRows& rows, const Ranking& ranking, std::int64_t totalInvestmen
                 continue;
             }
             row.Sellable = true;
-            row.RankedName = entry.Name;
+            row.RankedName = &entry.Name;
             rows.H += row.A;
             list.push_back(id);
         }
@@ -136,6 +136,9 @@ void Arrange(SaleRows& rows, const Ranking& ranking, std::int64_t totalInvestmen
     // equity, then row order, which is the order of their numbers); then the
     // regular IRAs and the Roths in row order.
     rows.taxableFirst.clear();
+    if (way != Way::TaxableFirst && way != Way::IraToBracket) {
+        return;
+    }
     for (const int id : rows.planOrder) {
         const HoldingTable table = TableOf(id);
         if ((table == HoldingTable::Debt || table == HoldingTable::Equity) &&

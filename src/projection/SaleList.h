@@ -29,7 +29,7 @@ struct SellableRow {
     bool Sellable = false;
     std::int64_t A = 0; // its value at the year's end before the sale
     std::int64_t B = 0; // debt and equity: the basis before the sale, reinvested dollars included
-    std::string RankedName;
+    const std::string* RankedName = nullptr; // in the year's ranking
 };
 
 struct SaleRows {
@@ -44,9 +44,10 @@ struct SaleRows {
 };
 
 // Marks the rows of the ranking that take part (A of each set already, from
-// `takesPart`) as sellable with their ranked names, and arranges the orders.
+// `takesPart`) as sellable with their ranked names, and arranges the orders
+// that the way walks.
 void Arrange(SaleRows& rows, const Ranking& ranking, std::int64_t totalInvestments,
-             const std::array<bool, kSaleRows>& takesPart);
+             const std::array<bool, kSaleRows>& takesPart, Way way);
 
 // The dollars taken from each row for a total, and the rows in the order first taken.
 class Sales {

@@ -267,7 +267,7 @@ bool Sell(const Workspace& ws, const YearEndRun& run, Way way, CarriedOver& carr
             row.B = end.B;
         }
     }
-    Arrange(rows, ws.ranking, ws.results.TotalInvestments, takesPart);
+    Arrange(rows, ws.ranking, ws.results.TotalInvestments, takesPart, way);
     if (rows.H > kMostHeld) {
         return false;
     }
@@ -317,8 +317,8 @@ bool Sell(const Workspace& ws, const YearEndRun& run, Way way, CarriedOver& carr
     sold = seller.Last();
     year.Sales.clear();
     for (const int id : sold.Order()) {
-        year.Sales.push_back(
-            {rows.rows[static_cast<std::size_t>(id)].RankedName, {}, sold.Taken(id)});
+        const std::string* name = rows.rows[static_cast<std::size_t>(id)].RankedName;
+        year.Sales.push_back({name != nullptr ? *name : std::string(), {}, sold.Taken(id)});
     }
     return true;
 }
