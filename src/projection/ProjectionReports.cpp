@@ -64,9 +64,10 @@ void AppendYear(std::string& out, const ProjectedYear& year) {
     out += '}';
 }
 
-std::string SettingsLine(const Settings& settings) {
-    return "Through age " + std::to_string(settings.ThroughAge) + ", earnings end at age " +
-           std::to_string(settings.EarningsEndAge) + ", pensions " +
+std::string SettingsLine(const Projection& projection) {
+    const Settings& settings = projection.settings;
+    return "Through age " + std::to_string(settings.ThroughAge) + " " + ThroughWhom(projection) +
+           ", earnings end at age " + std::to_string(settings.EarningsEndAge) + ", pensions " +
            (settings.PensionsIndexed ? "indexed" : "not indexed") + ", selling " +
            std::string(WayWords(settings.way)) + "\n";
 }
@@ -100,10 +101,10 @@ std::string ProjectionJson(const Projection& projection) {
 
 std::string ProjectionCsv(const Projection& projection) {
     std::string out;
-    results::AppendCsvRecord(out, {"Year", "Age", "Spouse age", "Budget", "Income",
-                                   "Minimum IRA withdrawal", "Total sold", "Taxes",
-                                   "Of which on sales", "Cash kept", "Investments at year end",
-                                   "Regular IRA at year end", "Sold", "Shortfall"});
+    results::AppendCsvRecord(
+        out, {"Year", "Age", "Spouse age", "Budget", "Income", "Minimum IRA withdrawal",
+              "Total sold", "Taxes", "Of which on sales", "Cash kept", "Investments at year end",
+              "Regular IRA at year end", "Sold", "Shortfall", "Money runs short"});
     for (const ProjectedYear& year : projection.Years) {
         const YearFigures f = FiguresOf(year);
         results::AppendCsvRecord(
@@ -111,7 +112,8 @@ std::string ProjectionCsv(const Projection& projection) {
                   DollarText(f.Budget), DollarText(f.Income), DollarText(f.MinimumIra),
                   DollarText(f.Sold), DollarText(f.Taxes), DollarText(f.TaxOnSales),
                   DollarText(f.Surplus), DollarText(f.EndInvestments), DollarText(f.EndRegularIra),
-                  Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall)});
+                  Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall),
+                  projection.RunsOut && year.Year >= *projection.RunsOut ? "Yes" : ""});
     }
     return out;
 }
@@ -119,7 +121,7 @@ std::string ProjectionCsv(const Projection& projection) {
 std::string ProjectionPage(const Projection& projection) {
     std::string out = "Velmora: the years ahead\n";
     out += TaxYearLine(projection.TaxYear) + '\n';
-    out += SettingsLine(projection.settings) + '\n';
+    out += SettingsLine(projection) + LawLine(projection) + "\n\n";
     constexpr int kAge = 4;
     constexpr int kAmount = 12;
     out += "Year" + Cell("Age", kAge + 2) + Cell("Spouse", 8) + Cell("Budget", kAmount) +

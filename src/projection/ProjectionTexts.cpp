@@ -147,6 +147,27 @@ std::string Summary(const Projection& projection) {
            ". Taxes over the years: " + GroupedText(static_cast<double>(LifetimeTax(projection)));
 }
 
+std::string ThroughWhom(const Projection& projection) {
+    if (projection.Years.empty()) {
+        return {};
+    }
+    const ProjectedYear& first = projection.Years.front();
+    if (!first.Married) {
+        return "of you, " + std::to_string(first.AgeSelf) + " now";
+    }
+    if (first.AgeSelf == first.AgeSpouse) {
+        return "of you both, " + std::to_string(first.AgeSelf) + " now";
+    }
+    return first.AgeSpouse < first.AgeSelf
+               ? "of the younger, your spouse, " + std::to_string(first.AgeSpouse) + " now"
+               : "of the younger, you, " + std::to_string(first.AgeSelf) + " now";
+}
+
+std::string LawLine(const Projection& projection) {
+    return "Tax law of " + std::to_string(projection.TaxYear) +
+           ", its dollar amounts raised with prices each year";
+}
+
 std::string StopText(const Projection& projection) {
     if (!projection.StoppedBefore) {
         return {};

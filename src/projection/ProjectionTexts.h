@@ -53,6 +53,15 @@ std::int64_t LifetimeTax(const Projection& projection);
 // Taxes over the years: 98,765".
 std::string Summary(const Projection& projection);
 
+// Whose age the through age counts: "of the younger, your spouse, 65 now", "of
+// the younger, you, 66 now" (both the same age: "of you both, 66 now"), or "of
+// you, 66 now" for a single household; from year 0's ages.
+std::string ThroughWhom(const Projection& projection);
+
+// The law the years follow: "Tax law of 2004, its dollar amounts raised with
+// prices each year".
+std::string LawLine(const Projection& projection);
+
 // Why the years stop early, or empty: "The projection stops before 2050
 // because the amounts grow too large."
 std::string StopText(const Projection& projection);

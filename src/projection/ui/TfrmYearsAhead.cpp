@@ -2,6 +2,8 @@
 
 #include "Workspace.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ui/ShortfallShade.h"
+#include "projection/ui/WaysWindow.h"
 #include "projection/ui/YearsChart.h"
 #include "projection/ui/YearsExport.h"
 #include "projection/ui/YearsSettings.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -20,6 +23,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -108,15 +112,19 @@ void TfrmYearsAhead::CreateMenus() {
 void TfrmYearsAhead::CreateControls(QWidget* parent) {
     lblSummary = NamedLabel(parent, "lblSummary", QString(), true);
     lblSummary->setWordWrap(true);
-    lblSummary->setGeometry(8, 2, 624, 36);
+    lblSummary->setGeometry(8, 2, 624, 44);
 
     QLabel* through = NamedLabel(parent, "lblThroughAge", QStringLiteral("Through age"));
     editThroughAge = new QSpinBox(parent);
     NameControl(*editThroughAge, "editThroughAge", through->text());
     editThroughAge->setRange(projection::kThroughAgeRange.Lowest,
                              projection::kThroughAgeRange.Highest);
-    int x = PlaceLabelled(*through, *editThroughAge, 8, 40, 52);
+    int x = PlaceLabelled(*through, *editThroughAge, 8, 48, 52);
     through->setBuddy(editThroughAge);
+    // Whose age it is: the younger's, named, with the age now.
+    lblThroughWhom = NamedLabel(parent, "lblThroughWhom", QString());
+    lblThroughWhom->setGeometry(x - 12, 48, 196, 22);
+    x += 184;
 
     QLabel* earnings =
         NamedLabel(parent, "lblEarningsEndAge", QStringLiteral("Earnings end at age"));
@@ -124,17 +132,36 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
     NameControl(*editEarningsEndAge, "editEarningsEndAge", earnings->text());
     editEarningsEndAge->setRange(projection::kEarningsEndAgeRange.Lowest,
                                  projection::kEarningsEndAgeRange.Highest);
-    x = PlaceLabelled(*earnings, *editEarningsEndAge, x, 40, 52);
+    x = PlaceLabelled(*earnings, *editEarningsEndAge, x, 48, 52);
     earnings->setBuddy(editEarningsEndAge);
 
     chkPensionsIndexed = new QCheckBox(QStringLiteral("Pensions rise with inflation"), parent);
     NameControl(*chkPensionsIndexed, "chkPensionsIndexed", chkPensionsIndexed->text());
     chkPensionsIndexed->adjustSize();
-    chkPensionsIndexed->move(x, 40 + (22 - chkPensionsIndexed->height()) / 2);
+    chkPensionsIndexed->move(8, 72 + (22 - chkPensionsIndexed->height()) / 2);
+
+    QLabel* way = NamedLabel(parent, "lblWay", QStringLiteral("Selling"));
+    cmbWay = new QComboBox(parent);
+    NameControl(*cmbWay, "cmbWay", QStringLiteral("Way of selling"));
+    for (const projection::Way choice : projection::kWays) {
+        cmbWay->addItem(FromCoreText(std::string(projection::WayWords(choice))));
+    }
+    x = PlaceLabelled(*way, *cmbWay, chkPensionsIndexed->geometry().right() + 16, 72, 150);
+    way->setBuddy(cmbWay);
+    QPushButton* compare = NamedButton(
+        parent, "btnCompareWays", QStringLiteral("Compare &Ways..."),
+        QStringLiteral("The years under each of the four ways of selling, side by side"));
+    compare->setGeometry(x - 8, 71, 112, 24);
+    connect(compare, &QPushButton::clicked, this, &TfrmYearsAhead::btnCompareWaysClick);
+
+    // The law the years follow, under either tax year.
+    lblTaxLaw = NamedLabel(parent, "lblTaxLaw", QString());
+    lblTaxLaw->setGeometry(8, 96, 624, 16);
 
     connect(editThroughAge, &QSpinBox::valueChanged, this, &TfrmYearsAhead::SettingChanged);
     connect(editEarningsEndAge, &QSpinBox::valueChanged, this, &TfrmYearsAhead::SettingChanged);
     connect(chkPensionsIndexed, &QCheckBox::toggled, this, &TfrmYearsAhead::SettingChanged);
+    connect(cmbWay, &QComboBox::currentIndexChanged, this, &TfrmYearsAhead::SettingChanged);
 
     StringGridYears = new QTableWidget(0, static_cast<int>(kColumns.size()), parent);
     NameControl(*StringGridYears, "StringGridYears", QStringLiteral("The years ahead"));
@@ -150,7 +177,7 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
         StringGridYears->setHorizontalHeaderItem(static_cast<int>(c), heading);
         StringGridYears->setColumnWidth(static_cast<int>(c), kColumns[c].width);
     }
-    StringGridYears->setGeometry(8, 66, 624, 180);
+    StringGridYears->setGeometry(8, 114, 624, 132);
 
     chart_ = new YearsChartView(parent);
     NameControl(*chart_, "pnlYearsChart",
@@ -178,26 +205,32 @@ void TfrmYearsAhead::FormActivate() {
         const QSignalBlocker a(editThroughAge);
         const QSignalBlocker b(editEarningsEndAge);
         const QSignalBlocker c(chkPensionsIndexed);
+        const QSignalBlocker d(cmbWay);
         editThroughAge->setValue(kept.ThroughAge);
         editEarningsEndAge->setValue(kept.EarningsEndAge);
         chkPensionsIndexed->setChecked(kept.PensionsIndexed);
+        cmbWay->setCurrentIndex(static_cast<int>(kept.way));
     }
     Recalculate();
 }
 
+projection::Settings TfrmYearsAhead::ChosenSettings() const {
+    const int way =
+        std::clamp(cmbWay->currentIndex(), 0, static_cast<int>(projection::kWays.size()) - 1);
+    return {.ThroughAge = editThroughAge->value(),
+            .EarningsEndAge = editEarningsEndAge->value(),
+            .PensionsIndexed = chkPensionsIndexed->isChecked(),
+            .way = projection::kWays[static_cast<std::size_t>(way)]};
+}
+
 void TfrmYearsAhead::SettingChanged() {
     QSettings settings;
-    KeepYearsSettings(settings, {.ThroughAge = editThroughAge->value(),
-                                 .EarningsEndAge = editEarningsEndAge->value(),
-                                 .PensionsIndexed = chkPensionsIndexed->isChecked()});
+    KeepYearsSettings(settings, ChosenSettings());
     Recalculate();
 }
 
 void TfrmYearsAhead::Recalculate() {
-    years_ = projection::Project(workspace_.plan, workspace_.taxYear,
-                                 {.ThroughAge = editThroughAge->value(),
-                                  .EarningsEndAge = editEarningsEndAge->value(),
-                                  .PensionsIndexed = chkPensionsIndexed->isChecked()});
+    years_ = projection::Project(workspace_.plan, workspace_.taxYear, ChosenSettings());
     QString summary = FromCoreText(projection::Summary(years_));
     if (!summary.isEmpty()) {
         summary += QLatin1Char('.');
@@ -207,8 +240,28 @@ void TfrmYearsAhead::Recalculate() {
     }
     lblSummary->setText(summary);
     lblSummary->setAccessibleName(summary);
+    const QString whom = FromCoreText(projection::ThroughWhom(years_));
+    lblThroughWhom->setText(whom);
+    lblThroughWhom->setAccessibleName(whom);
+    const QString law = FromCoreText(projection::LawLine(years_));
+    lblTaxLaw->setText(law);
+    lblTaxLaw->setAccessibleName(law);
     ShowTable();
     chart_->Show(&years_);
+    if (ways_ != nullptr && ways_->isVisible()) {
+        ways_->Show(projection::CompareWays(workspace_.plan, workspace_.taxYear, ChosenSettings()));
+    }
+}
+
+void TfrmYearsAhead::btnCompareWaysClick() {
+    if (ways_ == nullptr) {
+        ways_ = new WaysWindow(this);
+        connect(ways_, &WaysWindow::ExportRequested, this,
+                [this] { export_->ExportWaysCsv(ways_->Ways()); });
+    }
+    ways_->Show(projection::CompareWays(workspace_.plan, workspace_.taxYear, ChosenSettings()));
+    ways_->show();
+    ways_->raise();
 }
 
 void TfrmYearsAhead::ShowTable() {
@@ -235,8 +288,12 @@ void TfrmYearsAhead::ShowTable() {
                                                          Amount(f.Surplus),
                                                          Amount(f.EndInvestments),
                                                          sold};
+        const bool runShort = RunShort(years_, year);
         for (std::size_t c = 0; c < texts.size(); ++c) {
             QTableWidgetItem* item = Cell(texts[c], c + 1 < texts.size());
+            if (runShort) {
+                item->setBackground(ShortfallShade());
+            }
             item->setToolTip(c == kTaxesColumn
                                  ? texts[c] + QStringLiteral(", of which on the sales ") +
                                        Amount(f.TaxOnSales)

@@ -18,7 +18,8 @@ class FileSystem;
 
 namespace projection {
 struct Projection;
-}
+struct WaysCompared;
+} // namespace projection
 
 class YearsExport {
 public:
@@ -26,8 +27,11 @@ public:
 
     YearsExport(Dialogs& dialogs, QWidget& screen);
 
+    static constexpr const char* kWaysCsvName = "Velmora Ways Compared %1.csv"; // %1: the tax year
     // Asks where, then writes the file.
     void ExportCsv(const projection::Projection& years);
+    // The ways of selling side by side, the same way.
+    void ExportWaysCsv(const projection::WaysCompared& ways);
 
     // Seams for tests.
     void UseExportDialogs(ExportDialogs& exportDialogs) { exportDialogs_ = &exportDialogs; }

@@ -1,6 +1,7 @@
 #include "projection/ui/YearsReport.h"
 
 #include "projection/ProjectionTexts.h"
+#include "projection/ui/ShortfallShade.h"
 #include "projection/ui/YearsChart.h"
 #include "results/ui/ReportPalette.h"
 #include "results/ui/ReportText.h"
@@ -91,12 +92,14 @@ void YearsReport::PaintPage(QPainter& painter, int index) const {
         const projection::Settings& s = years_.settings;
         report::DrawLine(
             painter, QRectF(0, y, width_, kLine),
-            QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
+            QStringLiteral("Through age %1 %2, continued earnings end at age %3, pensions %4, "
+                           "selling %5")
                 .arg(s.ThroughAge)
+                .arg(FromCoreText(projection::ThroughWhom(years_)))
                 .arg(s.EarningsEndAge)
                 .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
                                        : QStringLiteral("stay as entered"))
-                .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
+                .arg(FromCoreText(std::string(projection::WayWords(s.way)))),
             Font(kBodySize));
         QString summary = FromCoreText(projection::Summary(years_));
         if (!summary.isEmpty()) {
@@ -104,8 +107,10 @@ void YearsReport::PaintPage(QPainter& painter, int index) const {
         }
         report::DrawLine(painter, QRectF(0, y + kLine, width_, kLine), summary,
                          Font(kBodySize + 1, true));
-        report::DrawLine(painter, QRectF(0, y + 2 * kLine, width_, kLine),
-                         FromCoreText(projection::StopText(years_)), Font(kBodySize));
+        report::DrawLine(
+            painter, QRectF(0, y + 2 * kLine, width_, kLine),
+            FromCoreText(projection::LawLine(years_) + ". " + projection::StopText(years_)),
+            Font(kBodySize));
         y += 3 * kLine + kGap;
         DrawYearsChart(painter, QRectF(0, y, width_, kChartHeight), years_);
         y += kChartHeight + kGap;
@@ -127,7 +132,9 @@ void YearsReport::PaintPage(QPainter& painter, int index) const {
     for (std::size_t i = first; i < end; ++i) {
         const projection::ProjectedYear& year = years_.Years[i];
         const projection::YearFigures f = projection::FiguresOf(year);
-        if (i % 2 == 1) {
+        if (RunShort(years_, year)) { // after the money runs out: shaded
+            painter.fillRect(QRectF(0, y, width_, kLine), ShortfallShade());
+        } else if (i % 2 == 1) {
             painter.fillRect(QRectF(0, y, width_, kLine), palette::Stripe());
         }
         painter.setPen(palette::Text());

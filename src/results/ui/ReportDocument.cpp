@@ -2,6 +2,7 @@
 
 #include "Workspace.h"
 #include "plan/NumberText.h"
+#include "projection/ui/WaysReport.h"
 #include "projection/ui/YearsReport.h"
 #include "results/CategoryRows.h"
 #include "results/QuickHelpTexts.h"
@@ -509,8 +510,9 @@ void Layout::PaintPage(QPainter& painter, const Page& page) const {
 } // namespace
 
 ReportDocument::ReportDocument(const Workspace& workspace, QDate date,
-                               const projection::Projection* years)
-    : workspace_(workspace), date_(date), years_(years) {}
+                               const projection::Projection* years,
+                               const projection::WaysCompared* ways)
+    : workspace_(workspace), date_(date), years_(years), ways_(ways) {}
 
 bool ReportDocument::Paint(QPagedPaintDevice& device) const {
     QPainter painter;
@@ -531,8 +533,8 @@ bool ReportDocument::Paint(QPagedPaintDevice& device) const {
     if (years_ != nullptr) {
         years.emplace(*years_, width, contentHeight);
     }
-    const std::size_t count =
-        pages.size() + (years ? static_cast<std::size_t>(years->PageCount()) : 0);
+    const std::size_t yearsPages = years ? static_cast<std::size_t>(years->PageCount()) : 0;
+    const std::size_t count = pages.size() + yearsPages + (ways_ != nullptr ? 1 : 0);
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
@@ -540,8 +542,10 @@ bool ReportDocument::Paint(QPagedPaintDevice& device) const {
         }
         if (i < pages.size()) {
             layout.PaintPage(painter, pages[i]);
-        } else {
+        } else if (i < pages.size() + yearsPages) {
             years->PaintPage(painter, static_cast<int>(i - pages.size()));
+        } else {
+            WaysReport(*ways_, width).PaintPage(painter);
         }
         painter.setPen(palette::Faint());
         const QRectF footer(0, height - kLine, width, kLine);

@@ -23,14 +23,17 @@ struct Workspace;
 
 namespace projection {
 struct Projection;
-}
+struct WaysCompared;
+} // namespace projection
 
 class ReportDocument {
 public:
     // `date` is the date printed on the report; the years ahead, when given,
     // follow on pages of their own (YearsReport.h).
+    // The ways of selling side by side, when given, follow on a page of their own.
     ReportDocument(const Workspace& workspace, QDate date,
-                   const projection::Projection* years = nullptr);
+                   const projection::Projection* years = nullptr,
+                   const projection::WaysCompared* ways = nullptr);
 
     // Paints every page onto the device; false when the device cannot be painted on.
     bool Paint(QPagedPaintDevice& device) const;
@@ -39,6 +42,7 @@ private:
     const Workspace& workspace_;
     QDate date_;
     const projection::Projection* years_;
+    const projection::WaysCompared* ways_;
 };
 
 } // namespace velmora

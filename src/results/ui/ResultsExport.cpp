@@ -3,6 +3,7 @@
 #include "Workspace.h"
 #include "plan/AtomicReplace.h"
 #include "projection/Projection.h"
+#include "projection/WaysCompared.h"
 #include "projection/ui/YearsSettings.h"
 #include "results/ResultsCsv.h"
 #include "results/ui/ChartWindow.h"
@@ -38,6 +39,12 @@ const QString kReportTitle = QStringLiteral("Velmora Report");
 projection::Projection YearsAhead(const Workspace& workspace) {
     QSettings settings;
     return projection::Project(workspace.plan, workspace.taxYear, KeptYearsSettings(settings));
+}
+
+// The ways of selling side by side under the same settings, for the page after them.
+projection::WaysCompared WaysAhead(const Workspace& workspace) {
+    QSettings settings;
+    return projection::CompareWays(workspace.plan, workspace.taxYear, KeptYearsSettings(settings));
 }
 
 // The report's margins on paper and in the PDF: three quarters of an inch.
@@ -123,7 +130,8 @@ void ResultsExport::SaveReportPdf() {
             QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
             QPageLayout::Point));
         const projection::Projection years = YearsAhead(workspace_);
-        painted = ReportDocument(workspace_, QDate::currentDate(), &years).Paint(writer);
+        const projection::WaysCompared ways = WaysAhead(workspace_);
+        painted = ReportDocument(workspace_, QDate::currentDate(), &years, &ways).Paint(writer);
     }
     if (!painted || bytes.isEmpty()) {
         dialogs_.Error(QStringLiteral("Could not make the report"));
@@ -147,7 +155,8 @@ void ResultsExport::PrintReport() {
     printer.setPageMargins(QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
                            QPageLayout::Point);
     const projection::Projection years = YearsAhead(workspace_);
-    if (!ReportDocument(workspace_, QDate::currentDate(), &years).Paint(printer)) {
+    const projection::WaysCompared ways = WaysAhead(workspace_);
+    if (!ReportDocument(workspace_, QDate::currentDate(), &years, &ways).Paint(printer)) {
         dialogs_.Error(QStringLiteral("Could not print the report"));
         return;
     }

@@ -30,9 +30,9 @@ class TfrmYearsAheadTest : public ::testing::Test {
 protected:
     TfrmYearsAheadTest() {
         QSettings().remove(QStringLiteral("YearsAhead"));
-        // Single at 66, budget 10,000, prices steady, a Roth of 50,000: 10,085
-        // is needed every year (the withdrawal's own tax is 85), and the Roth
-        // gives its last 9,660 in 2008 (see the projection's own tests).
+        // Single at 66, budget 10,000, prices steady, a Roth of 45,000: a Roth's
+        // dollars are not taxed, so 10,000 is sold every year, and the Roth
+        // gives its last 5,000 in 2008 (see the projection's own tests).
         PlanData& plan = workspace.plan;
         plan.Married = "No";
         plan.AgeSelf = 66;
@@ -130,8 +130,8 @@ TEST_F(TfrmYearsAheadTest, ExportsTheYearsAsCsv) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     ASSERT_EQ(lines.size(), 7) << "a header, five years and the end";
-    EXPECT_EQ(lines[1], "2004,66,,10000,0,0,10000,0,0,0,35000,0,10000 of R:Our Roth,0\r");
-    EXPECT_EQ(lines[5], "2008,70,,10000,0,0,5000,0,0,0,0,0,5000 of R:Our Roth,5000\r");
+    EXPECT_EQ(lines[1], "2004,66,,10000,0,0,10000,0,0,0,35000,0,10000 of R:Our Roth,0,\r");
+    EXPECT_EQ(lines[5], "2008,70,,10000,0,0,5000,0,0,0,0,0,5000 of R:Our Roth,5000,Yes\r");
 }
 
 } // namespace

@@ -444,12 +444,17 @@ TEST_F(ResultsExportTest, ReportsOfAnEmptyPlanAndOf160Holdings) {
                               "withdrawal Income Pensions 0 0"))
         << "the working stands on a page of its own";
     // The pages of the results, then the years ahead of a single person of 60
-    // through 95: the chart, and their table continued on a page of its own.
-    EXPECT_TRUE(text.contains("Page 1 of 5"));
-    EXPECT_TRUE(text.contains("The years ahead Through age 95, continued earnings end at age 70"));
-    EXPECT_TRUE(text.contains("Your investments last through 2039, when you are 95, with 0 left."));
+    // through 95: the chart, and their table continued on a page of its own;
+    // last the ways of selling side by side.
+    EXPECT_TRUE(text.contains("Page 1 of 6"));
+    EXPECT_TRUE(text.contains("The years ahead Through age 95 of you, 60 now, continued earnings "
+                              "end at age 70"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("Your investments last through 2039, when you are 95, with 0 left. "
+                              "Taxes over the years: 0."));
     EXPECT_TRUE(text.contains("2039 95 0 0 0 0 0 0 0 Velmora Report,")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Page 5 of 5"));
+    EXPECT_TRUE(text.contains("The ways of selling side by side"));
+    EXPECT_TRUE(text.contains("Page 6 of 6"));
 
     ws = std::make_unique<Workspace>();
     Open(FullPlan());
