@@ -29,8 +29,8 @@ std::string YearsProblem(const YearsOptions& options);
 
 // The usage words and the help lines of the four options.
 inline constexpr const char* kYearsUsage =
-    "[--years [--through-age N] [--earnings-end-age N] [--pensions-indexed] [--way WAY] "
-    "[--compare]]";
+    "[--years [--through-age N] [--earnings-end-age N] [--pensions-indexed]\n"
+    "                       [--way WAY] [--compare]]";
 std::string YearsHelp();
 
 } // namespace velmora::report

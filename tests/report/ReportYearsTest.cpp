@@ -68,7 +68,7 @@ TEST(ReportYears, TheSettingsReachTheProjection) {
           Case{"--years --csv --through-age 80",
                "Year,Age,Spouse age,Budget,Income,Minimum IRA withdrawal,Total sold,Taxes,"
                "Of which on sales,Cash kept,Investments at year end,Regular IRA at year end,Sold,"
-               "Shortfall\r\n2004,72,68,64000,",
+               "Shortfall,Money runs short\r\n2004,72,68,64000,",
                14}}) {
         SCOPED_TRACE(c.arguments);
         const ReportRun run = RunReport(folder, c.arguments);
