@@ -51,8 +51,12 @@ void Ranked(const SaleRows& rows, std::int64_t total, Sales& sales) {
 void ProRata(const SaleRows& rows, std::int64_t total, Sales& sales) {
     if (rows.H > 0) {
         for (const int id : rows.planOrder) {
-            // T x A / H rounded down: both below 2^31, so the product is exact.
-            sales.Take(rows, id, total * rows.rows[At(id)].A / rows.H);
+            // T x A / H rounded down: both below 2^31, so the product is exact;
+            // with T at most H it is at most A, and the shares add up to at most T.
+            const std::int64_t share = total * rows.rows[At(id)].A / rows.H;
+            if (share > 0) {
+                sales.TakeFirst(id, share);
+            }
         }
     }
     TakeInTurn(rows, rows.planOrder, sales.Missing(), sales);

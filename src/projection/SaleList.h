@@ -55,6 +55,13 @@ public:
     void Clear();
     // Takes up to `amount` from the row, at most what it has left and what is still missing.
     void Take(const SaleRows& rows, int id, std::int64_t amount);
+    // Takes `amount` (above 0, within what the row has and what is missing) from a
+    // row not yet sold from.
+    void TakeFirst(int id, std::int64_t amount) {
+        taken_[static_cast<std::size_t>(id)] = amount;
+        order_.push_back(id);
+        missing_ -= amount;
+    }
     std::int64_t Taken(int id) const { return taken_[static_cast<std::size_t>(id)]; }
     const std::vector<int>& Order() const { return order_; }
     std::int64_t Missing() const { return missing_; }

@@ -39,8 +39,10 @@ double SaleTax::Of(std::int64_t ira, std::int64_t lossDeduction, std::int64_t ga
 }
 
 double SaleTax::TaxableIncomeWith(std::int64_t withdrawal) const {
+    // The taxable income as the federal tax works it out, without the tax itself.
     const TaxRun run = Run(withdrawal, 0, 0);
-    ComputeFederalTax(run);
+    ComputeSocialSecurityTaxable(run);
+    ComputeTaxableIncome(run);
     return scratch_.TaxableIncome;
 }
 
