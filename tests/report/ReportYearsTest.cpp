@@ -79,6 +79,21 @@ TEST(ReportYears, TheSettingsReachTheProjection) {
     }
 }
 
+// Every year carries what it sold and its tax under the names the years' readers use.
+TEST(ReportYears, EachYearSaysWhatItSoldAndItsTax) {
+    ScratchFolder folder;
+    ASSERT_FALSE(SavePlan(testing::MarriedHousehold(), folder.Path(kPlanFileName)));
+    const ReportRun run = RunReport(folder, "--years --json --through-age 80 --way pro-rata");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"Way\": \"pro-rata\""), std::string::npos);
+    for (const char* member :
+         {"\"Sold\": ", "\"Taxes\": ", "\"TaxOnSales\": ", "\"GainsRealized\": ",
+          "\"LossCarried\": ", "\"Surplus\": ", "\"Shortfall\": ", "\"EndInvestments\": ",
+          "\"EndRegularIra\": "}) {
+        EXPECT_EQ(Count(run.out, member), 13u) << member;
+    }
+}
+
 TEST(ReportYears, ADamagedPlanGivesTheYearsOfWhatWasReadWithAWarning) {
     ScratchFolder folder;
     std::string text = PlanFileText(testing::MarriedHousehold());
