@@ -86,10 +86,9 @@ TEST(ReportYears, EachYearSaysWhatItSoldAndItsTax) {
     const ReportRun run = RunReport(folder, "--years --json --through-age 80 --way pro-rata");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("\"Way\": \"pro-rata\""), std::string::npos);
-    for (const char* member :
-         {"\"Sold\": ", "\"Taxes\": ", "\"TaxOnSales\": ", "\"GainsRealized\": ",
-          "\"LossCarried\": ", "\"Surplus\": ", "\"Shortfall\": ", "\"EndInvestments\": ",
-          "\"EndRegularIra\": "}) {
+    for (const char* member : {"\"Sold\": ", "\"Taxes\": ", "\"TaxOnSales\": ",
+                               "\"GainsRealized\": ", "\"LossCarried\": ", "\"Surplus\": ",
+                               "\"Shortfall\": ", "\"EndInvestments\": ", "\"EndRegularIra\": "}) {
         EXPECT_EQ(Count(run.out, member), 13u) << member;
     }
 }
