@@ -6,11 +6,13 @@
 #include "screens/ui/ControlNames.h"
 #include "screens/ui/ScreenText.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -23,18 +25,34 @@ namespace {
 constexpr std::array<const char*, 5> kHeadings{"Way of selling", "Money", "Taxes over the years",
                                                "Investments at the end", "Regular IRA at the end"};
 
+double TypeSize(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
+}
+
 QString Amount(std::int64_t value) {
     return FromCoreText(projection::GroupedText(static_cast<double>(value)));
 }
 
 } // namespace
 
-WaysWindow::WaysWindow(QWidget* yearsScreen) : QWidget(yearsScreen, Qt::Window) {
+WaysWindow::WaysWindow(QWidget* yearsScreen) : QDialog(yearsScreen) {
+    setModal(false);
     setObjectName("frmCompareWays");
     setWindowTitle(QStringLiteral("Compare Ways"));
     auto* layout = new QVBoxLayout(this);
+    // The table and the chart scroll where the desktop is too small for them;
+    // the sentence and the buttons stay in view below.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("scrollWays");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* parts = new QVBoxLayout(content);
+    parts->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(content);
+    layout->addWidget(scroll, 1);
 
-    table_ = new QTableWidget(4, static_cast<int>(kHeadings.size()), this);
+    table_ = new QTableWidget(4, static_cast<int>(kHeadings.size()), content);
     NameControl(*table_, "StringGridWays", QStringLiteral("The ways of selling side by side"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
@@ -44,13 +62,14 @@ WaysWindow::WaysWindow(QWidget* yearsScreen) : QWidget(yearsScreen, Qt::Window) 
                                         new QTableWidgetItem(QString::fromLatin1(kHeadings[c])));
     }
     table_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(table_);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    parts->addWidget(table_);
 
-    chart_ = new WaysChartView(this);
+    chart_ = new WaysChartView(content);
     NameControl(*chart_, "pnlWaysChart",
                 QStringLiteral("Investments at each year's end, one line per way of selling"));
     chart_->setMinimumHeight(120);
-    layout->addWidget(chart_, 1);
+    parts->addWidget(chart_, 1);
 
     sentence_ = NamedLabel(this, "lblWaysSentence", QString());
     sentence_->setWordWrap(true);
@@ -68,12 +87,30 @@ WaysWindow::WaysWindow(QWidget* yearsScreen) : QWidget(yearsScreen, Qt::Window) 
     buttons->addWidget(close);
     layout->addLayout(buttons);
     InstallCloseKeys(*this);
+    baseType_ = TypeSize(font());
+    FitDesktop();
+}
 
-    // Within the desktop at every size: at most nine tenths of it.
-    const QSize wanted(600, 420);
-    const QScreen* screen = yearsScreen != nullptr ? yearsScreen->screen() : nullptr;
-    const QSize room = screen != nullptr ? screen->availableGeometry().size() * 9 / 10 : wanted;
+void WaysWindow::FitDesktop() {
+    // As large as the type asks for, within nine tenths of the desktop.
+    const double scale = baseType_ > 0 ? TypeSize(font()) / baseType_ : 1.0;
+    const QSize wanted(static_cast<int>(600 * scale), static_cast<int>(440 * scale));
+    const QScreen* place = screen();
+    const QSize room = place != nullptr ? place->availableGeometry().size() * 9 / 10 : wanted;
+    setMinimumSize(0, 0);
     resize(wanted.boundedTo(room));
+}
+
+void WaysWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitDesktop();
+    }
+}
+
+void WaysWindow::showEvent(QShowEvent* event) {
+    FitDesktop();
+    QDialog::showEvent(event);
 }
 
 void WaysWindow::Show(projection::WaysCompared ways) {
