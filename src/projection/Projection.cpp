@@ -132,6 +132,7 @@ Projection ProjectYears(const PlanData& plan, const TaxYear& taxYear, const Sett
     const double inflation = 1 + start->InflationRate * 0.01;
     double f = 1.0;
     std::unique_ptr<TaxLaw> law; // the law of the year in force, from year 1 on
+    CarriedOver carried;
     projection.Years.reserve(static_cast<std::size_t>(count));
     for (std::int32_t k = 0; k < count; ++k) {
         const std::int32_t number = projection.TaxYear + k;
@@ -148,7 +149,7 @@ Projection ProjectYears(const PlanData& plan, const TaxYear& taxYear, const Sett
             results::Calculate(*ws);
         }
         ProjectedYear year;
-        if (!EndYear(*ws, *start, year)) {
+        if (!EndYear(*ws, *start, settings.way, carried, year)) {
             projection.StoppedBefore = number;
             break;
         }
@@ -167,8 +168,10 @@ Projection Project(const PlanData& plan, const TaxYear& taxYear, const Settings&
     return ProjectYears(plan, taxYear, settings, -1);
 }
 
-std::optional<ProjectedYear> YearZero(const PlanData& plan, const TaxYear& taxYear) {
-    Projection first = ProjectYears(plan, taxYear, Settings{}, 1);
+std::optional<ProjectedYear> YearZero(const PlanData& plan, const TaxYear& taxYear, Way way) {
+    Settings settings;
+    settings.way = way;
+    Projection first = ProjectYears(plan, taxYear, settings, 1);
     if (first.Years.empty()) {
         return std::nullopt;
     }

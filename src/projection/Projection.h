@@ -1,7 +1,7 @@
 #pragma once
 // The years ahead: the plan carried forward year by year under the chosen law
-// indexed to each year, selling every year's withdrawal from the ranked
-// holdings category by category, and the year the investments run out.
+// indexed to each year, each year selling just enough in the chosen way to meet
+// its budget after the tax of what it sells, and the year the investments run out.
 
 #include "holdings/HoldingTotals.h"
 #include "plan/PlanData.h"
@@ -37,10 +37,16 @@ struct ProjectedYear {
     ResultValues results; // with the screen's box texts
     std::int32_t AppliedStateTaxRate = 0;
     std::int32_t AnnualBudget = 0;
-    std::vector<Sale> Sales;     // in the order first taken
-    std::int64_t Withdrawal = 0; // the withdrawal needed in whole dollars
-    std::int64_t Shortfall = 0;  // what the holdings could not give of it
-    std::int64_t EndInvestments = 0;
+    std::vector<Sale> Sales;         // in the order first taken
+    std::int64_t Sold = 0;           // T: the dollars sold in all
+    std::int64_t Taxes = 0;          // the year's tax with its sales
+    std::int64_t TaxOnSales = 0;     // the part of it due to the sales
+    std::int64_t GainsRealized = 0;  // the sum of the sales' gains, before the carried loss
+    std::int64_t LossCarried = 0;    // the loss carried out, as 0 or more dollars
+    std::int64_t Surplus = 0;        // the cash kept after the budget, spent first next year
+    std::int64_t Shortfall = 0;      // what the sales could not give of the budget
+    std::int64_t EndInvestments = 0; // every row's value after the year's end and the cash kept
+    std::int64_t EndRegularIra = 0;  // the regular IRA rows' part of it
     // The investments at the year's end by risk category (rows of another category in none).
     std::array<std::int64_t, kCategories> EndByCategory{};
 };
@@ -65,6 +71,7 @@ std::int32_t YearCount(const PlanData& plan, const Settings& settings);
 Projection Project(const PlanData& plan, const TaxYear& taxYear, const Settings& settings);
 
 // Year 0 alone (what to sell this year), or none when its amounts are too large.
-std::optional<ProjectedYear> YearZero(const PlanData& plan, const TaxYear& taxYear);
+std::optional<ProjectedYear> YearZero(const PlanData& plan, const TaxYear& taxYear,
+                                      Way way = Way::Ranked);
 
 } // namespace velmora::projection

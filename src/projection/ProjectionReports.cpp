@@ -7,6 +7,7 @@
 #include "results/ResultsJson.h"
 #include "tax/TaxYear.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
@@ -19,33 +20,56 @@ std::string SpouseAge(const ProjectedYear& year) {
     return year.Married ? std::to_string(year.AgeSpouse) : std::string();
 }
 
-std::string SalesJson(const ProjectedYear& year) {
-    std::string out = "[";
-    for (const Sale& sale : year.Sales) {
-        if (out.size() > 1) {
-            out += ", ";
-        }
-        out += "{\"name\": " + results::JsonString(Windows1252ToUtf8(sale.RankedName)) +
-               ", \"amount\": " + std::to_string(sale.Amount) + "}";
+void AppendSales(std::string& out, const ProjectedYear& year) {
+    out += '[';
+    for (std::size_t k = 0; k < year.Sales.size(); ++k) {
+        out += k == 0 ? "{\"name\": " : ", {\"name\": ";
+        results::AppendJsonString(out, Windows1252ToUtf8(year.Sales[k].RankedName));
+        out += ", \"amount\": ";
+        out += std::to_string(year.Sales[k].Amount);
+        out += '}';
     }
-    return out + "]";
+    out += ']';
 }
 
-std::string YearJson(const ProjectedYear& year) {
-    return "{\"Year\": " + std::to_string(year.Year) +
-           ", \"AgeSelf\": " + std::to_string(year.AgeSelf) +
-           ", \"AgeSpouse\": " + (year.Married ? std::to_string(year.AgeSpouse) : "null") +
-           ",\n  \"boxes\": " + results::BoxesJson(year.results.boxes) + ",\n  \"values\": " +
-           results::ValuesJson(year.tax, year.totals, year.results, year.AppliedStateTaxRate) +
-           ",\n  \"Sales\": " + SalesJson(year) +
-           ", \"Shortfall\": " + std::to_string(year.Shortfall) +
-           ", \"EndInvestments\": " + std::to_string(year.EndInvestments) + "}";
+// ", \"Name\": value".
+void AppendMember(std::string& out, std::string_view name, std::int64_t value) {
+    out += ", \"";
+    out += name;
+    out += "\": ";
+    out += std::to_string(value);
 }
 
-std::string SettingsLine(const Settings& settings) {
-    return "Through age " + std::to_string(settings.ThroughAge) + ", earnings end at age " +
-           std::to_string(settings.EarningsEndAge) + ", pensions " +
-           (settings.PensionsIndexed ? "indexed" : "not indexed") + "\n";
+void AppendYear(std::string& out, const ProjectedYear& year) {
+    out += "{\"Year\": ";
+    out += std::to_string(year.Year);
+    AppendMember(out, "AgeSelf", year.AgeSelf);
+    out += ", \"AgeSpouse\": ";
+    out += year.Married ? std::to_string(year.AgeSpouse) : "null";
+    out += ",\n  \"boxes\": ";
+    results::AppendBoxesJson(out, year.results.boxes);
+    out += ",\n  \"values\": ";
+    results::AppendValuesJson(out, year.tax, year.totals, year.results, year.AppliedStateTaxRate);
+    out += ",\n  \"Sales\": ";
+    AppendSales(out, year);
+    AppendMember(out, "Sold", year.Sold);
+    AppendMember(out, "Taxes", year.Taxes);
+    AppendMember(out, "TaxOnSales", year.TaxOnSales);
+    AppendMember(out, "GainsRealized", year.GainsRealized);
+    AppendMember(out, "LossCarried", year.LossCarried);
+    AppendMember(out, "Surplus", year.Surplus);
+    AppendMember(out, "Shortfall", year.Shortfall);
+    AppendMember(out, "EndInvestments", year.EndInvestments);
+    AppendMember(out, "EndRegularIra", year.EndRegularIra);
+    out += '}';
+}
+
+std::string SettingsLine(const Projection& projection) {
+    const Settings& settings = projection.settings;
+    return "Through age " + std::to_string(settings.ThroughAge) + " " + ThroughWhom(projection) +
+           ", earnings end at age " + std::to_string(settings.EarningsEndAge) + ", pensions " +
+           (settings.PensionsIndexed ? "indexed" : "not indexed") + ", selling " +
+           std::string(WayWords(settings.way)) + "\n";
 }
 
 std::string Cell(std::string_view text, int width) {
@@ -64,10 +88,11 @@ std::string ProjectionJson(const Projection& projection) {
                       ", \"ThroughAge\": " + std::to_string(s.ThroughAge) +
                       ", \"EarningsEndAge\": " + std::to_string(s.EarningsEndAge) +
                       ", \"PensionsIndexed\": " + (s.PensionsIndexed ? "true" : "false") +
-                      ",\n \"Years\": [";
+                      ", \"Way\": \"" + std::string(WayName(s.way)) + "\",\n \"Years\": [";
+    out.reserve(out.size() + projection.Years.size() * 2048);
     for (const ProjectedYear& year : projection.Years) {
         out += year.Year == projection.Years.front().Year ? "\n " : ",\n ";
-        out += YearJson(year);
+        AppendYear(out, year);
     }
     out += "],\n \"RunsOut\": " +
            (projection.RunsOut ? std::to_string(*projection.RunsOut) : std::string("null")) + "}\n";
@@ -76,16 +101,19 @@ std::string ProjectionJson(const Projection& projection) {
 
 std::string ProjectionCsv(const Projection& projection) {
     std::string out;
-    results::AppendCsvRecord(out, {"Year", "Age", "Spouse age", "Budget", "Income",
-                                   "Minimum IRA withdrawal", "Withdrawal needed", "Taxes",
-                                   "Investments at year end", "Sold", "Shortfall"});
+    results::AppendCsvRecord(
+        out, {"Year", "Age", "Spouse age", "Budget", "Income", "Minimum IRA withdrawal",
+              "Total sold", "Taxes", "Of which on sales", "Cash kept", "Investments at year end",
+              "Regular IRA at year end", "Sold", "Shortfall", "Money runs short"});
     for (const ProjectedYear& year : projection.Years) {
         const YearFigures f = FiguresOf(year);
         results::AppendCsvRecord(
             out, {std::to_string(year.Year), std::to_string(year.AgeSelf), SpouseAge(year),
                   DollarText(f.Budget), DollarText(f.Income), DollarText(f.MinimumIra),
-                  DollarText(f.Withdrawal), DollarText(f.Taxes), DollarText(f.EndInvestments),
-                  Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall)});
+                  DollarText(f.Sold), DollarText(f.Taxes), DollarText(f.TaxOnSales),
+                  DollarText(f.Surplus), DollarText(f.EndInvestments), DollarText(f.EndRegularIra),
+                  Windows1252ToUtf8(SalesCellText(year)), DollarText(f.Shortfall),
+                  projection.RunsOut && year.Year >= *projection.RunsOut ? "Yes" : ""});
     }
     return out;
 }
@@ -93,19 +121,20 @@ std::string ProjectionCsv(const Projection& projection) {
 std::string ProjectionPage(const Projection& projection) {
     std::string out = "Velmora: the years ahead\n";
     out += TaxYearLine(projection.TaxYear) + '\n';
-    out += SettingsLine(projection.settings) + '\n';
+    out += SettingsLine(projection) + LawLine(projection) + "\n\n";
     constexpr int kAge = 4;
     constexpr int kAmount = 12;
     out += "Year" + Cell("Age", kAge + 2) + Cell("Spouse", 8) + Cell("Budget", kAmount) +
-           Cell("Income", kAmount) + Cell("Min. IRA", kAmount) + Cell("Withdrawal", kAmount) +
-           Cell("Taxes", kAmount) + Cell("Investments", kAmount + 2) + Cell("Shortfall", kAmount) +
-           "  Sold\n";
+           Cell("Income", kAmount) + Cell("Min. IRA", kAmount) + Cell("Sold", kAmount) +
+           Cell("Taxes", kAmount) + Cell("On sales", kAmount) + Cell("Cash kept", kAmount) +
+           Cell("Investments", kAmount + 2) + Cell("Shortfall", kAmount) + "  Sales\n";
     for (const ProjectedYear& year : projection.Years) {
         const YearFigures f = FiguresOf(year);
         out += std::to_string(year.Year) + Cell(std::to_string(year.AgeSelf), kAge + 2) +
                Cell(SpouseAge(year), 8) + Cell(GroupedText(f.Budget), kAmount) +
                Cell(GroupedText(f.Income), kAmount) + Cell(GroupedText(f.MinimumIra), kAmount) +
-               Cell(GroupedText(f.Withdrawal), kAmount) + Cell(GroupedText(f.Taxes), kAmount) +
+               Cell(GroupedText(f.Sold), kAmount) + Cell(GroupedText(f.Taxes), kAmount) +
+               Cell(GroupedText(f.TaxOnSales), kAmount) + Cell(GroupedText(f.Surplus), kAmount) +
                Cell(GroupedText(f.EndInvestments), kAmount + 2) +
                Cell(GroupedText(f.Shortfall), kAmount) + "  " + Windows1252ToUtf8(SalesText(year)) +
                '\n';

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace velmora::report {
@@ -31,6 +33,27 @@ bool ReadAge(int argc, char** argv, int& i, std::string_view option,
     return true;
 }
 
+// The way after --way, by its name.
+bool ReadWay(int argc, char** argv, int& i, projection::Way& way, std::string& problem) {
+    std::string names;
+    for (const projection::Way each : projection::kWays) {
+        names += (names.empty() ? "" : ", ") + std::string(projection::WayName(each));
+    }
+    const std::string needs = "--way needs one of " + names;
+    if (i + 1 == argc) {
+        problem = needs;
+        return false;
+    }
+    const std::string_view text = argv[++i];
+    const std::optional<projection::Way> named = projection::WayNamed(text);
+    if (!named) {
+        problem = needs + ", not '" + std::string(text) + "'";
+        return false;
+    }
+    way = *named;
+    return true;
+}
+
 } // namespace
 
 OptionRead ReadYearsOption(int argc, char** argv, int& i, YearsOptions& options,
@@ -49,6 +72,10 @@ OptionRead ReadYearsOption(int argc, char** argv, int& i, YearsOptions& options,
                      options.settings.EarningsEndAge, problem);
     } else if (arg == "--pensions-indexed") {
         options.settings.PensionsIndexed = true;
+    } else if (arg == "--compare") {
+        options.Compare = true;
+    } else if (arg == "--way") {
+        ok = ReadWay(argc, argv, i, options.settings.way, problem);
     } else {
         return OptionRead::NotMine;
     }
@@ -82,7 +109,10 @@ std::string YearsHelp() {
            std::to_string(projection::Settings{}.EarningsEndAge) +
            ")\n"
            "  --pensions-indexed\n"
-           "              with --years: pensions rise with inflation, as Social Security does\n";
+           "              with --years: pensions rise with inflation, as Social Security does\n"
+           "  --way ranked|taxable-first|pro-rata|ira-to-bracket\n"
+           "              with --years: the way of selling (default ranked)\n"
+           "  --compare   with --years: the four ways of selling side by side, one line each\n";
 }
 
 } // namespace velmora::report

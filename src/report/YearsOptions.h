@@ -1,6 +1,6 @@
 #pragma once
 // velmora-report's options of the years ahead: --years, --through-age N,
-// --earnings-end-age N and --pensions-indexed.
+// --earnings-end-age N, --pensions-indexed, --way WAY and --compare.
 
 #include "projection/ProjectionSettings.h"
 
@@ -10,7 +10,8 @@ namespace velmora::report {
 
 struct YearsOptions {
     bool Wanted = false;       // --years
-    bool SettingGiven = false; // any of the three settings
+    bool SettingGiven = false; // any of the settings, or --compare
+    bool Compare = false;      // --compare
     std::string FirstSetting;  // the first setting given, for the message without --years
     projection::Settings settings;
 };
@@ -28,7 +29,8 @@ std::string YearsProblem(const YearsOptions& options);
 
 // The usage words and the help lines of the four options.
 inline constexpr const char* kYearsUsage =
-    "[--years [--through-age N] [--earnings-end-age N] [--pensions-indexed]]";
+    "[--years [--through-age N] [--earnings-end-age N] [--pensions-indexed]\n"
+    "                       [--way WAY] [--compare]]";
 std::string YearsHelp();
 
 } // namespace velmora::report

@@ -9,6 +9,7 @@
 #include "projection/Projection.h"
 #include "projection/ProjectionReports.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/WaysCompared.h"
 #include "report/YearsOptions.h"
 #include "results/ResultsCalculation.h"
 #include "results/ResultsCsv.h"
@@ -122,9 +123,17 @@ std::string ResultsText(velmora::Workspace& ws, Format format) {
 
 // The years ahead; when they stop early for amounts too large, the JSON and CSV
 // forms say so on standard error (the page says so itself).
-std::string YearsText(const velmora::Workspace& ws, const velmora::projection::Settings& settings,
+std::string YearsText(const velmora::Workspace& ws, const velmora::report::YearsOptions& options,
                       Format format) {
     namespace projection = velmora::projection;
+    const projection::Settings& settings = options.settings;
+    if (options.Compare) {
+        const projection::WaysCompared ways =
+            projection::CompareWays(ws.plan, ws.taxYear, settings);
+        return format == Format::Page   ? projection::WaysPage(ways)
+               : format == Format::Json ? projection::WaysJson(ways)
+                                        : projection::WaysCsv(ways);
+    }
     const projection::Projection years = projection::Project(ws.plan, ws.taxYear, settings);
     if (format == Format::Page) {
         return projection::ProjectionPage(years);
@@ -209,7 +218,7 @@ int main(int argc, char** argv) {
         return kNoPlanFile;
     }
     const std::string text =
-        years.Wanted ? YearsText(*ws, years.settings, format) : ResultsText(*ws, format);
+        years.Wanted ? YearsText(*ws, years, format) : ResultsText(*ws, format);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
         std::fprintf(stderr, "velmora-report: cannot write the report: %s\n", std::strerror(errno));

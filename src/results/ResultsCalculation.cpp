@@ -50,6 +50,7 @@ void Calculate(Workspace& ws) {
                          totals.EquityTotalValue;
 
     // 2. Minimum withdrawal from the regular IRAs.
+    tax.IraTotalValue = totals.IraTotalValue;
     ComputeMinimumIraDistribution(ws);
 
     // 3. Social Security of a single household's spouse and of anyone under 62 is cleared.

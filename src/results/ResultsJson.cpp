@@ -5,7 +5,9 @@
 #include "results/CategoryRows.h"
 #include "results/ResultBox.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -14,9 +16,21 @@ namespace velmora::results {
 
 namespace {
 
+// A character that JSON writes escaped.
+bool Escaped(char c) {
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
 void AppendString(std::string& out, std::string_view utf8) {
     out += '"';
-    for (const char c : utf8) {
+    std::size_t plain = 0; // the start of the run of characters written as they are
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (!Escaped(c)) {
+            continue;
+        }
+        out.append(utf8.substr(plain, i - plain));
+        plain = i + 1;
         switch (c) {
         case '"':
             out += "\\\"";
@@ -33,16 +47,14 @@ void AppendString(std::string& out, std::string_view utf8) {
         case '\t':
             out += "\\t";
             break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
+        default: {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            out += escape;
+        }
         }
     }
+    out.append(utf8.substr(plain));
     out += '"';
 }
 
@@ -61,7 +73,11 @@ void AppendNumber(std::string& out, bool& first, std::string_view key, double va
         out += "null"; // JSON has no text for these
         return;
     }
-    out += GeneralText(value, 17);
+    // As GeneralText(value, 17), written in place.
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    out.append(buffer, result.ptr);
 }
 
 void AppendInteger(std::string& out, bool& first, std::string_view key, std::int64_t value) {
@@ -172,6 +188,19 @@ std::string ValuesJson(const TaxValues& tax, const HoldingTotals& totals, const 
     std::string out;
     AppendValues(out, tax, totals, r, appliedStateTaxRate);
     return out;
+}
+
+void AppendJsonString(std::string& out, std::string_view utf8) {
+    AppendString(out, utf8);
+}
+
+void AppendBoxesJson(std::string& out, const ResultBoxTexts& boxes) {
+    AppendBoxes(out, boxes);
+}
+
+void AppendValuesJson(std::string& out, const TaxValues& tax, const HoldingTotals& totals,
+                      const ResultValues& r, std::int32_t appliedStateTaxRate) {
+    AppendValues(out, tax, totals, r, appliedStateTaxRate);
 }
 
 } // namespace velmora::results

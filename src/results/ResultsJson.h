@@ -20,5 +20,10 @@ std::string JsonString(std::string_view utf8);
 std::string BoxesJson(const ResultBoxTexts& boxes);
 std::string ValuesJson(const TaxValues& tax, const HoldingTotals& totals, const ResultValues& r,
                        std::int32_t appliedStateTaxRate);
+// The same appended to `out`.
+void AppendJsonString(std::string& out, std::string_view utf8);
+void AppendBoxesJson(std::string& out, const ResultBoxTexts& boxes);
+void AppendValuesJson(std::string& out, const TaxValues& tax, const HoldingTotals& totals,
+                      const ResultValues& r, std::int32_t appliedStateTaxRate);
 
 } // namespace velmora::results

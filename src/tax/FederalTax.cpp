@@ -197,9 +197,10 @@ void ComputeTaxableIncome(const TaxRun& ws) {
     tax.TaxableIncome = taxable;
 }
 
-void ComputeIncrementalRate(const TaxRun& ws) {
-    ComputeTaxableIncome(ws);
+namespace {
 
+// The rates for the taxable income as last worked out.
+void SetIncrementalRate(const TaxRun& ws) {
     TaxValues& tax = ws.tax;
     const double taxable = tax.TaxableIncome;
     const FilingStatus status = StatusOf(ws);
@@ -226,6 +227,13 @@ void ComputeIncrementalRate(const TaxRun& ws) {
             ws.AppliedStateTaxRate = 0;
         }
     }
+}
+
+} // namespace
+
+void ComputeIncrementalRate(const TaxRun& ws) {
+    ComputeTaxableIncome(ws);
+    SetIncrementalRate(ws);
 }
 
 void SelectBracketTables(const TaxRun& ws) {
@@ -292,7 +300,9 @@ double StackedQualifiedTax(const TaxRun& ws, FilingStatus status, double ordinar
 void ComputeFederalTax(const TaxRun& ws) {
     ComputeSocialSecurityTaxable(ws);
     ComputeTaxableIncome(ws);
-    ComputeIncrementalRate(ws);
+    // The incremental rate; its own run of the taxable income would give the
+    // same figures from the same income, so it is not run again.
+    SetIncrementalRate(ws);
     SelectBracketTables(ws);
 
     TaxValues& tax = ws.tax;

@@ -17,7 +17,7 @@ void ComputeMinimumIraDistribution(Workspace& ws) {
     TaxValues& tax = ws.tax;
     const MinimumDistributionRule& rule = ws.taxYear.Law().MinimumDistribution;
     const std::int32_t age = ws.plan.AgeSelf; // the spouse's age plays no part
-    const std::int64_t iraValue = ws.totals.IraTotalValue;
+    const std::int64_t iraValue = tax.IraTotalValue;
 
     tax.MinimumIraDistribution = 0.0;
     tax.RmdDivisor = RmdDivisorForAge(rule, age);

@@ -12,6 +12,7 @@ namespace velmora {
 // the table use its last divisor; an age before the table has none (0).
 double RmdDivisorForAge(const MinimumDistributionRule& rule, std::int32_t age);
 
+// From the age of the plan's self and the regular IRAs' value in ws.tax.IraTotalValue.
 void ComputeMinimumIraDistribution(Workspace& ws);
 
 } // namespace velmora

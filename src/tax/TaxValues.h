@@ -49,7 +49,8 @@ struct TaxValues {
     double CombinedTaxRate = 0.0;
     double DividendTaxRate = 0.0;
     double CapitalGainTaxRate = 0.0;
-    // Minimum IRA distribution
+    // Minimum IRA distribution, from the regular IRAs' value (an input, filled by the caller)
+    std::int64_t IraTotalValue = 0;
     double RmdDivisor = 0.0;
     double MinimumIraDistribution = 0.0;
 };

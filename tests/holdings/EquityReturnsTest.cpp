@@ -1,6 +1,6 @@
 #include "holdings/equity/EquityReturns.h"
-#include "holdings/HouseholdIncome.h"
 
+#include "holdings/HouseholdIncome.h"
 #include "tax/FederalTax.h"
 
 #include <gtest/gtest.h>

@@ -46,24 +46,24 @@ std::vector<SaleSeen> SalesOf(const ProjectedYear& year) {
     return seen;
 }
 
-// Single at 66 under the 2004 law, budget 10,000, no income: the first tax run
-// has no taxable income; the withdrawal of 10,000 is taxed on 10,000 - 3,100 -
-// 6,050 = 850 at 10 %, so 10,085 is needed every year. A Roth of 50,000 that
-// neither grows nor loses gives 10,085 a year: 39,915, 29,830, 19,745, 9,660 are
-// left, in 2008 it gives its last 9,660 and 425 cannot be met, after that nothing.
+// Single at 66 under the 2004 law, budget 10,000, no income, living from a Roth
+// of 45,000 that neither grows nor loses: a Roth's dollars are not taxed, so
+// 10,000 is sold every year (the Withdrawal Needed box, which taxes every dollar
+// as an IRA withdrawal, says 10,085); 35,000, 25,000, 15,000, 5,000 are left, in
+// 2008 it gives its last 5,000 and 5,000 cannot be met, after that nothing.
 TEST(Projection, SteadyRothRunsOutInTheFifthYear) {
     PlanData plan = SingleAt(66, 10000);
-    plan.RothHoldings[0] = {"Our Roth", 50000, 50000, 0, 0, 0, 0, 0, 0.0};
+    plan.RothHoldings[0] = {"Our Roth", 45000, 45000, 0, 0, 0, 0, 0, 0.0};
     const Projection p = Project(plan, Year(2004), {.ThroughAge = 72});
 
     struct Expected {
         std::int32_t year, age;
         std::int64_t sold, shortfall, end;
     };
-    const std::vector<Expected> expected{{2004, 66, 10085, 0, 39915}, {2005, 67, 10085, 0, 29830},
-                                         {2006, 68, 10085, 0, 19745}, {2007, 69, 10085, 0, 9660},
-                                         {2008, 70, 9660, 425, 0},    {2009, 71, 0, 10085, 0},
-                                         {2010, 72, 0, 10085, 0}};
+    const std::vector<Expected> expected{{2004, 66, 10000, 0, 35000}, {2005, 67, 10000, 0, 25000},
+                                         {2006, 68, 10000, 0, 15000}, {2007, 69, 10000, 0, 5000},
+                                         {2008, 70, 5000, 5000, 0},   {2009, 71, 0, 10000, 0},
+                                         {2010, 72, 0, 10000, 0}};
     ASSERT_EQ(p.Years.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const ProjectedYear& y = p.Years[i];
@@ -71,7 +71,8 @@ TEST(Projection, SteadyRothRunsOutInTheFifthYear) {
         SCOPED_TRACE(e.year);
         EXPECT_EQ(y.Year, e.year);
         EXPECT_EQ(y.AgeSelf, e.age);
-        EXPECT_EQ(y.Withdrawal, 10085);
+        EXPECT_EQ(y.Sold, e.sold);
+        EXPECT_EQ(y.Taxes, 0);
         EXPECT_EQ(y.results.boxes.editWithDrawalNeeded, "10085");
         const std::vector<SaleSeen> sold =
             e.sold ? std::vector<SaleSeen>{{"R:Our Roth", e.sold}} : std::vector<SaleSeen>{};
@@ -82,18 +83,21 @@ TEST(Projection, SteadyRothRunsOutInTheFifthYear) {
     EXPECT_EQ(p.RunsOut, std::optional<std::int32_t>(2008));
     EXPECT_EQ(p.StoppedBefore, std::nullopt);
     EXPECT_EQ(Summary(p),
-              "Your investments run out in 2008, when you are 70: that year 425 of the budget "
-              "cannot be met");
-    EXPECT_EQ(SellLine(p.Years[0]), "To raise 10,085: sell 10,085 of Our Roth");
-    EXPECT_EQ(SellLine(p.Years[4]),
-              "To raise 10,085: sell 9,660 of Our Roth; 425 cannot be met from the investments");
+              "Your investments run out in 2008, when you are 70: that year 5,000 of the budget "
+              "cannot be met. Taxes over the years: 0");
+    EXPECT_EQ(SellLine(p.Years[0]),
+              "To meet the budget this year: sell 10,000 of Our Roth; no tax on these sales");
+    EXPECT_EQ(SellLine(p.Years[4]), "To meet the budget this year: sell 5,000 of Our Roth; no "
+                                    "tax on these sales; 5,000 of the budget cannot be met from "
+                                    "the investments");
 }
 
 // A regular IRA of 100,000 that neither grows nor loses, no budget: the minimum
 // withdrawal is the only income and nothing is sold. It starts at 71 under the
 // 2004 law (100,000 / 26.5), at 73 under the 2026 law for a person born in 1954
 // (100,000 / 26.5 of the 2022 table) and at 75 for one born in 1960 (100,000 /
-// 24.6); the IRA keeps 96,226 and 95,935 after it.
+// 24.6); the IRA keeps 96,226 and 95,935 after it, and the withdrawal, untaxed
+// below the deductions and not needed for the budget, is kept as cash.
 TEST(Projection, MinimumWithdrawalStartsAtTheAgeOfTheBirthYear) {
     struct Case {
         std::int32_t taxYear, age, firstYear, firstAge;
@@ -119,29 +123,33 @@ TEST(Projection, MinimumWithdrawalStartsAtTheAgeOfTheBirthYear) {
         EXPECT_EQ(first->Year, c.firstYear);
         EXPECT_EQ(first->AgeSelf, c.firstAge);
         EXPECT_EQ(first->results.boxes.editIRA, c.minimumText);
-        EXPECT_EQ(first->Withdrawal, 0);
+        EXPECT_EQ(first->Sold, 0);
         EXPECT_TRUE(first->Sales.empty());
-        EXPECT_EQ(first->EndInvestments, c.endOfFirstYear);
+        EXPECT_EQ(first->EndRegularIra, c.endOfFirstYear);
+        EXPECT_EQ(first->Surplus, 100000 - c.endOfFirstYear);
+        EXPECT_EQ(first->EndInvestments, 100000);
     }
 }
 
-// Single at 66 under the 2004 law, budget 30,000: 20,850 is taxed, 715 + 2,055,
-// so 32,770 is needed. A bond of 20,000 in category 0 that loses half gives at
-// most 10,000 of its share Round(32,770 x 20,000 / 60,000) = 10,923; the Roth of
-// 40,000 in category 3 gives its share 21,847 and then, in the second pass, the
-// 923 the bond could not.
+// Single at 66 under the 2004 law, budget 30,000, no other income. A bond
+// bought for 20,000 that loses 60 % holds 8,000: selling it is a loss, the Roth
+// is not taxed, so nothing is taxed and 30,000 is sold. The bond gives at most
+// its 8,000 of category 0's share Round(30,000 x 20,000 / 60,000) = 10,000; the
+// Roth of 40,000 in category 3 gives its share 20,000 and then, in the second
+// pass, the 2,000 the bond could not.
 TEST(Projection, WhatAnEmptyCategoryCannotGiveComesFromTheNext) {
     PlanData plan = SingleAt(66, 30000);
-    plan.DebtHoldings[0] = {"Shaky Bond", 20000, 20000, 0, 0, 50, "N", 0.0};
+    plan.DebtHoldings[0] = {"Shaky Bond", 20000, 20000, 0, 0, 60, "N", 0.0};
     plan.RothHoldings[0] = {"Roth", 40000, 40000, 0, 0, 0, 0, 3, 0.0};
     const Projection p = Project(plan, Year(2004), {.ThroughAge = 70});
     ASSERT_FALSE(p.Years.empty());
     const ProjectedYear& y = p.Years[0];
-    EXPECT_EQ(y.Withdrawal, 32770);
-    EXPECT_EQ(SalesOf(y), (std::vector<SaleSeen>{{"B:Shaky Bond", 10000}, {"R:Roth", 22770}}));
+    EXPECT_EQ(y.Sold, 30000);
+    EXPECT_EQ(y.Taxes, 0);
+    EXPECT_EQ(SalesOf(y), (std::vector<SaleSeen>{{"B:Shaky Bond", 8000}, {"R:Roth", 22000}}));
     EXPECT_EQ(y.Shortfall, 0);
-    EXPECT_EQ(y.EndInvestments, 17230);
-    EXPECT_EQ(y.EndByCategory, (std::array<std::int64_t, 4>{0, 0, 0, 17230}));
+    EXPECT_EQ(y.EndInvestments, 18000);
+    EXPECT_EQ(y.EndByCategory, (std::array<std::int64_t, 4>{0, 0, 0, 18000}));
 }
 
 // Amounts that would leave the 32-bit range end the projection before their year.

@@ -57,7 +57,8 @@ TEST(ReportYears, TheSettingsReachTheProjection) {
          {Case{"--years --json --tax-year 2026 --through-age 80 --earnings-end-age 60 "
                "--pensions-indexed",
                "{\"TaxYear\": 2026, \"ThroughAge\": 80, \"EarningsEndAge\": 60, "
-               "\"PensionsIndexed\": true,\n \"Years\": [\n {\"Year\": 2026, \"AgeSelf\": 72, "
+               "\"PensionsIndexed\": true, \"Way\": \"ranked\",\n \"Years\": [\n {\"Year\": 2026, "
+               "\"AgeSelf\": 72, "
                "\"AgeSpouse\": 68,",
                13},
           Case{"--json --years",
@@ -65,8 +66,9 @@ TEST(ReportYears, TheSettingsReachTheProjection) {
                "\"PensionsIndexed\": false,",
                28},
           Case{"--years --csv --through-age 80",
-               "Year,Age,Spouse age,Budget,Income,Minimum IRA withdrawal,Withdrawal needed,Taxes,"
-               "Investments at year end,Sold,Shortfall\r\n2004,72,68,64000,",
+               "Year,Age,Spouse age,Budget,Income,Minimum IRA withdrawal,Total sold,Taxes,"
+               "Of which on sales,Cash kept,Investments at year end,Regular IRA at year end,Sold,"
+               "Shortfall,Money runs short\r\n2004,72,68,64000,",
                14}}) {
         SCOPED_TRACE(c.arguments);
         const ReportRun run = RunReport(folder, c.arguments);
@@ -74,6 +76,20 @@ TEST(ReportYears, TheSettingsReachTheProjection) {
         EXPECT_EQ(run.out.substr(0, std::string(c.head).size()), c.head);
         const bool csv = std::string(c.arguments).find("--csv") != std::string::npos;
         EXPECT_EQ(Count(run.out, csv ? "\r\n" : "\"Year\": "), c.rows);
+    }
+}
+
+// Every year carries what it sold and its tax under the names the years' readers use.
+TEST(ReportYears, EachYearSaysWhatItSoldAndItsTax) {
+    ScratchFolder folder;
+    ASSERT_FALSE(SavePlan(testing::MarriedHousehold(), folder.Path(kPlanFileName)));
+    const ReportRun run = RunReport(folder, "--years --json --through-age 80 --way pro-rata");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"Way\": \"pro-rata\""), std::string::npos);
+    for (const char* member : {"\"Sold\": ", "\"Taxes\": ", "\"TaxOnSales\": ",
+                               "\"GainsRealized\": ", "\"LossCarried\": ", "\"Surplus\": ",
+                               "\"Shortfall\": ", "\"EndInvestments\": ", "\"EndRegularIra\": "}) {
+        EXPECT_EQ(Count(run.out, member), 13u) << member;
     }
 }
 

@@ -21,7 +21,8 @@ using testing::ScratchFolder;
 constexpr const char* kUsageLine =
     "usage: velmora-report [--json | --csv] [--tax-year YEAR]\n"
     "                      [--years [--through-age N] [--earnings-end-age N] "
-    "[--pensions-indexed]] [PLANFILE]\n";
+    "[--pensions-indexed]\n"
+    "                       [--way WAY] [--compare]] [PLANFILE]\n";
 
 struct ReportRun {
     int status = -1;
@@ -116,6 +117,11 @@ TEST(ReportUsage, AUsageErrorNamesWhatWasNotUnderstood) {
              Case{"--earnings-end-age 60 --json",
                   "velmora-report: --earnings-end-age is a setting of --years, which is not "
                   "given\n"},
+             Case{"--years --way fastest",
+                  "velmora-report: --way needs one of ranked, taxable-first, pro-rata, "
+                  "ira-to-bracket, not 'fastest'\n"},
+             Case{"--compare --json",
+                  "velmora-report: --compare is a setting of --years, which is not given\n"},
              Case{"--pensions-indexed",
                   "velmora-report: --pensions-indexed is a setting of --years, which is not "
                   "given\n"},

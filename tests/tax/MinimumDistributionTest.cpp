@@ -20,7 +20,7 @@ double Divisor2004(std::int32_t age) {
 
 Workspace WithIra(std::int32_t ageSelf, std::int64_t iraValue, std::int32_t ageSpouse = 60) {
     Workspace ws = Household("Yes", ageSelf, ageSpouse);
-    ws.totals.IraTotalValue = iraValue;
+    ws.tax.IraTotalValue = iraValue;
     return ws;
 }
 

@@ -58,7 +58,7 @@ TEST_P(WorkedExample, GivesTheFiguresWorkedByHand) {
     Workspace ws = InYear(Household(c.married, c.ageSelf, c.ageSpouse), c.year);
     ws.tax.Income.SocialSecurity = c.socialSecurity;
     ws.tax.Income.Pensions = c.pensions;
-    ws.totals.IraTotalValue = c.iras;
+    ws.tax.IraTotalValue = c.iras;
     ComputeMinimumIraDistribution(ws);
     ComputeFederalTax(ws);
     ComputeCapitalGainTaxRate(ws);
@@ -323,7 +323,7 @@ TEST(MinimumDistributionByYear, StartAgeAndDivisors) {
     };
     for (const Case& c : cases) {
         Workspace ws = InYear(Household("No", c.age), c.year);
-        ws.totals.IraTotalValue = 100000;
+        ws.tax.IraTotalValue = 100000;
         ws.tax.MinimumIraDistribution = 1234; // left from an earlier run
         ComputeMinimumIraDistribution(ws);
         SCOPED_TRACE(::testing::Message() << c.year << ", age " << c.age);
@@ -340,7 +340,7 @@ TEST(ExtremeInputs2026, HugeAndMissingIncomeStayDefined) {
         Workspace ws = InYear(Household(married, 90, 90), 2026);
         ws.tax.Income.Pensions = 1e18;
         ws.tax.Income.CapGainsDistributions = 1e18;
-        ws.totals.IraTotalValue = std::numeric_limits<std::int64_t>::max();
+        ws.tax.IraTotalValue = std::numeric_limits<std::int64_t>::max();
         ComputeMinimumIraDistribution(ws);
         ComputeFederalTax(ws);
         ComputeDividendTaxRate(ws);

@@ -13,6 +13,7 @@
 #include "plan/PlanFileMessages.h"
 #include "plan/PrivateFiles.h"
 #include "projection/ui/TfrmYearsAhead.h"
+#include "projection/ui/WaysReport.h"
 #include "projection/ui/YearsReport.h"
 #include "results/ui/TfrmCalc.h"
 #include "screens/ui/ContextMenuAccess.h"
@@ -105,6 +106,7 @@ void Application::MakeScreen(Screen screen) {
     // The printed results end with the years ahead.
     if (auto* results = qobject_cast<TfrmCalc*>(entry.widget.get())) {
         results->AddReportPages(&YearsReportSection);
+        results->AddReportPages(&WaysReportSection);
     }
     entry.widget->installEventFilter(this);
     history_.ShowModifiedMark(*entry.widget);

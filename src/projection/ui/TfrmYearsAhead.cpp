@@ -2,6 +2,8 @@
 
 #include "Workspace.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ui/ShortfallShade.h"
+#include "projection/ui/WaysWindow.h"
 #include "projection/ui/YearsChart.h"
 #include "projection/ui/YearsExport.h"
 #include "projection/ui/YearsSettings.h"
@@ -13,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,6 +24,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -34,19 +38,21 @@ struct Column {
     int width;
 };
 
-constexpr std::array<Column, 10> kColumns{{
+constexpr std::array<Column, 11> kColumns{{
     {"Year", "Year", 38},
     {"Age", "Your age", 30},
     {"Spouse", "Your spouse's age", 44},
     {"Budget", "Budget", 64},
     {"Income", "Income", 64},
     {"Min. IRA", "Minimum IRA withdrawal", 60},
-    {"Withdrawal", "Withdrawal needed", 68},
-    {"Taxes", "Taxes", 56},
+    {"Sold", "Sold in all", 64},
+    {"Taxes", "Taxes with the sales", 56},
+    {"Cash kept", "Cash kept after the budget", 64},
     {"Investments", "Investments at the year's end", 80},
-    {"Sold", "What is sold", 400},
+    {"Sales", "What is sold", 400},
 }};
 constexpr int kSpouseColumn = 2;
+constexpr std::size_t kTaxesColumn = 7;
 
 // Type size of the screen, as the results screen's.
 constexpr int kPixelSize = 11;
@@ -110,7 +116,7 @@ void TfrmYearsAhead::CreateMenus() {
 void TfrmYearsAhead::CreateControls(QWidget* parent) {
     lblSummary = NamedLabel(parent, "lblSummary", QString(), true);
     lblSummary->setWordWrap(true);
-    lblSummary->setGeometry(8, 2, 624, 36);
+    lblSummary->setGeometry(8, 2, 624, 44);
     FitInView(*lblSummary); // wraps within what is seen of the screen
 
     QLabel* through = NamedLabel(parent, "lblThroughAge", QStringLiteral("Through age"));
@@ -118,8 +124,12 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
     NameControl(*editThroughAge, "editThroughAge", through->text());
     editThroughAge->setRange(projection::kThroughAgeRange.Lowest,
                              projection::kThroughAgeRange.Highest);
-    int x = PlaceLabelled(*through, *editThroughAge, 8, 40, 52);
+    int x = PlaceLabelled(*through, *editThroughAge, 8, 48, 52);
     through->setBuddy(editThroughAge);
+    // Whose age it is: the younger's, named, with the age now.
+    lblThroughWhom = NamedLabel(parent, "lblThroughWhom", QString());
+    lblThroughWhom->setGeometry(x - 12, 48, 196, 22);
+    x += 184;
 
     QLabel* earnings =
         NamedLabel(parent, "lblEarningsEndAge", QStringLiteral("Earnings end at age"));
@@ -127,17 +137,36 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
     NameControl(*editEarningsEndAge, "editEarningsEndAge", earnings->text());
     editEarningsEndAge->setRange(projection::kEarningsEndAgeRange.Lowest,
                                  projection::kEarningsEndAgeRange.Highest);
-    x = PlaceLabelled(*earnings, *editEarningsEndAge, x, 40, 52);
+    x = PlaceLabelled(*earnings, *editEarningsEndAge, x, 48, 52);
     earnings->setBuddy(editEarningsEndAge);
 
     chkPensionsIndexed = new QCheckBox(QStringLiteral("Pensions rise with inflation"), parent);
     NameControl(*chkPensionsIndexed, "chkPensionsIndexed", chkPensionsIndexed->text());
     chkPensionsIndexed->adjustSize();
-    chkPensionsIndexed->move(x, 40 + (22 - chkPensionsIndexed->height()) / 2);
+    chkPensionsIndexed->move(8, 72 + (22 - chkPensionsIndexed->height()) / 2);
+
+    QLabel* way = NamedLabel(parent, "lblWay", QStringLiteral("Selling"));
+    cmbWay = new QComboBox(parent);
+    NameControl(*cmbWay, "cmbWay", QStringLiteral("Way of selling"));
+    for (const projection::Way choice : projection::kWays) {
+        cmbWay->addItem(FromCoreText(std::string(projection::WayWords(choice))));
+    }
+    x = PlaceLabelled(*way, *cmbWay, chkPensionsIndexed->geometry().right() + 16, 72, 150);
+    way->setBuddy(cmbWay);
+    QPushButton* compare = NamedButton(
+        parent, "btnCompareWays", QStringLiteral("Compare &Ways..."),
+        QStringLiteral("The years under each of the four ways of selling, side by side"));
+    compare->setGeometry(x - 8, 71, 112, 24);
+    connect(compare, &QPushButton::clicked, this, &TfrmYearsAhead::btnCompareWaysClick);
+
+    // The law the years follow, under either tax year.
+    lblTaxLaw = NamedLabel(parent, "lblTaxLaw", QString());
+    lblTaxLaw->setGeometry(8, 96, 624, 16);
 
     connect(editThroughAge, &QSpinBox::valueChanged, this, &TfrmYearsAhead::SettingChanged);
     connect(editEarningsEndAge, &QSpinBox::valueChanged, this, &TfrmYearsAhead::SettingChanged);
     connect(chkPensionsIndexed, &QCheckBox::toggled, this, &TfrmYearsAhead::SettingChanged);
+    connect(cmbWay, &QComboBox::currentIndexChanged, this, &TfrmYearsAhead::SettingChanged);
 
     StringGridYears = new QTableWidget(0, static_cast<int>(kColumns.size()), parent);
     NameControl(*StringGridYears, "StringGridYears", QStringLiteral("The years ahead"));
@@ -154,7 +183,7 @@ void TfrmYearsAhead::CreateControls(QWidget* parent) {
         StringGridYears->setHorizontalHeaderItem(static_cast<int>(c), heading);
         StringGridYears->setColumnWidth(static_cast<int>(c), kColumns[c].width);
     }
-    StringGridYears->setGeometry(8, 66, 624, 180);
+    StringGridYears->setGeometry(8, 114, 624, 132);
 
     chart_ = new YearsChartView(parent);
     NameControl(*chart_, "pnlYearsChart",
@@ -182,26 +211,32 @@ void TfrmYearsAhead::FormActivate() {
         const QSignalBlocker a(editThroughAge);
         const QSignalBlocker b(editEarningsEndAge);
         const QSignalBlocker c(chkPensionsIndexed);
+        const QSignalBlocker d(cmbWay);
         editThroughAge->setValue(kept.ThroughAge);
         editEarningsEndAge->setValue(kept.EarningsEndAge);
         chkPensionsIndexed->setChecked(kept.PensionsIndexed);
+        cmbWay->setCurrentIndex(static_cast<int>(kept.way));
     }
     Recalculate();
 }
 
+projection::Settings TfrmYearsAhead::ChosenSettings() const {
+    const int way =
+        std::clamp(cmbWay->currentIndex(), 0, static_cast<int>(projection::kWays.size()) - 1);
+    return {.ThroughAge = editThroughAge->value(),
+            .EarningsEndAge = editEarningsEndAge->value(),
+            .PensionsIndexed = chkPensionsIndexed->isChecked(),
+            .way = projection::kWays[static_cast<std::size_t>(way)]};
+}
+
 void TfrmYearsAhead::SettingChanged() {
     QSettings settings;
-    KeepYearsSettings(settings, {.ThroughAge = editThroughAge->value(),
-                                 .EarningsEndAge = editEarningsEndAge->value(),
-                                 .PensionsIndexed = chkPensionsIndexed->isChecked()});
+    KeepYearsSettings(settings, ChosenSettings());
     Recalculate();
 }
 
 void TfrmYearsAhead::Recalculate() {
-    years_ = projection::Project(workspace_.plan, workspace_.taxYear,
-                                 {.ThroughAge = editThroughAge->value(),
-                                  .EarningsEndAge = editEarningsEndAge->value(),
-                                  .PensionsIndexed = chkPensionsIndexed->isChecked()});
+    years_ = projection::Project(workspace_.plan, workspace_.taxYear, ChosenSettings());
     QString summary = FromCoreText(projection::Summary(years_));
     if (!summary.isEmpty()) {
         summary += QLatin1Char('.');
@@ -211,8 +246,28 @@ void TfrmYearsAhead::Recalculate() {
     }
     lblSummary->setText(summary);
     lblSummary->setAccessibleName(summary);
+    const QString whom = FromCoreText(projection::ThroughWhom(years_));
+    lblThroughWhom->setText(whom);
+    lblThroughWhom->setAccessibleName(whom);
+    const QString law = FromCoreText(projection::LawLine(years_));
+    lblTaxLaw->setText(law);
+    lblTaxLaw->setAccessibleName(law);
     ShowTable();
     chart_->Show(&years_);
+    if (ways_ != nullptr && ways_->isVisible()) {
+        ways_->Show(projection::CompareWays(workspace_.plan, workspace_.taxYear, ChosenSettings()));
+    }
+}
+
+void TfrmYearsAhead::btnCompareWaysClick() {
+    if (ways_ == nullptr) {
+        ways_ = new WaysWindow(this);
+        connect(ways_, &WaysWindow::ExportRequested, this,
+                [this] { export_->ExportWaysCsv(ways_->Ways()); });
+    }
+    ways_->Show(projection::CompareWays(workspace_.plan, workspace_.taxYear, ChosenSettings()));
+    ways_->show();
+    ways_->raise();
 }
 
 void TfrmYearsAhead::ShowTable() {
@@ -234,13 +289,21 @@ void TfrmYearsAhead::ShowTable() {
                                                          Amount(f.Budget),
                                                          Amount(f.Income),
                                                          Amount(f.MinimumIra),
-                                                         Amount(f.Withdrawal),
+                                                         Amount(f.Sold),
                                                          Amount(f.Taxes),
+                                                         Amount(f.Surplus),
                                                          Amount(f.EndInvestments),
                                                          sold};
+        const bool runShort = RunShort(years_, year);
         for (std::size_t c = 0; c < texts.size(); ++c) {
             QTableWidgetItem* item = Cell(texts[c], c + 1 < texts.size());
-            item->setToolTip(texts[c]);
+            if (runShort) {
+                item->setBackground(ShortfallShade());
+            }
+            item->setToolTip(c == kTaxesColumn
+                                 ? texts[c] + QStringLiteral(", of which on the sales ") +
+                                       Amount(f.TaxOnSales)
+                                 : texts[c]);
             StringGridYears->setItem(row, static_cast<int>(c), item);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "export/ui/ReportPalette.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ui/ShortfallShade.h"
 #include "screens/ui/ScreenText.h"
 
 #include <QFontMetricsF>
@@ -43,7 +44,7 @@ QString Amount(double value) {
 }
 
 // The legend along the top: the four categories, then the budget line.
-double DrawLegend(QPainter& painter, const QRectF& area, double scale) {
+double DrawLegend(QPainter& painter, const QRectF& area, double scale, bool runsShort) {
     const QFontMetricsF metrics(painter.font());
     const double box = kLegendBox * scale;
     double x = area.left();
@@ -63,6 +64,12 @@ double DrawLegend(QPainter& painter, const QRectF& area, double scale) {
     x += 3 * box + kGap * scale;
     painter.setPen(palette::Text());
     painter.drawText(QPointF(x, y + metrics.ascent()), QStringLiteral("Budget"));
+    if (runsShort) {
+        x += metrics.horizontalAdvance(QStringLiteral("Budget")) + 3 * kGap * scale;
+        painter.fillRect(QRectF(x, y + (metrics.height() - box) / 2, box, box), ShortfallShade());
+        x += box + kGap * scale;
+        painter.drawText(QPointF(x, y + metrics.ascent()), QStringLiteral("Money runs short"));
+    }
     return metrics.height() + kGap * scale;
 }
 
@@ -82,7 +89,7 @@ void DrawYearsChart(QPainter& painter, const QRectF& area, const projection::Pro
         return;
     }
 
-    const double legend = DrawLegend(painter, area, scale);
+    const double legend = DrawLegend(painter, area, scale, years.RunsOut.has_value());
     double highest = 0;
     for (const projection::ProjectedYear& year : years.Years) {
         highest = std::max({highest, Stacked(year), static_cast<double>(year.AnnualBudget)});
@@ -116,6 +123,11 @@ void DrawYearsChart(QPainter& painter, const QRectF& area, const projection::Pro
     for (std::size_t i = 0; i < count; ++i) {
         const projection::ProjectedYear& year = years.Years[i];
         const double left = plot.left() + slot * static_cast<double>(i) + (slot - bar) / 2;
+        if (RunShort(years, year)) { // after the money runs out: the year's slot shaded
+            painter.fillRect(QRectF(plot.left() + slot * static_cast<double>(i), plot.top(), slot,
+                                    plot.height()),
+                             ShortfallShade());
+        }
         double base = 0;
         for (const RiskCategory category : kRiskCategories) {
             const double part = static_cast<double>(std::max<std::int64_t>(

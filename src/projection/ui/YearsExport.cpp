@@ -1,6 +1,7 @@
 #include "projection/ui/YearsExport.h"
 
 #include "projection/ProjectionReports.h"
+#include "projection/WaysCompared.h"
 
 namespace velmora {
 
@@ -14,6 +15,15 @@ void YearsExport::ExportCsv(const projection::Projection& years) {
         return;
     }
     files_.WriteWhole(path, projection::ProjectionCsv(years));
+}
+
+void YearsExport::ExportWaysCsv(const projection::WaysCompared& ways) {
+    const QString path = files_.AskWhereCsv(QStringLiteral("Export Ways Compared as CSV"),
+                                            QString::fromLatin1(kWaysCsvName).arg(ways.TaxYear).arg(ways.settings.ThroughAge));
+    if (path.isEmpty()) {
+        return;
+    }
+    files_.WriteWhole(path, projection::WaysCsv(ways));
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "export/ui/ReportPalette.h"
 #include "export/ui/ReportText.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ui/ShortfallShade.h"
 #include "projection/ui/YearsChart.h"
 #include "projection/ui/YearsSettings.h"
 #include "screens/ui/ScreenText.h"
@@ -35,11 +36,11 @@ constexpr std::array<std::pair<const char*, double>, 10> kColumns{{
     {"Budget", 0.085},
     {"Income", 0.085},
     {"Min. IRA", 0.085},
-    {"Withdrawal", 0.095},
+    {"Sold", 0.095},
     {"Taxes", 0.075},
     {"Investments", 0.105},
     {"Shortfall", 0.085},
-    {"Sold", 0.0},
+    {"Sales", 0.0},
 }};
 
 QString Amount(double value) {
@@ -94,7 +95,7 @@ Texts YearTexts(const projection::ProjectedYear& year) {
             Amount(f.Budget),
             Amount(f.Income),
             Amount(f.MinimumIra),
-            Amount(f.Withdrawal),
+            Amount(f.Sold),
             Amount(f.Taxes),
             Amount(f.EndInvestments),
             Amount(f.Shortfall),
@@ -110,15 +111,18 @@ std::vector<YearsReport::IntroLine> YearsReport::IntroLines() const {
         summary += QLatin1Char('.');
     }
     return {
-        {QStringLiteral("Through age %1, continued earnings end at age %2, pensions %3; %4")
+        {QStringLiteral("Through age %1 %2, continued earnings end at age %3, pensions %4, "
+                        "selling %5")
              .arg(s.ThroughAge)
+             .arg(FromCoreText(projection::ThroughWhom(years_)))
              .arg(s.EarningsEndAge)
              .arg(s.PensionsIndexed ? QStringLiteral("rise with inflation")
                                     : QStringLiteral("stay as entered"))
-             .arg(FromCoreText(TaxYearLine(years_.TaxYear))),
+             .arg(FromCoreText(std::string(projection::WayWords(s.way)))),
          Font(kBodySize)},
         {summary, Font(report::kBodySize, true)},
-        {FromCoreText(projection::StopText(years_)), Font(kBodySize)},
+        {FromCoreText(projection::LawLine(years_) + ". " + projection::StopText(years_)),
+         Font(kBodySize)},
     };
 }
 
@@ -170,8 +174,11 @@ void YearsReport::Build(double width) {
         ReportBlock row;
         row.height = kLine * RowLines(texts, width, Font(kBodySize));
         row.repeat = continued;
-        row.paint = [i, width, texts](QPainter& painter, const QRectF& box) {
-            if (i % 2 == 1) {
+        const bool runShort = RunShort(years_, years_.Years[i]);
+        row.paint = [i, width, texts, runShort](QPainter& painter, const QRectF& box) {
+            if (runShort) { // after the money runs out: shaded
+                painter.fillRect(QRectF(0, box.top(), width, box.height()), ShortfallShade());
+            } else if (i % 2 == 1) {
                 painter.fillRect(QRectF(0, box.top(), width, box.height()), palette::Stripe());
             }
             painter.setPen(palette::Text());

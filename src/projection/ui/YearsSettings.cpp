@@ -16,6 +16,8 @@ projection::Settings KeptYearsSettings(QSettings& settings) {
         IntSetting(settings, QString::fromLatin1(kEarningsEndAgeKey), defaults.EarningsEndAge);
     kept.PensionsIndexed =
         YesNoSetting(settings, QString::fromLatin1(kPensionsIndexedKey), defaults.PensionsIndexed);
+    const QString way = settings.value(QString::fromLatin1(kWayKey)).toString();
+    kept.way = projection::WayNamed(way.toStdString()).value_or(defaults.way);
     return projection::Clamped(kept);
 }
 
@@ -23,6 +25,8 @@ void KeepYearsSettings(QSettings& settings, const projection::Settings& kept) {
     KeepPrivately(settings, QString::fromLatin1(kThroughAgeKey), kept.ThroughAge);
     KeepPrivately(settings, QString::fromLatin1(kEarningsEndAgeKey), kept.EarningsEndAge);
     KeepPrivately(settings, QString::fromLatin1(kPensionsIndexedKey), kept.PensionsIndexed);
+    KeepPrivately(settings, QString::fromLatin1(kWayKey),
+                  QString::fromLatin1(projection::WayName(kept.way)));
 }
 
 } // namespace velmora

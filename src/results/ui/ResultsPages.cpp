@@ -204,7 +204,9 @@ void ResultsPages::AddFigures() {
 }
 
 void ResultsPages::AddSellLine() {
-    const QString line = SellThisYearLine(ws_);
+    // The note under the line, where it has one, begins a line of its own.
+    QString line = SellThisYearLine(ws_);
+    line.replace(QLatin1Char('\n'), QChar::LineSeparator);
     const QFont font = Font(kBodySize, true);
     const double height = kLine * LineCount(line, font, Width() - 12);
     ReportBlock block;

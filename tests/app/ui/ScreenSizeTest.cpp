@@ -755,5 +755,38 @@ TEST_F(ScreenSizeTest, AtLargeSizesTheYearsSentenceWrapsWithinWhatIsSeen) {
     }
 }
 
+// Compare Ways, the window beside the Years Ahead screen, lies on the desktop
+// at every size with its buttons and its sentence in view.
+TEST_F(ScreenSizeTest, AtEverySizeCompareWaysFitsTheDesktop) {
+    auto app = Start();
+    for (const int percent : {100, 150, 200, 250}) {
+        app->Size().SetPercent(percent);
+        app->Show(Screen::YearsAhead);
+        SettleLayouts();
+        QWidget* years = app->ScreenWidget(Screen::YearsAhead);
+        auto* compare = years->findChild<QPushButton*>(QStringLiteral("btnCompareWays"));
+        ASSERT_NE(compare, nullptr);
+        compare->click();
+        SettleLayouts();
+        auto* window = years->findChild<QWidget*>(QStringLiteral("frmCompareWays"));
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible());
+        const std::string title = "Compare Ways at " + std::to_string(percent) + " %";
+        ExpectOnScreen(*window);
+        for (const char* name : {"btnCloseWays", "btnExportWaysCsv", "lblWaysSentence"}) {
+            const auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(control, nullptr) << title << " " << name;
+            EXPECT_TRUE(control->isVisible()) << title << " " << name;
+            const QRect place(control->mapTo(window, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(window->rect().contains(place))
+                << title << " " << name << " at " << place.x() << "," << place.y() << " "
+                << place.width() << "x" << place.height() << " in " << window->width() << "x"
+                << window->height() << " min " << window->minimumSizeHint().height();
+        }
+        window->close();
+    }
+    app->Size().Normal();
+}
+
 } // namespace
 } // namespace velmora

@@ -13,7 +13,11 @@ namespace velmora {
 namespace {
 
 projection::Settings Read(test::TempWorkingDirectory& cwd, const QString& lines) {
-    const QString file = cwd.File("settings.ini");
+    // A file of its own for each reading: QSettings keeps what it read of a file
+    // and reads it again only when its time or size changed, which a rewrite of
+    // the same size within the same second does not show.
+    static int readings = 0;
+    const QString file = cwd.File(QStringLiteral("settings%1.ini").arg(++readings));
     QFile out(file);
     EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QTextStream(&out) << "[YearsAhead]\n" << lines;

@@ -18,6 +18,7 @@
 #include "plan/PlanFile.h"
 #include "projection/Projection.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ui/WaysReport.h"
 #include "projection/ui/YearsReport.h"
 #include "projection/ui/YearsSettings.h"
 #include "results/ui/ChartWindow.h"
@@ -138,6 +139,7 @@ protected:
         history = std::make_unique<PlanHistory>(ws->plan, shell);
         calc = std::make_unique<TfrmCalc>(ScreenContext{*ws, dialogs, shell, *history});
         calc->AddReportPages(&YearsReportSection); // as the program does
+        calc->AddReportPages(&WaysReportSection);
         calc->FormActivate();
         exporter = calc->findChild<ResultsExport*>("resultsExport");
         ASSERT_NE(exporter, nullptr);
@@ -452,12 +454,16 @@ TEST_F(ResultsExportTest, ReportsOfAnEmptyPlanAndOf160Holdings) {
         << "the working stands on a page of its own";
     // The pages of the results, the tax's working over two pages, then the
     // years ahead of a single person of 60 through 95: the chart, and their
-    // table continued on a page of its own.
-    EXPECT_TRUE(text.contains("Page 1 of 6"));
-    EXPECT_TRUE(text.contains("The years ahead Through age 95, continued earnings end at age 70"));
-    EXPECT_TRUE(text.contains("Your investments last through 2039, when you are 95, with 0 left."));
+    // table continued on a page of its own; last the ways of selling side by side.
+    EXPECT_TRUE(text.contains("Page 1 of 7"));
+    EXPECT_TRUE(text.contains("The years ahead Through age 95 of you, 60 now, continued earnings "
+                              "end at age 70"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("Your investments last through 2039, when you are 95, with 0 left. "
+                              "Taxes over the years: 0."));
     EXPECT_TRUE(text.contains("2039 95 0 0 0 0 0 0 0 Velmora Report,")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Page 6 of 6"));
+    EXPECT_TRUE(text.contains("The ways of selling side by side"));
+    EXPECT_TRUE(text.contains("Page 7 of 7"));
 
     ws = std::make_unique<Workspace>();
     Open(FullPlan());

@@ -514,9 +514,11 @@ TEST_F(TfrmCalcTest, EveryEntryOfACategoryIsListedInOrderOfErr) {
 }
 
 // Under the withdrawal needed, what to sell this year: single at 66, budget
-// 30,000 under the 2004 law needs 32,770 (30,000 + 715 + 2,055 of tax on
-// 20,850). A bond of 20,000 in category 0 and a Roth of 40,000 in category 3
-// give their shares, 10,923 and 21,847; "Years Ahead" leads on.
+// 30,000 under the 2004 law. The box says 32,770 (30,000 + 715 + 2,055 of tax
+// on 20,850, as if every dollar came from an IRA), but a bond's principal and a
+// Roth are not taxed: 30,000 is sold, the bond of 20,000 in category 0 and the
+// Roth of 40,000 in category 3 giving their shares, 10,000 and 20,000, and a
+// note says why the line differs from the box; "Years Ahead" leads on.
 TEST_F(TfrmCalcTest, SaysWhatToSellThisYearAndLeadsToTheYearsAhead) {
     workspace.plan.Married = "No";
     workspace.plan.AgeSelf = 66;
@@ -526,7 +528,11 @@ TEST_F(TfrmCalcTest, SaysWhatToSellThisYearAndLeadsToTheYearsAhead) {
     Open();
     EXPECT_EQ(Box("editWithDrawalNeeded"), "32770");
     auto* line = Find<QLabel>("lblSellThisYear");
-    EXPECT_EQ(line->text(), "To raise 32,770: sell 10,923 of Treasury, 21,847 of Our Roth");
+    EXPECT_EQ(line->text(),
+              "To meet the budget this year: sell 10,000 of Treasury and 20,000 of Our Roth, "
+              "30,000 in all; no tax on these sales\nThe Withdrawal Needed box says 32,770: it "
+              "counts every dollar sold as an IRA withdrawal. A Roth IRA is not taxed, and a CD's "
+              "principal and a fund's basis come back untaxed.");
     EXPECT_EQ(line->accessibleName(), line->text());
     EXPECT_GT(line->y(), Find<QLineEdit>("editWithDrawalNeeded")->geometry().bottom());
 
