@@ -210,6 +210,16 @@ def run_size(d, program, percent):
             note("years: sentence at %s: %r" % (d.extents(sentence), d.name_of(sentence)))
         table = d.table("The years ahead", within=years)
         note("years: table at %s" % (d.extents(table),))
+        # The ways side by side, in a window of their own
+        d.click("Compare Ways...", within=years)
+        ways = window_of(d, "Compare Ways")
+        shot(d, "ways-%d" % percent)
+        check_window(d, ways, "Compare Ways" + at)
+        seen_labels(d, ways, r"^Selling in ", "Compare Ways" + at)
+        d.click("Close", within=ways)
+        d.wait_until(lambda: not [w for w in d.windows() if d.name_of(w) == "Compare Ways"], 8,
+                     "Compare Ways to close")
+        d.activate(years)
 
         def tab_into_table():
             for _ in range(12):

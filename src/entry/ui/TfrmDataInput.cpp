@@ -679,7 +679,7 @@ TfrmDataInput::~TfrmDataInput() {
     // The grids end their edits when they are hidden, which happens only after
     // this screen is gone: they must not call back into it then.
     for (StringGrid* grid : findChildren<StringGrid*>()) {
-        disconnect(grid, &StringGrid::EditStored, this, nullptr);
+        disconnect(grid, nullptr, this, nullptr);
     }
 }
 

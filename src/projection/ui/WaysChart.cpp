@@ -37,19 +37,26 @@ void DrawWaysChart(QPainter& painter, const QRectF& area, const projection::Ways
     painter.setFont(font);
     const QFontMetricsF metrics(font);
 
-    // Legend: one short line and the way's words each.
+    // Legend: one short line and the way's words each, going on in a further
+    // row where the area is too narrow for them all.
     double x = area.left();
+    double rowTop = area.top();
     for (std::size_t i = 0; i < ways.Lines.size(); ++i) {
-        const double middle = area.top() + metrics.height() / 2;
+        const QString words = FromCoreText(std::string(projection::WayWords(ways.Lines[i].way)));
+        const double entry = 16 * scale + kGap * scale + metrics.horizontalAdvance(words);
+        if (x > area.left() && x + entry > area.right()) {
+            x = area.left();
+            rowTop += metrics.height() + kGap * scale;
+        }
+        const double middle = rowTop + metrics.height() / 2;
         painter.setPen(QPen(WayColour(i), 2 * scale));
         painter.drawLine(QPointF(x, middle), QPointF(x + 16 * scale, middle));
         x += 16 * scale + kGap * scale;
-        const QString words = FromCoreText(std::string(projection::WayWords(ways.Lines[i].way)));
         painter.setPen(palette::Text());
-        painter.drawText(QPointF(x, area.top() + metrics.ascent()), words);
+        painter.drawText(QPointF(x, rowTop + metrics.ascent()), words);
         x += metrics.horizontalAdvance(words) + 3 * kGap * scale;
     }
-    const double legend = metrics.height() + kGap * scale;
+    const double legend = rowTop - area.top() + metrics.height() + kGap * scale;
 
     double highest = 0;
     std::size_t count = 0;

@@ -11,10 +11,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -63,6 +65,9 @@ WaysWindow::WaysWindow(QWidget* yearsScreen) : QDialog(yearsScreen) {
     }
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every cell whole: the columns as wide as their texts, the table scrolling
+    // sideways where the window is narrower.
+    table_->setTextElideMode(Qt::ElideNone);
     parts->addWidget(table_);
 
     chart_ = new WaysChartView(content);
@@ -91,10 +96,34 @@ WaysWindow::WaysWindow(QWidget* yearsScreen) : QDialog(yearsScreen) {
     FitDesktop();
 }
 
+void WaysWindow::FitTable() {
+    table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
+    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        height += table_->rowHeight(row);
+    }
+    if (table_->horizontalHeader()->length() > table_->viewport()->width()) {
+        height += table_->horizontalScrollBar()->sizeHint().height();
+    }
+    table_->setFixedHeight(height);
+}
+
+void WaysWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    FitTable();
+}
+
 void WaysWindow::FitDesktop() {
-    // As large as the type asks for, within nine tenths of the desktop.
+    // As large as the type and the table's columns ask for, within nine tenths
+    // of the desktop.
     const double scale = baseType_ > 0 ? TypeSize(font()) / baseType_ : 1.0;
-    const QSize wanted(static_cast<int>(600 * scale), static_cast<int>(440 * scale));
+    table_->resizeColumnsToContents();
+    const QMargins margins = layout()->contentsMargins();
+    const int tableWidth = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
+                           margins.left() + margins.right();
+    const QSize wanted(std::max(static_cast<int>(600 * scale), tableWidth),
+                       static_cast<int>(440 * scale));
     const QScreen* place = screen();
     const QSize room = place != nullptr ? place->availableGeometry().size() * 9 / 10 : wanted;
     setMinimumSize(0, 0);
@@ -105,11 +134,13 @@ void WaysWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         FitDesktop();
+        FitTable();
     }
 }
 
 void WaysWindow::showEvent(QShowEvent* event) {
     FitDesktop();
+    FitTable();
     QDialog::showEvent(event);
 }
 
@@ -142,7 +173,7 @@ void WaysWindow::Show(projection::WaysCompared ways) {
             table_->setItem(static_cast<int>(i), static_cast<int>(c), item);
         }
     }
-    table_->resizeColumnsToContents();
+    FitTable();
     const QString sentence = FromCoreText(projection::WaysSentence(ways_)) + QLatin1Char('.');
     sentence_->setText(sentence);
     sentence_->setAccessibleName(sentence);

@@ -34,10 +34,13 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Sized for its type, within the desktop.
     void FitDesktop();
+    // The table's columns as wide as their texts and the table as high as its rows.
+    void FitTable();
 
     projection::WaysCompared ways_;
     QTableWidget* table_ = nullptr;

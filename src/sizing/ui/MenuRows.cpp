@@ -25,7 +25,7 @@ int VisibleCount(const QMenuBar& bar) {
 } // namespace
 
 MenuRows::MenuRows(QMainWindow& window, QBoxLayout& frame)
-    : QObject(&window), window_(&window), frame_(&frame) {
+    : QObject(&window), window_(&window), watchedWindow_(&window), frame_(&frame) {
     window.installEventFilter(this);
 }
 
@@ -95,7 +95,9 @@ void MenuRows::Arrange(int width) {
 }
 
 bool MenuRows::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Resize) {
+    // The event's type first, and the window compared as a plain object: while
+    // the window is being destroyed it is no longer a main window to cast to.
+    if (event->type() == QEvent::Resize && watched == watchedWindow_ && window_ != nullptr) {
         Arrange(window_->width());
     }
     return QObject::eventFilter(watched, event);

@@ -34,6 +34,7 @@ private:
     QMenuBar* Row(std::size_t index);
 
     QPointer<QMainWindow> window_;
+    const QObject* watchedWindow_; // the same window, as the events name it
     QPointer<QBoxLayout> frame_;
     std::vector<QPointer<QMenuBar>> rows_; // below the window's own bar
     bool arranging_ = false;
