@@ -4,6 +4,7 @@
 #include "projection/Projection.h"
 
 #include "PlanSamples.h"
+#include "ProjectionTestPlans.h"
 #include "Workspace.h"
 #include "projection/ProjectionTexts.h"
 #include "results/ResultBox.h"
@@ -18,19 +19,8 @@
 namespace velmora::projection {
 namespace {
 
-TaxYear Year(std::int32_t number) {
-    return *TaxYear::Find(number);
-}
-
-// Single, the given age, prices steady, no income: only the budget and the holdings.
-PlanData SingleAt(std::int32_t age, std::int32_t budget) {
-    PlanData plan;
-    plan.Married = "No";
-    plan.AgeSelf = age;
-    plan.AnnualBudget = budget;
-    plan.InflationRate = 0;
-    return plan;
-}
+using test::Single;
+using test::Year;
 
 struct SaleSeen {
     std::string name;
@@ -52,7 +42,7 @@ std::vector<SaleSeen> SalesOf(const ProjectedYear& year) {
 // as an IRA withdrawal, says 10,085); 35,000, 25,000, 15,000, 5,000 are left, in
 // 2008 it gives its last 5,000 and 5,000 cannot be met, after that nothing.
 TEST(Projection, SteadyRothRunsOutInTheFifthYear) {
-    PlanData plan = SingleAt(66, 10000);
+    PlanData plan = Single(66, 10000);
     plan.RothHoldings[0] = {"Our Roth", 45000, 45000, 0, 0, 0, 0, 0, 0.0};
     const Projection p = Project(plan, Year(2004), {.ThroughAge = 72});
 
@@ -108,7 +98,7 @@ TEST(Projection, MinimumWithdrawalStartsAtTheAgeOfTheBirthYear) {
                           Case{2026, 72, 2027, 73, 96226, "3773.58490566038"},
                           Case{2026, 66, 2035, 75, 95935, "4065.0406504065"}}) {
         SCOPED_TRACE(std::to_string(c.taxYear) + " at " + std::to_string(c.age));
-        PlanData plan = SingleAt(c.age, 0);
+        PlanData plan = Single(c.age, 0);
         plan.IraHoldings[0] = {"Rollover", 0, 100000, 0, 0, 0, 0, 1, 0.0};
         const Projection p = Project(plan, Year(c.taxYear), {.ThroughAge = 76});
         const ProjectedYear* first = nullptr;
@@ -138,7 +128,7 @@ TEST(Projection, MinimumWithdrawalStartsAtTheAgeOfTheBirthYear) {
 // Roth of 40,000 in category 3 gives its share 20,000 and then, in the second
 // pass, the 2,000 the bond could not.
 TEST(Projection, WhatAnEmptyCategoryCannotGiveComesFromTheNext) {
-    PlanData plan = SingleAt(66, 30000);
+    PlanData plan = Single(66, 30000);
     plan.DebtHoldings[0] = {"Shaky Bond", 20000, 20000, 0, 0, 60, "N", 0.0};
     plan.RothHoldings[0] = {"Roth", 40000, 40000, 0, 0, 0, 0, 3, 0.0};
     const Projection p = Project(plan, Year(2004), {.ThroughAge = 70});
@@ -161,10 +151,10 @@ TEST(Projection, StopsBeforeAYearWhoseAmountsGrowTooLarge) {
         std::int32_t stoppedBefore;
     };
     // A budget of 600 million doubling every year is 2,400 million in 2006.
-    PlanData doubling = SingleAt(66, 600000000);
+    PlanData doubling = Single(66, 600000000);
     doubling.InflationRate = 100;
     // A Roth of 2,000 million growing 20 % is 2,400 million at the end of 2004.
-    PlanData growing = SingleAt(66, 0);
+    PlanData growing = Single(66, 0);
     growing.RothHoldings[0] = {"Big", 0, 2000000000, 0, 0, 20, 0, 0, 0.0};
     // Every field at a different value over the whole 32-bit range: the
     // withdrawal of year 0 is already too large (and nothing may overflow on the way).

@@ -1,6 +1,7 @@
 // Each year's sales taxed as what they are: households worked by hand from the
 // statute, a loss carried from year to year, and a gain across the 0 % band.
 
+#include "ProjectionTestPlans.h"
 #include "projection/Projection.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,8 @@
 namespace velmora::projection {
 namespace {
 
-TaxYear Year(std::int32_t number) {
-    return *TaxYear::Find(number);
-}
-
-PlanData Single(std::int32_t age, std::int32_t budget) {
-    PlanData plan;
-    plan.Married = "No";
-    plan.AgeSelf = age;
-    plan.AnnualBudget = budget;
-    plan.InflationRate = 0;
-    return plan;
-}
+using test::Single;
+using test::Year;
 
 // Single, 70, Social Security 24,000 a year, budget 80,000, under the 2026 law:
 // 56,000 is missing. A Roth's qualified withdrawals are untaxed and a CD's

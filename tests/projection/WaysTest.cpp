@@ -1,6 +1,7 @@
 // The four ways of selling: a household worked by hand under each, and what
 // every way must agree on.
 
+#include "ProjectionTestPlans.h"
 #include "projection/WaysCompared.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,8 @@
 namespace velmora::projection {
 namespace {
 
-TaxYear Year(std::int32_t number) {
-    return *TaxYear::Find(number);
-}
-
-PlanData Single(std::int32_t age, std::int32_t budget) {
-    PlanData plan;
-    plan.Married = "No";
-    plan.AgeSelf = age;
-    plan.AnnualBudget = budget;
-    plan.InflationRate = 0;
-    return plan;
-}
+using test::Single;
+using test::Year;
 
 std::map<std::string, std::int64_t> SalesByName(const ProjectedYear& year) {
     std::map<std::string, std::int64_t> sold;

@@ -1,7 +1,8 @@
 #include "projection/ui/WaysChart.h"
 
-#include "projection/ProjectionTexts.h"
 #include "export/ui/ReportPalette.h"
+#include "projection/ProjectionTexts.h"
+#include "projection/ui/ChartAxis.h"
 #include "screens/ui/ScreenText.h"
 
 #include <QFontMetricsF>
@@ -67,20 +68,7 @@ void DrawWaysChart(QPainter& painter, const QRectF& area, const projection::Ways
         }
     }
     const QString top = FromCoreText(projection::GroupedText(highest));
-    const double axisWidth = metrics.horizontalAdvance(top) + kGap * scale;
-    const QRectF plot(area.left() + axisWidth, area.top() + legend,
-                      std::max(0.0, area.width() - axisWidth),
-                      std::max(0.0, area.height() - legend - metrics.height() - kGap * scale));
-    painter.setPen(palette::Faint());
-    painter.drawText(
-        QRectF(area.left(), plot.top() - metrics.height() / 2, axisWidth - kGap, metrics.height()),
-        Qt::AlignRight | Qt::AlignVCenter, top);
-    painter.drawText(QRectF(area.left(), plot.bottom() - metrics.height() / 2, axisWidth - kGap,
-                            metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
-    painter.setPen(QPen(palette::Grid(), scale));
-    painter.drawLine(plot.topLeft(), plot.topRight());
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    const QRectF plot = DrawValueAxis(painter, area, legend, top, scale);
     if (count == 0) {
         painter.restore();
         return;

@@ -2,6 +2,7 @@
 
 #include "export/ui/ReportPalette.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ui/ChartAxis.h"
 #include "projection/ui/ShortfallShade.h"
 #include "screens/ui/ScreenText.h"
 
@@ -95,25 +96,10 @@ void DrawYearsChart(QPainter& painter, const QRectF& area, const projection::Pro
         highest = std::max({highest, Stacked(year), static_cast<double>(year.AnnualBudget)});
     }
     const QString top = Amount(highest);
-    const double axisWidth = metrics.horizontalAdvance(top) + kGap * scale;
-    const QRectF plot(area.left() + axisWidth, area.top() + legend,
-                      std::max(0.0, area.width() - axisWidth),
-                      std::max(0.0, area.height() - legend - metrics.height() - kGap * scale));
+    const QRectF plot = DrawValueAxis(painter, area, legend, top, scale);
     const auto yOf = [&](double value) {
         return highest > 0 ? plot.bottom() - plot.height() * value / highest : plot.bottom();
     };
-
-    // Axis: its top figure and 0.
-    painter.setPen(palette::Faint());
-    painter.drawText(
-        QRectF(area.left(), plot.top() - metrics.height() / 2, axisWidth - kGap, metrics.height()),
-        Qt::AlignRight | Qt::AlignVCenter, top);
-    painter.drawText(QRectF(area.left(), plot.bottom() - metrics.height() / 2, axisWidth - kGap,
-                            metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
-    painter.setPen(QPen(palette::Grid(), scale));
-    painter.drawLine(plot.topLeft(), plot.topRight());
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
 
     const std::size_t count = years.Years.size();
     const double slot = plot.width() / static_cast<double>(count);
