@@ -48,10 +48,12 @@ inline QString WindowName(Screen screen) {
     return QString::fromLatin1(names[static_cast<int>(screen)]);
 }
 
-// Notes the first paint of any part of one screen's window.
+// Notes the first paint of any part of one screen's window (or of a named window).
 class PaintWatch : public QObject {
 public:
-    explicit PaintWatch(Screen screen) : window_(WindowName(screen)) {
+    explicit PaintWatch(Screen screen) : PaintWatch(WindowName(screen)) {}
+    // A window that is not one of the eight screens, by its object name.
+    explicit PaintWatch(const QString& window) : window_(window) {
         qApp->installEventFilter(this);
     }
     ~PaintWatch() override { qApp->removeEventFilter(this); }
