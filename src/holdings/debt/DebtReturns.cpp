@@ -39,6 +39,8 @@ void Calculate(Workspace& ws) {
     totals.TotalInterest = 0.0;
     totals.TaxFreeInterest = 0.0;
 
+    // The household and the law stay as they are through the rows.
+    const TaxRun run = RunOf(ws);
     for (DebtHolding& row : ws.plan.DebtHoldings) {
         if (row.Name.empty()) {
             continue; // adds nothing and keeps its Err
@@ -49,7 +51,7 @@ void Calculate(Workspace& ws) {
             totals.TaxFreeInterest += interest;
         }
         UpdateTaxIncome(ws);
-        ComputeFederalTax(ws);
+        ComputeFederalTax(run);
         row.Err = RowErr(row, ws.plan.InflationRate, ws.tax.CombinedTaxRate,
                          ws.tax.SocialSecurityTaxableFraction);
     }

@@ -51,6 +51,8 @@ void Calculate(Workspace& ws) {
     totals.TotalCapGainsDistributions = 0.0;
     totals.QualifiedDividends = 0.0;
 
+    // The household and the law stay as they are through the rows.
+    const TaxRun run = RunOf(ws);
     for (EquityHolding& row : ws.plan.EquityHoldings) {
         const double dividends = static_cast<double>(RowDividends(row));
         totals.TotalDividends += dividends;
@@ -69,9 +71,9 @@ void Calculate(Workspace& ws) {
 
         // The rates reflect the income of the rows summed so far, this one included.
         UpdateTaxIncome(ws);
-        ComputeCapitalGainTaxRate(ws);
-        ComputeDividendTaxRate(ws);
-        ComputeFederalTax(ws);
+        ComputeCapitalGainTaxRate(run);
+        ComputeDividendTaxRate(run);
+        ComputeFederalTax(run);
         const RowRates rates{ws.tax.CombinedTaxRate, ws.tax.DividendTaxRate,
                              ws.tax.CapitalGainTaxRate, ws.tax.SocialSecurityTaxableFraction};
         row.Err = RowErr(row, ws.plan.InflationRate, rates);
