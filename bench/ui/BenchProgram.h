@@ -53,9 +53,7 @@ class PaintWatch : public QObject {
 public:
     explicit PaintWatch(Screen screen) : PaintWatch(WindowName(screen)) {}
     // A window that is not one of the eight screens, by its object name.
-    explicit PaintWatch(const QString& window) : window_(window) {
-        qApp->installEventFilter(this);
-    }
+    explicit PaintWatch(const QString& window) : window_(window) { qApp->installEventFilter(this); }
     ~PaintWatch() override { qApp->removeEventFilter(this); }
     PaintWatch(const PaintWatch&) = delete;
     PaintWatch& operator=(const PaintWatch&) = delete;

@@ -45,9 +45,8 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
     }
     ~OwnSettings() {
-        QSettings::setPath(
-            QSettings::NativeFormat, QSettings::UserScope,
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     }
     OwnSettings(const OwnSettings&) = delete;
     OwnSettings& operator=(const OwnSettings&) = delete;
