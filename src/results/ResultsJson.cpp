@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -73,10 +74,16 @@ void AppendNumber(std::string& out, bool& first, std::string_view key, double va
         out += "null"; // JSON has no text for these
         return;
     }
-    // As GeneralText(value, 17), written in place.
+    // As GeneralText(value, 17), written in place. A whole number below 10^15
+    // (negative zero aside, which is "-0") has no more than 15 digits, so the
+    // 17 digits show it as its integer digits alone.
     char buffer[64];
+    const bool whole = value == std::trunc(value) && std::fabs(value) < 1e15 &&
+                       !(value == 0.0 && std::signbit(value));
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+        whole
+            ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value))
+            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
     out.append(buffer, result.ptr);
 }
 

@@ -169,6 +169,28 @@ TEST(ResultsJsonText, BoxesAreKeyedByControlNameInTheScreensOrder) {
         "\"editPerCent3\": \"21\"},");
 }
 
+// Whole numbers as their digits, from the largest with 15 digits on; past 16
+// digits the 17 significant digits take an exponent.
+TEST(ResultsJsonText, WholeNumbersAreTheirDigits) {
+    Workspace ws;
+    ws.tax.TaxableIncome = 999999999999999.0;
+    ws.tax.FederalTax = -5518.0;
+    ws.tax.SeniorDeduction = 1e15;
+    ws.tax.MinimumIraDistribution = 12345678901234567.0; // 12345678901234568 as a double
+    ws.results.IncomeShortfall = 1e17;
+    ws.results.WithdrawalNeeded = 0.5;
+    const std::optional<JsonValue> json = ParseJson(results::ResultsJson(ws));
+    ASSERT_TRUE(json);
+    const JsonValue& values = (*json)["values"];
+    EXPECT_EQ(values["TaxableIncome"].text, "999999999999999");
+    EXPECT_EQ(values["FederalTax"].text, "-5518");
+    EXPECT_EQ(values["SeniorDeduction"].text, "1000000000000000");
+    EXPECT_EQ(values["MinimumIraDistribution"].text, "12345678901234568");
+    EXPECT_EQ(values["IncomeShortfall"].text, "1e+17");
+    EXPECT_EQ(values["WithdrawalNeeded"].text, "0.5");
+    EXPECT_EQ(values["TotalInterest"].text, "0");
+}
+
 TEST(ResultsJsonText, AwkwardDoublesStayValidJson) {
     Workspace ws;
     ws.totals.TotalInterest = 0.1;
@@ -177,6 +199,7 @@ TEST(ResultsJsonText, AwkwardDoublesStayValidJson) {
     const std::optional<JsonValue> json = ParseJson(results::ResultsJson(ws));
     ASSERT_TRUE(json);
     EXPECT_EQ((*json)["values"]["TotalInterest"].text, "0.10000000000000001");
+    EXPECT_EQ((*json)["values"]["IncomeShortfall"].text, "-0");
     EXPECT_EQ((*json)["values"]["MinimumIraDistribution"].number, 1e300);
     EXPECT_EQ((*json)["boxes"]["editBudget"].text, "");
 }
