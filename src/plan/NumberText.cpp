@@ -35,6 +35,11 @@ std::string RealText(double value) {
     if (value == 0.0) {
         return "0"; // also negative zero
     }
+    // A whole number below 10^15 has no more than 15 digits: the general form
+    // shows it as its integer digits alone.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        return std::to_string(static_cast<std::int64_t>(value));
+    }
     return GeneralText(value, 15);
 }
 

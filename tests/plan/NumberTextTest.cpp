@@ -29,6 +29,12 @@ TEST(RealText, GeneralFormWithFifteenDigits) {
     EXPECT_EQ(RealText(100000.0 / 26.5), "3773.58490566038");
     EXPECT_EQ(RealText(-1.5), "-1.5");
     EXPECT_EQ(RealText(44450.0), "44450");
+    // Whole numbers: their digits up to 15 of them, then an exponent.
+    EXPECT_EQ(RealText(-5518.0), "-5518");
+    EXPECT_EQ(RealText(999999999999999.0), "999999999999999");
+    EXPECT_EQ(RealText(-999999999999999.0), "-999999999999999");
+    EXPECT_EQ(RealText(1e15), "1e+15");
+    EXPECT_EQ(RealText(1234567890123456.0), "1.23456789012346e+15");
 }
 
 // The desktop applies the user's locale to the C library at start-up; the texts
