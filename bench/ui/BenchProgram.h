@@ -7,6 +7,7 @@
 #include "app/ui/Application.h"
 #include "app/ui/PlanStore.h"
 #include "screens/ui/Dialogs.h"
+#include "screens/ui/Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +30,18 @@ public:
     void Message(const QString&) override { ++boxes; }
     void Error(const QString&) override { ++boxes; }
     int boxes = 0;
+};
+
+// A shell that asks nothing of a program around the screen or history measured.
+class NoShell : public Shell {
+public:
+    void Show(Screen) override {}
+    QWidget* ScreenWidget(Screen) override { return nullptr; }
+    bool Save() override { return true; }
+    void ExitSequence() override {}
+    void PrintHint() override {}
+    void HelpContents() override {}
+    void HelpTutorial() override {}
 };
 
 class FullPlanStore : public PlanStore {

@@ -7,6 +7,7 @@
 // give the time of one step ("per_step") and the heap that the 1,000 steps
 // hold, per step ("bytes_per_step"). Runs on the offscreen platform.
 
+#include "BenchProgram.h"
 #include "app/ui/Application.h"
 #include "app/ui/PlanStore.h"
 #include "grid/ui/StringGrid.h"
@@ -147,21 +148,10 @@ void BM_UndoCellEditSteps(benchmark::State& state) {
 
 // The history alone, without the screens: one field of a row watched, changed
 // and recorded, 1,000 times; then every step undone.
-class NoScreens : public Shell {
-public:
-    void Show(Screen) override {}
-    QWidget* ScreenWidget(Screen) override { return nullptr; }
-    bool Save() override { return true; }
-    void ExitSequence() override {}
-    void PrintHint() override {}
-    void HelpContents() override {}
-    void HelpTutorial() override {}
-};
-
 void BM_HistoryAlone(benchmark::State& state) {
     TheApplication();
     PlanData plan;
-    NoScreens shell;
+    bench::NoShell shell;
     double held = 0;
     for (auto _ : state) {
         PlanHistory history(plan, shell);

@@ -25,18 +25,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The window asks nothing of the program around it here.
-class StillShell : public Shell {
-public:
-    void Show(Screen) override {}
-    QWidget* ScreenWidget(Screen) override { return nullptr; }
-    bool Save() override { return true; }
-    void ExitSequence() override {}
-    void PrintHint() override {}
-    void HelpContents() override {}
-    void HelpTutorial() override {}
-};
-
 // The window keeps its settings in the user's settings: kept in a folder of
 // the benchmark's own while it runs, so that a user's choices stay as they are.
 class OwnSettings {
@@ -66,7 +54,7 @@ void BM_YearsAheadSettingChanged(benchmark::State& state, const char* spinBox) {
     Workspace workspace;
     workspace.plan = FullPlan();
     CountingDialogs dialogs;
-    StillShell shell;
+    NoShell shell;
     PlanHistory history(workspace.plan, shell);
     TfrmYearsAhead form({workspace, dialogs, shell, history});
     {

@@ -42,6 +42,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
@@ -157,6 +158,49 @@ protected:
         fileDialogs.answer = cwd.File(name);
         Trigger("mnuSaveReportPdf");
         return fileDialogs.answer;
+    }
+    // Writes the report to `path` by `write` once to count its file operations,
+    // then again with each operation failing in turn over a file that was there:
+    // a failure is told and leaves that file as it was, no temporary file or
+    // backup stays, and creating, writing, syncing and renaming can each fail.
+    void ExpectEveryFailedStepKeepsTheOldFile(const QString& path,
+                                              const std::function<void()>& write) {
+        const QByteArray old = "the previous report";
+        testing::FaultyFileSystem counting;
+        exporter->UseFileSystem(counting);
+        write();
+        ASSERT_TRUE(IsCompletePdf(ReadAll(path)));
+        const int calls = counting.Calls();
+        ASSERT_GE(calls, 5);
+
+        dialogs.Tolerate(BoxKind::Error);
+        int failures = 0;
+        for (int n = 1; n <= calls; ++n) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(old);
+            file.close();
+            testing::FaultyFileSystem files;
+            files.FailCall(n, ENOSPC);
+            exporter->UseFileSystem(files);
+            dialogs.Clear();
+            write();
+
+            const QByteArray now = ReadAll(path);
+            if (dialogs.Count(BoxKind::Error) == 1) {
+                ++failures;
+                EXPECT_EQ(now, old) << "call " << n << " failed: " << files.Log()[n - 1];
+                EXPECT_EQ(dialogs.Boxes()[0].text,
+                          "Could not save \"" + path + "\": No space left on device.");
+            } else {
+                EXPECT_EQ(dialogs.Count(BoxKind::Error), 0);
+                EXPECT_TRUE(IsCompletePdf(now)) << "call " << n << ": " << files.Log()[n - 1];
+            }
+            EXPECT_EQ(Entries(cwd.Path()),
+                      (QStringList{"UserData.dta", QFileInfo(path).fileName()}))
+                << "call " << n << ": no temporary file or backup stays";
+        }
+        EXPECT_GE(failures, 4) << "creating, writing, syncing and renaming can each fail";
     }
 };
 
@@ -514,44 +558,7 @@ TEST_F(ResultsExportTest, PdfThatCannotBeWrittenLeavesNoFile) {
 
 TEST_F(ResultsExportTest, AFailureAtAnyFileStepKeepsTheOldFileWhole) {
     Open(Household());
-    const QString path = cwd.File("report.pdf");
-    const QByteArray old = "the previous report";
-
-    // Counts the file operations of one successful save.
-    testing::FaultyFileSystem counting;
-    exporter->UseFileSystem(counting);
-    SavePdf();
-    ASSERT_TRUE(IsCompletePdf(ReadAll(path)));
-    const int calls = counting.Calls();
-    ASSERT_GE(calls, 5);
-
-    dialogs.Tolerate(BoxKind::Error);
-    int failures = 0;
-    for (int n = 1; n <= calls; ++n) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(old);
-        file.close();
-        testing::FaultyFileSystem files;
-        files.FailCall(n, ENOSPC);
-        exporter->UseFileSystem(files);
-        dialogs.Clear();
-        SavePdf();
-
-        const QByteArray now = ReadAll(path);
-        if (dialogs.Count(BoxKind::Error) == 1) {
-            ++failures;
-            EXPECT_EQ(now, old) << "call " << n << " failed: " << files.Log()[n - 1];
-            EXPECT_EQ(dialogs.Boxes()[0].text,
-                      "Could not save \"" + path + "\": No space left on device.");
-        } else {
-            EXPECT_EQ(dialogs.Count(BoxKind::Error), 0);
-            EXPECT_TRUE(IsCompletePdf(now)) << "call " << n << ": " << files.Log()[n - 1];
-        }
-        EXPECT_EQ(Entries(cwd.Path()), (QStringList{"UserData.dta", "report.pdf"}))
-            << "call " << n << ": no temporary file or backup stays";
-    }
-    EXPECT_GE(failures, 4) << "creating, writing, syncing and renaming can each fail";
+    ExpectEveryFailedStepKeepsTheOldFile(cwd.File("report.pdf"), [this] { SavePdf(); });
 }
 
 TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
@@ -599,44 +606,12 @@ TEST_F(ResultsExportTest, PrintReportPaintsOnThePrinterTheDialogSetUp) {
 TEST_F(ResultsExportTest, PrintingToAFileThatFailsKeepsTheOldFileWhole) {
     Open(Household());
     const QString path = cwd.File("printed.pdf");
-    const QByteArray old = "the previous report";
     fileDialogs.setUpPrinter = [&path](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         return true;
     };
-    testing::FaultyFileSystem counting;
-    exporter->UseFileSystem(counting);
-    Trigger("mnuPrintReport");
-    ASSERT_TRUE(IsCompletePdf(ReadAll(path)));
-    const int calls = counting.Calls();
-    ASSERT_GE(calls, 5);
-
-    dialogs.Tolerate(BoxKind::Error);
-    int failures = 0;
-    for (int n = 1; n <= calls; ++n) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(old);
-        file.close();
-        testing::FaultyFileSystem files;
-        files.FailCall(n, ENOSPC);
-        exporter->UseFileSystem(files);
-        dialogs.Clear();
-        Trigger("mnuPrintReport");
-        const QByteArray now = ReadAll(path);
-        if (dialogs.Count(BoxKind::Error) == 1) {
-            ++failures;
-            EXPECT_EQ(now, old) << "call " << n << " failed: " << files.Log()[n - 1];
-            EXPECT_EQ(dialogs.Boxes()[0].text,
-                      "Could not save \"" + path + "\": No space left on device.");
-        } else {
-            EXPECT_TRUE(IsCompletePdf(now)) << "call " << n << ": " << files.Log()[n - 1];
-        }
-        EXPECT_EQ(Entries(cwd.Path()), (QStringList{"UserData.dta", "printed.pdf"}))
-            << "call " << n << ": no temporary file stays";
-    }
-    EXPECT_GE(failures, 4) << "creating, writing, syncing and renaming can each fail";
+    ExpectEveryFailedStepKeepsTheOldFile(path, [this] { Trigger("mnuPrintReport"); });
 }
 
 // The report of the test plans under both laws: the first page says what to
